@@ -1,0 +1,429 @@
+#include "Device.h"
+
+#include "DeviceConfig.h"
+#include "DeviceDateTime.h"
+#include "Experiment.h"
+#include "ExperimentFactory.h"
+#include "Interface.h"
+#include "Results.h"
+#include "Schedule.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QTextCodec>
+
+namespace {
+
+const QByteArray kOk = "\r\nOK\r\n";
+const QByteArray kError = "\r\nERROR\r\n";
+const QByteArray kBusy = "\r\nBUSY\r\n";
+
+QByteArray upToNul(const QByteArray &bytes)
+{
+    const int nul = bytes.indexOf('\0');
+    return nul < 0 ? bytes : bytes.left(nul);
+}
+
+} // namespace
+
+Device::Device(QObject *parent)
+    : QObject(parent)
+    , m_ownLink(new Interface(this))
+{
+    m_link = m_ownLink;
+    m_ownLink->setLinkType(Interface::SerialLink);
+}
+
+Device::~Device()
+{
+    qDeleteAll(m_scheduleList);
+    // The own link and the configuration are children and go with the device.
+}
+
+void Device::setProductName(const QString &name)
+{
+    if (m_productName == name)
+        return;
+    m_productName = name;
+    emit devProductnameChanged();
+}
+
+void Device::setManufactoryName(const QString &name)
+{
+    if (m_manufactoryName == name)
+        return;
+    m_manufactoryName = name;
+    emit devManufactoryChanged();
+}
+
+void Device::setSn(const QString &sn)
+{
+    if (m_sn == sn)
+        return;
+    m_sn = sn;
+    emit devSNChanged();
+}
+
+void Device::setFw(const QString &fw)
+{
+    if (m_fw == fw)
+        return;
+    m_fw = fw;
+    emit devFWChanged();
+}
+
+int Device::open(const QString &portName)
+{
+    if (!m_link)
+        return 1;
+    m_link->setPortName(portName);
+    return m_link->open();
+}
+
+int Device::sendCommand(const char *command)
+{
+    return sendCommand(QByteArray(command));
+}
+
+int Device::sendCommand(const QByteArray &command)
+{
+    if (!m_link)
+        return 1;
+    return m_link->write(command);
+}
+
+QByteArray Device::readReply()
+{
+    if (!m_link)
+        return QByteArray("");
+    return m_link->readReply();
+}
+
+QByteArray Device::exchange(const QByteArray &command, bool *sent)
+{
+    const bool ok = sendCommand(command) == 0;
+    if (sent)
+        *sent = ok;
+    return ok ? readReply() : QByteArray();
+}
+
+void Device::connectInterface(Interface *link)
+{
+    if (m_link == link)
+        return;
+    disconnect(m_ifaceErrorConnection);
+    if (m_ownLink) {
+        delete m_ownLink;
+        m_ownLink = nullptr;
+    }
+    m_link = link;
+    if (link)
+        m_ifaceErrorConnection =
+            connect(link, &Interface::ifaceErrorOcurred, this, &Device::ifaceErrorOcurred);
+}
+
+void Device::adoptProbedDevice(Device *probed)
+{
+    if (!probed)
+        return;
+    setManufactoryName(probed->manufactoryName());
+    setProductName(probed->productName());
+    setSn(probed->sn());
+    setFirmware(probed->firmware());
+    setCalibration(probed->calibration());
+    connectInterface(probed->interface());
+}
+
+void Device::setConfig(DeviceConfig *config)
+{
+    if (m_config == config)
+        return;
+    delete m_config;
+    m_config = config;
+    if (m_config)
+        m_config->setParent(this);
+}
+
+void Device::setScheduleList(const QList<Schedule *> &schedules)
+{
+    for (Schedule *schedule : qAsConst(m_scheduleList)) {
+        if (!schedules.contains(schedule))
+            delete schedule;
+    }
+    m_scheduleList = schedules;
+}
+
+int Device::setScheduleListJson(const QString &json)
+{
+    const QJsonDocument document = QJsonDocument::fromJson(json.toUtf8());
+    if (!document.isObject())
+        return -1;
+    QList<Schedule *> schedules;
+    const QJsonArray array = document.object().value(QStringLiteral("scheduleList")).toArray();
+    for (const QJsonValue &value : array) {
+        auto *schedule = new Schedule;
+        schedule->fromJson(value.toObject());
+        schedules.append(schedule);
+    }
+    setScheduleList(schedules);
+    return 0;
+}
+
+void Device::echoOff()
+{
+    exchange("ATE0\r\n");
+}
+
+int Device::readIdentityField(const char *command, const QByteArray &prefix, QString &text)
+{
+    bool sent = false;
+    QByteArray reply = exchange(command, &sent);
+    if (!sent || !reply.endsWith(kOk))
+        return 1;
+    reply = upToNul(reply);
+    reply.replace(prefix, "");
+    reply.replace(kOk, "");
+    reply.replace("\r\n", "");
+    text = QString::fromUtf8(reply);
+    return 0;
+}
+
+int Device::readIdentity()
+{
+    echoOff();
+    QString text;
+    if (readIdentityField("AT+CGMI\r\n", "\r\n+CGMI: ", text) != 0)
+        return 1;
+    setManufactoryName(text);
+    if (readIdentityField("AT+CGMM\r\n", "\r\n+CGMM: ", text) != 0)
+        return 1;
+    setProductName(text);
+    if (readIdentityField("AT+CGSN\r\n", "\r\n+CGSN: ", text) != 0)
+        return 1;
+    setSn(text);
+    if (readIdentityField("AT+CGMR\r\n", "\r\n+CGMR: ", text) != 0)
+        return 1;
+    setFirmware(text);
+    readCalibration();
+    return 0;
+}
+
+int Device::finalLineCode(const QByteArray &reply)
+{
+    if (reply.endsWith(kOk))
+        return 0;
+    if (reply.endsWith(kBusy))
+        return -2;
+    if (reply.endsWith(kError))
+        return -1;
+    return -3;
+}
+
+QByteArray Device::informationText(QByteArray reply, const QByteArray &prefix)
+{
+    reply.replace(prefix, "");
+    reply.replace(kOk, "");
+    reply.replace("\r\n", "");
+    return upToNul(reply);
+}
+
+int Device::setClock(const QDateTime &dateTime)
+{
+    const QByteArray command =
+        "AT+CCLK=\"" + formatDeviceDateTime(dateTime).toLatin1() + "\"\r\n";
+    bool sent = false;
+    const QByteArray reply = exchange(command, &sent);
+    if (!sent)
+        return -3;
+    return finalLineCode(reply);
+}
+
+int Device::eraseMemory()
+{
+    QByteArray reply = exchange("AT+VFERSMM\r\n");
+    reply.replace("\r\n+VFERSMM: ", "");
+    return finalLineCode(reply);
+}
+
+int Device::writeCalibration(const CalibrationCertificate &certificate)
+{
+    const QString certification = certificate.certification().toUpper();
+    // The text travels inside a quoted field of one command line: a quote or a
+    // line break would end the field or the command early.
+    QTextCodec *latin1 = QTextCodec::codecForName("ISO 8859-1");
+    if (certification.contains(QLatin1Char('"')) || certification.contains(QLatin1Char('\r'))
+        || certification.contains(QLatin1Char('\n')) || !latin1->canEncode(certification))
+        return -1;
+    const QString command = QStringLiteral("AT+VFCTF=\"%1\",\"%2\"\r\n")
+                                .arg(certification, formatDeviceDateTime(certificate.date()));
+    bool sent = false;
+    QByteArray reply = exchange(latin1->fromUnicode(command), &sent);
+    if (!sent)
+        return -1;
+    reply.replace("\r\n+VFCTF: ", "");
+    if (reply == kOk)
+        return 0;
+    if (reply == kBusy) {
+        emit busy();
+        return -2;
+    }
+    return -1;
+}
+
+int Device::readCalibration()
+{
+    const QByteArray reply = exchange("AT+VFCTF?\r\n");
+    if (reply.endsWith(kBusy))
+        return -2;
+    if (!reply.endsWith(kOk))
+        return -1;
+    const QByteArray text = informationText(reply, "\r\n+VFCTF: ");
+    return m_calibration.fromReply(QString::fromUtf8(text)) == 0 ? 0 : -1;
+}
+
+int Device::readCommonHeader(Results *results, int index)
+{
+    bool sent = false;
+    QByteArray reply = exchange("AT+VFXPHDR=8," + QByteArray::number(index) + "\r\n", &sent);
+    if (!sent)
+        return -3;
+    reply.replace("\r\n+VFXPHDR: ", "+VFXPHDR: ");
+    if (reply.endsWith(kOk)) {
+        reply.replace("\r\n\r\nOK\r\n", "\n");
+        reply.replace(kOk, "");
+        if (!results)
+            return -1;
+        return results->parseCommonHeader(reply) == 0 ? 0 : -1;
+    }
+    if (reply.endsWith(kBusy)) {
+        emit busy();
+        return -2;
+    }
+    return -1;
+}
+
+QList<QObject *> Device::readExperimentList()
+{
+    bool sent = false;
+    QByteArray reply = exchange("AT+VFXPLST\r\n", &sent);
+    if (!sent) {
+        m_experimentList.clear();
+        return m_experimentList;
+    }
+    reply.replace("\r\n+VFXPLST: ", "");
+    if (!reply.endsWith(kOk))
+        return m_experimentList;
+    reply.replace("\r\n\r\nOK\r\n", "");
+    reply.replace(kOk, "");
+    reply.replace("\n", "");
+    const QList<QByteArray> lines = reply.split('\r');
+    m_experimentList.clear();
+    if (lines.size() == 1 && lines.first().isEmpty())
+        return m_experimentList;
+    for (const QByteArray &line : lines) {
+        Experiment *run = ExperimentFactory::create(m_productName);
+        // A run that no model class can hold is left out of the list.
+        if (!run)
+            continue;
+        if (run->parseListEntry(line) != 0) {
+            delete run;
+            clearExperimentList();
+            break;
+        }
+        m_experimentList.append(run);
+    }
+    return m_experimentList;
+}
+
+QList<QByteArray> Device::readExperimentData(Experiment *run)
+{
+    QList<QByteArray> records;
+    if (!run)
+        return records;
+    const int index = run->index();
+    const int size = run->size();
+    emit dataRegisterProgessUpdate(0.0);
+
+    int done = 0;
+    int first = 1;
+    do {
+        const int count = qMin(RecordBlockSize, size - done);
+        const int last = first + count - 1;
+        const QByteArray command = "AT+VFRDXP=" + QByteArray::number(index) + ','
+                                   + QByteArray::number(first) + ',' + QByteArray::number(last)
+                                   + "\r\n";
+        bool sent = false;
+        QByteArray reply = exchange(command, &sent);
+        if (!sent)
+            return records;
+        reply.replace("\r\n+VFRDXP: ", "+VFRDXP: ");
+        if (!reply.endsWith(kOk))
+            break;
+        reply.replace("\r\n\r\nOK\r\n", "");
+        reply.replace(kOk, "");
+        reply.replace("\r\n", "\n\r");
+        records.append(reply.split('\r'));
+        done += count;
+        emit dataRegisterProgessUpdate(size > 0 ? done * 100.0 / size : 100.0);
+        first = last + 1;
+    } while (done < size);
+
+    if (done != size)
+        return {};
+    return records;
+}
+
+void Device::clearExperimentList()
+{
+    qDeleteAll(m_experimentList);
+    m_experimentList.clear();
+}
+
+QJsonObject Device::toJson() const
+{
+    QJsonArray schedules;
+    for (const Schedule *schedule : m_scheduleList)
+        schedules.append(schedule->toJson());
+    return {{QStringLiteral("name"), m_productName},
+            {QStringLiteral("manufactory"), m_manufactoryName},
+            {QStringLiteral("SN"), m_sn},
+            {QStringLiteral("Fw"), m_fw},
+            {QStringLiteral("calibration"), m_calibration.toJson()},
+            {QStringLiteral("scheduleList"), schedules}};
+}
+
+Results *Device::readExperimentHeader(Experiment *run)
+{
+    Q_UNUSED(run)
+    return nullptr;
+}
+
+int Device::readConfig()
+{
+    return 0;
+}
+
+int Device::writeConfig()
+{
+    return -1;
+}
+
+int Device::readSchedules()
+{
+    return -1;
+}
+
+int Device::writeSchedules()
+{
+    return -1;
+}
+
+int Device::readServiceConfig()
+{
+    return 0;
+}
+
+void Device::ifaceErrorOcurred(QSerialPort::SerialPortError s)
+{
+    m_linkError = s;
+}

@@ -1,0 +1,138 @@
+#pragma once
+
+#include "CalibrationCertificate.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QJsonObject>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QSerialPort>
+#include <QString>
+
+class DeviceConfig;
+class Experiment;
+#include "Interface.h"
+class Results;
+class Schedule;
+
+// One connected instrument: its identity, calibration certificate, schedules,
+// configuration and the exchanges every model shares. Each model derives its
+// own class and overrides the virtual operations to build its commands.
+//
+// Results of the exchanges: 0 success; -1 ERROR or an unreadable reply; -2 BUSY;
+// -3 no usable reply, a failed send or a lost link.
+class Device : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(QString productName READ productName WRITE setProductName NOTIFY devProductnameChanged)
+    Q_PROPERTY(QString manufactoryName READ manufactoryName WRITE setManufactoryName NOTIFY devManufactoryChanged)
+    Q_PROPERTY(QString sn READ sn WRITE setSn NOTIFY devSNChanged)
+    Q_PROPERTY(QString fw READ fw WRITE setFw NOTIFY devFWChanged)
+
+public:
+    explicit Device(QObject *parent = nullptr);
+    ~Device() override;
+
+    QString productName() const { return m_productName; }
+    void setProductName(const QString &name);
+    QString manufactoryName() const { return m_manufactoryName; }
+    void setManufactoryName(const QString &name);
+    QString sn() const { return m_sn; }
+    void setSn(const QString &sn);
+    QString fw() const { return m_fw; }
+    void setFw(const QString &fw);
+    QString firmware() const { return m_fw; }
+    void setFirmware(const QString &fw) { m_fw = fw; }
+
+    // Sets the port name on the link and opens it: 0 open.
+    int open(const QString &portName);
+    int sendCommand(const char *command);
+    int sendCommand(const QByteArray &command);
+    QByteArray readReply();
+    // One exchange: the reply, or an empty array when the send failed
+    // (`sent` tells which).
+    QByteArray exchange(const QByteArray &command, bool *sent = nullptr);
+
+    Interface *interface() const { return m_link; }
+    // Uses a probed device's link without owning it. The link may be deleted
+    // by its owner; this device then sees no link and every send fails.
+    void connectInterface(Interface *link);
+    int linkError() const { return m_linkError; }
+    void clearLinkError() { m_linkError = 0; }
+
+    // Copies identity and calibration from a probed device and adopts its link.
+    void adoptProbedDevice(Device *probed);
+
+    CalibrationCertificate calibration() const { return m_calibration; }
+    void setCalibration(const CalibrationCertificate &calibration) { m_calibration = calibration; }
+    DeviceConfig *config() const { return m_config; }
+    // The device owns its configuration; the one held before is deleted.
+    void setConfig(DeviceConfig *config);
+
+    QList<Schedule *> scheduleList() const { return m_scheduleList; }
+    // The device owns its schedules; the ones held before are deleted.
+    void setScheduleList(const QList<Schedule *> &schedules);
+    int setScheduleListJson(const QString &json);
+
+    void echoOff();
+    // 0 identified, 1 a query failed (the identities read before it stay).
+    int readIdentity();
+    int setClock(const QDateTime &dateTime);
+    int eraseMemory();
+    int readCommonHeader(Results *results, int index);
+    // The runs the instrument lists. The caller owns the returned runs.
+    QList<QObject *> readExperimentList();
+    // The record lines of a run, downloaded in blocks of ten; empty when a
+    // block was refused.
+    QList<QByteArray> readExperimentData(Experiment *run);
+    void clearExperimentList();
+
+    QJsonObject toJson() const;
+
+    static constexpr int RecordBlockSize = 10;
+
+public slots:
+    virtual Results *readExperimentHeader(Experiment *run);
+    virtual int readConfig();
+    virtual int writeConfig();
+    virtual int readSchedules();
+    virtual int writeSchedules();
+    virtual int readServiceConfig();
+    virtual int writeCalibration(const CalibrationCertificate &certificate);
+    virtual int readCalibration();
+
+    void ifaceErrorOcurred(QSerialPort::SerialPortError s);
+
+signals:
+    void devProductnameChanged();
+    void devManufactoryChanged();
+    void devSNChanged();
+    void devFWChanged();
+    void dataRegisterProgessUpdate(double progess);
+    void busy();
+
+protected:
+    // Maps a reply's final line: OK 0, ERROR -1, BUSY -2, anything else -3.
+    static int finalLineCode(const QByteArray &reply);
+    // The text of an information reply: every `prefix` ("\r\n+CMD: "), the
+    // final OK and every line break removed, cut at the first NUL.
+    static QByteArray informationText(QByteArray reply, const QByteArray &prefix);
+
+private:
+    int readIdentityField(const char *command, const QByteArray &prefix, QString &text);
+
+    QPointer<Interface> m_link;
+    Interface *m_ownLink = nullptr;
+    QString m_productName;
+    QString m_manufactoryName;
+    QString m_sn;
+    QString m_fw;
+    QMetaObject::Connection m_ifaceErrorConnection;
+    CalibrationCertificate m_calibration;
+    QList<QObject *> m_experimentList;
+    QList<Schedule *> m_scheduleList;
+    DeviceConfig *m_config = nullptr;
+    int m_linkError = 0;
+};

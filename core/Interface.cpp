@@ -1,0 +1,149 @@
+#include "Interface.h"
+
+#include <QEventLoop>
+#include <QPointer>
+#include <QTimer>
+
+namespace {
+
+const qint32 kBaudRate = 1000000;
+
+} // namespace
+
+Interface::Interface(QObject *parent)
+    : QObject(parent)
+    , m_idleTimer(new QTimer(this))
+{
+    qRegisterMetaType<QSerialPort::SerialPortError>("QSerialPort::SerialPortError");
+    m_idleTimer->setSingleShot(true);
+    m_idleTimer->setTimerType(Qt::PreciseTimer);
+}
+
+Interface::~Interface()
+{
+    if (m_waitLoop)
+        m_waitLoop->exit();
+    if (m_port && m_linkType == SerialLink)
+        closeSerial();
+    delete m_port;
+    m_port = nullptr;
+}
+
+int Interface::open()
+{
+    if (m_linkType == SerialLink)
+        return openSerial();
+    return m_linkType <= 2 ? 0 : 1;
+}
+
+int Interface::openSerial()
+{
+    if (m_port)
+        closeSerial();
+    delete m_port;
+    m_port = new QSerialPort(m_portName);
+    m_port->setBaudRate(kBaudRate, QSerialPort::AllDirections);
+    if (!m_port->open(QIODevice::ReadWrite)) {
+        delete m_port;
+        m_port = nullptr;
+        return 1;
+    }
+    m_errorConnection = connect(m_port, &QSerialPort::errorOccurred, this,
+                                &Interface::serialErrorOcurred);
+    m_readConnection = connect(m_port, &QSerialPort::readyRead, this, &Interface::readData);
+    return 0;
+}
+
+int Interface::close()
+{
+    if (m_linkType != SerialLink)
+        return m_linkType;
+    closeSerial();
+    return 0;
+}
+
+void Interface::closeSerial()
+{
+    if (!m_port)
+        return;
+    disconnect(m_errorConnection);
+    disconnect(m_readConnection);
+    if (m_port->isOpen())
+        m_port->close();
+}
+
+int Interface::write(const QByteArray &command)
+{
+    if (m_waiting || !m_port || !m_port->isOpen())
+        return 1;
+    m_port->clear(QSerialPort::AllDirections);
+    m_complete = false;
+    const qint64 written = m_port->write(command);
+    const bool failed = written != command.size()
+                        || (m_port->error() != QSerialPort::NoError
+                            && m_port->error() != QSerialPort::TimeoutError);
+    return failed ? 1 : 0;
+}
+
+QByteArray Interface::readReply()
+{
+    if (m_waiting)
+        return QByteArray("");
+    if (!m_complete && m_port) {
+        // Wait in an event loop woken by the port and by the idle timer, so
+        // that the host does not spin while the instrument answers.
+        QEventLoop loop;
+        const QPointer<Interface> self(this);
+        m_waitLoop = &loop;
+        m_waiting = true;
+        const QMetaObject::Connection idle =
+            connect(m_idleTimer, &QTimer::timeout, &loop, &QEventLoop::quit);
+        m_idleTimer->start(m_idleTimeoutMs);
+        loop.exec();
+        // An event handled during the wait may have deleted this link.
+        if (!self)
+            return QByteArray("");
+        disconnect(idle);
+        m_idleTimer->stop();
+        m_waiting = false;
+        m_waitLoop = nullptr;
+    }
+    const QByteArray reply = m_reply;
+    m_reply = QByteArray("");
+    return reply;
+}
+
+void Interface::readData()
+{
+    if (!m_port)
+        return;
+    m_reply.append(m_port->readAll());
+    m_complete = endsWithFinalLine(m_reply);
+    if (!m_waitLoop)
+        return;
+    if (m_complete)
+        m_waitLoop->quit();
+    else
+        m_idleTimer->start(m_idleTimeoutMs);
+}
+
+void Interface::serialErrorOcurred(QSerialPort::SerialPortError s)
+{
+    const QPointer<Interface> self(this);
+    emit ifaceErrorOcurred(s);
+    if (!self)
+        return;
+    // A vanished port keeps signalling; close it so that the wait in progress
+    // ends by its idle time-out and later writes fail at once.
+    if (s == QSerialPort::ResourceError) {
+        closeSerial();
+        if (m_waitLoop)
+            m_waitLoop->quit();
+    }
+}
+
+bool Interface::endsWithFinalLine(const QByteArray &buffer)
+{
+    return buffer.endsWith("\r\nOK\r\n") || buffer.endsWith("\r\nERROR\r\n")
+           || buffer.endsWith("\r\nBUSY\r\n");
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QSerialPort>
+#include <QString>
+
+class QEventLoop;
+class QTimer;
+
+// The serial link of one instrument: writes one command line at a time and
+// collects the reply until it ends with a final result line ("\r\nOK\r\n",
+// "\r\nERROR\r\n" or "\r\nBUSY\r\n") or the line has been idle for the idle
+// time-out (500 ms). Each arrival of bytes restarts the idle time-out; there is
+// no overall limit.
+class Interface : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum LinkType { SerialLink = 0 };
+    static constexpr int DefaultIdleTimeoutMs = 500;
+
+    explicit Interface(QObject *parent = nullptr);
+    ~Interface() override;
+
+    void setPortName(const QString &portName) { m_portName = portName; }
+    QString portName() const { return m_portName; }
+    void setLinkType(int linkType) { m_linkType = linkType; }
+    int linkType() const { return m_linkType; }
+
+    // 0 open; 1 failed. Link types 1 and 2 are reserved and open nothing.
+    int open();
+    int openSerial();
+    // Link type 0 closes the port and gives 0; any other type is returned.
+    int close();
+    void closeSerial();
+
+    // 0 sent, 1 failed. A write while a reply is being awaited is refused, so
+    // that two commands never interleave on the line.
+    int write(const QByteArray &command);
+    // Waits for the reply of the last write and hands out what arrived,
+    // possibly incomplete or empty.
+    QByteArray readReply();
+
+    QSerialPort *serialPort() const { return m_port; }
+    bool isWaiting() const { return m_waiting; }
+
+    // Tests shorten the idle time-out so that silence does not cost 500 ms.
+    void setIdleTimeout(int milliseconds) { m_idleTimeoutMs = milliseconds; }
+    int idleTimeout() const { return m_idleTimeoutMs; }
+
+signals:
+    void ifaceErrorOcurred(QSerialPort::SerialPortError s);
+
+public slots:
+    void readData();
+    void serialErrorOcurred(QSerialPort::SerialPortError s);
+
+private:
+    static bool endsWithFinalLine(const QByteArray &buffer);
+
+    QByteArray m_reply{""};
+    bool m_complete = false;
+    int m_linkType = SerialLink;
+    QSerialPort *m_port = nullptr;
+    QString m_portName;
+    QMetaObject::Connection m_errorConnection;
+    QMetaObject::Connection m_readConnection;
+    bool m_waiting = false;
+    int m_idleTimeoutMs = DefaultIdleTimeoutMs;
+    QEventLoop *m_waitLoop = nullptr;
+    QTimer *m_idleTimer = nullptr;
+};

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QJsonObject>
+#include <QString>
+
+class Device;
+class Experiment;
+
+// A saved data file of one model. readHeader checks the envelope and rebuilds
+// the instrument from "Info"; parse rebuilds the runs from "Body" as a chain.
+class VfFile : public QFile
+{
+    Q_OBJECT
+
+public:
+    enum Status { Ok = 0, DigestMismatch = 1, Malformed = 2 };
+
+    explicit VfFile(const QString &fileName);
+
+    QString path() const { return m_path; }
+    QString baseName() const { return m_baseName; }
+    int status() const { return m_status; }
+    void clearStatus() { m_status = Ok; }
+
+    // The instrument of the file, or null with the reason in the status. The
+    // caller owns the device.
+    Device *readHeader(QByteArray content);
+
+    // Writes the whole file or nothing: the old file stays when writing fails.
+    // 0 written, -1 not.
+    static int write(const QString &fileName, const QByteArray &content);
+
+public slots:
+    // Every run of "Body" as a chain (the head is returned; the caller owns the
+    // chain), or null with the reason in the status.
+    virtual Experiment *parse(QByteArray content);
+    // False when the name is this file's model.
+    virtual bool checkDeviceName(QString name);
+
+protected:
+    // A model's file: only files of `productName` are accepted.
+    VfFile(const QString &fileName, const QString &productName);
+    // One run of "Body" rebuilt by the model; null when it cannot be read.
+    virtual Experiment *parseRun(const QJsonObject &run);
+    // The status rules of the envelope; false when the content is refused.
+    bool decodeEnvelope(const QByteArray &content, QJsonObject &root);
+    void setStatus(int status) { m_status = status; }
+
+private:
+    QString m_path;
+    QString m_baseName;
+    QString m_productName;
+    int m_status = Ok;
+};

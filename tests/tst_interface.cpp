@@ -1,0 +1,175 @@
+#include "Interface.h"
+#include "SimulatedInstrument.h"
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QtTest>
+
+// The serial link against a simulated instrument over a real pseudo-terminal.
+class TestInterface : public QObject
+{
+    Q_OBJECT
+
+private:
+    static constexpr int kIdleMs = 150;
+
+    struct Link
+    {
+        SimulatedInstrument instrument;
+        Interface link;
+        Link()
+        {
+            link.setPortName(instrument.portPath());
+            link.setIdleTimeout(kIdleMs);
+        }
+    };
+
+private slots:
+    void finalLineEndsTheWaitAtOnce_data()
+    {
+        QTest::addColumn<QByteArray>("reply");
+        QTest::newRow("OK") << QByteArray("\r\n+CGMI: valtrix\r\n\r\nOK\r\n");
+        QTest::newRow("ERROR") << QByteArray("\r\nERROR\r\n");
+        QTest::newRow("BUSY") << QByteArray("\r\nBUSY\r\n");
+    }
+
+    void finalLineEndsTheWaitAtOnce()
+    {
+        QFETCH(QByteArray, reply);
+        Link l;
+        l.link.setIdleTimeout(5000);
+        l.instrument.scriptFault("AT+X", SimulatedInstrument::Fault::Reply, 1, reply);
+        QCOMPARE(l.link.open(), 0);
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(l.link.write("AT+X\r\n"), 0);
+        QCOMPARE(l.link.readReply(), reply);
+        QVERIFY2(clock.elapsed() < 2000, "the wait did not end on the final line");
+        QCOMPARE(l.instrument.commands(), QList<QByteArray>{"AT+X"});
+    }
+
+    void byteAfterFinalLineWaitsForSilence()
+    {
+        Link l;
+        const QByteArray reply("\r\nOK\r\nX");
+        l.instrument.scriptFault("AT+X", SimulatedInstrument::Fault::Reply, 1, reply);
+        QCOMPARE(l.link.open(), 0);
+        QElapsedTimer clock;
+        clock.start();
+        l.link.write("AT+X\r\n");
+        QCOMPARE(l.link.readReply(), reply);
+        QVERIFY(clock.elapsed() >= kIdleMs - 5);
+    }
+
+    void tricklingReplyIsCollectedWhole()
+    {
+        Link l;
+        l.instrument.setTrickle(kIdleMs / 3, 2);
+        l.instrument.scriptFault("AT+CGMI", SimulatedInstrument::Fault::Trickle);
+        QCOMPARE(l.link.open(), 0);
+        l.link.write("AT+CGMI\r\n");
+        QCOMPARE(l.link.readReply(), QByteArray("\r\n+CGMI: valtrix\r\n\r\nOK\r\n"));
+    }
+
+    void silenceGivesEmptyReplyAfterIdleTime()
+    {
+        Link l;
+        l.instrument.scriptFault("AT+CGMI", SimulatedInstrument::Fault::Silence);
+        QCOMPARE(l.link.open(), 0);
+        QElapsedTimer clock;
+        clock.start();
+        l.link.write("AT+CGMI\r\n");
+        QCOMPARE(l.link.readReply(), QByteArray(""));
+        QVERIFY(clock.elapsed() >= kIdleMs - 5);
+    }
+
+    void secondReadWithoutWriteReturnsAtOnce()
+    {
+        Link l;
+        l.link.setIdleTimeout(5000);
+        QCOMPARE(l.link.open(), 0);
+        l.link.write("ATE0\r\n");
+        QCOMPARE(l.link.readReply(), QByteArray("\r\nOK\r\n"));
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(l.link.readReply(), QByteArray(""));
+        QVERIFY(clock.elapsed() < 1000);
+    }
+
+    void lateBytesLeadTheNextReply()
+    {
+        Link l;
+        l.instrument.setAnswerDelay(kIdleMs * 3);
+        QCOMPARE(l.link.open(), 0);
+        l.link.write("ATE0\r\n");
+        QCOMPARE(l.link.readReply(), QByteArray(""));
+        l.instrument.setAnswerDelay(0);
+        QTest::qWait(kIdleMs * 3);
+        l.link.write("ATE0\r\n");
+        QCOMPARE(l.link.readReply(), QByteArray("\r\nOK\r\n\r\nOK\r\n"));
+    }
+
+    void missingPortFailsAndKeepsNoPort()
+    {
+        Interface link;
+        link.setPortName("/dev/valtrix-no-such-port");
+        QCOMPARE(link.open(), 1);
+        QVERIFY(!link.serialPort());
+        QCOMPARE(link.write("ATE0\r\n"), 1);
+    }
+
+    void linkTypes_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("openResult");
+        QTest::addColumn<int>("closeResult");
+        QTest::newRow("reserved 1") << 1 << 0 << 1;
+        QTest::newRow("reserved 2") << 2 << 0 << 2;
+        QTest::newRow("unknown 3") << 3 << 1 << 3;
+    }
+
+    void linkTypes()
+    {
+        QFETCH(int, type);
+        QFETCH(int, openResult);
+        QFETCH(int, closeResult);
+        Interface link;
+        link.setLinkType(type);
+        link.setPortName("/dev/valtrix-no-such-port");
+        QCOMPARE(link.open(), openResult);
+        QVERIFY(!link.serialPort());
+        QCOMPARE(link.close(), closeResult);
+    }
+
+    void writeDuringAWaitIsRefused()
+    {
+        Link l;
+        l.instrument.setAnswerDelay(60);
+        QCOMPARE(l.link.open(), 0);
+        int nestedWrite = -1;
+        QTimer::singleShot(10, [&] { nestedWrite = l.link.write("AT+CGMI\r\n"); });
+        l.link.write("ATE0\r\n");
+        QCOMPARE(l.link.readReply(), QByteArray("\r\nOK\r\n"));
+        QCOMPARE(nestedWrite, 1);
+        QCOMPARE(l.instrument.commands(), QList<QByteArray>{"ATE0"});
+    }
+
+    void droppedLinkIsReportedAndEndsTheWait()
+    {
+        Link l;
+        l.link.setIdleTimeout(5000);
+        l.instrument.scriptFault("AT+CGMI", SimulatedInstrument::Fault::DropLink);
+        QCOMPARE(l.link.open(), 0);
+        QSignalSpy errors(&l.link, &Interface::ifaceErrorOcurred);
+        QElapsedTimer clock;
+        clock.start();
+        l.link.write("AT+CGMI\r\n");
+        QCOMPARE(l.link.readReply(), QByteArray(""));
+        QVERIFY(clock.elapsed() < 4000);
+        QVERIFY(!errors.isEmpty());
+        QCOMPARE(l.link.write("ATE0\r\n"), 1);
+    }
+};
+
+QTEST_MAIN(TestInterface)
+#include "tst_interface.moc"

@@ -36,8 +36,9 @@ Rectangle {
     readonly property int expMiddleItem: 0
 
     // The pages of each model: its device page state and the state of the
-    // page that shows an opened run.
-    readonly property var familyStates: ({
+    // page that shows an opened run. (Writable so that a test can map its own
+    // model onto a family's pages.)
+    property var familyStates: ({
         "KESTRUM 2": { "device": "Kestrum2State", "results": "Kestrum2ResultsState" },
         "DRAVO 2": { "device": "Dravo2State", "results": "DravoResultsState" },
         "QUILLON": { "device": "QuillonState", "results": "QuillonResultsState" },

@@ -60,8 +60,8 @@ QPainterPath wave(const QRectF &box, int periods)
     for (int i = 0; i <= steps; ++i) {
         const double t = double(i) / steps;
         const double envelope = std::sin(M_PI * t);
-        const double y = box.center().y()
-                         - envelope * box.height() / 2 * std::sin(2 * M_PI * periods * t);
+        const double y =
+            box.center().y() - envelope * box.height() / 2 * std::sin(2 * M_PI * periods * t);
         const QPointF point(box.left() + t * box.width(), y);
         if (i == 0)
             path.moveTo(point);
@@ -189,8 +189,8 @@ bool makeArrows()
     {
         const char *name;
         QColor color;
-    } arrows[] = {{"arrow.png", Graphite}, {"arrow_hover.png", Orange},
-                  {"arrow_clicked.png", DarkOrange}};
+    } arrows[] = {
+        {"arrow.png", Graphite}, {"arrow_hover.png", Orange}, {"arrow_clicked.png", DarkOrange}};
     bool ok = true;
     for (const auto &arrow : arrows) {
         QImage image = canvas(64, 40);
@@ -247,11 +247,12 @@ int main(int argc, char *argv[])
         return 2;
     }
     g_outDir = QString::fromLocal8Bit(argv[1]);
-    const int id = QFontDatabase::addApplicationFont("/usr/share/fonts/truetype/freefont/FreeSansBold.ttf");
+    const int id =
+        QFontDatabase::addApplicationFont("/usr/share/fonts/truetype/freefont/FreeSansBold.ttf");
     if (id >= 0)
         g_sansBold = QFontDatabase::applicationFontFamilies(id).value(0, g_sansBold);
 
-    const bool ok = makeLogo() && makeSplash() && makeIcon() && makeRoundButtons() && makeArrows()
-                    && makeMarkers();
+    const bool ok = makeLogo() && makeSplash() && makeIcon() && makeRoundButtons() &&
+                    makeArrows() && makeMarkers();
     return ok ? 0 : 1;
 }

@@ -134,6 +134,8 @@ public:
     // `value` in the system locale with `decimals` decimals and zeros put in
     // front until `intDigits` characters stand before the decimal separator.
     static QString zeroPaddedNumber(double value, int intDigits, int decimals);
+    // A calendar day in the system locale's short date format.
+    static QString dateText(const QDate &date);
 
 public slots:
     // The family's report sequence: 0 painted, non-zero failed.

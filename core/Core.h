@@ -7,6 +7,8 @@
 #include <QString>
 #include <QVariant>
 
+#include <functional>
+
 class Device;
 class Experiment;
 class Results;
@@ -17,6 +19,10 @@ class VfPrinter;
 // The backend that the QML scene drives, seen there as "core". Its slots take
 // JSON text or indexes, its properties give lists and JSON text, and its
 // signals report progress, completion and failures.
+//
+// The device search probes the system's serial ports, then the paths listed
+// in the environment variable VALTRIX_EXTRA_PORTS (colon-separated);
+// VALTRIX_SYSTEM_PORTS=0 leaves the system's own ports out.
 //
 // Results of the int slots: 0 success; -1 ERROR, an operation the model does
 // not offer, a model without the class needed, unusable text from QML or no
@@ -143,11 +149,20 @@ private:
     void clearExperimentList();
     void clearVirtualSchedules();
     void deleteChain();
+    // Runs one device operation and checks the link after it: the
+    // operation's code, -3 when the link was lost, the no-device code when
+    // there is no device.
+    int talk(const std::function<int(Device *)> &operation);
+    // Deletes the current device and takes `device` (may be null).
     void replaceDevice(Device *device);
+    // True when the current device talks through the link of `probed`.
+    bool usesLinkOf(const QObject *probed) const;
+    void showRecordsOf(const Experiment *run);
     // Drops the current device when it talks through a probed device's link.
     void dropDeviceUsingProbedLinks();
     int downloadRun(int entryIndex);
-    void emitChainPlace(void (Core::*signal)(int));
+    // Emits `signal` with the current run's place code, when there is a run.
+    void emitPlace(void (Core::*signal)(int));
     static QString localPath(const QString &fileName);
 
     Device *m_device = nullptr;

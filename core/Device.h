@@ -26,8 +26,10 @@ class Schedule;
 class Device : public QObject
 {
     Q_OBJECT
-    Q_PROPERTY(QString productName READ productName WRITE setProductName NOTIFY devProductnameChanged)
-    Q_PROPERTY(QString manufactoryName READ manufactoryName WRITE setManufactoryName NOTIFY devManufactoryChanged)
+    Q_PROPERTY(
+        QString productName READ productName WRITE setProductName NOTIFY devProductnameChanged)
+    Q_PROPERTY(QString manufactoryName READ manufactoryName WRITE setManufactoryName NOTIFY
+                   devManufactoryChanged)
     Q_PROPERTY(QString sn READ sn WRITE setSn NOTIFY devSNChanged)
     Q_PROPERTY(QString fw READ fw WRITE setFw NOTIFY devFWChanged)
 
@@ -88,6 +90,10 @@ public:
     // block was refused.
     QList<QByteArray> readExperimentData(Experiment *run);
     void clearExperimentList();
+    // Forgets the listed runs without deleting them, once their new owner has
+    // taken them: the device must not hand them out again after that owner
+    // deleted them.
+    void releaseExperimentList() { m_experimentList.clear(); }
 
     QJsonObject toJson() const;
 

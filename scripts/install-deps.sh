@@ -1,22 +1,20 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running and testing
-# ValtrixSuite need; installs only what is missing. Uses sudo when not root.
+# Installs what building, running and testing ValtrixSuite needs on Debian 12,
+# skipping what is already there. Uses sudo when not run as root.
 set -euo pipefail
 
-VALTRIX_PACKAGES=(
-    cmake g++ make
-    qtbase5-dev qtdeclarative5-dev qtquickcontrols2-5-dev
-    libqt5serialport5-dev libqt5charts5-dev
+packages=(
+    cmake g++ make git pkg-config
+    qtbase5-dev qtdeclarative5-dev qtquickcontrols2-5-dev libqt5serialport5-dev libqt5charts5-dev
     qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qtquick-layouts
-    qml-module-qtquick-controls qml-module-qtquick-controls2
-    qml-module-qtquick-dialogs qml-module-qtquick-extras
-    qml-module-qtcharts qml-module-qttest
+    qml-module-qtquick-controls qml-module-qtquick-controls2 qml-module-qtquick-dialogs
+    qml-module-qtquick-extras qml-module-qtcharts qml-module-qttest qml-module-qt-labs-platform
     fonts-freefont-ttf fonts-dejavu-core
     xvfb xauth socat poppler-utils
 )
 
 missing=()
-for package in "${VALTRIX_PACKAGES[@]}"; do
+for package in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
         missing+=("$package")
     fi
@@ -26,16 +24,12 @@ if [ ${#missing[@]} -eq 0 ]; then
     exit 0
 fi
 
-echo "Installing: ${missing[*]}"
-SUDO=()
+as_root=()
 if [ "$(id -u)" -ne 0 ]; then
-    if ! command -v sudo >/dev/null; then
-        echo "These packages are missing and sudo is not available: ${missing[*]}" >&2
-        echo "Install them as root, then run this script again." >&2
-        exit 1
-    fi
-    SUDO=(sudo)
+    as_root=(sudo)
 fi
+
+echo "Installing: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
-"${SUDO[@]}" apt-get update
-"${SUDO[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+"${as_root[@]}" apt-get update -qq
+"${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

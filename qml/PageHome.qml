@@ -42,7 +42,6 @@ VfPage {
     }
 
     function findDevices() {
-        devsearch.currentIndex = -1
         core.findDevices()
     }
 
@@ -57,6 +56,8 @@ VfPage {
         }
         function onFindDeviceFinished() {
             warningText.text = ""
+            // No row is chosen until the user picks one.
+            devsearch.currentIndex = -1
         }
         function onFileReadStarted() {
             warningText.text = qsTr("Processing file") + "..."

@@ -497,19 +497,20 @@ int Core::downloadRun(int entryIndex)
 
 void Core::nextExp()
 {
-    if (!m_experiment || !m_experiment->next())
-        return;
-    m_experiment = m_experiment->next();
-    showRecordsOf(m_experiment);
-    emit dataRegisterListUpdate();
-    emitPlace(&Core::resultsUpdated);
+    moveTo(m_experiment ? m_experiment->next() : nullptr);
 }
 
 void Core::prevExp()
 {
-    if (!m_experiment || !m_experiment->prev())
+    moveTo(m_experiment ? m_experiment->prev() : nullptr);
+}
+
+void Core::moveTo(Experiment *run)
+{
+    // At either end of the chain there is nowhere to go.
+    if (!run)
         return;
-    m_experiment = m_experiment->prev();
+    m_experiment = run;
     showRecordsOf(m_experiment);
     emit dataRegisterListUpdate();
     emitPlace(&Core::resultsUpdated);

@@ -19,6 +19,7 @@
 #include "ResultsFactory.h"
 #include "Schedule.h"
 #include "VfFile.h"
+#include "VfPrinter.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -31,11 +32,6 @@
 #include <QUrl>
 
 #include <memory>
-
-#if __has_include("VfPrinter.h")
-#include "VfPrinter.h"
-#define VALTRIX_HAS_REPORTS 1
-#endif
 
 namespace {
 
@@ -501,19 +497,20 @@ int Core::downloadRun(int entryIndex)
 
 void Core::nextExp()
 {
-    if (!m_experiment || !m_experiment->next())
-        return;
-    m_experiment = m_experiment->next();
-    showRecordsOf(m_experiment);
-    emit dataRegisterListUpdate();
-    emitPlace(&Core::resultsUpdated);
+    moveTo(m_experiment ? m_experiment->next() : nullptr);
 }
 
 void Core::prevExp()
 {
-    if (!m_experiment || !m_experiment->prev())
+    moveTo(m_experiment ? m_experiment->prev() : nullptr);
+}
+
+void Core::moveTo(Experiment *run)
+{
+    // At either end of the chain there is nowhere to go.
+    if (!run)
         return;
-    m_experiment = m_experiment->prev();
+    m_experiment = run;
     showRecordsOf(m_experiment);
     emit dataRegisterListUpdate();
     emitPlace(&Core::resultsUpdated);
@@ -692,7 +689,6 @@ int Core::generateReport(QString options)
 {
     if (!m_device || !m_experiment)
         return -1;
-#ifdef VALTRIX_HAS_REPORTS
     std::unique_ptr<VfPrinter> printer(PrinterFactory::create(m_device->productName()));
     if (!printer) {
         emit unsupportedDevice();
@@ -712,11 +708,6 @@ int Core::generateReport(QString options)
     m_printer = nullptr;
     // A report that was not painted must reach the user as a failure.
     return code == 0 ? 0 : -1;
-#else
-    Q_UNUSED(options)
-    emit unsupportedDevice();
-    return -1;
-#endif
 }
 
 // ------------------------------------------------------------ result refresh

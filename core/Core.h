@@ -158,6 +158,8 @@ private:
     // True when the current device talks through the link of `probed`.
     bool usesLinkOf(const QObject *probed) const;
     void showRecordsOf(const Experiment *run);
+    // Makes a neighbour in the chain the current run (nothing when null).
+    void moveTo(Experiment *run);
     // Drops the current device when it talks through a probed device's link.
     void dropDeviceUsingProbedLinks();
     int downloadRun(int entryIndex);

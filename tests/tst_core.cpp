@@ -2,6 +2,7 @@
 #include "Device.h"
 #include "Experiment.h"
 #include "Interface.h"
+#include "ModelRegistry.h"
 #include "Schedule.h"
 #include "SimulatedInstrument.h"
 #include "TestModel.h"
@@ -10,6 +11,7 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -623,8 +625,8 @@ private slots:
         rig.open();
         QCOMPARE(rig.core->createExperiment("[0, 1, 2]"), 0);
         Experiment *head = rig.core->currentExperiment();
-        auto *headResults = qobject_cast<TestResults *>(head->results());
-        auto *secondResults = qobject_cast<TestResults *>(head->next()->results());
+        auto *headResults = qobject_cast<TestModelResults *>(head->results());
+        auto *secondResults = qobject_cast<TestModelResults *>(head->next()->results());
         QSignalSpy results(rig.core.get(), &Core::resultsUpdated);
 
         rig.core->nextExp();
@@ -668,6 +670,55 @@ private slots:
             events.append(component->property("event").toInt());
         QCOMPARE(events, (QList<int>{2, 0}));
         qDeleteAll(components);
+    }
+
+    void reportOfTheWholeChain()
+    {
+        QTemporaryDir dir;
+        Rig rig;
+        rig.addRuns(3);
+        rig.open();
+        QCOMPARE(rig.core->createExperiment("[0, 2]"), 0);
+        rig.core->nextExp();
+        const QString pdf = dir.filePath("report.pdf");
+        const QString options = QString::fromUtf8(
+            QJsonDocument(QJsonObject{{"fileName", QUrl::fromLocalFile(pdf).toString()}}).toJson());
+        QJsonObject failing = QJsonDocument::fromJson(options.toUtf8()).object();
+        failing.insert("fail", true);
+        QSignalSpy unsupported(rig.core.get(), &Core::unsupportedDevice);
+        QCOMPARE(rig.core->generateReport(QString::fromUtf8(QJsonDocument(failing).toJson())), -1);
+        QVERIFY(!QFile::exists(pdf));
+        QCOMPARE(rig.core->generateReport(options), 0);
+        QProcess text;
+        text.start("pdftotext", {pdf, "-"});
+        QVERIFY(text.waitForFinished());
+        const QString content = QString::fromUtf8(text.readAllStandardOutput());
+        QVERIFY2(content.contains("TESTMODEL 1000"), qPrintable(content));
+        QVERIFY(content.indexOf("run 0") < content.indexOf("run 2"));
+        QCOMPARE(unsupported.count(), 0);
+    }
+
+    void reportOfAModelWithoutAWriter()
+    {
+        Rig rig(1, "BARE");
+        ModelEntry bare;
+        bare.productName = "BARE";
+        bare.makeDevice = [](Device *probed) -> Device * { return new TestModelDevice(probed); };
+        bare.makeExperiment = []() -> Experiment * { return new TestModelExperiment; };
+        bare.makeLog = []() -> Log * { return new TestModelLog; };
+        bare.makeResults = []() -> Results * { return new TestModelResults; };
+        ModelRegistry::instance().add(bare);
+        rig.addRuns(1);
+        rig.open();
+        QCOMPARE(rig.core->createExperiment("[0]"), 0);
+        QSignalSpy unsupported(rig.core.get(), &Core::unsupportedDevice);
+        QCOMPARE(rig.core->generateReport("{}"), -1);
+        QCOMPARE(unsupported.count(), 1);
+        QVERIFY(rig.core->expCompList().value<QList<QObject *>>().isEmpty());
+        QSignalSpy saveErrors(rig.core.get(), &Core::openFileError);
+        QCOMPARE(rig.core->saveExperimentToFile("/tmp/valtrix-bare"), -1);
+        QCOMPARE(saveErrors.count(), 0);
+        ModelRegistry::instance().remove("BARE");
     }
 
     // ------------------------------------------------------ build texts

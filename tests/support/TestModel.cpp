@@ -4,6 +4,7 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QPainter>
 #include <QTime>
 
 namespace TestModel {
@@ -16,14 +17,19 @@ void registerModel()
     ModelEntry entry;
     entry.productName = QString::fromLatin1(ProductName);
     entry.extension = QString::fromLatin1(Extension);
-    entry.makeDevice = [](Device *probed) -> Device * { return new TestDevice(probed); };
-    entry.makeDeviceByName = []() -> Device * { return new TestDevice; };
-    entry.makeConfig = []() -> DeviceConfig * { return new TestConfig; };
-    entry.makeExperiment = []() -> Experiment * { return new TestExperiment; };
-    entry.makeLog = []() -> Log * { return new TestLog; };
-    entry.makeResults = []() -> Results * { return new TestResults; };
-    entry.makeFile = [](const QString &fileName) -> VfFile * { return new TestFile(fileName); };
-    entry.makeExposureComponent = []() -> ExposureComponent * { return new TestExposureComponent; };
+    entry.makeDevice = [](Device *probed) -> Device * { return new TestModelDevice(probed); };
+    entry.makeDeviceByName = []() -> Device * { return new TestModelDevice; };
+    entry.makeConfig = []() -> DeviceConfig * { return new TestModelConfig; };
+    entry.makeExperiment = []() -> Experiment * { return new TestModelExperiment; };
+    entry.makeLog = []() -> Log * { return new TestModelLog; };
+    entry.makeResults = []() -> Results * { return new TestModelResults; };
+    entry.makePrinter = []() -> VfPrinter * { return new TestModelPrinter; };
+    entry.makeFile = [](const QString &fileName) -> VfFile * {
+        return new TestModelFile(fileName);
+    };
+    entry.makeExposureComponent = []() -> ExposureComponent * {
+        return new TestModelExposureComponent;
+    };
     ModelRegistry::instance().add(entry);
 }
 
@@ -42,12 +48,12 @@ RunText runText(int index, int size, const QByteArray &name)
 
 // ------------------------------------------------------------------ config
 
-QJsonObject TestConfig::toJson()
+QJsonObject TestModelConfig::toJson()
 {
     return {{QStringLiteral("level"), level}};
 }
 
-int TestConfig::fromJson(QString json)
+int TestModelConfig::fromJson(QString json)
 {
     const QJsonObject object = QJsonDocument::fromJson(json.toUtf8()).object();
     if (!object.value(QStringLiteral("level")).isDouble())
@@ -58,16 +64,16 @@ int TestConfig::fromJson(QString json)
 
 // ------------------------------------------------------------------ device
 
-TestDevice::TestDevice(Device *probed)
+TestModelDevice::TestModelDevice(Device *probed)
 {
     if (probed)
         adoptProbedDevice(probed);
     else
         setProductName(QString::fromLatin1(TestModel::ProductName));
-    setConfig(new TestConfig);
+    setConfig(new TestModelConfig);
 }
 
-Results *TestDevice::readExperimentHeader(Experiment *run)
+Results *TestModelDevice::readExperimentHeader(Experiment *run)
 {
     bool sent = false;
     const QByteArray reply =
@@ -77,7 +83,7 @@ Results *TestDevice::readExperimentHeader(Experiment *run)
             emit busy();
         return nullptr;
     }
-    auto *results = new TestResults;
+    auto *results = new TestModelResults;
     if (results->parsePage1(informationText(reply, "\r\n+VFXPHDR: ")) != 0) {
         delete results;
         return nullptr;
@@ -86,7 +92,7 @@ Results *TestDevice::readExperimentHeader(Experiment *run)
     return results;
 }
 
-int TestDevice::readConfig()
+int TestModelDevice::readConfig()
 {
     bool sent = false;
     const QByteArray reply = exchange("AT+VFTSTCFG?\r\n", &sent);
@@ -95,15 +101,15 @@ int TestDevice::readConfig()
     const int code = finalLineCode(reply);
     if (code != 0)
         return code;
-    auto *config = new TestConfig;
+    auto *config = new TestModelConfig;
     config->level = informationText(reply, "\r\n+VFTSTCFG: ").toInt();
     setConfig(config);
     return 0;
 }
 
-int TestDevice::writeConfig()
+int TestModelDevice::writeConfig()
 {
-    auto *testConfig = qobject_cast<TestConfig *>(config());
+    auto *testConfig = qobject_cast<TestModelConfig *>(config());
     if (!testConfig)
         return -1;
     bool sent = false;
@@ -114,7 +120,7 @@ int TestDevice::writeConfig()
 
 // --------------------------------------------------------------------- log
 
-int TestLog::parseRecord(QByteArray record)
+int TestModelLog::parseRecord(QByteArray record)
 {
     record.replace("+VFRDXP: ", "");
     record.replace("\n", "");
@@ -126,12 +132,12 @@ int TestLog::parseRecord(QByteArray record)
     return 0;
 }
 
-QJsonObject TestLog::toJson()
+QJsonObject TestModelLog::toJson()
 {
     return {{QStringLiteral("n"), number}, {QStringLiteral("value"), value}};
 }
 
-void TestLog::fromJson(const QJsonObject &json)
+void TestModelLog::fromJson(const QJsonObject &json)
 {
     number = json.value(QStringLiteral("n")).toInt();
     value = json.value(QStringLiteral("value")).toString();
@@ -139,7 +145,7 @@ void TestLog::fromJson(const QJsonObject &json)
 
 // ----------------------------------------------------------------- results
 
-int TestResults::parsePage1(const QByteArray &text)
+int TestModelResults::parsePage1(const QByteArray &text)
 {
     const QList<QByteArray> fields = text.split(',');
     if (fields.size() != 3 || fields.at(0) != "1")
@@ -148,7 +154,7 @@ int TestResults::parsePage1(const QByteArray &text)
     return 0;
 }
 
-QJsonObject TestResults::toJson()
+QJsonObject TestModelResults::toJson()
 {
     QJsonObject json{{QStringLiteral("label"), label},
                      {QStringLiteral("workingHours"), workingHours}};
@@ -156,14 +162,14 @@ QJsonObject TestResults::toJson()
     return json;
 }
 
-void TestResults::fromJson(const QJsonObject &json)
+void TestModelResults::fromJson(const QJsonObject &json)
 {
     label = json.value(QStringLiteral("label")).toString();
     workingHours = json.value(QStringLiteral("workingHours")).toString();
     readCommonJson(json);
 }
 
-int TestResults::refreshWorkingHours(QString json)
+int TestModelResults::refreshWorkingHours(QString json)
 {
     const QString hours = QJsonDocument::fromJson(json.toUtf8())
                               .object()
@@ -175,19 +181,19 @@ int TestResults::refreshWorkingHours(QString json)
     return 0;
 }
 
-int TestResults::refreshExposureComponent(QJsonObject component)
+int TestModelResults::refreshExposureComponent(QJsonObject component)
 {
     refreshedEvents.append(component.value(QStringLiteral("event")).toInt());
     return 0;
 }
 
-int TestResults::refreshGeneralData(QJsonObject data)
+int TestModelResults::refreshGeneralData(QJsonObject data)
 {
     generalDataType = data.value(QStringLiteral("datatype")).toString();
     return 0;
 }
 
-int TestResults::applyExposureComponents(Experiment *chainHead)
+int TestModelResults::applyExposureComponents(Experiment *chainHead)
 {
     Q_UNUSED(chainHead)
     ++applied;
@@ -196,14 +202,14 @@ int TestResults::applyExposureComponents(Experiment *chainHead)
 
 // -------------------------------------------------------------- experiment
 
-void TestExperiment::copyHeader(const Experiment *entry)
+void TestModelExperiment::copyHeader(const Experiment *entry)
 {
     Experiment::copyHeader(entry);
-    if (auto *listed = qobject_cast<const TestExperiment *>(entry))
+    if (auto *listed = qobject_cast<const TestModelExperiment *>(entry))
         name = listed->name;
 }
 
-int TestExperiment::parseListEntry(QByteArray line)
+int TestModelExperiment::parseListEntry(QByteArray line)
 {
     const QList<QByteArray> fields = line.split(',');
     if (fields.size() != 3)
@@ -214,7 +220,7 @@ int TestExperiment::parseListEntry(QByteArray line)
     return 0;
 }
 
-QJsonObject TestExperiment::toJson()
+QJsonObject TestModelExperiment::toJson()
 {
     QJsonArray logsJson;
     const QList<Log *> records = logs();
@@ -229,11 +235,11 @@ QJsonObject TestExperiment::toJson()
     return json;
 }
 
-TestExperiment *TestExperiment::fromJson(const QJsonObject &json)
+TestModelExperiment *TestModelExperiment::fromJson(const QJsonObject &json)
 {
     if (!json.value(QStringLiteral("index")).isDouble())
         return nullptr;
-    auto *run = new TestExperiment;
+    auto *run = new TestModelExperiment;
     run->setDeviceName(QString::fromLatin1(TestModel::ProductName));
     run->setIndex(json.value(QStringLiteral("index")).toInt());
     run->setSize(json.value(QStringLiteral("size")).toInt());
@@ -241,13 +247,13 @@ TestExperiment *TestExperiment::fromJson(const QJsonObject &json)
     QList<Log *> records;
     const QJsonArray logsJson = json.value(QStringLiteral("logs")).toArray();
     for (const QJsonValue &value : logsJson) {
-        auto *log = new TestLog;
+        auto *log = new TestModelLog;
         log->fromJson(value.toObject());
         records.append(log);
     }
     run->setLogs(records);
     if (json.contains(QStringLiteral("results"))) {
-        auto *results = new TestResults;
+        auto *results = new TestModelResults;
         results->fromJson(json.value(QStringLiteral("results")).toObject());
         run->setResults(results);
     }
@@ -256,19 +262,39 @@ TestExperiment *TestExperiment::fromJson(const QJsonObject &json)
 
 // -------------------------------------------------------- exposure component
 
-void TestExposureComponent::loadFromExperiment(Experiment *run)
+void TestModelExposureComponent::loadFromExperiment(Experiment *run)
 {
     m_event = run ? run->index() : -1;
 }
 
 // -------------------------------------------------------------------- file
 
-TestFile::TestFile(const QString &fileName)
+TestModelFile::TestModelFile(const QString &fileName)
     : VfFile(fileName, QString::fromLatin1(TestModel::ProductName))
 {
 }
 
-Experiment *TestFile::parseRun(const QJsonObject &run)
+Experiment *TestModelFile::parseRun(const QJsonObject &run)
 {
-    return TestExperiment::fromJson(run);
+    return TestModelExperiment::fromJson(run);
+}
+
+// ----------------------------------------------------------------- printer
+
+void TestModelPrinter::setReportOptions(QString json)
+{
+    QJsonObject options;
+    readCommonOptions(json, &options);
+    fail = options.value(QStringLiteral("fail")).toBool();
+}
+
+int TestModelPrinter::print()
+{
+    if (fail || beginPainting() != 0)
+        return -1;
+    int y = 20;
+    painter()->drawText(20, y, productName() + QLatin1Char(' ') + sn());
+    for (Experiment *run = experiment(); run; run = run->next())
+        painter()->drawText(20, y += 20, QStringLiteral("run %1").arg(run->index()));
+    return 0;
 }

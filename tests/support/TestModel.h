@@ -7,6 +7,7 @@
 #include "Log.h"
 #include "Results.h"
 #include "VfFile.h"
+#include "VfPrinter.h"
 
 #include <QByteArray>
 #include <QJsonObject>
@@ -27,6 +28,8 @@ namespace TestModel {
 extern const char *const ProductName; // "TESTMODEL"
 extern const char *const Extension;   // ".tsm"
 
+// Report options {"fail": true} make the test model's report fail to paint.
+
 // Adds the model's row to the registry (idempotent).
 void registerModel();
 
@@ -42,7 +45,7 @@ RunText runText(int index, int size, const QByteArray &name);
 
 } // namespace TestModel
 
-class TestConfig : public DeviceConfig
+class TestModelConfig : public DeviceConfig
 {
     Q_OBJECT
 
@@ -54,13 +57,13 @@ public slots:
     int fromJson(QString json) override;
 };
 
-class TestDevice : public Device
+class TestModelDevice : public Device
 {
     Q_OBJECT
 
 public:
     // From a probed device (its link adopted), or with no link for a file.
-    explicit TestDevice(Device *probed = nullptr);
+    explicit TestModelDevice(Device *probed = nullptr);
 
 public slots:
     Results *readExperimentHeader(Experiment *run) override;
@@ -68,7 +71,7 @@ public slots:
     int writeConfig() override;
 };
 
-class TestLog : public Log
+class TestModelLog : public Log
 {
     Q_OBJECT
 
@@ -82,7 +85,7 @@ public slots:
     QJsonObject toJson() override;
 };
 
-class TestResults : public Results
+class TestModelResults : public Results
 {
     Q_OBJECT
 
@@ -103,13 +106,13 @@ public slots:
     int applyExposureComponents(Experiment *chainHead) override;
 };
 
-class TestExperiment : public Experiment
+class TestModelExperiment : public Experiment
 {
     Q_OBJECT
 
 public:
     QString name;
-    static TestExperiment *fromJson(const QJsonObject &json);
+    static TestModelExperiment *fromJson(const QJsonObject &json);
 
 public slots:
     void copyHeader(const Experiment *entry) override;
@@ -117,7 +120,7 @@ public slots:
     QJsonObject toJson() override;
 };
 
-class TestExposureComponent : public ExposureComponent
+class TestModelExposureComponent : public ExposureComponent
 {
     Q_OBJECT
     Q_PROPERTY(int event READ event CONSTANT)
@@ -132,13 +135,26 @@ private:
     int m_event = -1;
 };
 
-class TestFile : public VfFile
+class TestModelFile : public VfFile
 {
     Q_OBJECT
 
 public:
-    explicit TestFile(const QString &fileName);
+    explicit TestModelFile(const QString &fileName);
 
 protected:
     Experiment *parseRun(const QJsonObject &run) override;
+};
+
+// Paints one page naming the product, the serial number and each run.
+class TestModelPrinter : public VfPrinter
+{
+    Q_OBJECT
+
+public:
+    bool fail = false;
+
+public slots:
+    int print() override;
+    void setReportOptions(QString json) override;
 };

@@ -37,8 +37,8 @@ bool toInteger(const QByteArray &text, int *value)
 bool informationValue(const QByteArray &reply, const QByteArray &name, QByteArray *value)
 {
     const QByteArray prefix = "\r\n+" + name + ": ";
-    if (!reply.startsWith(prefix) || !reply.endsWith(kInformationEnd)
-        || reply.size() < prefix.size() + kInformationEnd.size())
+    if (!reply.startsWith(prefix) || !reply.endsWith(kInformationEnd) ||
+        reply.size() < prefix.size() + kInformationEnd.size())
         return false;
     const QByteArray text =
         reply.mid(prefix.size(), reply.size() - prefix.size() - kInformationEnd.size());
@@ -130,15 +130,13 @@ int Dravo2::exchangeExpectingFinalLine(const QByteArray &command, const QByteArr
 
 int Dravo2::writeSetting(const QByteArray &name, const QByteArray &value)
 {
-    return exchangeExpectingFinalLine("AT+" + name + "=" + value + "\r\n",
-                                      "\r\n+" + name + ": ");
+    return exchangeExpectingFinalLine("AT+" + name + "=" + value + "\r\n", "\r\n+" + name + ": ");
 }
 
 int Dravo2::readServiceConfig()
 {
-    return query("VFSVCCFG", false, [this](const QByteArray &value) {
-        return toInteger(value, &m_serviceConfig);
-    });
+    return query("VFSVCCFG", false,
+                 [this](const QByteArray &value) { return toInteger(value, &m_serviceConfig); });
 }
 
 int Dravo2::readThresholdLevel(Dravo2Config *config)
@@ -362,15 +360,15 @@ bool Dravo2::isWritableSchedule(const Schedule *schedule)
         return false;
     const bool timesValid =
         schedule->startDateTime().isValid() && schedule->stopDateTime().isValid();
-    const bool pauseValid = !schedule->pausable()
-                            || (schedule->pauseDateTime().isValid()
-                                && schedule->resumeDateTime().isValid());
+    const bool pauseValid = !schedule->pausable() || (schedule->pauseDateTime().isValid() &&
+                                                      schedule->resumeDateTime().isValid());
     return timesValid && pauseValid;
 }
 
 QByteArray Dravo2::scheduleSetCommand(int slot, const Schedule &schedule)
 {
-    const QString pause = schedule.pausable() ? quotedDateTime(schedule.pauseDateTime()) : QString();
+    const QString pause =
+        schedule.pausable() ? quotedDateTime(schedule.pauseDateTime()) : QString();
     const QString resume =
         schedule.pausable() ? quotedDateTime(schedule.resumeDateTime()) : QString();
     const QString command = QStringLiteral("AT+VFSCH=1,%1,\"%2\",%3,%4,%5,%6\r\n")

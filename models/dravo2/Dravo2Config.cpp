@@ -121,22 +121,22 @@ QString Dravo2Config::durationText(int seconds)
 
 bool Dravo2Config::isWritable(bool withOctave) const
 {
-    return timeWeightings().contains(m_timeWeighting)
-           && frequencyWeightings().contains(m_frequencyWeighting)
-           && (!withOctave || octaveAnalyses().contains(m_octaveAnalysis))
-           && durationSeconds(m_experimentDuration) >= 0 && ActionLevelRange.contains(m_actionLevel)
-           && CriterionLevelRange.contains(m_criterionLevel)
-           && ExchangeRateRange.contains(m_exchangeRate);
+    return timeWeightings().contains(m_timeWeighting) &&
+           frequencyWeightings().contains(m_frequencyWeighting) &&
+           (!withOctave || octaveAnalyses().contains(m_octaveAnalysis)) &&
+           durationSeconds(m_experimentDuration) >= 0 && ActionLevelRange.contains(m_actionLevel) &&
+           CriterionLevelRange.contains(m_criterionLevel) &&
+           ExchangeRateRange.contains(m_exchangeRate);
 }
 
 bool Dravo2Config::sameSettings(const Dravo2Config &other, bool withOctave) const
 {
-    return m_timeWeighting == other.m_timeWeighting
-           && m_frequencyWeighting == other.m_frequencyWeighting
-           && (!withOctave || m_octaveAnalysis == other.m_octaveAnalysis)
-           && durationSeconds(m_experimentDuration) == durationSeconds(other.m_experimentDuration)
-           && m_actionLevel == other.m_actionLevel && m_criterionLevel == other.m_criterionLevel
-           && m_exchangeRate == other.m_exchangeRate && m_scheduleStatus == other.m_scheduleStatus;
+    return m_timeWeighting == other.m_timeWeighting &&
+           m_frequencyWeighting == other.m_frequencyWeighting &&
+           (!withOctave || m_octaveAnalysis == other.m_octaveAnalysis) &&
+           durationSeconds(m_experimentDuration) == durationSeconds(other.m_experimentDuration) &&
+           m_actionLevel == other.m_actionLevel && m_criterionLevel == other.m_criterionLevel &&
+           m_exchangeRate == other.m_exchangeRate && m_scheduleStatus == other.m_scheduleStatus;
 }
 
 QJsonObject Dravo2Config::toJson()
@@ -166,13 +166,12 @@ int Dravo2Config::fromJson(QString json)
     read.m_octaveAnalysis = object.value(QStringLiteral("octaveAnalysis")).toString();
     read.m_experimentDuration = object.value(QStringLiteral("experimentDuration")).toString();
     read.m_scheduleStatus = object.value(QStringLiteral("scheduleStatus")).toBool();
-    const bool levelsRead =
-        levelFromJson(object.value(QStringLiteral("actionLevel")), ActionLevelRange,
-                      &read.m_actionLevel)
-        && levelFromJson(object.value(QStringLiteral("criterionLevel")), CriterionLevelRange,
-                         &read.m_criterionLevel)
-        && levelFromJson(object.value(QStringLiteral("exchangeRate")), ExchangeRateRange,
-                         &read.m_exchangeRate);
+    const bool levelsRead = levelFromJson(object.value(QStringLiteral("actionLevel")),
+                                          ActionLevelRange, &read.m_actionLevel) &&
+                            levelFromJson(object.value(QStringLiteral("criterionLevel")),
+                                          CriterionLevelRange, &read.m_criterionLevel) &&
+                            levelFromJson(object.value(QStringLiteral("exchangeRate")),
+                                          ExchangeRateRange, &read.m_exchangeRate);
     // An instrument without octave analysis has no mode to choose, so the
     // window may leave it empty.
     const bool octaveRead =

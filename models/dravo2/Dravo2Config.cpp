@@ -9,22 +9,12 @@
 
 namespace {
 
-// A decimal integer and nothing else; a number the instrument garbled must not
-// pass as 0.
-bool toInteger(const QByteArray &text, int *value)
-{
-    bool ok = false;
-    const int number = text.toInt(&ok);
-    if (ok)
-        *value = number;
-    return ok;
-}
-
 // The value of a schedule record "<sub-command>,<value>".
 bool scheduleRecordValue(const QByteArray &record, const QByteArray &subCommand, int *value)
 {
     const QList<QByteArray> fields = record.split(',');
-    return fields.size() >= 2 && fields.at(0) == subCommand && toInteger(fields.at(1), value);
+    return fields.size() >= 2 && fields.at(0) == subCommand &&
+           Dravo2Config::replyInteger(fields.at(1), value);
 }
 
 // A level as the window sends it: a text holding a decimal integer, or a
@@ -33,7 +23,7 @@ bool levelFromJson(const QJsonValue &value, const Dravo2Config::LevelRange &rang
 {
     int number = 0;
     if (value.isString()) {
-        if (!toInteger(value.toString().toLatin1(), &number))
+        if (!Dravo2Config::replyInteger(value.toString().toLatin1(), &number))
             return false;
     } else if (value.isDouble()) {
         const double real = value.toDouble();
@@ -48,6 +38,15 @@ bool levelFromJson(const QJsonValue &value, const Dravo2Config::LevelRange &rang
 }
 
 } // namespace
+
+bool Dravo2Config::replyInteger(const QByteArray &text, int *value)
+{
+    bool ok = false;
+    const int number = text.toInt(&ok);
+    if (ok)
+        *value = number;
+    return ok;
+}
 
 const QStringList &Dravo2Config::timeWeightings()
 {
@@ -77,7 +76,7 @@ Dravo2Config::Dravo2Config(QObject *parent)
 int Dravo2Config::setExperimentDurationFromReply(const QByteArray &seconds)
 {
     int value = 0;
-    if (!toInteger(seconds, &value) || value < 0)
+    if (!Dravo2Config::replyInteger(seconds, &value) || value < 0)
         return -1;
     m_experimentDuration = durationText(value);
     return 0;

@@ -180,8 +180,8 @@ private slots:
         Dosimeter d(word);
         QVERIFY(d.dravo);
         QCOMPARE(d.dravo->productName(), QString("DRAVO 2"));
-        QCOMPARE(d.dravo->sn(), QString("D2-000123"));
-        QCOMPARE(d.dravo->firmware(), QString("2.1.0"));
+        QCOMPARE(d.dravo->sn(), QString("SIM0001"));
+        QCOMPARE(d.dravo->firmware(), QString("1.00"));
         QCOMPARE(d.dravo->calibration().certification(),
                  d.link.device->calibration().certification());
         QCOMPARE(d.dravo->dravo2Config()->toJson(), Dravo2Config().toJson());

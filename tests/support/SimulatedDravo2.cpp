@@ -62,7 +62,7 @@ SimulatedDravo2::SimulatedDravo2(SimulatedInstrument *instrument)
 SimulatedDravo2 *SimulatedDravo2::install(SimulatedInstrument *instrument)
 {
     auto *state = new SimulatedDravo2(instrument);
-    instrument->setIdentity("valtrix", "DRAVO 2", "D2-000123", "2.1.0");
+    instrument->setIdentity("valtrix", "DRAVO 2", "SIM0001", "1.00");
     state->installCommands(instrument);
     return state;
 }

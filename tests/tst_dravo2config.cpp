@@ -20,10 +20,10 @@ private:
     // the key out).
     static QString windowJson(const QJsonObject &changes = {})
     {
-        QJsonObject object{{"timeWeighting", "Fast"},     {"frequencyWeighting", "C"},
-                           {"octaveAnalysis", "1/3"},     {"experimentDuration", "08:30"},
-                           {"actionLevel", "75"},         {"criterionLevel", "90"},
-                           {"exchangeRate", "5"},         {"scheduleStatus", true}};
+        QJsonObject object{{"timeWeighting", "Fast"}, {"frequencyWeighting", "C"},
+                           {"octaveAnalysis", "1/3"}, {"experimentDuration", "08:30"},
+                           {"actionLevel", "75"},     {"criterionLevel", "90"},
+                           {"exchangeRate", "5"},     {"scheduleStatus", true}};
         for (auto it = changes.begin(); it != changes.end(); ++it) {
             if (it.value().isNull())
                 object.remove(it.key());
@@ -118,10 +118,10 @@ private slots:
     {
         Dravo2Config config;
         const QJsonObject expected{{"productName", "DRAVO 2"}, {"timeWeighting", ""},
-                                   {"frequencyWeighting", ""},  {"octaveAnalysis", ""},
-                                   {"experimentDuration", ""},  {"actionLevel", 0},
-                                   {"criterionLevel", 0},       {"exchangeRate", 0},
-                                   {"scheduleStatus", false},   {"scheduleMaxTime", 0}};
+                                   {"frequencyWeighting", ""}, {"octaveAnalysis", ""},
+                                   {"experimentDuration", ""}, {"actionLevel", 0},
+                                   {"criterionLevel", 0},      {"exchangeRate", 0},
+                                   {"scheduleStatus", false},  {"scheduleMaxTime", 0}};
         QCOMPARE(config.toJson(), expected);
     }
 
@@ -130,11 +130,11 @@ private slots:
         Dravo2Config config;
         fillSample(config);
         QCOMPARE(config.fromJson(windowJson()), 0);
-        const QJsonObject expected{{"productName", "DRAVO 2"},   {"timeWeighting", "Fast"},
-                                   {"frequencyWeighting", "C"},   {"octaveAnalysis", "1/3"},
+        const QJsonObject expected{{"productName", "DRAVO 2"},      {"timeWeighting", "Fast"},
+                                   {"frequencyWeighting", "C"},     {"octaveAnalysis", "1/3"},
                                    {"experimentDuration", "08:30"}, {"actionLevel", 75},
-                                   {"criterionLevel", 90},        {"exchangeRate", 5},
-                                   {"scheduleStatus", true},      {"scheduleMaxTime", 43200}};
+                                   {"criterionLevel", 90},          {"exchangeRate", 5},
+                                   {"scheduleStatus", true},        {"scheduleMaxTime", 43200}};
         // The schedule limit is the instrument's: the window text never sets it.
         QCOMPARE(config.toJson(), expected);
         QCOMPARE(config.fromJson(windowJson({{"scheduleMaxTime", 3600}})), 0);
@@ -147,14 +147,14 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QJsonValue>("value");
         const QJsonValue absent(QJsonValue::Null); // the key is left out
-        QTest::newRow("level as text") << windowJson({{"actionLevel", "85"}}) << "actionLevel"
-                                       << QJsonValue(85);
-        QTest::newRow("level as number") << windowJson({{"actionLevel", 85}}) << "actionLevel"
-                                         << QJsonValue(85);
+        QTest::newRow("level as text")
+            << windowJson({{"actionLevel", "85"}}) << "actionLevel" << QJsonValue(85);
+        QTest::newRow("level as number")
+            << windowJson({{"actionLevel", 85}}) << "actionLevel" << QJsonValue(85);
         QTest::newRow("no schedule switch is off")
             << windowJson({{"scheduleStatus", absent}}) << "scheduleStatus" << QJsonValue(false);
-        QTest::newRow("no octave mode") << windowJson({{"octaveAnalysis", ""}})
-                                        << "octaveAnalysis" << QJsonValue("");
+        QTest::newRow("no octave mode")
+            << windowJson({{"octaveAnalysis", ""}}) << "octaveAnalysis" << QJsonValue("");
         QTest::newRow("range ends") << windowJson({{"actionLevel", "0"}, {"criterionLevel", "50"}})
                                     << "criterionLevel" << QJsonValue(50);
     }

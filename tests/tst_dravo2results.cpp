@@ -185,18 +185,22 @@ private slots:
     void pageSixChecksTheAnnouncedBandCount_data()
     {
         QTest::addColumn<int>("received");
+        QTest::addColumn<bool>("cutLine");
         QTest::addColumn<int>("result");
-        QTest::newRow("11 of 11") << 11 << 0;
-        QTest::newRow("10 of 11") << 10 << -1;
+        QTest::newRow("11 of 11") << 11 << false << 0;
+        QTest::newRow("10 of 11") << 10 << false << -1;
+        QTest::newRow("11 of 11 and a cut line") << 11 << true << -1;
     }
 
     void pageSixChecksTheAnnouncedBandCount()
     {
         QFETCH(int, received);
+        QFETCH(bool, cutLine);
         QFETCH(int, result);
         Dravo2Results results;
         QList<QByteArray> texts = bandLines(received, 11);
-        texts.insert(1, "6,3,11"); // a short line is skipped, not read past its end
+        if (cutLine)
+            texts.insert(1, "6,3,11"); // never read past its end
         QCOMPARE(results.parseHeader6(lines("+VFXPHDR: ", texts)), result);
         QCOMPARE(results.leqList().size(), received);
         QCOMPARE(results.numFreq(), QString("11"));
@@ -207,6 +211,13 @@ private slots:
         // A second page replaces the bands of the first.
         QCOMPARE(results.parseHeader6(lines("+VFXPHDR: ", bandLines(2, 2))), 0);
         QCOMPARE(results.leqList().size(), 2);
+    }
+
+    void pageSixWithoutBands()
+    {
+        Dravo2Results results;
+        QCOMPARE(results.parseHeader6(""), 0);
+        QCOMPARE(results.leqList().size(), 0);
     }
 
     void pageSevenWithoutCheckAfterTheRun()

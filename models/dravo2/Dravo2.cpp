@@ -2,7 +2,10 @@
 
 #include "DeviceDateTime.h"
 #include "Dravo2Config.h"
+#include "Dravo2HeaderReader.h"
 #include "Dravo2Model.h"
+#include "Dravo2Results.h"
+#include "Experiment.h"
 #include "Schedule.h"
 
 #include <QTextCodec>
@@ -132,6 +135,11 @@ int Dravo2::writeSetting(const QByteArray &name, const QByteArray &value)
 {
     return exchangeExpectingFinalLine("AT+" + name + "=" + value + "\r\n",
                                       "\r\n+" + name + ": ");
+}
+
+Results *Dravo2::readExperimentHeader(Experiment *run)
+{
+    return run ? Dravo2HeaderReader::read(this, run->index()) : nullptr;
 }
 
 int Dravo2::readServiceConfig()

@@ -292,17 +292,11 @@ int Dravo2Results::parseHeader7(QByteArray reply)
 
 void Dravo2Results::deriveDoseValues()
 {
-    const int workSeconds = Dravo2Dose::workingSeconds(m_workingHours);
     const int runSeconds = m_duration.toInt();
-    for (Dosimeter &dosimeter : m_dos) {
-        dosimeter.dailyDose = Dravo2Dose::dailyDose(dosimeter.dose, workSeconds, runSeconds);
+    for (Dosimeter &dosimeter : m_dos)
         dosimeter.ne = Dravo2Dose::exposureLevel(dosimeter.dose, dosimeter.criterionLevel,
                                                  dosimeter.exchangeRate, runSeconds);
-        dosimeter.nen =
-            dosePositive(dosimeter.dose)
-                ? Dravo2Dose::normalisedLevel(dosimeter.ne, dosimeter.exchangeRate, workSeconds)
-                : Dravo2Dose::absent();
-    }
+    refreshDailyValues(Dravo2Dose::workingSeconds(m_workingHours));
 }
 
 void Dravo2Results::refreshDailyValues(int workSeconds)

@@ -54,5 +54,6 @@ QJsonDocument DataFileEnvelope::document(const QString &revision, const QJsonObj
     for (const QJsonObject &run : runs)
         body.append(run);
     const QJsonObject info{{QStringLiteral("Sw"), revision}, {QStringLiteral("Device"), device}};
-    return QJsonDocument(QJsonObject{{QStringLiteral("Info"), info}, {QStringLiteral("Body"), body}});
+    return QJsonDocument(
+        QJsonObject{{QStringLiteral("Info"), info}, {QStringLiteral("Body"), body}});
 }

@@ -11,7 +11,12 @@
 class DataFileEnvelope
 {
 public:
-    enum Status { Ok = 0, DigestMismatch = 1, Malformed = 2 };
+    enum Status
+    {
+        Ok = 0,
+        DigestMismatch = 1,
+        Malformed = 2
+    };
 
     // The exact bytes of a data file holding `document`.
     static QByteArray encode(const QJsonDocument &document);

@@ -219,6 +219,13 @@ int Device::finalLineCode(const QByteArray &reply)
     return -3;
 }
 
+int Device::exactFinalLineCode(const QByteArray &reply)
+{
+    if (reply == kOk || reply == kError || reply == kBusy)
+        return finalLineCode(reply);
+    return -3;
+}
+
 QByteArray Device::informationText(QByteArray reply, const QByteArray &prefix)
 {
     reply.replace(prefix, "");
@@ -229,8 +236,7 @@ QByteArray Device::informationText(QByteArray reply, const QByteArray &prefix)
 
 int Device::setClock(const QDateTime &dateTime)
 {
-    const QByteArray command =
-        "AT+CCLK=\"" + formatDeviceDateTime(dateTime).toLatin1() + "\"\r\n";
+    const QByteArray command = "AT+CCLK=\"" + formatDeviceDateTime(dateTime).toLatin1() + "\"\r\n";
     bool sent = false;
     const QByteArray reply = exchange(command, &sent);
     if (!sent)
@@ -251,8 +257,8 @@ int Device::writeCalibration(const CalibrationCertificate &certificate)
     // The text travels inside a quoted field of one command line: a quote or a
     // line break would end the field or the command early.
     QTextCodec *latin1 = QTextCodec::codecForName("ISO 8859-1");
-    if (certification.contains(QLatin1Char('"')) || certification.contains(QLatin1Char('\r'))
-        || certification.contains(QLatin1Char('\n')) || !latin1->canEncode(certification))
+    if (certification.contains(QLatin1Char('"')) || certification.contains(QLatin1Char('\r')) ||
+        certification.contains(QLatin1Char('\n')) || !latin1->canEncode(certification))
         return -1;
     const QString command = QStringLiteral("AT+VFCTF=\"%1\",\"%2\"\r\n")
                                 .arg(certification, formatDeviceDateTime(certificate.date()));
@@ -349,9 +355,9 @@ QList<QByteArray> Device::readExperimentData(Experiment *run)
     do {
         const int count = qMin(RecordBlockSize, size - done);
         const int last = first + count - 1;
-        const QByteArray command = "AT+VFRDXP=" + QByteArray::number(index) + ','
-                                   + QByteArray::number(first) + ',' + QByteArray::number(last)
-                                   + "\r\n";
+        const QByteArray command = "AT+VFRDXP=" + QByteArray::number(index) + ',' +
+                                   QByteArray::number(first) + ',' + QByteArray::number(last) +
+                                   "\r\n";
         bool sent = false;
         QByteArray reply = exchange(command, &sent);
         if (!sent)

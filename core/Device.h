@@ -26,8 +26,10 @@ class Schedule;
 class Device : public QObject
 {
     Q_OBJECT
-    Q_PROPERTY(QString productName READ productName WRITE setProductName NOTIFY devProductnameChanged)
-    Q_PROPERTY(QString manufactoryName READ manufactoryName WRITE setManufactoryName NOTIFY devManufactoryChanged)
+    Q_PROPERTY(
+        QString productName READ productName WRITE setProductName NOTIFY devProductnameChanged)
+    Q_PROPERTY(QString manufactoryName READ manufactoryName WRITE setManufactoryName NOTIFY
+                   devManufactoryChanged)
     Q_PROPERTY(QString sn READ sn WRITE setSn NOTIFY devSNChanged)
     Q_PROPERTY(QString fw READ fw WRITE setFw NOTIFY devFWChanged)
 
@@ -116,6 +118,9 @@ signals:
 protected:
     // Maps a reply's final line: OK 0, ERROR -1, BUSY -2, anything else -3.
     static int finalLineCode(const QByteArray &reply);
+    // The same for a reply that must be that final line alone: anything
+    // before it makes the reply unrecognised (-3).
+    static int exactFinalLineCode(const QByteArray &reply);
     // The text of an information reply: every `prefix` ("\r\n+CMD: "), the
     // final OK and every line break removed, cut at the first NUL.
     static QByteArray informationText(QByteArray reply, const QByteArray &prefix);

@@ -34,8 +34,8 @@ QDateTime parseDeviceDateTime(const QString &text)
 QString formatDeviceDateTime(const QDateTime &dateTime)
 {
     const int quarters = dateTime.offsetFromUtc() / kQuarterHour;
-    return dateTime.toString(kPattern) + (quarters >= 0 ? QLatin1Char('+') : QLatin1Char('-'))
-           + QStringLiteral("%1").arg(std::abs(quarters), 2, 10, QLatin1Char('0'));
+    return dateTime.toString(kPattern) + (quarters >= 0 ? QLatin1Char('+') : QLatin1Char('-')) +
+           QStringLiteral("%1").arg(std::abs(quarters), 2, 10, QLatin1Char('0'));
 }
 
 QDateTime nextMonthDayFrom(const QDateTime &from, int day)

@@ -22,7 +22,13 @@ class Experiment : public QObject
 
 public:
     // Place codes of a run in its chain.
-    enum ChainPlace { Between = 0, Tail = -1, Head = -2, Only = -3 };
+    enum ChainPlace
+    {
+        Between = 0,
+        Tail = -1,
+        Head = -2,
+        Only = -3
+    };
 
     explicit Experiment(QObject *parent = nullptr);
     ~Experiment() override;

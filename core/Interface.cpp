@@ -48,8 +48,8 @@ int Interface::openSerial()
         m_port = nullptr;
         return 1;
     }
-    m_errorConnection = connect(m_port, &QSerialPort::errorOccurred, this,
-                                &Interface::serialErrorOcurred);
+    m_errorConnection =
+        connect(m_port, &QSerialPort::errorOccurred, this, &Interface::serialErrorOcurred);
     m_readConnection = connect(m_port, &QSerialPort::readyRead, this, &Interface::readData);
     return 0;
 }
@@ -79,9 +79,8 @@ int Interface::write(const QByteArray &command)
     m_port->clear(QSerialPort::AllDirections);
     m_complete = false;
     const qint64 written = m_port->write(command);
-    const bool failed = written != command.size()
-                        || (m_port->error() != QSerialPort::NoError
-                            && m_port->error() != QSerialPort::TimeoutError);
+    const bool failed = written != command.size() || (m_port->error() != QSerialPort::NoError &&
+                                                      m_port->error() != QSerialPort::TimeoutError);
     return failed ? 1 : 0;
 }
 
@@ -144,6 +143,6 @@ void Interface::serialErrorOcurred(QSerialPort::SerialPortError s)
 
 bool Interface::endsWithFinalLine(const QByteArray &buffer)
 {
-    return buffer.endsWith("\r\nOK\r\n") || buffer.endsWith("\r\nERROR\r\n")
-           || buffer.endsWith("\r\nBUSY\r\n");
+    return buffer.endsWith("\r\nOK\r\n") || buffer.endsWith("\r\nERROR\r\n") ||
+           buffer.endsWith("\r\nBUSY\r\n");
 }

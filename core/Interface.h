@@ -18,7 +18,10 @@ class Interface : public QObject
     Q_OBJECT
 
 public:
-    enum LinkType { SerialLink = 0 };
+    enum LinkType
+    {
+        SerialLink = 0
+    };
     static constexpr int DefaultIdleTimeoutMs = 500;
 
     explicit Interface(QObject *parent = nullptr);

@@ -15,7 +15,12 @@ class VfFile : public QFile
     Q_OBJECT
 
 public:
-    enum Status { Ok = 0, DigestMismatch = 1, Malformed = 2 };
+    enum Status
+    {
+        Ok = 0,
+        DigestMismatch = 1,
+        Malformed = 2
+    };
 
     explicit VfFile(const QString &fileName);
 

@@ -13,42 +13,19 @@
 
 namespace {
 
-const QByteArray kOk = "\r\nOK\r\n";
-const QByteArray kError = "\r\nERROR\r\n";
-const QByteArray kBusy = "\r\nBUSY\r\n";
 // An information line is followed by an empty line before the final OK.
 const QByteArray kInformationEnd = "\r\n\r\nOK\r\n";
 const QByteArray kScheduleName = "VFSCH";
 
-QByteArray upToNul(const QByteArray &bytes)
+// A reply that holds exactly one "+<name>: " line before the final OK.
+bool isOneInformationLine(const QByteArray &reply, const QByteArray &prefix)
 {
-    const int nul = bytes.indexOf('\0');
-    return nul < 0 ? bytes : bytes.left(nul);
-}
-
-bool toInteger(const QByteArray &text, int *value)
-{
-    bool ok = false;
-    const int number = text.toInt(&ok);
-    if (ok)
-        *value = number;
-    return ok;
-}
-
-// The text of a reply that holds exactly one "+<name>: " line before the final
-// OK; false for anything else.
-bool informationValue(const QByteArray &reply, const QByteArray &name, QByteArray *value)
-{
-    const QByteArray prefix = "\r\n+" + name + ": ";
-    if (!reply.startsWith(prefix) || !reply.endsWith(kInformationEnd)
-        || reply.size() < prefix.size() + kInformationEnd.size())
+    if (!reply.startsWith(prefix) || !reply.endsWith(kInformationEnd) ||
+        reply.size() < prefix.size() + kInformationEnd.size())
         return false;
     const QByteArray text =
         reply.mid(prefix.size(), reply.size() - prefix.size() - kInformationEnd.size());
-    if (text.contains('\r') || text.contains('\n'))
-        return false;
-    *value = text;
-    return true;
+    return !text.contains('\r') && !text.contains('\n');
 }
 
 QTextCodec *latin1()
@@ -99,12 +76,13 @@ int Dravo2::queryCommand(const QByteArray &command, const QByteArray &name, bool
     const int code = finalLineCode(reply);
     if (code != 0)
         return reportBusy(code);
-    QByteArray value;
-    if (!informationValue(reply, name, &value))
+    const QByteArray prefix = "\r\n+" + name + ": ";
+    if (!isOneInformationLine(reply, prefix))
         return -3;
+    QByteArray value = informationText(reply, prefix);
     if (quoted)
         value.replace('"', "");
-    return store(upToNul(value)) ? 0 : -3;
+    return store(value) ? 0 : -3;
 }
 
 int Dravo2::query(const QByteArray &name, bool quoted, const Store &store)
@@ -122,19 +100,31 @@ int Dravo2::exchangeExpectingFinalLine(const QByteArray &command, const QByteArr
         reply.replace(echoPrefix, "");
     // A value before the final line means the instrument did something else
     // than take the setting.
-    if (reply == kOk)
-        return 0;
-    if (reply == kBusy)
-        return reportBusy(-2);
-    if (reply == kError)
-        return -1;
-    return -3;
+    return reportBusy(exactFinalLineCode(reply));
 }
 
 int Dravo2::writeSetting(const QByteArray &name, const QByteArray &value)
 {
-    return exchangeExpectingFinalLine("AT+" + name + "=" + value + "\r\n",
-                                      "\r\n+" + name + ": ");
+    return exchangeExpectingFinalLine("AT+" + name + "=" + value + "\r\n", "\r\n+" + name + ": ");
+}
+
+int Dravo2::queryNumber(const QByteArray &name, const std::function<void(int)> &set)
+{
+    return query(name, false, [&set](const QByteArray &value) {
+        int number = 0;
+        if (!Dravo2Config::replyInteger(value, &number))
+            return false;
+        set(number);
+        return true;
+    });
+}
+
+int Dravo2::queryText(const QByteArray &name, const std::function<void(const QString &)> &set)
+{
+    return query(name, true, [&set](const QByteArray &value) {
+        set(QString::fromUtf8(value));
+        return true;
+    });
 }
 
 Results *Dravo2::readExperimentHeader(Experiment *run)
@@ -144,66 +134,39 @@ Results *Dravo2::readExperimentHeader(Experiment *run)
 
 int Dravo2::readServiceConfig()
 {
-    return query("VFSVCCFG", false, [this](const QByteArray &value) {
-        return toInteger(value, &m_serviceConfig);
-    });
+    return queryNumber("VFSVCCFG", [this](int word) { m_serviceConfig = word; });
 }
 
 int Dravo2::readThresholdLevel(Dravo2Config *config)
 {
-    return query("VFTRHLVL", false, [config](const QByteArray &value) {
-        int level = 0;
-        const bool ok = toInteger(value, &level);
-        if (ok)
-            config->setActionLevel(level);
-        return ok;
-    });
+    return queryNumber("VFTRHLVL", [config](int level) { config->setActionLevel(level); });
 }
 
 int Dravo2::readCriterionLevel(Dravo2Config *config)
 {
-    return query("VFCRTLVL", false, [config](const QByteArray &value) {
-        int level = 0;
-        const bool ok = toInteger(value, &level);
-        if (ok)
-            config->setCriterionLevel(level);
-        return ok;
-    });
+    return queryNumber("VFCRTLVL", [config](int level) { config->setCriterionLevel(level); });
 }
 
 int Dravo2::readExchangeRate(Dravo2Config *config)
 {
-    return query("VFXCHRAT", false, [config](const QByteArray &value) {
-        int rate = 0;
-        const bool ok = toInteger(value, &rate);
-        if (ok)
-            config->setExchangeRate(rate);
-        return ok;
-    });
+    return queryNumber("VFXCHRAT", [config](int rate) { config->setExchangeRate(rate); });
 }
 
 int Dravo2::readFrequencyWeighting(Dravo2Config *config)
 {
-    return query("VFFQWGHT", true, [config](const QByteArray &value) {
-        config->setFrequencyWeighting(QString::fromUtf8(value));
-        return true;
-    });
+    return queryText("VFFQWGHT",
+                     [config](const QString &text) { config->setFrequencyWeighting(text); });
 }
 
 int Dravo2::readTimeWeighting(Dravo2Config *config)
 {
-    return query("VFTMWGHT", true, [config](const QByteArray &value) {
-        config->setTimeWeighting(QString::fromUtf8(value));
-        return true;
-    });
+    return queryText("VFTMWGHT", [config](const QString &text) { config->setTimeWeighting(text); });
 }
 
 int Dravo2::readOctaveAnalysis(Dravo2Config *config)
 {
-    return query("VFOCTAVE", true, [config](const QByteArray &value) {
-        config->setOctaveAnalysis(QString::fromUtf8(value));
-        return true;
-    });
+    return queryText("VFOCTAVE",
+                     [config](const QString &text) { config->setOctaveAnalysis(text); });
 }
 
 int Dravo2::readExperimentDuration(Dravo2Config *config)
@@ -243,25 +206,28 @@ int Dravo2::writeExchangeRate(int rate)
     return writeSetting("VFXCHRAT", QByteArray::number(rate));
 }
 
+int Dravo2::writeChoice(const QByteArray &name, const QString &value, const QStringList &choices)
+{
+    // Only a value of the fixed set goes out, so it cannot end the quoted
+    // field or the command early.
+    if (!choices.contains(value))
+        return -1;
+    return writeSetting(name, '"' + value.toLatin1() + '"');
+}
+
 int Dravo2::writeFrequencyWeighting(const QString &weighting)
 {
-    if (!Dravo2Config::frequencyWeightings().contains(weighting))
-        return -1;
-    return writeSetting("VFFQWGHT", '"' + weighting.toLatin1() + '"');
+    return writeChoice("VFFQWGHT", weighting, Dravo2Config::frequencyWeightings());
 }
 
 int Dravo2::writeTimeWeighting(const QString &weighting)
 {
-    if (!Dravo2Config::timeWeightings().contains(weighting))
-        return -1;
-    return writeSetting("VFTMWGHT", '"' + weighting.toLatin1() + '"');
+    return writeChoice("VFTMWGHT", weighting, Dravo2Config::timeWeightings());
 }
 
 int Dravo2::writeOctaveAnalysis(const QString &analysis)
 {
-    if (!Dravo2Config::octaveAnalyses().contains(analysis))
-        return -1;
-    return writeSetting("VFOCTAVE", '"' + analysis.toLatin1() + '"');
+    return writeChoice("VFOCTAVE", analysis, Dravo2Config::octaveAnalyses());
 }
 
 int Dravo2::writeExperimentDuration(const QString &duration)
@@ -370,15 +336,15 @@ bool Dravo2::isWritableSchedule(const Schedule *schedule)
         return false;
     const bool timesValid =
         schedule->startDateTime().isValid() && schedule->stopDateTime().isValid();
-    const bool pauseValid = !schedule->pausable()
-                            || (schedule->pauseDateTime().isValid()
-                                && schedule->resumeDateTime().isValid());
+    const bool pauseValid = !schedule->pausable() || (schedule->pauseDateTime().isValid() &&
+                                                      schedule->resumeDateTime().isValid());
     return timesValid && pauseValid;
 }
 
 QByteArray Dravo2::scheduleSetCommand(int slot, const Schedule &schedule)
 {
-    const QString pause = schedule.pausable() ? quotedDateTime(schedule.pauseDateTime()) : QString();
+    const QString pause =
+        schedule.pausable() ? quotedDateTime(schedule.pauseDateTime()) : QString();
     const QString resume =
         schedule.pausable() ? quotedDateTime(schedule.resumeDateTime()) : QString();
     const QString command = QStringLiteral("AT+VFSCH=1,%1,\"%2\",%3,%4,%5,%6\r\n")
@@ -397,13 +363,14 @@ int Dravo2::readScheduleSlot(int slot, Schedule **schedule)
         return -3;
     const int code = finalLineCode(reply);
     // An unprogrammed slot is answered with ERROR or with no record at all.
-    if (code == -1 || reply == kOk)
+    if (code == -1 || exactFinalLineCode(reply) == 0)
         return 0;
     if (code != 0)
         return reportBusy(code);
-    QByteArray record;
-    if (!informationValue(reply, kScheduleName, &record))
+    const QByteArray prefix = "\r\n+" + kScheduleName + ": ";
+    if (!isOneInformationLine(reply, prefix))
         return -3;
+    const QByteArray record = informationText(reply, prefix);
     auto read = std::make_unique<Schedule>();
     // A record that cannot be read is not an empty slot: taking it as one
     // would erase the schedule when the list is written back.

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class Dravo2Config;
@@ -86,8 +87,13 @@ private:
     int query(const QByteArray &name, bool quoted, const Store &store);
     int queryCommand(const QByteArray &command, const QByteArray &name, bool quoted,
                      const Store &store);
+    int queryNumber(const QByteArray &name, const std::function<void(int)> &set);
+    // A text value, sent between double quotes.
+    int queryText(const QByteArray &name, const std::function<void(const QString &)> &set);
     // One write "AT+<name>=<value>"; the reply must be exactly a final line.
     int writeSetting(const QByteArray &name, const QByteArray &value);
+    // A text setting: `value` must be one of `choices`; it goes in quotes.
+    int writeChoice(const QByteArray &name, const QString &value, const QStringList &choices);
     int exchangeExpectingFinalLine(const QByteArray &command, const QByteArray &echoPrefix = {});
     // Emits `busy()` when the status is BUSY; returns the status.
     int reportBusy(int status);

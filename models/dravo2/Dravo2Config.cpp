@@ -9,22 +9,12 @@
 
 namespace {
 
-// A decimal integer and nothing else; a number the instrument garbled must not
-// pass as 0.
-bool toInteger(const QByteArray &text, int *value)
-{
-    bool ok = false;
-    const int number = text.toInt(&ok);
-    if (ok)
-        *value = number;
-    return ok;
-}
-
 // The value of a schedule record "<sub-command>,<value>".
 bool scheduleRecordValue(const QByteArray &record, const QByteArray &subCommand, int *value)
 {
     const QList<QByteArray> fields = record.split(',');
-    return fields.size() >= 2 && fields.at(0) == subCommand && toInteger(fields.at(1), value);
+    return fields.size() >= 2 && fields.at(0) == subCommand &&
+           Dravo2Config::replyInteger(fields.at(1), value);
 }
 
 // A level as the window sends it: a text holding a decimal integer, or a
@@ -33,7 +23,7 @@ bool levelFromJson(const QJsonValue &value, const Dravo2Config::LevelRange &rang
 {
     int number = 0;
     if (value.isString()) {
-        if (!toInteger(value.toString().toLatin1(), &number))
+        if (!Dravo2Config::replyInteger(value.toString().toLatin1(), &number))
             return false;
     } else if (value.isDouble()) {
         const double real = value.toDouble();
@@ -48,6 +38,15 @@ bool levelFromJson(const QJsonValue &value, const Dravo2Config::LevelRange &rang
 }
 
 } // namespace
+
+bool Dravo2Config::replyInteger(const QByteArray &text, int *value)
+{
+    bool ok = false;
+    const int number = text.toInt(&ok);
+    if (ok)
+        *value = number;
+    return ok;
+}
 
 const QStringList &Dravo2Config::timeWeightings()
 {
@@ -77,7 +76,7 @@ Dravo2Config::Dravo2Config(QObject *parent)
 int Dravo2Config::setExperimentDurationFromReply(const QByteArray &seconds)
 {
     int value = 0;
-    if (!toInteger(seconds, &value) || value < 0)
+    if (!Dravo2Config::replyInteger(seconds, &value) || value < 0)
         return -1;
     m_experimentDuration = durationText(value);
     return 0;
@@ -121,22 +120,22 @@ QString Dravo2Config::durationText(int seconds)
 
 bool Dravo2Config::isWritable(bool withOctave) const
 {
-    return timeWeightings().contains(m_timeWeighting)
-           && frequencyWeightings().contains(m_frequencyWeighting)
-           && (!withOctave || octaveAnalyses().contains(m_octaveAnalysis))
-           && durationSeconds(m_experimentDuration) >= 0 && ActionLevelRange.contains(m_actionLevel)
-           && CriterionLevelRange.contains(m_criterionLevel)
-           && ExchangeRateRange.contains(m_exchangeRate);
+    return timeWeightings().contains(m_timeWeighting) &&
+           frequencyWeightings().contains(m_frequencyWeighting) &&
+           (!withOctave || octaveAnalyses().contains(m_octaveAnalysis)) &&
+           durationSeconds(m_experimentDuration) >= 0 && ActionLevelRange.contains(m_actionLevel) &&
+           CriterionLevelRange.contains(m_criterionLevel) &&
+           ExchangeRateRange.contains(m_exchangeRate);
 }
 
 bool Dravo2Config::sameSettings(const Dravo2Config &other, bool withOctave) const
 {
-    return m_timeWeighting == other.m_timeWeighting
-           && m_frequencyWeighting == other.m_frequencyWeighting
-           && (!withOctave || m_octaveAnalysis == other.m_octaveAnalysis)
-           && durationSeconds(m_experimentDuration) == durationSeconds(other.m_experimentDuration)
-           && m_actionLevel == other.m_actionLevel && m_criterionLevel == other.m_criterionLevel
-           && m_exchangeRate == other.m_exchangeRate && m_scheduleStatus == other.m_scheduleStatus;
+    return m_timeWeighting == other.m_timeWeighting &&
+           m_frequencyWeighting == other.m_frequencyWeighting &&
+           (!withOctave || m_octaveAnalysis == other.m_octaveAnalysis) &&
+           durationSeconds(m_experimentDuration) == durationSeconds(other.m_experimentDuration) &&
+           m_actionLevel == other.m_actionLevel && m_criterionLevel == other.m_criterionLevel &&
+           m_exchangeRate == other.m_exchangeRate && m_scheduleStatus == other.m_scheduleStatus;
 }
 
 QJsonObject Dravo2Config::toJson()
@@ -166,13 +165,12 @@ int Dravo2Config::fromJson(QString json)
     read.m_octaveAnalysis = object.value(QStringLiteral("octaveAnalysis")).toString();
     read.m_experimentDuration = object.value(QStringLiteral("experimentDuration")).toString();
     read.m_scheduleStatus = object.value(QStringLiteral("scheduleStatus")).toBool();
-    const bool levelsRead =
-        levelFromJson(object.value(QStringLiteral("actionLevel")), ActionLevelRange,
-                      &read.m_actionLevel)
-        && levelFromJson(object.value(QStringLiteral("criterionLevel")), CriterionLevelRange,
-                         &read.m_criterionLevel)
-        && levelFromJson(object.value(QStringLiteral("exchangeRate")), ExchangeRateRange,
-                         &read.m_exchangeRate);
+    const bool levelsRead = levelFromJson(object.value(QStringLiteral("actionLevel")),
+                                          ActionLevelRange, &read.m_actionLevel) &&
+                            levelFromJson(object.value(QStringLiteral("criterionLevel")),
+                                          CriterionLevelRange, &read.m_criterionLevel) &&
+                            levelFromJson(object.value(QStringLiteral("exchangeRate")),
+                                          ExchangeRateRange, &read.m_exchangeRate);
     // An instrument without octave analysis has no mode to choose, so the
     // window may leave it empty.
     const bool octaveRead =

@@ -66,6 +66,10 @@ public:
     int setScheduleStatusFromReply(const QByteArray &record);
     int setScheduleMaxTimeFromReply(const QByteArray &record);
 
+    // A decimal integer and nothing else, as the instrument sends numbers: a
+    // value it garbled must not pass as 0.
+    static bool replyInteger(const QByteArray &text, int *value);
+
     // "hh:mm" to seconds; -1 when the text is not hours, a colon and two
     // minute digits.
     static int durationSeconds(const QString &duration);

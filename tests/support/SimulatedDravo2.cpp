@@ -43,8 +43,8 @@ void installText(SimulatedInstrument *instrument, const QByteArray &name, QByteA
     const QByteArray writePrefix = "AT+" + name + "=";
     instrument->setHandler(writePrefix, [writePrefix, value](const QByteArray &command) {
         const QByteArray quoted = command.mid(writePrefix.size());
-        if (quoted.size() < 2 || !quoted.startsWith('"') || !quoted.endsWith('"')
-            || quoted.count('"') != 2)
+        if (quoted.size() < 2 || !quoted.startsWith('"') || !quoted.endsWith('"') ||
+            quoted.count('"') != 2)
             return SimulatedInstrument::error();
         *value = quoted.mid(1, quoted.size() - 2);
         return SimulatedInstrument::ok();
@@ -62,15 +62,16 @@ SimulatedDravo2::SimulatedDravo2(SimulatedInstrument *instrument)
 SimulatedDravo2 *SimulatedDravo2::install(SimulatedInstrument *instrument)
 {
     auto *state = new SimulatedDravo2(instrument);
-    instrument->setIdentity("valtrix", "DRAVO 2", "D2-000123", "2.1.0");
+    instrument->setIdentity("valtrix", "DRAVO 2", "SIM0001", "1.00");
     state->installCommands(instrument);
     return state;
 }
 
 SimulatedDravo2 *SimulatedDravo2::of(SimulatedInstrument *instrument)
 {
-    return instrument ? instrument->findChild<SimulatedDravo2 *>(QString(), Qt::FindDirectChildrenOnly)
-                      : nullptr;
+    return instrument
+               ? instrument->findChild<SimulatedDravo2 *>(QString(), Qt::FindDirectChildrenOnly)
+               : nullptr;
 }
 
 int SimulatedDravo2::programmedSlots() const
@@ -93,9 +94,8 @@ void SimulatedDravo2::installCommands(SimulatedInstrument *instrument)
     installText(instrument, "VFFQWGHT", &frequencyWeighting);
     installText(instrument, "VFTMWGHT", &timeWeighting);
     installText(instrument, "VFOCTAVE", &octaveAnalysis);
-    instrument->setHandler("AT+VFSCH=", [this](const QByteArray &command) {
-        return schedule(command);
-    });
+    instrument->setHandler("AT+VFSCH=",
+                           [this](const QByteArray &command) { return schedule(command); });
 }
 
 // "AT+VFSCH=<sub-command>[,<slot>[,<fields>]]": 0 read a slot, 1 set it,

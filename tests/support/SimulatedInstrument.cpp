@@ -89,8 +89,7 @@ void SimulatedInstrument::dropLink()
     m_pty.close();
 }
 
-QByteArray SimulatedInstrument::information(const QByteArray &name,
-                                            const QList<QByteArray> &texts)
+QByteArray SimulatedInstrument::information(const QByteArray &name, const QList<QByteArray> &texts)
 {
     QByteArray reply;
     for (const QByteArray &text : texts)
@@ -101,7 +100,8 @@ QByteArray SimulatedInstrument::information(const QByteArray &name,
 void SimulatedInstrument::installCommonCommands()
 {
     setHandler("ATE0", [](const QByteArray &) { return ok(); });
-    setHandler("AT+CGMI", [this](const QByteArray &) { return information("CGMI", {m_manufacturer}); });
+    setHandler("AT+CGMI",
+               [this](const QByteArray &) { return information("CGMI", {m_manufacturer}); });
     setHandler("AT+CGMM", [this](const QByteArray &) { return information("CGMM", {m_product}); });
     setHandler("AT+CGSN", [this](const QByteArray &) { return information("CGSN", {m_serial}); });
     setHandler("AT+CGMR", [this](const QByteArray &) { return information("CGMR", {m_firmware}); });
@@ -109,9 +109,8 @@ void SimulatedInstrument::installCommonCommands()
         m_clock = command.mid(8);
         return ok();
     });
-    setHandler("AT+VFCTF?", [this](const QByteArray &) {
-        return information("VFCTF", {m_calibration});
-    });
+    setHandler("AT+VFCTF?",
+               [this](const QByteArray &) { return information("VFCTF", {m_calibration}); });
     setHandler("AT+VFCTF=", [this](const QByteArray &command) {
         m_calibration = command.mid(9);
         return ok();

@@ -25,15 +25,16 @@ class SimulatedInstrument : public QObject
 public:
     using Handler = std::function<QByteArray(const QByteArray &command)>;
 
-    enum class Fault {
-        Error,     // "\r\nERROR\r\n"
-        Busy,      // "\r\nBUSY\r\n"
-        Silence,   // no answer at all
-        Truncate,  // the first half of the normal reply, no final line
-        Garble,    // the normal reply with its information bytes scrambled
-        Trickle,   // the normal reply in small pieces with pauses
-        DropLink,  // the line vanishes instead of an answer
-        Reply,     // a scripted reply text instead of the normal one
+    enum class Fault
+    {
+        Error,    // "\r\nERROR\r\n"
+        Busy,     // "\r\nBUSY\r\n"
+        Silence,  // no answer at all
+        Truncate, // the first half of the normal reply, no final line
+        Garble,   // the normal reply with its information bytes scrambled
+        Trickle,  // the normal reply in small pieces with pauses
+        DropLink, // the line vanishes instead of an answer
+        Reply,    // a scripted reply text instead of the normal one
     };
 
     // One run held in the instrument's memory.
@@ -41,9 +42,9 @@ public:
     {
         int index = 0;
         QDateTime start;
-        QByteArray listEntry;            // the text after "+VFXPLST: "
-        QList<QByteArray> records;       // the texts after "+VFRDXP: "
-        QMap<int, QByteArray> pages;     // header page number -> text after "+VFXPHDR: "
+        QByteArray listEntry;        // the text after "+VFXPLST: "
+        QList<QByteArray> records;   // the texts after "+VFRDXP: "
+        QMap<int, QByteArray> pages; // header page number -> text after "+VFXPHDR: "
     };
 
     explicit SimulatedInstrument(QObject *parent = nullptr);

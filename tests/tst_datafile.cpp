@@ -1,0 +1,269 @@
+#include "DataFileEnvelope.h"
+#include "Device.h"
+#include "Experiment.h"
+#include "FileFactory.h"
+#include "ModelRegistry.h"
+#include "VfFile.h"
+
+#include <QCryptographicHash>
+#include <QJsonArray>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QString kModel = QStringLiteral("FILE TEST");
+const QString kOtherModel = QStringLiteral("OTHER TEST");
+
+class NumberedRun : public Experiment
+{
+public:
+    QJsonObject toJson() override { return {{"index", index()}}; }
+};
+
+class TestFile : public VfFile
+{
+public:
+    TestFile(const QString &fileName, const QString &model)
+        : VfFile(fileName, model)
+    {
+    }
+
+protected:
+    Experiment *parseRun(const QJsonObject &object) override
+    {
+        if (!object.contains("index"))
+            return nullptr;
+        auto *run = new NumberedRun;
+        run->setIndex(object.value("index").toInt());
+        return run;
+    }
+};
+
+ModelEntry fileModel(const QString &name, const QString &extension)
+{
+    ModelEntry entry;
+    entry.productName = name;
+    entry.extension = extension;
+    entry.makeDeviceByName = [name] {
+        auto *device = new Device;
+        device->setProductName(name);
+        return device;
+    };
+    entry.makeFile = [name](const QString &fileName) { return new TestFile(fileName, name); };
+    return entry;
+}
+
+QJsonObject device(const QString &name = kModel)
+{
+    return {{"name", name},
+            {"manufactory", "valtrix"},
+            {"SN", "0042"},
+            {"Fw", "2.1"},
+            {"calibration", QJsonObject{{"date", "21/10/29,14:20:02-12"}, {"certification", "C1"}}},
+            {"scheduleList", QJsonArray()}};
+}
+
+QByteArray fileWithRuns(const QList<int> &indexes, const QString &name = kModel)
+{
+    QList<QJsonObject> runs;
+    for (int index : indexes)
+        runs.append({{"index", index}});
+    return DataFileEnvelope::encode(DataFileEnvelope::document("57", device(name), runs));
+}
+
+QByteArray envelopeOf(const QJsonDocument &document)
+{
+    const QByteArray line = document.toJson().toBase64();
+    return line + '\n' + QCryptographicHash::hash(line, QCryptographicHash::Md5).toHex();
+}
+
+QList<int> chainIndexes(Experiment *head)
+{
+    QList<int> indexes;
+    for (Experiment *run = head; run; run = run->next())
+        indexes.append(run->index());
+    return indexes;
+}
+
+} // namespace
+
+// The data-file envelope, its reader and the file factory.
+class TestDataFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        ModelRegistry::instance().add(fileModel(kModel, ".tsx"));
+        ModelRegistry::instance().add(fileModel(kOtherModel, ".tso"));
+    }
+
+    void cleanupTestCase()
+    {
+        ModelRegistry::instance().remove(kModel);
+        ModelRegistry::instance().remove(kOtherModel);
+    }
+
+    void writerBytes()
+    {
+        const QJsonDocument document = DataFileEnvelope::document("57", device(), {{{"index", 1}}});
+        const QByteArray bytes = DataFileEnvelope::encode(document);
+        const QList<QByteArray> lines = bytes.split('\n');
+        QCOMPARE(lines.size(), 2);
+        QVERIFY(!bytes.endsWith('\n') && !bytes.endsWith('\r'));
+        QCOMPARE(lines.at(0), document.toJson(QJsonDocument::Indented).toBase64());
+        QCOMPARE(lines.at(1),
+                 QCryptographicHash::hash(lines.at(0), QCryptographicHash::Md5).toHex());
+        QVERIFY(QJsonDocument::fromJson(QByteArray::fromBase64(lines.at(0)))
+                    .toJson()
+                    .contains("\n    \"Body\": ["));
+
+        QJsonObject root;
+        QCOMPARE(DataFileEnvelope::decode(bytes, root), DataFileEnvelope::Ok);
+        QCOMPARE(QJsonDocument(root), document);
+    }
+
+    void headerRebuildsTheInstrument()
+    {
+        TestFile file("/tmp/x.tsx", kModel);
+        std::unique_ptr<Device> instrument(file.readHeader(fileWithRuns({1})));
+        QVERIFY(instrument);
+        QCOMPARE(file.status(), 0);
+        QCOMPARE(instrument->productName(), kModel);
+        QCOMPARE(instrument->manufactoryName(), QString("valtrix"));
+        QCOMPARE(instrument->sn(), QString("0042"));
+        QCOMPARE(instrument->firmware(), QString("2.1"));
+        QCOMPARE(instrument->calibration().certification(), QString("C1"));
+        QCOMPARE(instrument->calibration().date().offsetFromUtc(), -3 * 3600);
+        QCOMPARE(file.path(), QString("/tmp"));
+        QCOMPARE(file.baseName(), QString("x"));
+    }
+
+    void refusedContent_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("status");
+        const QByteArray good = fileWithRuns({1});
+        QByteArray changed = good;
+        changed[10] = changed.at(10) == 'A' ? 'B' : 'A';
+        const QList<QByteArray> lines = good.split('\n');
+        QTest::newRow("line feed appended") << good + '\n' << 2;
+        QTest::newRow("one line") << lines.at(0) << 2;
+        QTest::newRow("three lines") << good + "\nextra" << 2;
+        QTest::newRow("empty file") << QByteArray() << 2;
+        QTest::newRow("one byte changed") << changed << 1;
+        QTest::newRow("upper-case digest") << lines.at(0) + '\n' + lines.at(1).toUpper() << 1;
+        QTest::newRow("CR LF line end") << lines.at(0) + "\r\n" + lines.at(1) << 1;
+        QTest::newRow("bad Base64") << envelopeOf(QJsonDocument()).replace(0, 0, "!!!!") << 1;
+        const QByteArray badBase64 = "!!!not base64!!!";
+        QTest::newRow("bad Base64, digest right")
+            << badBase64 + '\n' +
+                   QCryptographicHash::hash(badBase64, QCryptographicHash::Md5).toHex()
+            << 2;
+        const QByteArray notJson = QByteArray("not json").toBase64();
+        QTest::newRow("not JSON")
+            << notJson + '\n' + QCryptographicHash::hash(notJson, QCryptographicHash::Md5).toHex()
+            << 2;
+        QTest::newRow("JSON array") << envelopeOf(QJsonDocument(QJsonArray{1})) << 2;
+        QTest::newRow("another model") << fileWithRuns({1}, kOtherModel) << 2;
+        QTest::newRow("unknown model") << fileWithRuns({1}, "NO SUCH MODEL") << 2;
+    }
+
+    void refusedContent()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(int, status);
+        TestFile file("/tmp/x.tsx", kModel);
+        QVERIFY(!file.readHeader(content));
+        QCOMPARE(file.status(), status);
+        file.clearStatus();
+        QCOMPARE(file.status(), 0);
+    }
+
+    void bodyRuns_data()
+    {
+        QTest::addColumn<QJsonValue>("body");
+        QTest::addColumn<QList<int>>("indexes");
+        QTest::addColumn<int>("status");
+        QTest::newRow("three runs")
+            << QJsonValue(QJsonArray{QJsonObject{{"index", 4}}, QJsonObject{{"index", 7}},
+                                     QJsonObject{{"index", 9}}})
+            << QList<int>{4, 7, 9} << 0;
+        QTest::newRow("object is one run")
+            << QJsonValue(QJsonObject{{"index", 5}}) << QList<int>{5} << 0;
+        QTest::newRow("empty array") << QJsonValue(QJsonArray()) << QList<int>{} << 2;
+        QTest::newRow("no body") << QJsonValue() << QList<int>{} << 2;
+        QTest::newRow("unreadable second run")
+            << QJsonValue(QJsonArray{QJsonObject{{"index", 4}}, QJsonObject{{"x", 1}}})
+            << QList<int>{} << 2;
+    }
+
+    void bodyRuns()
+    {
+        QFETCH(QJsonValue, body);
+        QFETCH(QList<int>, indexes);
+        QFETCH(int, status);
+        QJsonObject root{{"Info", QJsonObject{{"Sw", "1"}, {"Device", device()}}}};
+        if (!body.isUndefined())
+            root.insert("Body", body);
+        TestFile file("/tmp/x.tsx", kModel);
+        Experiment *head = file.parse(envelopeOf(QJsonDocument(root)));
+        QCOMPARE(chainIndexes(head), indexes);
+        QCOMPARE(file.status(), status);
+        if (head)
+            head->deleteChain();
+    }
+
+    void writeIsWholeOrNothing()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("run.tsx");
+        QCOMPARE(VfFile::write(path, fileWithRuns({1, 2})), 0);
+        QFile written(path);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        TestFile file(path, kModel);
+        Experiment *head = file.parse(written.readAll());
+        QCOMPARE(chainIndexes(head), QList<int>({1, 2}));
+        head->deleteChain();
+        QCOMPARE(VfFile::write(dir.filePath("missing/dir/run.tsx"), "x"), -1);
+    }
+
+    void factoryByExtension_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<bool>("made");
+        QTest::newRow("own extension") << "/data/run.tsx" << true;
+        QTest::newRow("upper case") << "/data/run.TSX" << false;
+        QTest::newRow("no extension") << "/data/run" << false;
+        QTest::newRow("extension inside the name") << "/data/run.tsx.bak" << false;
+    }
+
+    void factoryByExtension()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(bool, made);
+        std::unique_ptr<VfFile> file(FileFactory::createByExtension(fileName));
+        QCOMPARE(bool(file), made);
+        if (file)
+            QCOMPARE(file->fileName(), fileName);
+    }
+
+    void factoryByNameAppendsExtensionOnce()
+    {
+        QString fileName = "/data/run";
+        std::unique_ptr<VfFile> file(FileFactory::createByName(kModel, fileName));
+        QVERIFY(file);
+        QCOMPARE(fileName, QString("/data/run.tsx"));
+        QCOMPARE(file->fileName(), fileName);
+        std::unique_ptr<VfFile> again(FileFactory::createByName(kModel, fileName));
+        QCOMPARE(fileName, QString("/data/run.tsx"));
+        QString other = "/data/run";
+        QVERIFY(!FileFactory::createByName("file test", other));
+        QCOMPARE(other, QString("/data/run"));
+    }
+};
+
+QTEST_MAIN(TestDataFile)
+#include "tst_datafile.moc"

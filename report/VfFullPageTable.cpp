@@ -1,0 +1,168 @@
+#include "VfFullPageTable.h"
+
+#include "VfPrinter.h"
+#include "VfSubSuperScript.h"
+
+#include <QPainter>
+
+VfFullPageTable::VfFullPageTable(QPainter *painter)
+    : VfTable(painter)
+{
+    m_cellPaddingX = 8;
+    m_cellPaddingY = 8;
+}
+
+void VfFullPageTable::setRows(QList<VfTableRow> rows)
+{
+    measureRows(rows);
+}
+
+void VfFullPageTable::setHeader(QList<VfSubSuperScript *> titles)
+{
+    m_headerHeight = 0;
+    if (titles.size() != m_columnCount) {
+        m_headerHeight = m_cellPaddingY;
+        return;
+    }
+    m_headerLabels = titles;
+    for (int c = 0; c < titles.size(); ++c) {
+        VfSubSuperScript *label = titles.at(c);
+        if (!label)
+            continue;
+        label->setFont(m_headerFont);
+        widenColumn(c, label->width(m_painter) + m_cellPaddingX);
+        m_headerHeight = qMax(m_headerHeight, label->height(m_painter));
+    }
+    m_headerHeight += m_cellPaddingY;
+}
+
+int VfFullPageTable::blockCount() const
+{
+    const int width = totalWidth();
+    if (width < 1 || width > m_painter->window().width())
+        return 0;
+    return m_painter->window().width() / width;
+}
+
+int VfFullPageTable::slotWidth() const
+{
+    const int blocks = blockCount();
+    return blocks > 0 ? m_painter->window().width() / blocks : 0;
+}
+
+int VfFullPageTable::pageCount(int x, int y) const
+{
+    // Counting runs the same layout as drawing, without painting or signals.
+    return const_cast<VfFullPageTable *>(this)->layout(x, y, false);
+}
+
+int VfFullPageTable::draw(int x, int y)
+{
+    if (totalWidth() > m_painter->window().width())
+        return -1;
+    return layout(x, y, true) < 0 ? -1 : 0;
+}
+
+bool VfFullPageTable::askFor(void (VfFullPageTable::*signal)(), int (VfTable::*answer)())
+{
+    emit(this->*signal)();
+    return (this->*answer)() == 0;
+}
+
+int VfFullPageTable::layout(int x, int y, bool paint)
+{
+    const int pageHeight = m_painter->window().height();
+    const int blocks = blockCount();
+    if (m_rows.isEmpty() || blocks < 1 || m_rowHeight < 1)
+        return 0;
+    const int firstRowTop = y + m_headerHeight;
+    if (firstRowTop + m_rowHeight + m_bottomReserve > pageHeight)
+        return 0;
+    const int width = totalWidth();
+    const int slot = slotWidth();
+    const int left = x + (slot - width) / 2;
+
+    if (paint && !askFor(&VfFullPageTable::newPage, &VfTable::waitNewPageDone))
+        return -1;
+    int pages = 1;
+    if (paint)
+        drawHeader(left, y);
+    int block = 0;
+    int cur = firstRowTop;
+    QString previous = VfPrinter::dateText(m_rows.first().date());
+    for (const VfTableRow &row : qAsConst(m_rows)) {
+        const QString date = VfPrinter::dateText(row.date());
+        bool changed = date != previous;
+        const int lines = changed ? 2 : 1;
+        if (cur + lines * m_rowHeight + m_bottomReserve > pageHeight) {
+            if (++block >= blocks) {
+                if (paint && !(askFor(&VfFullPageTable::finishPage, &VfTable::waitPageFinished) &&
+                               askFor(&VfFullPageTable::newPage, &VfTable::waitNewPageDone)))
+                    return -1;
+                if (paint)
+                    drawHeader(left, y);
+                ++pages;
+                block = 0;
+            }
+            cur = firstRowTop;
+        }
+        // A block with room for one row only has none left for a date row.
+        if (changed && cur + 2 * m_rowHeight + m_bottomReserve > pageHeight)
+            changed = false;
+        const int bx = left + block * slot;
+        if (changed)
+            cur += paint ? drawDateRow(date, bx, cur) : m_rowHeight;
+        previous = date;
+        cur += paint ? drawRow(row.cells(), m_rowHeight, bx, cur) : m_rowHeight;
+    }
+    return pages;
+}
+
+int VfFullPageTable::drawHeader(int x, int y)
+{
+    const int blocks = blockCount();
+    if (blocks < 1)
+        return 0;
+    const int slot = slotWidth();
+    const int width = totalWidth();
+    const QFont saved = m_painter->font();
+    m_painter->setFont(m_headerFont);
+    for (int b = 0; b < blocks; ++b) {
+        m_painter->resetTransform();
+        m_painter->translate(x + b * slot, y);
+        for (int c = 0; c < m_columnCount && c < m_columnWidths.size(); ++c) {
+            const int columnWidth = m_columnWidths.at(c);
+            if (VfSubSuperScript *label = m_headerLabels.value(c))
+                label->drawIn(0, 0, columnWidth - 1, m_headerHeight - 1, m_painter);
+            m_painter->translate(columnWidth, 0);
+        }
+    }
+    m_painter->setFont(saved);
+    m_painter->resetTransform();
+    // Rules between the blocks, down to the space kept for the bottom band.
+    const int firstSlotLeft = x - (slot - width) / 2;
+    const int bottom = m_painter->window().height() - m_bottomReserve;
+    for (int k = 1; k < blocks; ++k)
+        m_painter->drawLine(firstSlotLeft + k * slot, y, firstSlotLeft + k * slot, bottom);
+    return m_headerHeight;
+}
+
+int VfFullPageTable::drawRow(QStringList cells, int rowHeight, int x, int y)
+{
+    drawCells(cells, rowHeight, x, y);
+    return rowHeight;
+}
+
+// The day that the rows below it belong to, across the whole block.
+int VfFullPageTable::drawDateRow(QString date, int x, int y)
+{
+    const QFont saved = m_painter->font();
+    QFont font = m_bodyFont;
+    font.setBold(true);
+    m_painter->setFont(font);
+    m_painter->resetTransform();
+    m_painter->drawText(QRect(x, y, totalWidth(), m_rowHeight),
+                        Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine, date);
+    m_painter->setFont(saved);
+    return m_rowHeight;
+}

@@ -1,0 +1,577 @@
+#include "VfPrinter.h"
+
+#include "BuildInfo.h"
+#include "Experiment.h"
+#include "Log.h"
+#include "VfFullPageTable.h"
+#include "VfSubSuperScript.h"
+
+#include <QAbstractAxis>
+#include <QChart>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QJsonDocument>
+#include <QLegend>
+#include <QLocale>
+#include <QPainter>
+#include <QPixmap>
+#include <QUrl>
+#include <QValueAxis>
+#include <QtMath>
+
+#include <cmath>
+
+namespace {
+const QString kSans = QStringLiteral("FreeSans");
+
+// The faces that the resources carry, by resource name.
+const char *const kFontResources[] = {
+    ":/FreeMono, Regular.ttf",          ":/FreeMono, Italic.ttf",
+    ":/FreeMono, Bold Italic.ttf",      ":/FreeMono, Bold.ttf",
+    ":/FreeSans, Regular.ttf",          ":/FreeSans, Italic.ttf",
+    ":/FreeSans, Demi Bold Italic.ttf", ":/FreeSans, Demi Bold.ttf",
+    ":/FreeSerif, Regular.ttf",         ":/FreeSerif, Italic.ttf",
+    ":/FreeSerif, Bold Italic.ttf",     ":/FreeSerif, Bold.ttf",
+};
+
+constexpr int kLogoWidth = 100;
+constexpr int kLogoHeight = 25;
+constexpr int kLogoGap = 5;
+constexpr int kTopBandPixels = 9;
+constexpr int kBottomBandPixels = 8;
+constexpr qreal kRuleWidth = 2.0;
+// Space kept below the notes box for the signature block.
+constexpr int kNotesBottomReserve = 89;
+constexpr int kSignatureGaps = 5;
+constexpr int kUnsignedDrop = 15;
+
+// A file URL from QML as a local path; other texts are taken as paths.
+QString localPath(const QString &text)
+{
+    if (text.startsWith(QLatin1String("file:"), Qt::CaseInsensitive))
+        return QUrl(text).toLocalFile();
+    return text;
+}
+
+QString pageText(int page, int count)
+{
+    return QStringLiteral("%1 ").arg(page) + VfPrinter::tr("of") + QStringLiteral(" %1").arg(count);
+}
+} // namespace
+
+VfPrinter::VfPrinter(QPrinter::PrinterMode mode)
+    : QObject(nullptr)
+    , QPrinter(mode)
+{
+    registerReportFonts();
+    m_painter = new QPainter;
+    setOutputFormat(QPrinter::PdfFormat);
+    setPageSize(QPageSize(QPageSize::A4));
+    setPageMargins(QMarginsF(30, 30, 20, 20), QPageLayout::Millimeter);
+    QString temp = qEnvironmentVariable("TEMP");
+    if (temp.isEmpty())
+        temp = QDir::tempPath();
+    setOutputFile(QDir(temp).filePath(QStringLiteral("temp.pdf")));
+    m_collectorName = QStringLiteral("John Doe");
+    m_repName = QStringLiteral("John Doe");
+    m_repIdReg = QStringLiteral("RS12345678");
+    setCreator(pdfCreator());
+    m_tableBodyFont = reportFont(QStringLiteral("FreeMono"), 8);
+    m_tableHeaderFont = reportFont(QStringLiteral("FreeMono"), 8);
+    m_sectionTitleFont = reportFont(kSans, 10, QFont::Bold);
+    m_labelFont = reportFont(kSans, 8, QFont::Bold);
+    m_valueFont = reportFont(kSans, 6);
+    m_familyFont = reportFont(kSans, 8);
+}
+
+VfPrinter::~VfPrinter()
+{
+    delete m_currentTable;
+    if (m_painter->isActive())
+        m_painter->end();
+    delete m_painter;
+}
+
+void VfPrinter::registerReportFonts()
+{
+    static bool registered = false;
+    if (registered)
+        return;
+    registered = true;
+    for (const char *resource : kFontResources)
+        QFontDatabase::addApplicationFont(QString::fromLatin1(resource));
+}
+
+QFont VfPrinter::reportFont(const QString &family, int pixelSize, int weight, bool italic)
+{
+    QFont font(family);
+    font.setPixelSize(qMax(1, pixelSize));
+    font.setWeight(weight);
+    font.setItalic(italic);
+    // A glyph the face lacks is left out rather than taken from another face.
+    font.setStyleStrategy(QFont::NoFontMerging);
+    return font;
+}
+
+void VfPrinter::applyReportFonts(QtCharts::QChart *chart, int pixelSize)
+{
+    if (!chart)
+        return;
+    const QFont font = reportFont(kSans, pixelSize);
+    chart->setTitleFont(reportFont(kSans, pixelSize + 1, QFont::Bold));
+    if (chart->legend())
+        chart->legend()->setFont(font);
+    const auto axes = chart->axes();
+    for (QtCharts::QAbstractAxis *axis : axes) {
+        axis->setLabelsFont(font);
+        axis->setTitleFont(font);
+    }
+}
+
+QString VfPrinter::pdfCreator()
+{
+    return QStringLiteral("Suite Valtrix ") + QStringLiteral(VALTRIX_REVISION);
+}
+
+int VfPrinter::beginPainting()
+{
+    if (!m_reportTitle.isEmpty())
+        setDocName(m_reportTitle);
+    return m_painter->begin(this) ? 0 : -1;
+}
+
+int VfPrinter::endPainting()
+{
+    if (m_painter->isActive())
+        m_painter->end();
+    return 0;
+}
+
+int VfPrinter::setOutputFile(QString name)
+{
+    if (!name.endsWith(QLatin1String(".pdf")))
+        name += QLatin1String(".pdf");
+    setOutputFileName(name);
+    return 1;
+}
+
+void VfPrinter::openReport()
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(outputFileName()));
+}
+
+int VfPrinter::textHeight(const QString &text, const QRect &area, int flags) const
+{
+    return m_painter->boundingRect(area, flags, text).height();
+}
+
+int VfPrinter::drawTopBand()
+{
+    QSize logoBox(0, 0);
+    if (m_logoEnable) {
+        m_logoFile = localPath(m_logoFile);
+        QPixmap logo;
+        if (!m_logoFile.isEmpty() && logo.load(m_logoFile)) {
+            logo =
+                logo.scaled(kLogoWidth, kLogoHeight, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+            m_painter->resetTransform();
+            m_painter->drawPixmap(0, 0, logo);
+            logoBox = QSize(logo.width() + kLogoGap, logo.height() + kLogoGap);
+        }
+    }
+    m_painter->save();
+    m_painter->resetTransform();
+    m_painter->setFont(reportFont(kSans, kTopBandPixels, QFont::Normal, true));
+    const QString text =
+        m_reportTitle + QStringLiteral(" @ ") + m_productName + QStringLiteral(" SN: ") + m_sn;
+    QRect area = m_painter->window();
+    area.setWidth(area.width() - logoBox.width());
+    const int flags = Qt::AlignHCenter | Qt::TextWordWrap;
+    const QRect rect = m_painter->boundingRect(area, flags, text);
+    m_painter->translate(logoBox.width(), 0);
+    m_painter->drawText(rect, flags, text);
+    const int bandHeight = qMax(rect.height(), logoBox.height());
+    ++m_pageNumber;
+    m_painter->resetTransform();
+    m_painter->setPen(QPen(Qt::black, kRuleWidth, Qt::SolidLine));
+    const QRect window = m_painter->window();
+    m_painter->drawLine(window.left(), bandHeight, window.right(), bandHeight);
+    m_painter->restore();
+    return m_headerGap + bandHeight;
+}
+
+// The band is as tall as the taller of its two texts, with the gap above them
+// and room for the rule, so that what the pages reserve for it is what it takes.
+int VfPrinter::drawBottomBand()
+{
+    m_painter->save();
+    m_painter->resetTransform();
+    m_painter->setFont(reportFont(kSans, kBottomBandPixels));
+    m_painter->setPen(QPen(Qt::black, kRuleWidth, Qt::SolidLine));
+    const QRect window = m_painter->window();
+    const int footerFlags = Qt::AlignJustify | Qt::TextWordWrap;
+    const QRect footerRect = m_painter->boundingRect(window, footerFlags, m_footerText);
+    const QString page = pageText(m_pageNumber, m_pageCount);
+    const int pageFlags = Qt::AlignRight | Qt::TextWordWrap;
+    const QRect pageRect = m_painter->boundingRect(window, pageFlags, page);
+    const int h = qMax(footerRect.height(), pageRect.height());
+    const int ruleY = window.height() - h - m_footerMargin;
+    m_painter->drawLine(window.left(), ruleY, window.right(), ruleY);
+    m_painter->translate(0, window.height() - h);
+    m_painter->drawText(footerRect, footerFlags, m_footerText);
+    m_painter->drawText(QRect(0, 0, window.width(), h), pageFlags, page);
+    m_painter->restore();
+    return h + m_footerMargin + qCeil(kRuleWidth);
+}
+
+void VfPrinter::measureBottomBand()
+{
+    m_painter->save();
+    m_painter->setFont(reportFont(kSans, kBottomBandPixels));
+    const QRect window = m_painter->window();
+    const int footer = textHeight(m_footerText, window, Qt::AlignJustify | Qt::TextWordWrap);
+    // The page text is measured with the widest numbers it may show.
+    const int page = textHeight(pageText(9999, 9999), window, Qt::AlignRight | Qt::TextWordWrap);
+    m_painter->restore();
+    m_footerHeight = qMax(footer, page) + m_footerMargin + qCeil(kRuleWidth);
+}
+
+int VfPrinter::finishPage()
+{
+    m_footerHeight = drawBottomBand();
+    newPage();
+    m_contentTop = m_cursorY = drawTopBand();
+    return m_cursorY;
+}
+
+int VfPrinter::drawDateLine(const QDateTime &dateTime, int x, int y)
+{
+    const QString text =
+        tr("Date") + QStringLiteral(": ") + dateText(dateTime.toLocalTime().date());
+    return drawTextAt(text, x, y, m_painter->window());
+}
+
+int VfPrinter::drawDateLineShort(int x, int y)
+{
+    return drawDateLine(QDateTime(QDate::currentDate(), QTime(12, 0)), x, y);
+}
+
+int VfPrinter::drawTextAt(QString text, int x, int y, QRect area)
+{
+    m_painter->resetTransform();
+    m_painter->translate(x, y);
+    const int flags = Qt::AlignLeft | Qt::TextWordWrap;
+    const QRect rect = m_painter->boundingRect(area, flags, text);
+    m_painter->drawText(rect, flags, text);
+    return rect.height() + QFontMetrics(m_painter->font()).leading();
+}
+
+int VfPrinter::drawLabelValue(QString label, QString value, int x, int y, QRect area)
+{
+    return drawLabelValueAt(label, value, x, y, 0, 0, area);
+}
+
+int VfPrinter::drawLabelValueAt(QString label, QString value, int x, int y, int dx, int dy,
+                                QRect area)
+{
+    const QFont saved = m_painter->font();
+    const int flags = Qt::AlignLeft | Qt::TextWordWrap;
+    m_painter->setFont(m_labelFont);
+    const int labelHeight = textHeight(label, area, flags);
+    m_painter->setFont(m_valueFont);
+    const int valueHeight = textHeight(value, area, flags);
+    m_painter->setFont(m_labelFont);
+    drawTextAt(label, x, y, area);
+    m_painter->setFont(m_valueFont);
+    drawTextAt(value, x + dx + 5, y + labelHeight + dy + 1, area);
+    m_painter->setFont(saved);
+    return labelHeight + valueHeight + dy + QFontMetrics(saved).leading();
+}
+
+void VfPrinter::drawParagraph(const QString &text)
+{
+    m_painter->resetTransform();
+    m_painter->translate(0, m_cursorY);
+    m_painter->setFont(m_sectionTitleFont);
+    const int flags = Qt::AlignHCenter | Qt::TextWordWrap;
+    const QRect rect = m_painter->boundingRect(m_painter->window(), flags, text);
+    m_painter->drawText(rect, flags, text);
+    m_painter->translate(0, rect.height());
+    m_cursorY += rect.height() + 2 * m_spacing;
+}
+
+void VfPrinter::drawSectionFrame(int top, int bottom)
+{
+    m_painter->resetTransform();
+    m_painter->drawRect(0, top, m_painter->window().width(), bottom - top);
+    m_painter->resetTransform();
+}
+
+void VfPrinter::drawNotes()
+{
+    if (!m_obsEnable)
+        return;
+    m_cursorY += m_spacing;
+    drawParagraph(tr("Notes"));
+    const int top = m_cursorY;
+    m_cursorY += m_spacing;
+    const QString text = m_obsText + QStringLiteral("\n");
+    m_painter->resetTransform();
+    m_painter->translate(m_inset, m_cursorY);
+    m_painter->setFont(m_labelFont);
+    QRect area = m_painter->window();
+    area.setWidth(area.width() - 2 * m_inset);
+    const int flags = Qt::AlignJustify | Qt::TextWordWrap;
+    const QRect rect = m_painter->boundingRect(area, flags, text);
+    const QRect window = m_painter->window();
+    const int room = qMax(0, window.bottom() - window.top() - kNotesBottomReserve - m_cursorY);
+    const int boxHeight = qMin(rect.isEmpty() ? 10 : rect.height(), room);
+    // A text longer than the room left is cut at the frame, never drawn into
+    // the bottom band.
+    m_painter->setClipRect(QRect(0, 0, area.width(), boxHeight));
+    m_painter->drawText(rect, flags, text);
+    m_painter->setClipping(false);
+    m_cursorY += boxHeight;
+    m_painter->resetTransform();
+    m_painter->translate(0, top);
+    m_painter->drawRect(0, 0, window.width(), boxHeight);
+    m_sectionEndY = m_cursorY;
+    m_painter->resetTransform();
+    m_painter->translate(0, m_cursorY);
+}
+
+void VfPrinter::drawSignatureLine()
+{
+    m_cursorY += kSignatureGaps * m_spacing;
+    if (!m_repInfoEnable && !m_repIdInfoEnable) {
+        m_cursorY += kUnsignedDrop;
+        return;
+    }
+    QString text = QString(41, QLatin1Char('_'));
+    if (m_repInfoEnable)
+        text += QStringLiteral("\r\n") + m_repName;
+    if (m_repIdInfoEnable)
+        text += QStringLiteral("\r\n") + tr("ID") + QStringLiteral(": ") + m_repIdReg;
+    const QRect window = m_painter->window();
+    m_painter->resetTransform();
+    m_painter->translate(window.width() / 2, m_cursorY);
+    const int flags = Qt::AlignHCenter | Qt::TextWordWrap;
+    const QRect rect =
+        m_painter->boundingRect(QRect(0, 0, window.width() / 2, window.height()), flags, text);
+    m_painter->drawText(rect, flags, text);
+    m_cursorY += rect.height() + 2 * m_spacing;
+    m_sectionEndY = m_cursorY;
+    m_painter->resetTransform();
+    m_painter->translate(0, m_cursorY);
+}
+
+void VfPrinter::createTable(bool withTable)
+{
+    m_pageCount = 1;
+    if (!m_experiment)
+        return;
+    for (Experiment *run = m_experiment->first(); run; run = run->next()) {
+        ++m_pageCount;
+        if (!withTable)
+            continue;
+        VfTable *table = createRunTable(run);
+        table->setTopMargin(m_footerHeight);
+        if (table->totalWidth() > m_painter->window().width())
+            m_tableEnable = false;
+        else
+            m_pageCount += table->pageCount(0, m_contentTop);
+        delete table;
+    }
+}
+
+VfTable *VfPrinter::createRunTable(Experiment *run)
+{
+    auto *table = new VfFullPageTable(m_painter);
+    table->setBodyFont(m_tableBodyFont);
+    table->setRows(tableRow(run));
+    table->setHeaderFont(m_tableHeaderFont);
+    table->setHeader(tableHeader(run));
+    return table;
+}
+
+QList<VfSubSuperScript *> VfPrinter::tableHeader(Experiment *)
+{
+    return {};
+}
+
+QList<QString> VfPrinter::tableExtraList(Experiment *)
+{
+    return {};
+}
+
+QList<VfTableRow> VfPrinter::tableRow(Experiment *)
+{
+    return {};
+}
+
+void VfPrinter::drawPageEnd(int) {}
+
+int VfPrinter::printRunTable(Experiment *run)
+{
+    delete m_currentTable;
+    m_currentTable = createRunTable(run);
+    m_currentTable->setTopMargin(m_footerHeight);
+    int result = 0;
+    if (m_currentTable->pageCount(0, m_contentTop) > 0) {
+        connect(m_currentTable, &VfTable::newPage, this, &VfPrinter::newTablePage,
+                Qt::DirectConnection);
+        connect(m_currentTable, &VfTable::finishPage, this, &VfPrinter::finishTablePage,
+                Qt::DirectConnection);
+        m_cursorY = m_contentTop;
+        result = m_currentTable->draw(0, m_contentTop) < 0 ? -1 : 0;
+        drawBottomBand();
+    }
+    delete m_currentTable;
+    m_currentTable = nullptr;
+    return result;
+}
+
+void VfPrinter::finishTablePage()
+{
+    if (!m_currentTable)
+        return;
+    drawBottomBand();
+    m_currentTable->setPageFinished(true);
+}
+
+void VfPrinter::newTablePage()
+{
+    if (!m_currentTable)
+        return;
+    newPage();
+    m_contentTop = m_cursorY = drawTopBand();
+    m_currentTable->setNewPageDone(true);
+}
+
+void VfPrinter::setReportOptions(QString json)
+{
+    readCommonOptions(json);
+}
+
+bool VfPrinter::readCommonOptions(const QString &json, QJsonObject *object)
+{
+    const QJsonDocument document = QJsonDocument::fromJson(json.toUtf8());
+    if (document.isNull())
+        return false;
+    const QJsonObject options = document.object();
+    if (object)
+        *object = options;
+    setOutputFile(localPath(options.value(QStringLiteral("fileName")).toString()));
+    const struct
+    {
+        const char *key;
+        QString *member;
+    } texts[] = {
+        {"ownCompany", &m_ownCompany}, {"collectorName", &m_collectorName},
+        {"repIdReg", &m_repIdReg},     {"repName", &m_repName},
+        {"cmpnyName", &m_cmpnyName},   {"siteName", &m_siteName},
+        {"emplName", &m_emplName},     {"logoFile", &m_logoFile},
+        {"obsText", &m_obsText},
+    };
+    for (const auto &text : texts)
+        *text.member = options.value(QLatin1String(text.key)).toString();
+    const struct
+    {
+        const char *key;
+        bool *member;
+    } switches[] = {
+        {"ckbTable", &m_tableEnable},
+        {"ownCompanyInfoEnable", &m_ownCompanyInfoEnable},
+        {"collectorInfoEnable", &m_collectorInfoEnable},
+        {"emplInfoEnable", &m_emplInfoEnable},
+        {"repInfoEnable", &m_repInfoEnable},
+        {"repIdInfoEnable", &m_repIdInfoEnable},
+        {"cmpnyInfoEnable", &m_cmpnyInfoEnable},
+        {"siteInfoEnable", &m_siteInfoEnable},
+        {"logoEnable", &m_logoEnable},
+        {"obsEnable", &m_obsEnable},
+    };
+    for (const auto &flag : switches)
+        *flag.member = options.value(QLatin1String(flag.key)).toBool();
+    return true;
+}
+
+// Both ends are snapped outward to a step that the range's size picks; a
+// range under 1 is scaled by ten (twice at most) and the scale undone at the
+// end. Equal ends are first widened by one either way so that the axis has a
+// span.
+void VfPrinter::setAxisRange(QtCharts::QValueAxis *axis)
+{
+    if (!axis)
+        return;
+    double min = axis->min();
+    double max = axis->max();
+    if (!(max > min)) {
+        min -= 1;
+        max = min + 2;
+    }
+    double range = max - min;
+    int exponent = 0;
+    while (range < 1 && exponent < 2) {
+        min *= 10;
+        max *= 10;
+        range *= 10;
+        ++exponent;
+    }
+    const char *const formats[] = {"%.0f", "%.1f", "%.2f", "%.3f"};
+    const QString scaledFormat = QString::fromLatin1(formats[qMin(3, exponent + 1)]);
+    double step;
+    int ticks;
+    QString format;
+    if (range > 4) {
+        step = 10;
+        ticks = 5;
+        // With a scaled range the step is one unit of the first decimal kept.
+        format = QString::fromLatin1(formats[qMin(3, exponent + (exponent > 0 ? 1 : 0))]);
+    } else if (range > 2) {
+        step = 2;
+        ticks = 5;
+        format = scaledFormat;
+    } else if (range > 1) {
+        step = 1;
+        ticks = 3;
+        format = scaledFormat;
+    } else {
+        step = 0.5;
+        ticks = 2;
+        format = scaledFormat;
+    }
+    const auto fuzzyEqual = [](double a, double b) {
+        return std::abs(a - b) * 1e12 <= qMin(std::abs(a), std::abs(b));
+    };
+    double lo = std::trunc(min / step) * step;
+    if (min < 0)
+        lo = fuzzyEqual(lo, min) ? min : lo - step;
+    double hi = std::trunc(max / step) * step;
+    if (max >= 0)
+        hi = fuzzyEqual(hi, max) ? max : hi + step;
+    const double scale = std::pow(10.0, exponent);
+    axis->setLabelFormat(format);
+    axis->setTickCount(ticks);
+    axis->setMax(hi / scale);
+    axis->setMin(lo / scale);
+}
+
+QString VfPrinter::zeroPaddedNumber(double value, int intDigits, int decimals)
+{
+    const QLocale locale;
+    QString text = locale.toString(value, 'f', qMax(0, decimals));
+    int count = decimals > 0 ? text.size() - decimals - 1 : text.size();
+    while (count < intDigits) {
+        text.prepend(QLatin1Char('0'));
+        ++count;
+    }
+    return text;
+}
+
+QString VfPrinter::dateText(const QDate &date)
+{
+    return QLocale::system().toString(date, QLocale::ShortFormat);
+}

@@ -1,0 +1,222 @@
+#pragma once
+
+#include "CalibrationCertificate.h"
+#include "VfTableRow.h"
+
+#include <QDateTime>
+#include <QFont>
+#include <QJsonObject>
+#include <QList>
+#include <QObject>
+#include <QPrinter>
+#include <QRect>
+#include <QString>
+
+class Experiment;
+class QPainter;
+class VfSubSuperScript;
+class VfTable;
+
+namespace QtCharts {
+class QChart;
+class QValueAxis;
+} // namespace QtCharts
+
+// The base of every model's PDF report writer. It is the paint device (the
+// QPrinter) and owns the one painter that every drawing step uses. It draws the
+// frame of each page (top band with logo, title, product and serial number;
+// bottom band with a free text and "k of N"), centred section titles, wrapped
+// text and label/value blocks, the notes box, the signature block, and the
+// sample table of each run, answering that table's page breaks.
+//
+// Coordinates are device pixels of the printer, relative to the painter's
+// window (the printable area inside the margins).
+//
+// The order a report is driven in: setProductName, setSn, setCalibration,
+// setReportOptions, setExperiment, print; when print gives 0, endPainting and
+// openReport. A family's print calls beginPainting, measureBottomBand,
+// drawTopBand, its sections, drawNotes, drawSignatureLine, createTable, further
+// pages through finishPage, drawBottomBand on its last page and printRunTable.
+class VfPrinter : public QObject, public QPrinter
+{
+    Q_OBJECT
+
+public:
+    explicit VfPrinter(QPrinter::PrinterMode mode = QPrinter::ScreenResolution);
+    ~VfPrinter() override;
+
+    // Registers the FreeFont faces carried in the resources with the font
+    // database, once. Every text of a report is drawn in these faces.
+    static void registerReportFonts();
+    // A report face ("FreeSans", "FreeSerif", "FreeMono") at a pixel size.
+    static QFont reportFont(const QString &family, int pixelSize, int weight = QFont::Normal,
+                            bool italic = false);
+    // Puts the chart's title, legend and every axis's labels and title in the
+    // report's sans face, so that no chart text falls back to a system face.
+    static void applyReportFonts(QtCharts::QChart *chart, int pixelSize = 8);
+
+    // The creator written into the PDF: "Suite Valtrix " + the build revision.
+    static QString pdfCreator();
+
+    // Set-up, as Core drives a report.
+    void setProductName(QString productName) { m_productName = productName; }
+    QString productName() const { return m_productName; }
+    void setSn(QString sn) { m_sn = sn; }
+    QString sn() const { return m_sn; }
+    void setCalibration(CalibrationCertificate calibration) { m_calibration = calibration; }
+    CalibrationCertificate calibration() const { return m_calibration; }
+    void setExperiment(Experiment *head) { m_experiment = head; }
+    Experiment *experiment() const { return m_experiment; }
+
+    QPainter *painter() const { return m_painter; }
+
+    // 0 when painting began on the PDF file, -1 when the file cannot be written.
+    int beginPainting();
+    // Ends the painter (closing the PDF); returns 0.
+    int endPainting();
+    // Makes `name` (".pdf" appended unless it ends so) the PDF file. Returns 1.
+    int setOutputFile(QString name);
+    // The PDF file that print writes.
+    QString reportFileName() const { return outputFileName(); }
+    // Hands the finished PDF to the desktop's viewer. A viewer that cannot be
+    // started does not make the report a failure.
+    void openReport();
+
+    // Report options that every family shares (their JSON keys are the
+    // members' names, the sample-table switch is "ckbTable").
+    bool tableEnabled() const { return m_tableEnable; }
+    bool notesEnabled() const { return m_obsEnable; }
+    bool logoEnabled() const { return m_logoEnable; }
+    QString logoFile() const { return m_logoFile; }
+    QString notesText() const { return m_obsText; }
+    QString ownCompany() const { return m_ownCompany; }
+    QString companyName() const { return m_cmpnyName; }
+    QString siteName() const { return m_siteName; }
+    QString collectorName() const { return m_collectorName; }
+    QString reporterName() const { return m_repName; }
+    QString reporterId() const { return m_repIdReg; }
+    QString employeeName() const { return m_emplName; }
+    bool ownCompanyShown() const { return m_ownCompanyInfoEnable; }
+    bool companyShown() const { return m_cmpnyInfoEnable; }
+    bool siteShown() const { return m_siteInfoEnable; }
+    bool collectorShown() const { return m_collectorInfoEnable; }
+    bool reporterShown() const { return m_repInfoEnable; }
+    bool reporterIdShown() const { return m_repIdInfoEnable; }
+    bool employeeShown() const { return m_emplInfoEnable; }
+
+    int pageNumber() const { return m_pageNumber; }
+    int pageCount() const { return m_pageCount; }
+    int cursorY() const { return m_cursorY; }
+    int contentTop() const { return m_contentTop; }
+    int footerHeight() const { return m_footerHeight; }
+
+    // Page bands and text blocks; each returns the height it took, in pixels.
+    int drawTopBand();
+    int drawBottomBand();
+    void measureBottomBand();
+    // Closes the page (bottom band) and opens the next (top band); returns the
+    // new cursor.
+    int finishPage();
+    int drawDateLine(const QDateTime &dateTime, int x, int y);
+    int drawDateLineShort(int x, int y);
+    void drawParagraph(const QString &text);
+    void drawSectionFrame(int top, int bottom);
+    void drawNotes();
+    void drawSignatureLine();
+
+    // Prints the sample table of one run on pages of its own. 0 printed (or
+    // nothing to print), -1 when a page break went unanswered.
+    int printRunTable(Experiment *run);
+
+    // A tidy range with a fixed tick count and a label format for a chart's
+    // value axis, from the axis's current minimum and maximum.
+    static void setAxisRange(QtCharts::QValueAxis *axis);
+    // `value` in the system locale with `decimals` decimals and zeros put in
+    // front until `intDigits` characters stand before the decimal separator.
+    static QString zeroPaddedNumber(double value, int intDigits, int decimals);
+    // A calendar day in the system locale's short date format.
+    static QString dateText(const QDate &date);
+
+public slots:
+    // The family's report sequence: 0 painted, non-zero failed.
+    virtual int print() = 0;
+    // Reads the options text from the report window. The base reads the
+    // common keys; families read their own keys after them.
+    virtual void setReportOptions(QString json);
+    // Works out pageCount: one page, one more per run, and the pages of each
+    // run's sample table when `withTable` is set.
+    virtual void createTable(bool withTable);
+    virtual VfTable *createRunTable(Experiment *run);
+    virtual QList<VfSubSuperScript *> tableHeader(Experiment *run);
+    virtual QList<QString> tableExtraList(Experiment *run);
+    virtual QList<VfTableRow> tableRow(Experiment *run);
+    virtual void drawPageEnd(int y);
+    virtual int drawTextAt(QString text, int x, int y, QRect area);
+    virtual int drawLabelValue(QString label, QString value, int x, int y, QRect area);
+    virtual int drawLabelValueAt(QString label, QString value, int x, int y, int dx, int dy,
+                                 QRect area);
+
+    // Answers of the page-break handshake of the table being printed.
+    void newTablePage();
+    void finishTablePage();
+
+protected:
+    // Parses the options text and stores the common keys. False (and nothing
+    // changed) when the text is not JSON; a JSON text that is not an object
+    // reads as an empty object. `object` receives the parsed object so that a
+    // family can read its own keys.
+    bool readCommonOptions(const QString &json, QJsonObject *object = nullptr);
+
+    int m_spacing = 3;
+    int m_inset = 3;
+    CalibrationCertificate m_calibration;
+    QPainter *m_painter = nullptr;
+    Experiment *m_experiment = nullptr;
+
+    bool m_ownCompanyInfoEnable = false;
+    bool m_cmpnyInfoEnable = false;
+    bool m_siteInfoEnable = false;
+    bool m_collectorInfoEnable = false;
+    bool m_repInfoEnable = false;
+    bool m_repIdInfoEnable = false;
+    bool m_logoEnable = false;
+    bool m_obsEnable = false;
+    bool m_tableEnable = false;
+    bool m_emplInfoEnable = false;
+
+    QString m_reportTitle;
+    QString m_footerText;
+    QString m_ownCompany;
+    QString m_cmpnyName;
+    QString m_siteName;
+    QString m_collectorName;
+    QString m_repName;
+    QString m_repIdReg;
+    QString m_logoFile;
+    QString m_productName;
+    QString m_sn;
+    QString m_obsText;
+    QString m_emplName;
+
+    int m_footerMargin = 4;
+    int m_headerGap = 3;
+    int m_sectionEndY = 0;
+    int m_pageNumber = 0;
+    int m_pageCount = 0;
+    int m_contentTop = 0;
+    int m_footerHeight = 0;
+    int m_cursorY = 0;
+
+    QFont m_tableBodyFont;
+    QFont m_tableHeaderFont;
+    QFont m_sectionTitleFont;
+    QFont m_labelFont;
+    QFont m_valueFont;
+    QFont m_familyFont;
+
+    VfTable *m_currentTable = nullptr;
+
+private:
+    // Height of `text` drawn in `area` with `flags` in the painter's font.
+    int textHeight(const QString &text, const QRect &area, int flags) const;
+};

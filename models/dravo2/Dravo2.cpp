@@ -2,7 +2,10 @@
 
 #include "DeviceDateTime.h"
 #include "Dravo2Config.h"
+#include "Dravo2HeaderReader.h"
 #include "Dravo2Model.h"
+#include "Dravo2Results.h"
+#include "Experiment.h"
 #include "Schedule.h"
 
 #include <QTextCodec>
@@ -122,6 +125,11 @@ int Dravo2::queryText(const QByteArray &name, const std::function<void(const QSt
         set(QString::fromUtf8(value));
         return true;
     });
+}
+
+Results *Dravo2::readExperimentHeader(Experiment *run)
+{
+    return run ? Dravo2HeaderReader::read(this, run->index()) : nullptr;
 }
 
 int Dravo2::readServiceConfig()

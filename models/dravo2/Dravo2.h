@@ -64,6 +64,9 @@ public:
     static bool isValidScheduleLabel(const QString &label);
 
 public slots:
+    // The run's dosimeter configurations and header pages 1 to 8; null when a
+    // page before page 8 fails. The caller owns the results.
+    Results *readExperimentHeader(Experiment *run) override;
     int readConfig() override;
     // Writes the held configuration, then reads it back: a setting that the
     // instrument holds differently gives -1.

@@ -1,6 +1,7 @@
 #include "SimulatedModels.h"
 
 #include "SimulatedDravo2.h"
+#include "SimulatedDravo2Runs.h"
 #include "SimulatedInstrument.h"
 
 namespace {
@@ -20,8 +21,14 @@ void addGenericRun(SimulatedInstrument &instrument, int index, int records, cons
 const QList<SimulatedModel> &models()
 {
     static const QList<SimulatedModel> rows = {
-        {"DRAVO 2", [](SimulatedInstrument &instrument) { SimulatedDravo2::install(&instrument); },
-         nullptr},
+        {"DRAVO 2",
+         [](SimulatedInstrument &instrument) {
+             SimulatedDravo2::install(&instrument);
+             SimulatedDravo2Runs::installConfiguration(instrument);
+         },
+         [](SimulatedInstrument &instrument, int index, int records, const QDateTime &start) {
+             instrument.addRun(SimulatedDravo2Runs::makeRun(index, records, start));
+         }},
     };
     return rows;
 }

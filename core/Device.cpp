@@ -376,6 +376,10 @@ QList<QByteArray> Device::readExperimentData(Experiment *run)
 
     if (done != size)
         return {};
+    // A run without records answers its one request with a bare OK: there is
+    // no record line to hand on.
+    if (size == 0)
+        return {};
     return records;
 }
 

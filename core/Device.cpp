@@ -219,6 +219,13 @@ int Device::finalLineCode(const QByteArray &reply)
     return -3;
 }
 
+int Device::exactFinalLineCode(const QByteArray &reply)
+{
+    if (reply == kOk || reply == kError || reply == kBusy)
+        return finalLineCode(reply);
+    return -3;
+}
+
 QByteArray Device::informationText(QByteArray reply, const QByteArray &prefix)
 {
     reply.replace(prefix, "");

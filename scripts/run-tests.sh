@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Builds ValtrixSuite and runs every test twice: once in a normal build and
+# once in a build with AddressSanitizer, LeakSanitizer and
+# UndefinedBehaviorSanitizer. Does all set-up on a fresh Debian 12 machine.
+set -euo pipefail
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+cd "$root"
+
+bash scripts/install-deps.sh
+
+jobs="$(nproc)"
+test_jobs=$(( jobs > 4 ? 4 : jobs ))
+
+export QT_QPA_PLATFORM=offscreen
+export QT_QUICK_BACKEND=software
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
+
+status=0
+
+echo "=== Build and test (debug) ==="
+cmake -S . -B build-tests -DCMAKE_BUILD_TYPE=Debug -DVALTRIX_BUILD_APP=ON >/dev/null
+cmake --build build-tests -j "$jobs"
+(cd build-tests && ctest --output-on-failure -j "$test_jobs") || status=1
+
+echo "=== Build and test (AddressSanitizer, LeakSanitizer, UndefinedBehaviorSanitizer) ==="
+cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DVALTRIX_SANITIZE=ON \
+    -DVALTRIX_BUILD_APP=OFF -DVALTRIX_BUILD_BENCH=OFF >/dev/null
+cmake --build build-sanitize -j "$jobs"
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:detect_stack_use_after_return=0"
+export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+(cd build-sanitize && ctest --output-on-failure -j "$test_jobs") || status=1
+
+if [ "$status" -ne 0 ]; then
+    echo "Some tests failed."
+fi
+exit "$status"

@@ -1,0 +1,59 @@
+#include "SimulatedModels.h"
+
+#include "SimulatedInstrument.h"
+
+namespace {
+
+void addGenericRun(SimulatedInstrument &instrument, int index, int records, const QDateTime &)
+{
+    SimulatedInstrument::Run run;
+    run.index = index;
+    run.listEntry = QByteArray::number(index) + ',' + QByteArray::number(records);
+    for (int i = 1; i <= records; ++i)
+        run.records.append(QByteArray::number(i) + ",85.2,91.7,102.4,\"21/10/29,08:00:00+00\"");
+    run.pages.insert(8, "8," + QByteArray::number(index) + ",410,395,1200,1100,\"USER\"");
+    instrument.addRun(run);
+}
+
+// One row per simulated model family.
+const QList<SimulatedModel> &models()
+{
+    static const QList<SimulatedModel> rows = {};
+    return rows;
+}
+
+const SimulatedModel *find(const QByteArray &productName)
+{
+    for (const SimulatedModel &model : models()) {
+        if (model.productName == productName)
+            return &model;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+bool installSimulatedModel(SimulatedInstrument &instrument, const QByteArray &productName)
+{
+    const SimulatedModel *model = find(productName);
+    if (!model)
+        return false;
+    instrument.setIdentity("valtrix", model->productName, "SIM0001", "1.00");
+    model->installCommands(instrument);
+    return true;
+}
+
+void addSimulatedRun(SimulatedInstrument &instrument, int index, int records,
+                     const QDateTime &start)
+{
+    const SimulatedModel *model = find(instrument.productName());
+    (model ? model->addRun : addGenericRun)(instrument, index, records, start);
+}
+
+QStringList simulatedModelNames()
+{
+    QStringList names;
+    for (const SimulatedModel &model : models())
+        names.append(QString::fromLatin1(model.productName));
+    return names;
+}

@@ -90,6 +90,10 @@ public:
     // block was refused.
     QList<QByteArray> readExperimentData(Experiment *run);
     void clearExperimentList();
+    // Forgets the listed runs without deleting them, once their new owner has
+    // taken them: the device must not hand them out again after that owner
+    // deleted them.
+    void releaseExperimentList() { m_experimentList.clear(); }
 
     QJsonObject toJson() const;
 

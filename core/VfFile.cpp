@@ -101,7 +101,10 @@ Experiment *VfFile::parseRun(const QJsonObject &run)
 int VfFile::write(const QString &fileName, const QByteArray &content)
 {
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a short write (a full disk, a file-size limit) shows
+    // in write()'s count: a buffered write reports the whole content and the
+    // commit then keeps a truncated file.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return -1;
     if (file.write(content) != content.size()) {
         file.cancelWriting();

@@ -48,7 +48,7 @@ SimulatedInstrument::Run makeRun(int index, int records)
 } // namespace
 
 // The exchanges every model shares, against the simulated instrument.
-class TestDevice : public QObject
+class TestCommonExchanges : public QObject
 {
     Q_OBJECT
 
@@ -375,5 +375,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestDevice)
+QTEST_MAIN(TestCommonExchanges)
 #include "tst_device.moc"

@@ -70,6 +70,7 @@ public slots:
     }
 };
 
-QUICK_TEST_MAIN_WITH_SETUP(qmlcomponents, Setup)
+// Runs every tst_*.qml of this folder.
+QUICK_TEST_MAIN_WITH_SETUP(valtrixqml, Setup)
 
-#include "tst_qmlcomponents.moc"
+#include "qmltests.moc"

@@ -1,0 +1,757 @@
+#include "Core.h"
+
+#include "BuildInfo.h"
+#include "CalibrationCertificate.h"
+#include "DataFileEnvelope.h"
+#include "Device.h"
+#include "DeviceConfig.h"
+#include "DeviceFactory.h"
+#include "Experiment.h"
+#include "ExperimentFactory.h"
+#include "ExposureComponent.h"
+#include "FactoryDeviceConfig.h"
+#include "FactoryExposureComponent.h"
+#include "FileFactory.h"
+#include "Interface.h"
+#include "Log.h"
+#include "PrinterFactory.h"
+#include "Results.h"
+#include "ResultsFactory.h"
+#include "Schedule.h"
+#include "VfFile.h"
+#include "VfPrinter.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QQmlEngine>
+#include <QSerialPortInfo>
+#include <QTextCodec>
+#include <QUrl>
+
+#include <memory>
+
+namespace {
+
+constexpr int kVersionMajor = 1;
+constexpr int kVersionMinor = 0;
+constexpr int kMaxSchedules = 10;
+constexpr int kSearchEventsMs = 100;
+constexpr int kEraseEventsMs = 800;
+constexpr int kProgressEventsMs = 100;
+
+// Extra ports to probe after the system's own, separated by colons.
+const char *const kExtraPortsVariable = "VALTRIX_EXTRA_PORTS";
+// "0" leaves the system's own ports alone (a machine whose serial port is its
+// console, or a test that must probe only the ports it names).
+const char *const kSystemPortsVariable = "VALTRIX_SYSTEM_PORTS";
+
+QString indented(const QJsonObject &object)
+{
+    return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented));
+}
+
+QStringList portsToProbe()
+{
+    QStringList ports;
+    if (qEnvironmentVariable(kSystemPortsVariable) != QLatin1String("0")) {
+        const QList<QSerialPortInfo> system = QSerialPortInfo::availablePorts();
+        for (const QSerialPortInfo &port : system)
+            ports.append(port.systemLocation());
+    }
+    const QString extra = qEnvironmentVariable(kExtraPortsVariable);
+    ports.append(extra.split(QLatin1Char(':'), Qt::SkipEmptyParts));
+    return ports;
+}
+
+// A schedule label travels inside a quoted field of an instrument command in
+// ISO 8859-1: it must survive that encoding and cannot end the field or the
+// line early.
+bool isSendableLabel(const QString &label)
+{
+    if (label.contains(QLatin1Char('"')) || label.contains(QLatin1Char('\r')) ||
+        label.contains(QLatin1Char('\n')))
+        return false;
+    return QTextCodec::codecForName("ISO 8859-1")->canEncode(label);
+}
+
+// The edited schedules are Core's own copies: the device keeps owning (and
+// replacing) its schedule list.
+Schedule *copySchedule(const Schedule *schedule)
+{
+    QJsonObject json = schedule->toJson();
+    json.insert(QStringLiteral("pausable"), schedule->pausable());
+    auto *copy = new Schedule;
+    copy->setMaxDuration(schedule->maxDuration());
+    copy->fromJson(json);
+    copy->setIndex(schedule->index());
+    return copy;
+}
+
+} // namespace
+
+Core::Core(QObject *parent)
+    : QObject(parent)
+{
+}
+
+Core::~Core()
+{
+    deleteChain();
+    delete m_pendingResults;
+    delete m_dataFile;
+    delete m_device;
+    clearDeviceList();
+    clearExperimentList();
+    clearVirtualSchedules();
+}
+
+// ---------------------------------------------------------------- properties
+
+QVariant Core::deviceList() const
+{
+    return QVariant::fromValue(m_deviceList);
+}
+
+QVariant Core::experimentList() const
+{
+    return QVariant::fromValue(m_experimentList);
+}
+
+QVariant Core::virtualSchedulelist() const
+{
+    return QVariant::fromValue(m_virtualScheduleList);
+}
+
+QVariant Core::expCompList() const
+{
+    QList<QObject *> components;
+    if (!m_device || !m_experiment)
+        return QVariant::fromValue(components);
+    for (Experiment *run = m_experiment->first(); run; run = run->next()) {
+        ExposureComponent *component = FactoryExposureComponent::create(m_device->productName());
+        if (!component) {
+            qDeleteAll(components);
+            return QVariant::fromValue(QList<QObject *>());
+        }
+        component->loadFromExperiment(run);
+        components.append(component);
+    }
+    for (QObject *component : qAsConst(components))
+        QQmlEngine::setObjectOwnership(component, QQmlEngine::JavaScriptOwnership);
+    return QVariant::fromValue(components);
+}
+
+QString Core::devName() const
+{
+    return m_device ? m_device->productName() : QString();
+}
+
+QVariant Core::device() const
+{
+    return QVariant::fromValue(m_device ? m_device->toJson() : QJsonObject());
+}
+
+QString Core::experiment() const
+{
+    return indented(m_experiment ? m_experiment->toJson() : QJsonObject());
+}
+
+QString Core::configuration() const
+{
+    DeviceConfig *config = m_device ? m_device->config() : nullptr;
+    return indented(config ? config->toJson() : QJsonObject());
+}
+
+QString Core::calib() const
+{
+    return indented(m_device ? m_device->calibration().toJson() : QJsonObject());
+}
+
+QString Core::version() const
+{
+    return QStringLiteral("%1.%2").arg(kVersionMajor).arg(kVersionMinor);
+}
+
+QString Core::builtDate() const
+{
+    // __DATE__ pads a one-digit day with a blank: "Oct  9 2021".
+    return QString::fromLatin1(__DATE__).simplified() + QStringLiteral(" - ") +
+           QString::fromLatin1(__TIME__);
+}
+
+QString Core::builtYear() const
+{
+    return QString::fromLatin1(__DATE__).right(4);
+}
+
+QString Core::revision() const
+{
+    return buildRevision();
+}
+
+QString Core::coreBits() const
+{
+    return QStringLiteral("%1 Bits").arg(VALTRIX_POINTER_BITS);
+}
+
+QString Core::buildRevision()
+{
+    return QStringLiteral("%1").arg(QString::fromLatin1(VALTRIX_REVISION).toInt());
+}
+
+// ------------------------------------------------------------ device state
+
+int Core::noDeviceCode() const
+{
+    return m_deviceDropped ? -3 : -1;
+}
+
+bool Core::linkLost()
+{
+    if (!m_device || m_device->linkError() == 0)
+        return false;
+    dropLinkState();
+    return true;
+}
+
+int Core::talk(const std::function<int(Device *)> &operation)
+{
+    if (!m_device)
+        return noDeviceCode();
+    const int code = operation(m_device);
+    return linkLost() ? -3 : code;
+}
+
+void Core::dropLinkState()
+{
+    emit deviceDisconnected();
+    deleteChain();
+    delete m_pendingResults;
+    m_pendingResults = nullptr;
+    delete m_dataFile;
+    m_dataFile = nullptr;
+    // The device talks through a probed device's link, which goes below: drop
+    // it first so that nothing is left holding that link.
+    replaceDevice(nullptr);
+    m_deviceDropped = true;
+    clearDeviceList();
+    emit devListUpdate();
+    clearExperimentList();
+    emit experimentListUpdate();
+    clearVirtualSchedules();
+    m_recordReplies.clear();
+}
+
+void Core::replaceDevice(Device *device)
+{
+    if (m_device == device)
+        return;
+    delete m_device;
+    m_device = device;
+    m_deviceDropped = false;
+}
+
+bool Core::usesLinkOf(const QObject *probed) const
+{
+    const auto *entry = qobject_cast<const Device *>(probed);
+    return m_device && entry && m_device != entry && m_device->interface() == entry->interface();
+}
+
+void Core::dropDeviceUsingProbedLinks()
+{
+    if (!m_device)
+        return;
+    // A device whose link has already gone is of no further use either.
+    bool usesProbedLink = !m_device->interface();
+    for (const QObject *probed : qAsConst(m_deviceList))
+        usesProbedLink = usesProbedLink || usesLinkOf(probed);
+    if (!usesProbedLink)
+        return;
+    replaceDevice(nullptr);
+    m_deviceDropped = true;
+}
+
+void Core::clearDeviceList()
+{
+    qDeleteAll(m_deviceList);
+    m_deviceList.clear();
+}
+
+void Core::clearExperimentList()
+{
+    qDeleteAll(m_experimentList);
+    m_experimentList.clear();
+}
+
+void Core::clearVirtualSchedules()
+{
+    qDeleteAll(m_virtualScheduleList);
+    m_virtualScheduleList.clear();
+}
+
+void Core::deleteChain()
+{
+    if (m_experiment)
+        m_experiment->first()->deleteChain();
+    m_experiment = nullptr;
+    // The records belonged to the runs just deleted.
+    m_recordList.clear();
+}
+
+void Core::showRecordsOf(const Experiment *run)
+{
+    m_recordList.clear();
+    if (!run)
+        return;
+    const QList<Log *> logs = run->logs();
+    for (Log *log : logs)
+        m_recordList.append(log);
+}
+
+void Core::emitPlace(void (Core::*signal)(int))
+{
+    if (m_experiment)
+        emit(this->*signal)(m_experiment->chainPlace());
+}
+
+QString Core::localPath(const QString &fileName)
+{
+    const QUrl url(fileName);
+    return url.isLocalFile() ? url.toLocalFile() : fileName;
+}
+
+// ------------------------------------------------------- search and selection
+
+void Core::findDevices()
+{
+    dropDeviceUsingProbedLinks();
+    clearDeviceList();
+    emit devListUpdate();
+
+    const QStringList ports = portsToProbe();
+    const int count = ports.size();
+    for (int i = 1; i <= count; ++i) {
+        emit findingDevices(i * 100.0 / count);
+        QCoreApplication::processEvents(QEventLoop::AllEvents, kSearchEventsMs);
+        auto *probed = new Device;
+        if (probed->open(ports.at(i - 1)) != 0 || probed->readIdentity() != 0 ||
+            probed->manufactoryName() != QLatin1String("valtrix")) {
+            delete probed;
+            continue;
+        }
+        m_deviceList.append(probed);
+    }
+    emit devListUpdate();
+    emit findDeviceFinished();
+}
+
+int Core::createDevice(int idx)
+{
+    if (idx < 0 || idx >= m_deviceList.size())
+        return -1;
+    auto *entry = qobject_cast<Device *>(m_deviceList.at(idx));
+    Interface *link = entry ? entry->interface() : nullptr;
+    QSerialPort *port = link ? link->serialPort() : nullptr;
+    if (!port || port->error() != QSerialPort::NoError) {
+        if (usesLinkOf(entry)) {
+            replaceDevice(nullptr);
+            m_deviceDropped = true;
+        }
+        m_deviceList.removeAt(idx);
+        delete entry;
+        emit devListUpdate();
+        emit deviceDisconnected();
+        return -3;
+    }
+
+    replaceDevice(DeviceFactory::create(entry));
+    if (!m_device) {
+        emit unsupportedDevice();
+        return -1;
+    }
+    connect(m_device, &Device::dataRegisterProgessUpdate, this, &Core::updateProgressBar);
+    connect(m_device, &Device::busy, this, &Core::deviceIsBusy);
+    return m_device->readServiceConfig();
+}
+
+int Core::setTimeNow()
+{
+    return talk([](Device *device) { return device->setClock(QDateTime::currentDateTime()); });
+}
+
+int Core::eraseMemory()
+{
+    if (!m_device)
+        return noDeviceCode();
+    emit eraseStarted();
+    QCoreApplication::processEvents(QEventLoop::AllEvents, kEraseEventsMs);
+    const int code = talk([](Device *device) { return device->eraseMemory(); });
+    if (code == 0) {
+        clearExperimentList();
+        emit experimentListUpdate();
+    }
+    return code;
+}
+
+void Core::updateProgressBar(double progress)
+{
+    QCoreApplication::processEvents(QEventLoop::AllEvents, kProgressEventsMs);
+    emit progressBarUpdated(progress);
+}
+
+void Core::deviceIsBusy()
+{
+    emit deviceBusy();
+}
+
+void Core::serialErrorOcurred(QSerialPort::SerialPortError error)
+{
+    // Serial errors reach Core through the device's recorded link error.
+    Q_UNUSED(error)
+}
+
+// ------------------------------------------------------ run list and download
+
+int Core::findExperiments()
+{
+    if (!m_device)
+        return noDeviceCode();
+    clearExperimentList();
+    emit experimentListUpdate();
+    m_experimentList = m_device->readExperimentList();
+    m_device->releaseExperimentList();
+    if (linkLost())
+        return -3;
+    emit experimentListUpdate();
+    return 0;
+}
+
+int Core::createExperiment(QString idxList)
+{
+    if (!m_device)
+        return noDeviceCode();
+    const QJsonDocument document = QJsonDocument::fromJson(idxList.toUtf8());
+    deleteChain();
+    const QJsonArray indexes = document.array();
+    if (!document.isArray() || indexes.isEmpty())
+        return -1;
+    for (const QJsonValue &index : indexes) {
+        const int code = downloadRun(index.toInt());
+        if (code != 0)
+            return code;
+    }
+    emit expCompListUpdate();
+    emit dataRegisterListUpdate();
+    emitPlace(&Core::experimentUpdated);
+    return 0;
+}
+
+int Core::downloadRun(int entryIndex)
+{
+    if (!m_device)
+        return noDeviceCode();
+    if (entryIndex < 0 || entryIndex >= m_experimentList.size())
+        return -1;
+    const QString productName = m_device->productName();
+    std::unique_ptr<Experiment> run(ExperimentFactory::create(productName));
+    if (!run)
+        return -1;
+    delete m_pendingResults;
+    m_pendingResults = ResultsFactory::create(productName);
+    if (!m_pendingResults)
+        return -1;
+    run->setDeviceName(productName);
+    run->copyHeader(qobject_cast<Experiment *>(m_experimentList.at(entryIndex)));
+
+    m_recordReplies = m_device->readExperimentData(run.get());
+    if (linkLost())
+        return -3;
+    if (m_recordReplies.isEmpty() || run->parseRecords(m_recordReplies) != 0 || !m_device) {
+        delete m_pendingResults;
+        m_pendingResults = nullptr;
+        return m_device ? -1 : noDeviceCode();
+    }
+
+    // The header pages give the run's results in place of the empty ones.
+    Results *results = m_device->readExperimentHeader(run.get());
+    delete m_pendingResults;
+    m_pendingResults = results;
+    if (linkLost())
+        return -3;
+    if (!m_pendingResults)
+        return -1;
+    run->setResults(m_pendingResults);
+    m_pendingResults = nullptr;
+
+    showRecordsOf(run.get());
+    Experiment *downloaded = run.release();
+    if (m_experiment)
+        m_experiment->append(downloaded);
+    else
+        m_experiment = downloaded;
+    return 0;
+}
+
+void Core::nextExp()
+{
+    moveTo(m_experiment ? m_experiment->next() : nullptr);
+}
+
+void Core::prevExp()
+{
+    moveTo(m_experiment ? m_experiment->prev() : nullptr);
+}
+
+void Core::moveTo(Experiment *run)
+{
+    // At either end of the chain there is nowhere to go.
+    if (!run)
+        return;
+    m_experiment = run;
+    showRecordsOf(m_experiment);
+    emit dataRegisterListUpdate();
+    emitPlace(&Core::resultsUpdated);
+}
+
+// ------------------------------------------- configuration, calibration, schedules
+
+int Core::acquireConfiguration()
+{
+    const int code = talk([](Device *device) { return device->readConfig(); });
+    // No device, or the link went with the read.
+    if (!m_device)
+        return code;
+    talk([](Device *device) { return device->readCalibration(); });
+    if (!m_device)
+        return -3;
+    if (code == 0) {
+        emit configurationUpdated();
+        emit calibrationUpdated();
+    }
+    return code;
+}
+
+int Core::sndConfiguration(QString cfg)
+{
+    if (!m_device)
+        return noDeviceCode();
+    std::unique_ptr<DeviceConfig> config(FactoryDeviceConfig::create(m_device->productName()));
+    if (!config || config->fromJson(cfg) != 0) {
+        emit configurationError();
+        return -1;
+    }
+    m_device->setConfig(config.release());
+    return talk([](Device *device) { return device->writeConfig(); });
+}
+
+int Core::sndCalibration(QString calib)
+{
+    CalibrationCertificate certificate;
+    certificate.fromJson(calib);
+    return talk([&certificate](Device *device) { return device->writeCalibration(certificate); });
+}
+
+int Core::acquireScheduleList()
+{
+    const int code = talk([](Device *device) { return device->readSchedules(); });
+    if (code != 0)
+        return code;
+    clearVirtualSchedules();
+    const QList<Schedule *> schedules = m_device->scheduleList();
+    for (const Schedule *schedule : schedules)
+        m_virtualScheduleList.append(copySchedule(schedule));
+    emit scheduleListUpdate();
+    return 0;
+}
+
+int Core::sndScheduleList(QString cfg)
+{
+    if (!m_device)
+        return noDeviceCode();
+    if (m_device->setScheduleListJson(cfg) != 0)
+        return -1;
+    return talk([](Device *device) { return device->writeSchedules(); });
+}
+
+void Core::addSchedule(QString schedule)
+{
+    const QJsonObject json = QJsonDocument::fromJson(schedule.toUtf8()).object();
+    DeviceConfig *config = m_device ? m_device->config() : nullptr;
+    const int maxDuration =
+        config ? config->maxExperimentDuration() : DeviceConfig::DefaultMaxExperimentDuration;
+
+    if (m_virtualScheduleList.size() >= kMaxSchedules) {
+        emit scheduleError(tr("The dosimeter support up to 10 schedules") + QLatin1Char('.'));
+        return;
+    }
+    auto candidate = std::make_unique<Schedule>();
+    candidate->setMaxDuration(maxDuration);
+    candidate->fromJson(json);
+    if (!candidate->fitsMaxDuration()) {
+        emit scheduleError(tr("The experiment is too long") + QLatin1Char('.'));
+        return;
+    }
+    QList<Schedule *> others;
+    for (QObject *object : qAsConst(m_virtualScheduleList))
+        others.append(qobject_cast<Schedule *>(object));
+    if (!candidate->isFree(others)) {
+        emit scheduleError(tr("The schedule is not available") + QLatin1Char('.'));
+        return;
+    }
+    if (!isSendableLabel(candidate->label())) {
+        emit scheduleError(
+            tr("The schedule label may hold only Latin-1 characters, no double quote and no "
+               "line break") +
+            QLatin1Char('.'));
+        return;
+    }
+    m_virtualScheduleList.append(candidate.release());
+    emit scheduleOk();
+    emit scheduleListUpdate();
+}
+
+void Core::removeSchedule(int idx)
+{
+    if (idx >= 0 && idx < m_virtualScheduleList.size())
+        delete m_virtualScheduleList.takeAt(idx);
+    emit scheduleListUpdate();
+}
+
+// ------------------------------------------------- data files and reports
+
+int Core::saveExperimentToFile(QString fileName)
+{
+    if (!m_device || !m_experiment)
+        return -1;
+    const QString productName = m_device->productName();
+    QString path = localPath(fileName);
+    delete m_dataFile;
+    m_dataFile = FileFactory::createByName(productName, path);
+    if (!m_dataFile)
+        return -1;
+
+    QList<QJsonObject> runs;
+    for (Experiment *run = m_experiment->first(); run; run = run->next())
+        runs.append(run->toJson());
+    const QByteArray content = DataFileEnvelope::encode(
+        DataFileEnvelope::document(buildRevision(), m_device->toJson(), runs));
+    if (m_dataFile->isOpen())
+        m_dataFile->close();
+    if (VfFile::write(path, content) != 0) {
+        emit openFileError(productName);
+        return -1;
+    }
+    return 0;
+}
+
+void Core::parseFile(QString fileName)
+{
+    deleteChain();
+    const QString path = localPath(fileName);
+    delete m_dataFile;
+    m_dataFile = FileFactory::createByExtension(path);
+    if (!m_dataFile) {
+        emit invalidFile();
+        return;
+    }
+    if (m_dataFile->isOpen())
+        m_dataFile->close();
+    if (!m_dataFile->open(QIODevice::ReadOnly)) {
+        emit invalidFile();
+        return;
+    }
+    emit fileReadStarted();
+
+    const QByteArray content = m_dataFile->readAll();
+    replaceDevice(m_dataFile->readHeader(content));
+    if (m_device)
+        m_experiment = m_dataFile->parse(content);
+    m_dataFile->close();
+
+    if (m_dataFile->status() != VfFile::Ok) {
+        deleteChain();
+        replaceDevice(nullptr);
+        delete m_dataFile;
+        m_dataFile = nullptr;
+        emit invalidFile();
+    } else if (m_experiment) {
+        showRecordsOf(m_experiment);
+        emit expCompListUpdate();
+        emitPlace(&Core::experimentUpdated);
+    }
+    emit fileReadFinished();
+}
+
+int Core::generateReport(QString options)
+{
+    if (!m_device || !m_experiment)
+        return -1;
+    std::unique_ptr<VfPrinter> printer(PrinterFactory::create(m_device->productName()));
+    if (!printer) {
+        emit unsupportedDevice();
+        return -1;
+    }
+    m_printer = printer.get();
+    printer->setProductName(m_device->productName());
+    printer->setSn(m_device->sn());
+    printer->setCalibration(m_device->calibration());
+    printer->setReportOptions(options);
+    printer->setExperiment(m_experiment->first());
+    const int code = printer->print();
+    if (code == 0) {
+        printer->endPainting();
+        printer->openReport();
+    }
+    m_printer = nullptr;
+    // A report that was not painted must reach the user as a failure.
+    return code == 0 ? 0 : -1;
+}
+
+// ------------------------------------------------------------ result refresh
+
+void Core::refreshWorkingHours(QString expParam)
+{
+    Results *results = m_experiment ? m_experiment->results() : nullptr;
+    if (results && results->refreshWorkingHours(expParam) == 0)
+        emitPlace(&Core::resultsUpdated);
+}
+
+void Core::refreshPartialResults(QString exposureComponentList)
+{
+    if (!m_experiment)
+        return;
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(exposureComponentList.toUtf8(), &error);
+    // Valid JSON of another shape is ignored; text that is no JSON at all
+    // counts as no components.
+    if (error.error == QJsonParseError::NoError && !document.isArray())
+        return;
+    Experiment *head = m_experiment->first();
+    const QJsonArray components = document.array();
+    for (const QJsonValue &value : components) {
+        const QJsonObject component = value.toObject();
+        const int event = component.value(QStringLiteral("event")).toInt();
+        for (Experiment *run = head; run; run = run->next()) {
+            if (run->index() == event && run->results())
+                run->results()->refreshExposureComponent(component);
+        }
+    }
+    m_experiment = head;
+    if (head->results())
+        head->results()->applyExposureComponents(head);
+    emitPlace(&Core::resultsUpdated);
+}
+
+void Core::refreshGeneralData(QString generalData)
+{
+    const QJsonDocument document = QJsonDocument::fromJson(generalData.toUtf8());
+    Results *results = m_experiment ? m_experiment->results() : nullptr;
+    if (document.isNull() || !results)
+        return;
+    results->refreshGeneralData(document.object());
+    results->applyExposureComponents(m_experiment);
+    emitPlace(&Core::resultsUpdated);
+}

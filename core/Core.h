@@ -1,0 +1,181 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QObject>
+#include <QSerialPort>
+#include <QString>
+#include <QVariant>
+
+#include <functional>
+
+class Device;
+class Experiment;
+class Results;
+class Schedule;
+class VfFile;
+class VfPrinter;
+
+// The backend that the QML scene drives, seen there as "core". Its slots take
+// JSON text or indexes, its properties give lists and JSON text, and its
+// signals report progress, completion and failures.
+//
+// The device search probes the system's serial ports, then the paths listed
+// in the environment variable VALTRIX_EXTRA_PORTS (colon-separated);
+// VALTRIX_SYSTEM_PORTS=0 leaves the system's own ports out.
+//
+// Results of the int slots: 0 success; -1 ERROR, an operation the model does
+// not offer, a model without the class needed, unusable text from QML or no
+// device; -2 BUSY (deviceBusy is emitted too); -3 no usable reply or a lost
+// link (after a lost link the device state is already dropped and
+// deviceDisconnected emitted).
+//
+// Ownership: Core owns the probed devices, the current device, the run-list
+// entries, the chain of opened runs (each run owns its logs and results), the
+// data-file object, the printer while a report is written, and the schedules
+// being edited.
+class Core : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(QVariant deviceList READ deviceList NOTIFY devListUpdate)
+    Q_PROPERTY(QVariant experimentList READ experimentList NOTIFY experimentListUpdate)
+    Q_PROPERTY(QVariant virtualSchedulelist READ virtualSchedulelist NOTIFY scheduleListUpdate)
+    Q_PROPERTY(QVariant expCompList READ expCompList NOTIFY expCompListUpdate)
+    Q_PROPERTY(QString devName READ devName)
+    Q_PROPERTY(QVariant device READ device)
+    Q_PROPERTY(QString experiment READ experiment)
+    Q_PROPERTY(QString configuration READ configuration NOTIFY configurationChanged)
+    Q_PROPERTY(QString calib READ calib)
+    Q_PROPERTY(QString version READ version NOTIFY versionChanged)
+    Q_PROPERTY(QString builtDate READ builtDate NOTIFY versionChanged)
+    Q_PROPERTY(QString builtYear READ builtYear NOTIFY versionChanged)
+    Q_PROPERTY(QString revision READ revision NOTIFY versionChanged)
+    Q_PROPERTY(QString coreBits READ coreBits NOTIFY versionChanged)
+
+public:
+    explicit Core(QObject *parent = nullptr);
+    ~Core() override;
+
+    QVariant deviceList() const;
+    QVariant experimentList() const;
+    QVariant virtualSchedulelist() const;
+    // New components, one per run of the chain. The reader owns them; QML's
+    // engine collects them when they are no longer referenced.
+    QVariant expCompList() const;
+    QString devName() const;
+    QVariant device() const;
+    QString experiment() const;
+    QString configuration() const;
+    QString calib() const;
+    QString version() const;
+    QString builtDate() const;
+    QString builtYear() const;
+    QString revision() const;
+    QString coreBits() const;
+
+    // The build's revision number as text; data files and reports carry it.
+    static QString buildRevision();
+
+    // For tests and the report writer: the current device and run.
+    Device *currentDevice() const { return m_device; }
+    Experiment *currentExperiment() const { return m_experiment; }
+
+signals:
+    void devListUpdate();
+    void experimentListUpdate();
+    void expCompListUpdate();
+    void dataRegisterListUpdate();
+    void kestrum2ProgressUpdate();
+    void dravo2ProgressUpdate();
+    void experimentUpdated(int position);
+    void progressBarUpdated(double progress);
+    void resultsUpdated(int position);
+    void scheduleListUpdate();
+    void scheduleOk();
+    void configurationChanged();
+    void configurationUpdated();
+    void calibrationUpdated();
+    void versionChanged();
+    void findingDevices(double progress);
+    void findDeviceFinished();
+    void eraseStarted();
+    void eraseSuccessful();
+    void eraseFailed();
+    void fileReadFinished();
+    void fileReadStarted();
+    void deviceBusy();
+    void deviceDisconnected();
+    void invalidFile();
+    void unsupportedDevice();
+    void scheduleError(QString message);
+    void openFileError(QString productName);
+    void configurationError();
+
+public slots:
+    int setTimeNow();
+    int findExperiments();
+    int saveExperimentToFile(QString fileName);
+    int createDevice(int idx);
+    int createExperiment(QString idxList);
+    int acquireConfiguration();
+    int acquireScheduleList();
+    int sndConfiguration(QString cfg);
+    int sndCalibration(QString calib);
+    int sndScheduleList(QString cfg);
+    int eraseMemory();
+    int generateReport(QString options);
+    void refreshWorkingHours(QString expParam);
+    void refreshPartialResults(QString exposureComponentList);
+    void refreshGeneralData(QString generalData);
+    void parseFile(QString fileName);
+    void updateProgressBar(double progress);
+    void removeSchedule(int idx);
+    void addSchedule(QString schedule);
+    void serialErrorOcurred(QSerialPort::SerialPortError error);
+    void deviceIsBusy();
+    void findDevices();
+    void nextExp();
+    void prevExp();
+
+private:
+    // The code a slot gives when there is no device to talk to: -3 once the
+    // device was dropped with its link, -1 when none was ever chosen.
+    int noDeviceCode() const;
+    // True (after running the link-loss sequence) when the current device
+    // recorded a serial error.
+    bool linkLost();
+    void dropLinkState();
+    void clearDeviceList();
+    void clearExperimentList();
+    void clearVirtualSchedules();
+    void deleteChain();
+    // Runs one device operation and checks the link after it: the
+    // operation's code, -3 when the link was lost, the no-device code when
+    // there is no device.
+    int talk(const std::function<int(Device *)> &operation);
+    // Deletes the current device and takes `device` (may be null).
+    void replaceDevice(Device *device);
+    // True when the current device talks through the link of `probed`.
+    bool usesLinkOf(const QObject *probed) const;
+    void showRecordsOf(const Experiment *run);
+    // Makes a neighbour in the chain the current run (nothing when null).
+    void moveTo(Experiment *run);
+    // Drops the current device when it talks through a probed device's link.
+    void dropDeviceUsingProbedLinks();
+    int downloadRun(int entryIndex);
+    // Emits `signal` with the current run's place code, when there is a run.
+    void emitPlace(void (Core::*signal)(int));
+    static QString localPath(const QString &fileName);
+
+    Device *m_device = nullptr;
+    Experiment *m_experiment = nullptr;
+    VfPrinter *m_printer = nullptr;
+    VfFile *m_dataFile = nullptr;
+    QList<QObject *> m_deviceList;
+    QList<QObject *> m_experimentList;
+    QList<QObject *> m_recordList;
+    QList<QObject *> m_virtualScheduleList;
+    QList<QByteArray> m_recordReplies;
+    Results *m_pendingResults = nullptr;
+    bool m_deviceDropped = false;
+};

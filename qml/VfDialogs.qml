@@ -1,0 +1,168 @@
+import QtQuick 2.15
+import QtQuick.Dialogs 1.3
+
+// Every message box of the application. Pages open them through their
+// `dialogs`, for example dialogs.deviceBusyDialog.open().
+Item {
+    id: dialogs
+
+    property alias devDisconnectedDialog: devDisconnectedDialog
+    property alias eraseFailDialog: eraseFailDialog
+    property alias unsupportedDeviceDialog: unsupportedDeviceDialog
+    property alias downloadFailDialog: downloadFailDialog
+    property alias configErrorDialog: configErrorDialog
+    property alias configSuccesfulDialog: configSuccesfulDialog
+    property alias eraseInProgressDialog: eraseInProgressDialog
+    property alias eraseSuccessfulDialog: eraseSuccessfulDialog
+    property alias deviceBusyDialog: deviceBusyDialog
+    property alias invalidFileDialog: invalidFileDialog
+    property alias eraseDialog: eraseDialog
+    property alias rcvCfgErrorDialog: rcvCfgErrorDialog
+    property alias rcvSchedulListDialog: rcvSchedulListDialog
+    property alias printerErrorDialog: printerErrorDialog
+
+    // The erase flow: Yes on eraseDialog erases the instrument memory and
+    // tells how it went.
+    function eraseMemory() {
+        var result = core.eraseMemory()
+        eraseInProgressDialog.close()
+        if (result === root.deviceSuccessful)
+            eraseSuccessfulDialog.open()
+        else if (result === root.deviceDisconnected)
+            devDisconnectedDialog.open()
+        else if (result === root.deviceBusy)
+            deviceBusyDialog.open()
+        else
+            eraseFailDialog.open()
+        return result
+    }
+
+    MessageDialog {
+        id: devDisconnectedDialog
+        objectName: "devDisconnectedDialog"
+        title: qsTr("Warning")
+        icon: StandardIcon.Warning
+        text: qsTr("Instrument disconnected")
+        standardButtons: StandardButton.Ok
+    }
+
+    MessageDialog {
+        id: eraseFailDialog
+        objectName: "eraseFailDialog"
+        title: qsTr("Warning")
+        icon: StandardIcon.Warning
+        text: qsTr("Erase Failed")
+        standardButtons: StandardButton.Ok
+    }
+
+    MessageDialog {
+        id: unsupportedDeviceDialog
+        objectName: "unsupportedDeviceDialog"
+        title: qsTr("Warning")
+        icon: StandardIcon.Warning
+        text: qsTr("The device you are trying to connect is not supported by this software version")
+        standardButtons: StandardButton.Ok
+    }
+
+    MessageDialog {
+        id: downloadFailDialog
+        objectName: "downloadFailDialog"
+        title: qsTr("Warning")
+        icon: StandardIcon.Warning
+        text: qsTr("Download Failed")
+        standardButtons: StandardButton.Ok
+    }
+
+    MessageDialog {
+        id: configErrorDialog
+        objectName: "configErrorDialog"
+        title: qsTr("Warning")
+        icon: StandardIcon.Warning
+        text: qsTr("The device couldn't apply the changes")
+        standardButtons: StandardButton.Ok
+    }
+
+    MessageDialog {
+        id: configSuccesfulDialog
+        objectName: "configSuccesfulDialog"
+        title: qsTr("Information")
+        icon: StandardIcon.Information
+        text: qsTr("The changes have been applied")
+        standardButtons: StandardButton.Ok
+    }
+
+    MessageDialog {
+        id: eraseInProgressDialog
+        objectName: "eraseInProgressDialog"
+        title: qsTr("Please, wait")
+        icon: StandardIcon.Information
+        text: qsTr("Erasing Memory")
+        standardButtons: StandardButton.NoButton
+    }
+
+    MessageDialog {
+        id: eraseSuccessfulDialog
+        objectName: "eraseSuccessfulDialog"
+        title: qsTr("Information")
+        icon: StandardIcon.Information
+        text: qsTr("Memory have been erased")
+        standardButtons: StandardButton.Ok
+    }
+
+    MessageDialog {
+        id: deviceBusyDialog
+        objectName: "deviceBusyDialog"
+        title: qsTr("Warning")
+        icon: StandardIcon.Warning
+        text: qsTr("The device can not answer now. An experiment may be in progress")
+        standardButtons: StandardButton.Ok
+    }
+
+    MessageDialog {
+        id: invalidFileDialog
+        objectName: "invalidFileDialog"
+        title: qsTr("Warning")
+        icon: StandardIcon.Warning
+        text: qsTr("The file is invalid")
+        informativeText: qsTr("Maybe it was edited by another software")
+        standardButtons: StandardButton.Ok
+    }
+
+    MessageDialog {
+        id: eraseDialog
+        objectName: "eraseDialog"
+        title: qsTr("Erase memory?")
+        icon: StandardIcon.Question
+        text: qsTr("ERASE MEMORY means that all experiment will be deleted")
+        informativeText: qsTr("Continue?")
+        standardButtons: StandardButton.Yes | StandardButton.No
+        onYes: dialogs.eraseMemory()
+    }
+
+    MessageDialog {
+        id: rcvCfgErrorDialog
+        objectName: "rcvCfgErrorDialog"
+        title: qsTr("Warning")
+        icon: StandardIcon.Warning
+        text: qsTr("Suite Valtrix couldn't receive the configuration from device")
+        standardButtons: StandardButton.Ok
+    }
+
+    MessageDialog {
+        id: rcvSchedulListDialog
+        objectName: "rcvSchedulListDialog"
+        title: qsTr("Warning")
+        icon: StandardIcon.Warning
+        text: qsTr("Suite Valtrix couldn't receive the schedule list from device")
+        standardButtons: StandardButton.Ok
+    }
+
+    MessageDialog {
+        id: printerErrorDialog
+        objectName: "printerErrorDialog"
+        title: qsTr("Warning")
+        icon: StandardIcon.Warning
+        text: qsTr("The report couldn't be generated")
+        standardButtons: StandardButton.Ok
+    }
+}

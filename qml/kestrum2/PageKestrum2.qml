@@ -1,0 +1,10 @@
+import QtQuick 2.15
+import "../../qml"
+
+// The KESTRUM 2 page until its family's pages are built: its title and
+// the signals the shell listens to.
+VfPage {
+    pageTitle: "Kestrum 2"
+
+    signal downloadError()
+}

@@ -1,0 +1,47 @@
+import QtQuick 2.15
+
+// Stands in for the backend: records the slots the pages call, in order, and
+// answers with the results a test sets.
+QtObject {
+    property var calls: []
+    property var deviceList: []
+    property string devName: ""
+    property string version: "1.0"
+    property string builtDate: "Oct 29 2021 - 14:20:02"
+    property string builtYear: "2021"
+    property string revision: "1"
+    property string coreBits: "64 Bits"
+    property var results: ({})
+    property string lastCalibration: ""
+
+    signal devListUpdate()
+    signal findingDevices(double progress)
+    signal findDeviceFinished()
+    signal fileReadStarted()
+    signal fileReadFinished()
+    signal invalidFile()
+    signal deviceDisconnected()
+    signal unsupportedDevice()
+    signal eraseStarted()
+
+    function record(name) {
+        calls = calls.concat([name])
+        return results[name] !== undefined ? results[name] : 0
+    }
+    function reset() {
+        calls = []
+        results = {}
+        devName = ""
+    }
+
+    function findDevices() { record("findDevices") }
+    function createDevice(idx) { return record("createDevice " + idx) }
+    function setTimeNow() { return record("setTimeNow") }
+    function findExperiments() { return record("findExperiments") }
+    function parseFile(url) { record("parseFile") }
+    function eraseMemory() { return record("eraseMemory") }
+    function sndCalibration(calib) {
+        lastCalibration = calib
+        return record("sndCalibration")
+    }
+}

@@ -1,0 +1,741 @@
+#include "Core.h"
+#include "Device.h"
+#include "Experiment.h"
+#include "Interface.h"
+#include "ModelRegistry.h"
+#include "Schedule.h"
+#include "SimulatedInstrument.h"
+#include "TestModel.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <QtTest>
+
+#include <csignal>
+#include <memory>
+#include <sys/resource.h>
+#include <vector>
+
+Q_DECLARE_METATYPE(SimulatedInstrument::Fault)
+
+namespace {
+
+constexpr int kIdleMs = 60;
+
+// Instruments on pseudo-terminals that the search finds through the extra
+// ports variable, and a Core that searched them.
+struct Rig
+{
+    std::vector<std::unique_ptr<SimulatedInstrument>> instruments;
+    std::unique_ptr<Core> core;
+
+    explicit Rig(int count = 1, const QByteArray &product = TestModel::ProductName)
+    {
+        QStringList ports;
+        for (int i = 0; i < count; ++i) {
+            instruments.emplace_back(new SimulatedInstrument);
+            instruments.back()->setIdentity("valtrix", product, QByteArray::number(1000 + i),
+                                            "2.1");
+            installConfigCommands(*instruments.back());
+            ports.append(instruments.back()->portPath());
+        }
+        qputenv("VALTRIX_EXTRA_PORTS", ports.join(QLatin1Char(':')).toLocal8Bit());
+        // This machine's own serial port may be its console: never probe it.
+        qputenv("VALTRIX_SYSTEM_PORTS", "0");
+        core.reset(new Core);
+    }
+
+    ~Rig()
+    {
+        core.reset();
+        qunsetenv("VALTRIX_EXTRA_PORTS");
+        qunsetenv("VALTRIX_SYSTEM_PORTS");
+    }
+
+    SimulatedInstrument &instrument(int i = 0) { return *instruments.at(size_t(i)); }
+
+    static void installConfigCommands(SimulatedInstrument &instrument)
+    {
+        auto level = std::make_shared<QByteArray>("42");
+        instrument.setHandler("AT+VFTSTCFG?", [level](const QByteArray &) {
+            return SimulatedInstrument::information("VFTSTCFG", {*level});
+        });
+        instrument.setHandler("AT+VFTSTCFG=", [level](const QByteArray &command) {
+            *level = command.mid(12);
+            return SimulatedInstrument::ok();
+        });
+    }
+
+    void addRuns(int count, int size = 12, int i = 0)
+    {
+        for (int index = 0; index < count; ++index) {
+            const TestModel::RunText text =
+                TestModel::runText(index, size, "run" + QByteArray::number(index));
+            SimulatedInstrument::Run run;
+            run.index = index;
+            run.listEntry = text.listEntry;
+            run.records = text.records;
+            run.pages = {{1, text.page1}, {8, text.page8}};
+            instrument(i).addRun(run);
+        }
+    }
+
+    QList<Device *> devices() const
+    {
+        QList<Device *> found;
+        const auto list = core->deviceList().value<QList<QObject *>>();
+        for (QObject *object : list)
+            found.append(qobject_cast<Device *>(object));
+        return found;
+    }
+
+    void search()
+    {
+        core->findDevices();
+        for (Device *device : devices())
+            device->interface()->setIdleTimeout(kIdleMs);
+    }
+
+    // Search, select the first instrument and list its runs.
+    void open()
+    {
+        search();
+        QCOMPARE(core->createDevice(0), 0);
+        QCOMPARE(core->findExperiments(), 0);
+    }
+
+    int experimentCount() const { return core->experimentList().value<QList<QObject *>>().size(); }
+
+    int chainLength() const
+    {
+        int length = 0;
+        Experiment *current = core->currentExperiment();
+        for (Experiment *run = current ? current->first() : nullptr; run; run = run->next())
+            ++length;
+        return length;
+    }
+};
+
+QString schedule(int day, const QString &start, const QString &stop, const QString &label = "S",
+                 const QString &pause = QString(), const QString &resume = QString())
+{
+    QJsonObject json{{"label", label},     {"monthDay", day},    {"pausable", !pause.isEmpty()},
+                     {"startTime", start}, {"pauseTime", pause}, {"resumeTime", resume},
+                     {"stopTime", stop}};
+    return QString::fromUtf8(QJsonDocument(json).toJson());
+}
+
+QList<int> intArguments(const QSignalSpy &spy)
+{
+    QList<int> values;
+    for (const QList<QVariant> &arguments : spy)
+        values.append(arguments.at(0).toInt());
+    return values;
+}
+
+} // namespace
+
+class TestCore : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { TestModel::registerModel(); }
+
+    // ---------------------------------------------------------- search
+
+    void searchReportsProgressAndListsOnlyTheMaker()
+    {
+        Rig rig(4);
+        rig.instrument(2).setIdentity("Valtrix", TestModel::ProductName, "7", "1");
+        QSignalSpy progress(rig.core.get(), &Core::findingDevices);
+        QSignalSpy lists(rig.core.get(), &Core::devListUpdate);
+        QSignalSpy finished(rig.core.get(), &Core::findDeviceFinished);
+        rig.search();
+        QList<double> values;
+        for (const QList<QVariant> &arguments : progress)
+            values.append(arguments.at(0).toDouble());
+        QCOMPARE(values, (QList<double>{25.0, 50.0, 75.0, 100.0}));
+        QCOMPARE(lists.count(), 2);
+        QCOMPARE(finished.count(), 1);
+        QStringList serials;
+        for (Device *device : rig.devices())
+            serials.append(device->sn());
+        QCOMPARE(serials, (QStringList{"1000", "1001", "1003"}));
+    }
+
+    void searchWithoutPorts()
+    {
+        Rig rig(0);
+        QSignalSpy progress(rig.core.get(), &Core::findingDevices);
+        QSignalSpy lists(rig.core.get(), &Core::devListUpdate);
+        QSignalSpy finished(rig.core.get(), &Core::findDeviceFinished);
+        rig.search();
+        QCOMPARE(progress.count(), 0);
+        QCOMPARE(lists.count(), 2);
+        QCOMPARE(finished.count(), 1);
+        QVERIFY(rig.devices().isEmpty());
+        QCOMPARE(rig.core->devName(), QString(""));
+    }
+
+    // ------------------------------------------------------- selection
+
+    void createDeviceOnAPortLostSinceTheSearch()
+    {
+        Rig rig(2);
+        rig.search();
+        QCOMPARE(rig.devices().size(), 2);
+        rig.instrument(0).dropLink();
+        QTest::qWait(50);
+        QSignalSpy lists(rig.core.get(), &Core::devListUpdate);
+        QSignalSpy lost(rig.core.get(), &Core::deviceDisconnected);
+        QCOMPARE(rig.core->createDevice(0), -3);
+        QCOMPARE(lost.count(), 1);
+        QCOMPARE(lists.count(), 1);
+        QCOMPARE(rig.devices().size(), 1);
+        QCOMPARE(rig.devices().first()->sn(), QString("1001"));
+        QCOMPARE(rig.core->createDevice(0), 0);
+        QCOMPARE(rig.core->devName(), QString(TestModel::ProductName));
+        QCOMPARE(rig.core->device().toJsonObject().value("SN").toString(), QString("1001"));
+    }
+
+    void createDeviceOfAnUnknownModel()
+    {
+        Rig rig(1, "NO SUCH MODEL");
+        rig.search();
+        QSignalSpy unsupported(rig.core.get(), &Core::unsupportedDevice);
+        QCOMPARE(rig.core->createDevice(0), -1);
+        QCOMPARE(unsupported.count(), 1);
+        QCOMPARE(rig.core->devName(), QString(""));
+        QCOMPARE(rig.core->createDevice(5), -1);
+    }
+
+    void slotsWithoutADeviceRefuse()
+    {
+        Core core;
+        QCOMPARE(core.setTimeNow(), -1);
+        QCOMPARE(core.findExperiments(), -1);
+        QCOMPARE(core.createExperiment("[0]"), -1);
+        QCOMPARE(core.acquireConfiguration(), -1);
+        QCOMPARE(core.acquireScheduleList(), -1);
+        QCOMPARE(core.sndConfiguration("{\"level\": 1}"), -1);
+        QCOMPARE(core.sndCalibration("{}"), -1);
+        QCOMPARE(core.sndScheduleList("{}"), -1);
+        QCOMPARE(core.eraseMemory(), -1);
+        QCOMPARE(core.saveExperimentToFile("/tmp/x"), -1);
+        QCOMPARE(core.generateReport("{}"), -1);
+        core.refreshWorkingHours("{\"workingHours\": \"08:00\"}");
+        core.refreshPartialResults("[]");
+        core.refreshGeneralData("{}");
+        core.nextExp();
+        core.prevExp();
+        QVERIFY(core.expCompList().value<QList<QObject *>>().isEmpty());
+        QCOMPARE(core.devName(), QString(""));
+    }
+
+    void clockAndErase()
+    {
+        Rig rig;
+        rig.addRuns(2);
+        rig.open();
+        QCOMPARE(rig.core->setTimeNow(), 0);
+        QVERIFY(rig.instrument().clockText().startsWith('"'));
+
+        rig.instrument().scriptFault("AT+VFERSMM", SimulatedInstrument::Fault::Busy);
+        QSignalSpy started(rig.core.get(), &Core::eraseStarted);
+        QCOMPARE(rig.core->eraseMemory(), -2);
+        QCOMPARE(rig.experimentCount(), 2);
+        QSignalSpy lists(rig.core.get(), &Core::experimentListUpdate);
+        QCOMPARE(rig.core->eraseMemory(), 0);
+        QCOMPARE(started.count(), 2);
+        QCOMPARE(lists.count(), 1);
+        QCOMPARE(rig.experimentCount(), 0);
+    }
+
+    void refusedRunListLeavesNoStaleEntries()
+    {
+        Rig rig;
+        rig.addRuns(3);
+        rig.open();
+        QCOMPARE(rig.experimentCount(), 3);
+        rig.instrument().scriptFault("AT+VFXPLST", SimulatedInstrument::Fault::Busy);
+        QCOMPARE(rig.core->findExperiments(), 0);
+        QCOMPARE(rig.experimentCount(), 0);
+        QCOMPARE(rig.core->createExperiment("[0]"), -1);
+        QCOMPARE(rig.core->findExperiments(), 0);
+        QCOMPARE(rig.experimentCount(), 3);
+    }
+
+    // -------------------------------------------------------- download
+
+    void downloadBuildsTheChainAndMovesThroughIt()
+    {
+        Rig rig;
+        rig.addRuns(3, 25);
+        rig.open();
+        QSignalSpy updated(rig.core.get(), &Core::experimentUpdated);
+        QSignalSpy results(rig.core.get(), &Core::resultsUpdated);
+        QSignalSpy records(rig.core.get(), &Core::dataRegisterListUpdate);
+        QSignalSpy progress(rig.core.get(), &Core::progressBarUpdated);
+        QCOMPARE(rig.core->createExperiment("[0, 1, 2]"), 0);
+        QCOMPARE(intArguments(updated), QList<int>{-2});
+        QCOMPARE(rig.chainLength(), 3);
+        QCOMPARE(progress.count(), 3 * 4);
+        QCOMPARE(progress.last().at(0).toDouble(), 100.0);
+        const QJsonObject head = QJsonDocument::fromJson(rig.core->experiment().toUtf8()).object();
+        QCOMPARE(head.value("name").toString(), QString("run0"));
+        QCOMPARE(head.value("logs").toArray().size(), 25);
+        QCOMPARE(head.value("results").toObject().value("stopReason").toString(), QString("USER"));
+
+        records.clear();
+        rig.core->nextExp();
+        rig.core->nextExp();
+        rig.core->nextExp();
+        QCOMPARE(intArguments(results), (QList<int>{0, -1}));
+        QCOMPARE(records.count(), 2);
+        QCOMPARE(rig.core->currentExperiment()->index(), 2);
+        rig.core->prevExp();
+        QCOMPARE(intArguments(results), (QList<int>{0, -1, 0}));
+
+        QCOMPARE(rig.core->createExperiment("[2]"), 0);
+        QCOMPARE(updated.last().at(0).toInt(), -3);
+        QCOMPARE(rig.chainLength(), 1);
+        QCOMPARE(rig.core->currentExperiment()->index(), 2);
+    }
+
+    void failedRunKeepsTheRunsBeforeIt_data()
+    {
+        QTest::addColumn<QByteArray>("prefix");
+        QTest::addColumn<SimulatedInstrument::Fault>("fault");
+        QTest::newRow("records refused")
+            << QByteArray("AT+VFRDXP=1,") << SimulatedInstrument::Fault::Error;
+        QTest::newRow("records unreadable")
+            << QByteArray("AT+VFRDXP=1,") << SimulatedInstrument::Fault::Garble;
+        QTest::newRow("header refused")
+            << QByteArray("AT+VFXPHDR=1,1") << SimulatedInstrument::Fault::Error;
+    }
+
+    void failedRunKeepsTheRunsBeforeIt()
+    {
+        QFETCH(QByteArray, prefix);
+        QFETCH(SimulatedInstrument::Fault, fault);
+        Rig rig;
+        rig.addRuns(3);
+        rig.open();
+        rig.instrument().scriptFault(prefix, fault);
+        QSignalSpy updated(rig.core.get(), &Core::experimentUpdated);
+        QCOMPARE(rig.core->createExperiment("[0, 1, 2]"), -1);
+        QCOMPARE(updated.count(), 0);
+        QCOMPARE(rig.chainLength(), 1);
+        QCOMPARE(rig.core->currentExperiment()->index(), 0);
+        QCOMPARE(rig.core->createExperiment("{\"not\": \"an array\"}"), -1);
+        QCOMPARE(rig.chainLength(), 0);
+    }
+
+    // A link lost in the middle of a download drops every piece of device
+    // state; no slot may reach the deleted link afterwards.
+    void linkLostDuringDownload()
+    {
+        Rig rig;
+        rig.addRuns(2, 30);
+        rig.open();
+        QCOMPARE(rig.core->createExperiment("[0]"), 0);
+        rig.instrument().scriptFault("AT+VFRDXP=", SimulatedInstrument::Fault::DropLink, 2);
+        QSignalSpy lost(rig.core.get(), &Core::deviceDisconnected);
+        QSignalSpy lists(rig.core.get(), &Core::devListUpdate);
+        QSignalSpy runs(rig.core.get(), &Core::experimentListUpdate);
+        QCOMPARE(rig.core->createExperiment("[1]"), -3);
+        QCOMPARE(lost.count(), 1);
+        QCOMPARE(lists.count(), 1);
+        QCOMPARE(runs.count(), 1);
+        QVERIFY(!rig.core->currentExperiment());
+        QVERIFY(!rig.core->currentDevice());
+        QVERIFY(rig.devices().isEmpty());
+        QCOMPARE(rig.experimentCount(), 0);
+
+        QCOMPARE(rig.core->setTimeNow(), -3);
+        QCOMPARE(rig.core->findExperiments(), -3);
+        QCOMPARE(rig.core->createExperiment("[0]"), -3);
+        QCOMPARE(rig.core->acquireConfiguration(), -3);
+        QCOMPARE(rig.core->acquireScheduleList(), -3);
+        QCOMPARE(rig.core->sndConfiguration("{\"level\": 3}"), -3);
+        QCOMPARE(rig.core->sndCalibration("{\"certification\": \"X\"}"), -3);
+        QCOMPARE(rig.core->sndScheduleList("{\"scheduleList\": []}"), -3);
+        QCOMPARE(rig.core->eraseMemory(), -3);
+        QCOMPARE(rig.core->createDevice(0), -1);
+        QCOMPARE(rig.core->saveExperimentToFile("/tmp/valtrix-never"), -1);
+        QCOMPARE(rig.core->generateReport("{}"), -1);
+        rig.core->refreshWorkingHours("{\"workingHours\": \"08:00\"}");
+        rig.core->refreshPartialResults("[]");
+        rig.core->refreshGeneralData("{\"datatype\": \"x\"}");
+        rig.core->nextExp();
+        rig.core->prevExp();
+        QCOMPARE(rig.core->devName(), QString(""));
+        QCOMPARE(rig.core->experiment(), QString("{\n}\n"));
+        QCOMPARE(lost.count(), 1);
+    }
+
+    void linkLostDuringTheClockWrite()
+    {
+        Rig rig;
+        rig.open();
+        rig.instrument().scriptFault("AT+CCLK=", SimulatedInstrument::Fault::DropLink);
+        QSignalSpy lost(rig.core.get(), &Core::deviceDisconnected);
+        QCOMPARE(rig.core->setTimeNow(), -3);
+        QCOMPARE(lost.count(), 1);
+        QCOMPARE(rig.core->setTimeNow(), -3);
+        QCOMPARE(lost.count(), 1);
+    }
+
+    void newSearchDropsTheDeviceUsingAProbedLink()
+    {
+        Rig rig;
+        rig.open();
+        rig.search();
+        QVERIFY(!rig.core->currentDevice());
+        QCOMPARE(rig.core->setTimeNow(), -3);
+        QCOMPARE(rig.core->createDevice(0), 0);
+        QCOMPARE(rig.core->setTimeNow(), 0);
+    }
+
+    // ------------------------------------------- configuration and calibration
+
+    void configurationAndCalibration()
+    {
+        Rig rig;
+        rig.open();
+        QSignalSpy configuration(rig.core.get(), &Core::configurationUpdated);
+        QSignalSpy calibration(rig.core.get(), &Core::calibrationUpdated);
+        rig.instrument().scriptFault("AT+VFTSTCFG?", SimulatedInstrument::Fault::Busy);
+        QCOMPARE(rig.core->acquireConfiguration(), -2);
+        QCOMPARE(configuration.count(), 0);
+        QCOMPARE(calibration.count(), 0);
+        QCOMPARE(rig.core->acquireConfiguration(), 0);
+        QCOMPARE(configuration.count(), 1);
+        QCOMPARE(calibration.count(), 1);
+        QCOMPARE(QJsonDocument::fromJson(rig.core->configuration().toUtf8())
+                     .object()
+                     .value("level")
+                     .toInt(),
+                 42);
+        QCOMPARE(QJsonDocument::fromJson(rig.core->calib().toUtf8())
+                     .object()
+                     .value("certification")
+                     .toString(),
+                 QString("CERT-0001"));
+
+        QSignalSpy errors(rig.core.get(), &Core::configurationError);
+        QCOMPARE(rig.core->sndConfiguration("not json"), -1);
+        QCOMPARE(errors.count(), 1);
+        QCOMPARE(rig.core->sndConfiguration("{\"level\": 7}"), 0);
+        QCOMPARE(rig.instrument().commandsStartingWith("AT+VFTSTCFG=").last(),
+                 QByteArray("AT+VFTSTCFG=7"));
+
+        QCOMPARE(rig.core->sndCalibration(
+                     "{\"date\": \"2021-10-29T14:20:02\", \"certification\": \"abc\"}"),
+                 0);
+        QVERIFY(rig.instrument().calibrationText().startsWith("\"ABC\""));
+        // The test model keeps no schedules.
+        QCOMPARE(rig.core->acquireScheduleList(), -1);
+        QCOMPARE(rig.core->sndScheduleList("[]"), -1);
+    }
+
+    // ------------------------------------------------------- schedules
+
+    void scheduleRefusalsInTheirOrder()
+    {
+        Core core;
+        QSignalSpy ok(&core, &Core::scheduleOk);
+        QSignalSpy errors(&core, &Core::scheduleError);
+        QSignalSpy lists(&core, &Core::scheduleListUpdate);
+
+        core.addSchedule(schedule(1, "08:00", "17:00"));
+        QCOMPARE(ok.count(), 1);
+        QCOMPARE(lists.count(), 1);
+        core.addSchedule(schedule(2, "08:00", "17:01"));
+        core.addSchedule(schedule(1, "16:00", "18:00"));
+        // Too long and overlapping: the duration is reported first.
+        core.addSchedule(schedule(1, "07:00", "17:00"));
+        core.addSchedule(schedule(2, "08:00", "18:00", "S", "12:00", "13:00"));
+        QCOMPARE(ok.count(), 2);
+        core.addSchedule(schedule(3, "08:00", "18:01", "Long", "12:00", "13:00"));
+        core.addSchedule(schedule(3, "09:00", "18:00", "Pause", "12:00", "13:00"));
+        QCOMPARE(ok.count(), 3);
+        core.addSchedule(schedule(4, "08:00", "09:00", "Say \"hi\""));
+        core.addSchedule(schedule(4, "08:00", "09:00", "line\nbreak"));
+        core.addSchedule(schedule(4, "08:00", "09:00", QString::fromUtf8("\u20ac 5")));
+        core.addSchedule(schedule(4, "08:00", "09:00", QString::fromUtf8("Mañana")));
+        QCOMPARE(ok.count(), 4);
+        for (int day = 5; day <= 10; ++day)
+            core.addSchedule(schedule(day, "08:00", "09:00"));
+        QCOMPARE(ok.count(), 10);
+        // An eleventh is refused by count even though it is also too long.
+        core.addSchedule(schedule(11, "08:00", "20:00"));
+
+        QStringList messages;
+        for (const QList<QVariant> &arguments : errors)
+            messages.append(arguments.at(0).toString());
+        const QString label = QStringLiteral(
+            "The schedule label may hold only Latin-1 characters, no double quote and no line "
+            "break.");
+        QCOMPARE(messages,
+                 (QStringList{"The experiment is too long.", "The schedule is not available.",
+                              "The experiment is too long.", "The experiment is too long.", label,
+                              label, label, "The dosimeter support up to 10 schedules."}));
+        const auto list = core.virtualSchedulelist().value<QList<QObject *>>();
+        QCOMPARE(list.size(), 10);
+        QCOMPARE(qobject_cast<Schedule *>(list.at(2))->pauseTime(), QString("12:00"));
+
+        lists.clear();
+        core.removeSchedule(-1);
+        core.removeSchedule(10);
+        QCOMPARE(core.virtualSchedulelist().value<QList<QObject *>>().size(), 10);
+        core.removeSchedule(0);
+        QCOMPARE(lists.count(), 3);
+        QCOMPARE(core.virtualSchedulelist().value<QList<QObject *>>().size(), 9);
+        core.addSchedule(schedule(1, "08:00", "17:00"));
+        QCOMPARE(ok.count(), 11);
+    }
+
+    // ------------------------------------------------------ data files
+
+    void savedFileOpensToTheSameRuns()
+    {
+        QTemporaryDir dir;
+        Rig rig;
+        rig.addRuns(2);
+        rig.open();
+        QCOMPARE(rig.core->createExperiment("[0, 1]"), 0);
+        rig.core->nextExp();
+        const QString saved = rig.core->experiment();
+        const QString url = QUrl::fromLocalFile(dir.filePath("run")).toString();
+        QCOMPARE(rig.core->saveExperimentToFile(url), 0);
+        const QString path = dir.filePath(QStringLiteral("run") + TestModel::Extension);
+        QVERIFY(QFile::exists(path));
+        QCOMPARE(rig.core->saveExperimentToFile(path), 0);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"run.tsm"});
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = file.readAll().split('\n');
+        QCOMPARE(lines.size(), 2);
+        QVERIFY(QRegularExpression("^[0-9a-f]{32}$").match(QString(lines.at(1))).hasMatch());
+        const QJsonObject root =
+            QJsonDocument::fromJson(QByteArray::fromBase64(lines.at(0))).object();
+        QCOMPARE(root.value("Info").toObject().value("Sw").toString(), Core::buildRevision());
+        QCOMPARE(root.value("Body").toArray().size(), 2);
+
+        QSignalSpy updated(rig.core.get(), &Core::experimentUpdated);
+        QSignalSpy components(rig.core.get(), &Core::expCompListUpdate);
+        QSignalSpy finished(rig.core.get(), &Core::fileReadFinished);
+        rig.core->parseFile(url + TestModel::Extension);
+        QCOMPARE(intArguments(updated), QList<int>{-2});
+        QCOMPARE(components.count(), 1);
+        QCOMPARE(finished.count(), 1);
+        QCOMPARE(rig.chainLength(), 2);
+        rig.core->nextExp();
+        QCOMPARE(rig.core->experiment(), saved);
+        QCOMPARE(rig.core->devName(), QString(TestModel::ProductName));
+    }
+
+    void tamperedFileLeavesNothing()
+    {
+        QTemporaryDir dir;
+        Rig rig;
+        rig.addRuns(1);
+        rig.open();
+        QCOMPARE(rig.core->createExperiment("[0]"), 0);
+        const QString path = dir.filePath("t.tsm");
+        QCOMPARE(rig.core->saveExperimentToFile(path), 0);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QByteArray content = file.readAll();
+        content[10] = content.at(10) == 'A' ? 'B' : 'A';
+        file.seek(0);
+        file.write(content);
+        file.close();
+
+        QSignalSpy started(rig.core.get(), &Core::fileReadStarted);
+        QSignalSpy invalid(rig.core.get(), &Core::invalidFile);
+        QSignalSpy finished(rig.core.get(), &Core::fileReadFinished);
+        QSignalSpy updated(rig.core.get(), &Core::experimentUpdated);
+        rig.core->parseFile(path);
+        QCOMPARE(started.count(), 1);
+        QCOMPARE(invalid.count(), 1);
+        QCOMPARE(finished.count(), 1);
+        QCOMPARE(updated.count(), 0);
+        QVERIFY(!rig.core->currentExperiment());
+        QVERIFY(!rig.core->currentDevice());
+
+        rig.core->parseFile(dir.filePath("missing.tsm"));
+        rig.core->parseFile(dir.filePath("t.unknown"));
+        QCOMPARE(invalid.count(), 3);
+        QCOMPARE(started.count(), 1);
+    }
+
+    void failedSaveKeepsTheOldFile()
+    {
+        QTemporaryDir dir;
+        Rig rig;
+        rig.addRuns(1, 40);
+        rig.open();
+        QCOMPARE(rig.core->createExperiment("[0]"), 0);
+        QSignalSpy errors(rig.core.get(), &Core::openFileError);
+        QCOMPARE(rig.core->saveExperimentToFile(dir.filePath("no/such/dir/x.tsm")), -1);
+        QCOMPARE(errors.count(), 1);
+        QCOMPARE(errors.first().at(0).toString(), QString(TestModel::ProductName));
+
+        // An old, small file; the new content cannot be written whole.
+        const QString path = dir.filePath("keep.tsm");
+        const QByteArray old("old content");
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(old);
+        }
+        rlimit saved;
+        getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit small = saved;
+        small.rlim_cur = 64;
+        auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &small);
+        const int code = rig.core->saveExperimentToFile(path);
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previousHandler);
+        QCOMPARE(code, -1);
+        QCOMPARE(errors.count(), 2);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), old);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"keep.tsm"});
+    }
+
+    // -------------------------------------------------- result refresh
+
+    void refreshSlots()
+    {
+        Rig rig;
+        rig.addRuns(3);
+        rig.open();
+        QCOMPARE(rig.core->createExperiment("[0, 1, 2]"), 0);
+        Experiment *head = rig.core->currentExperiment();
+        auto *headResults = qobject_cast<TestModelResults *>(head->results());
+        auto *secondResults = qobject_cast<TestModelResults *>(head->next()->results());
+        QSignalSpy results(rig.core.get(), &Core::resultsUpdated);
+
+        rig.core->nextExp();
+        results.clear();
+        rig.core->refreshPartialResults("[]");
+        QCOMPARE(intArguments(results), QList<int>{-2});
+        QCOMPARE(rig.core->currentExperiment(), head);
+        QCOMPARE(headResults->applied, 1);
+
+        rig.core->refreshPartialResults("[{\"event\": 1}, {\"event\": 1}, {}]");
+        QCOMPARE(secondResults->refreshedEvents, (QList<int>{1, 1}));
+        QCOMPARE(headResults->refreshedEvents, QList<int>{0});
+        rig.core->refreshPartialResults("not json");
+        QCOMPARE(results.count(), 3);
+        rig.core->refreshPartialResults("{\"event\": 1}");
+        QCOMPARE(results.count(), 3);
+        QCOMPARE(headResults->applied, 3);
+
+        rig.core->refreshWorkingHours("{\"workingHours\": \"07:30\"}");
+        QCOMPARE(headResults->workingHours, QString("07:30"));
+        QCOMPARE(results.count(), 4);
+        rig.core->refreshWorkingHours("{\"workingHours\": \"soon\"}");
+        QCOMPARE(results.count(), 4);
+
+        rig.core->refreshGeneralData("{\"datatype\": \"hearingprotect\"}");
+        QCOMPARE(headResults->generalDataType, QString("hearingprotect"));
+        QCOMPARE(results.count(), 5);
+        rig.core->refreshGeneralData("no");
+        QCOMPARE(results.count(), 5);
+    }
+
+    void exposureComponentsOnePerRun()
+    {
+        Rig rig;
+        rig.addRuns(3);
+        rig.open();
+        QCOMPARE(rig.core->createExperiment("[2, 0]"), 0);
+        const auto components = rig.core->expCompList().value<QList<QObject *>>();
+        QList<int> events;
+        for (QObject *component : components)
+            events.append(component->property("event").toInt());
+        QCOMPARE(events, (QList<int>{2, 0}));
+        qDeleteAll(components);
+    }
+
+    void reportOfTheWholeChain()
+    {
+        QTemporaryDir dir;
+        Rig rig;
+        rig.addRuns(3);
+        rig.open();
+        QCOMPARE(rig.core->createExperiment("[0, 2]"), 0);
+        rig.core->nextExp();
+        const QString pdf = dir.filePath("report.pdf");
+        const QString options = QString::fromUtf8(
+            QJsonDocument(QJsonObject{{"fileName", QUrl::fromLocalFile(pdf).toString()}}).toJson());
+        QJsonObject failing = QJsonDocument::fromJson(options.toUtf8()).object();
+        failing.insert("fail", true);
+        QSignalSpy unsupported(rig.core.get(), &Core::unsupportedDevice);
+        QCOMPARE(rig.core->generateReport(QString::fromUtf8(QJsonDocument(failing).toJson())), -1);
+        QVERIFY(!QFile::exists(pdf));
+        QCOMPARE(rig.core->generateReport(options), 0);
+        QProcess text;
+        text.start("pdftotext", {pdf, "-"});
+        QVERIFY(text.waitForFinished());
+        const QString content = QString::fromUtf8(text.readAllStandardOutput());
+        QVERIFY2(content.contains("TESTMODEL 1000"), qPrintable(content));
+        QVERIFY(content.indexOf("run 0") < content.indexOf("run 2"));
+        QCOMPARE(unsupported.count(), 0);
+    }
+
+    void reportOfAModelWithoutAWriter()
+    {
+        Rig rig(1, "BARE");
+        ModelEntry bare;
+        bare.productName = "BARE";
+        bare.makeDevice = [](Device *probed) -> Device * { return new TestModelDevice(probed); };
+        bare.makeExperiment = []() -> Experiment * { return new TestModelExperiment; };
+        bare.makeLog = []() -> Log * { return new TestModelLog; };
+        bare.makeResults = []() -> Results * { return new TestModelResults; };
+        ModelRegistry::instance().add(bare);
+        rig.addRuns(1);
+        rig.open();
+        QCOMPARE(rig.core->createExperiment("[0]"), 0);
+        QSignalSpy unsupported(rig.core.get(), &Core::unsupportedDevice);
+        QCOMPARE(rig.core->generateReport("{}"), -1);
+        QCOMPARE(unsupported.count(), 1);
+        QVERIFY(rig.core->expCompList().value<QList<QObject *>>().isEmpty());
+        QSignalSpy saveErrors(rig.core.get(), &Core::openFileError);
+        QCOMPARE(rig.core->saveExperimentToFile("/tmp/valtrix-bare"), -1);
+        QCOMPARE(saveErrors.count(), 0);
+        ModelRegistry::instance().remove("BARE");
+    }
+
+    // ------------------------------------------------------ build texts
+
+    void buildTexts()
+    {
+        Core core;
+        QCOMPARE(core.version(), QString("1.0"));
+        QVERIFY(QRegularExpression("^[A-Z][a-z]{2} \\d{1,2} \\d{4} - \\d\\d:\\d\\d:\\d\\d$")
+                    .match(core.builtDate())
+                    .hasMatch());
+        QVERIFY(core.builtDate().contains(core.builtYear()));
+        QCOMPARE(core.revision(), Core::buildRevision());
+        QVERIFY(QRegularExpression("^(0|[1-9]\\d*)$").match(core.revision()).hasMatch());
+        QCOMPARE(core.coreBits(), QString(sizeof(void *) == 8 ? "64 Bits" : "32 Bits"));
+    }
+};
+
+QTEST_MAIN(TestCore)
+#include "tst_core.moc"

@@ -1,0 +1,258 @@
+// Draws the application's own pictures (splash, logo, buttons, arrows, the
+// about icon and the chart markers) into resources/images/. The pictures are
+// committed; run this again only to change them:
+//   valtrix-artwork <source dir>/resources/images
+#include <QDir>
+#include <QFileInfo>
+#include <QFont>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QtMath>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+const QColor Orange("#ff9239");
+const QColor DarkOrange("#d96f1a");
+const QColor Graphite("#505050");
+const QColor DarkGraphite("#303030");
+const QColor LightGray("#eeeeee");
+
+QString g_outDir;
+QString g_sansBold = "Sans";
+
+bool save(const QImage &image, const QString &name)
+{
+    const QString path = g_outDir + "/" + name;
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    if (!image.save(path, "PNG")) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    return true;
+}
+
+QImage canvas(int width, int height)
+{
+    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    return image;
+}
+
+void paint(QImage &image, const std::function<void(QPainter &)> &draw)
+{
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    draw(painter);
+}
+
+// A sound wave: a sine whose amplitude swells and fades, the brand mark.
+QPainterPath wave(const QRectF &box, int periods)
+{
+    QPainterPath path;
+    const int steps = 200;
+    for (int i = 0; i <= steps; ++i) {
+        const double t = double(i) / steps;
+        const double envelope = std::sin(M_PI * t);
+        const double y =
+            box.center().y() - envelope * box.height() / 2 * std::sin(2 * M_PI * periods * t);
+        const QPointF point(box.left() + t * box.width(), y);
+        if (i == 0)
+            path.moveTo(point);
+        else
+            path.lineTo(point);
+    }
+    return path;
+}
+
+void drawWordmark(QPainter &p, const QRectF &box, const QColor &textColor)
+{
+    // The wave on the left, the name on the right.
+    const QRectF mark(box.left(), box.top() + box.height() * 0.15, box.height() * 1.1,
+                      box.height() * 0.7);
+    p.setPen(QPen(Orange, box.height() * 0.08, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(wave(mark, 3));
+    QFont font(g_sansBold);
+    font.setPixelSize(int(box.height() * 0.62));
+    font.setBold(true);
+    font.setLetterSpacing(QFont::PercentageSpacing, 108);
+    p.setFont(font);
+    p.setPen(textColor);
+    const QRectF text(mark.right() + box.height() * 0.2, box.top(),
+                      box.width() - mark.width() - box.height() * 0.2, box.height());
+    p.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, "VALTRIX");
+}
+
+bool makeLogo()
+{
+    QImage image = canvas(440, 100);
+    paint(image, [](QPainter &p) { drawWordmark(p, QRectF(8, 5, 424, 90), Graphite); });
+    return save(image, "valtrix.png");
+}
+
+bool makeSplash()
+{
+    QImage image(640, 360, QImage::Format_ARGB32_Premultiplied);
+    paint(image, [&image](QPainter &p) {
+        QLinearGradient background(0, 0, 0, 360);
+        background.setColorAt(0, QColor("#ffffff"));
+        background.setColorAt(1, QColor("#e4e4e4"));
+        p.fillRect(image.rect(), background);
+        p.fillRect(QRectF(0, 0, 640, 14), Orange);
+        p.fillRect(QRectF(0, 14, 640, 4), DarkOrange);
+        drawWordmark(p, QRectF(90, 95, 460, 100), Graphite);
+        QFont font(g_sansBold);
+        font.setPixelSize(22);
+        font.setLetterSpacing(QFont::PercentageSpacing, 130);
+        p.setFont(font);
+        p.setPen(DarkGraphite);
+        p.drawText(QRectF(0, 205, 640, 40), Qt::AlignCenter, "SUITE");
+        // A light band at the bottom keeps the start-up messages readable.
+        p.fillRect(QRectF(0, 320, 640, 40), QColor("#d6d6d6"));
+        p.fillRect(QRectF(0, 318, 640, 2), Orange);
+    });
+    return save(image, "splash.png");
+}
+
+bool makeIcon()
+{
+    QImage image = canvas(256, 256);
+    paint(image, [](QPainter &p) {
+        QLinearGradient fill(0, 0, 0, 256);
+        fill.setColorAt(0, Orange);
+        fill.setColorAt(1, DarkOrange);
+        p.setPen(Qt::NoPen);
+        p.setBrush(fill);
+        p.drawRoundedRect(QRectF(8, 8, 240, 240), 48, 48);
+        p.setPen(QPen(Qt::white, 18, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPath(wave(QRectF(36, 70, 184, 116), 3));
+    });
+    return save(image, "icone.png");
+}
+
+// One picture per button state: normal, hover and pressed.
+struct ButtonLook
+{
+    const char *suffix;
+    QColor fill;
+    QColor glyph;
+};
+const ButtonLook ButtonLooks[] = {
+    {"", Graphite, Qt::white},
+    {"hover", Orange, Qt::white},
+    {"clicked", DarkOrange, LightGray},
+};
+
+bool makeRoundButtons()
+{
+    bool ok = true;
+    for (const ButtonLook &look : ButtonLooks) {
+        QImage back = canvas(96, 96);
+        paint(back, [&](QPainter &p) {
+            p.setPen(QPen(Qt::white, 4));
+            p.setBrush(look.fill);
+            p.drawEllipse(QRectF(4, 4, 88, 88));
+            p.setPen(QPen(look.glyph, 9, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.drawLine(QPointF(28, 48), QPointF(68, 48));
+            QPainterPath head;
+            head.moveTo(46, 28);
+            head.lineTo(26, 48);
+            head.lineTo(46, 68);
+            p.drawPath(head);
+        });
+        ok &= save(back, QString("voltar1x%1.png").arg(look.suffix));
+
+        QImage close = canvas(64, 64);
+        paint(close, [&](QPainter &p) {
+            p.setPen(QPen(Qt::white, 3));
+            p.setBrush(look.fill);
+            p.drawEllipse(QRectF(3, 3, 58, 58));
+            p.setPen(QPen(look.glyph, 6, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(QPointF(22, 22), QPointF(42, 42));
+            p.drawLine(QPointF(42, 22), QPointF(22, 42));
+        });
+        ok &= save(close, QString("fechar1x%1.png").arg(look.suffix));
+    }
+    return ok;
+}
+
+bool makeArrows()
+{
+    // Up arrows; the lists rotate them for the down direction.
+    const struct
+    {
+        const char *name;
+        QColor color;
+    } arrows[] = {
+        {"arrow.png", Graphite}, {"arrow_hover.png", Orange}, {"arrow_clicked.png", DarkOrange}};
+    bool ok = true;
+    for (const auto &arrow : arrows) {
+        QImage image = canvas(64, 40);
+        paint(image, [&](QPainter &p) {
+            QPainterPath chevron;
+            chevron.moveTo(8, 32);
+            chevron.lineTo(32, 8);
+            chevron.lineTo(56, 32);
+            p.setPen(QPen(arrow.color, 9, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.drawPath(chevron);
+        });
+        ok &= save(image, arrow.name);
+    }
+    return ok;
+}
+
+// Chart point markers: a filled disc with a darker rim, in eleven sizes
+// (mrk0 the smallest) for each series colour.
+bool makeMarkers()
+{
+    const struct
+    {
+        const char *name;
+        QColor color;
+    } colors[] = {{"blue", QColor("#1f77d0")},
+                  {"gray", QColor("#7a7a7a")},
+                  {"green", QColor("#2ca02c")},
+                  {"red", QColor("#d62728")},
+                  {"yellow", QColor("#f2c200")}};
+    bool ok = true;
+    for (const auto &color : colors) {
+        for (int n = 0; n <= 10; ++n) {
+            const int diameter = 4 + 2 * n;
+            QImage image = canvas(diameter + 2, diameter + 2);
+            paint(image, [&](QPainter &p) {
+                p.setPen(QPen(color.color.darker(150), diameter >= 10 ? 1.5 : 1));
+                p.setBrush(color.color);
+                p.drawEllipse(QRectF(1, 1, diameter, diameter));
+            });
+            ok &= save(image, QString("markers/%1/mrk%2.png").arg(color.name).arg(n));
+        }
+    }
+    return ok;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <output directory>\n", argv[0]);
+        return 2;
+    }
+    g_outDir = QString::fromLocal8Bit(argv[1]);
+    const int id =
+        QFontDatabase::addApplicationFont("/usr/share/fonts/truetype/freefont/FreeSansBold.ttf");
+    if (id >= 0)
+        g_sansBold = QFontDatabase::applicationFontFamilies(id).value(0, g_sansBold);
+
+    const bool ok = makeLogo() && makeSplash() && makeIcon() && makeRoundButtons() &&
+                    makeArrows() && makeMarkers();
+    return ok ? 0 : 1;
+}

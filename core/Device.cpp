@@ -219,6 +219,13 @@ int Device::finalLineCode(const QByteArray &reply)
     return -3;
 }
 
+int Device::exactFinalLineCode(const QByteArray &reply)
+{
+    if (reply == kOk || reply == kError || reply == kBusy)
+        return finalLineCode(reply);
+    return -3;
+}
+
 QByteArray Device::informationText(QByteArray reply, const QByteArray &prefix)
 {
     reply.replace(prefix, "");
@@ -368,6 +375,10 @@ QList<QByteArray> Device::readExperimentData(Experiment *run)
     } while (done < size);
 
     if (done != size)
+        return {};
+    // A run without records answers its one request with a bare OK: there is
+    // no record line to hand on.
+    if (size == 0)
         return {};
     return records;
 }

@@ -122,6 +122,9 @@ signals:
 protected:
     // Maps a reply's final line: OK 0, ERROR -1, BUSY -2, anything else -3.
     static int finalLineCode(const QByteArray &reply);
+    // The same for a reply that must be that final line alone: anything
+    // before it makes the reply unrecognised (-3).
+    static int exactFinalLineCode(const QByteArray &reply);
     // The text of an information reply: every `prefix` ("\r\n+CMD: "), the
     // final OK and every line break removed, cut at the first NUL.
     static QByteArray informationText(QByteArray reply, const QByteArray &prefix);

@@ -33,6 +33,9 @@ QDateTime parseDeviceDateTime(const QString &text)
 
 QString formatDeviceDateTime(const QDateTime &dateTime)
 {
+    // No date is written as no text, not as a lone zone field.
+    if (!dateTime.isValid())
+        return QString();
     const int quarters = dateTime.offsetFromUtc() / kQuarterHour;
     return dateTime.toString(kPattern) + (quarters >= 0 ? QLatin1Char('+') : QLatin1Char('-')) +
            QStringLiteral("%1").arg(std::abs(quarters), 2, 10, QLatin1Char('0'));

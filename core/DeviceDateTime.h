@@ -13,7 +13,8 @@
 QDateTime parseDeviceDateTime(const QString &text);
 
 // Writes a device date-time text from the date-time's own wall-clock fields and
-// its UTC offset at that instant (truncated to quarter hours toward zero).
+// its UTC offset at that instant (truncated to quarter hours toward zero). An
+// invalid date-time gives an empty text.
 QString formatDeviceDateTime(const QDateTime &dateTime);
 
 // The next date, counted from now, whose day of the month is `day`. A day of 0

@@ -69,6 +69,8 @@ private slots:
         QCOMPARE(back.offsetFromUtc(), offset);
     }
 
+    void formatInvalidIsEmpty() { QCOMPARE(formatDeviceDateTime(QDateTime()), QString()); }
+
     void nextMonthDay_data()
     {
         QTest::addColumn<QDate>("today");

@@ -1,5 +1,7 @@
 #include "SimulatedModels.h"
 
+#include "SimulatedDravo2.h"
+#include "SimulatedDravo2Runs.h"
 #include "SimulatedInstrument.h"
 
 namespace {
@@ -18,7 +20,16 @@ void addGenericRun(SimulatedInstrument &instrument, int index, int records, cons
 // One row per simulated model family.
 const QList<SimulatedModel> &models()
 {
-    static const QList<SimulatedModel> rows = {};
+    static const QList<SimulatedModel> rows = {
+        {"DRAVO 2",
+         [](SimulatedInstrument &instrument) {
+             SimulatedDravo2::install(&instrument);
+             SimulatedDravo2Runs::installConfiguration(instrument);
+         },
+         [](SimulatedInstrument &instrument, int index, int records, const QDateTime &start) {
+             instrument.addRun(SimulatedDravo2Runs::makeRun(index, records, start));
+         }},
+    };
     return rows;
 }
 
@@ -47,7 +58,7 @@ void addSimulatedRun(SimulatedInstrument &instrument, int index, int records,
                      const QDateTime &start)
 {
     const SimulatedModel *model = find(instrument.productName());
-    (model ? model->addRun : addGenericRun)(instrument, index, records, start);
+    (model && model->addRun ? model->addRun : addGenericRun)(instrument, index, records, start);
 }
 
 QStringList simulatedModelNames()

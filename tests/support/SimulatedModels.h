@@ -12,7 +12,8 @@ struct SimulatedModel
 {
     QByteArray productName;
     void (*installCommands)(SimulatedInstrument &instrument);
-    // Adds a run of `records` samples that started at `start`.
+    // Adds a run of `records` samples that started at `start` (null: a generic
+    // run until the model's run formats are simulated).
     void (*addRun)(SimulatedInstrument &instrument, int index, int records, const QDateTime &start);
 };
 

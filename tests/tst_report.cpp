@@ -219,9 +219,9 @@ private slots:
                                    "Ann Smith",
                                    "ID: RG-77"};
         int at = 0;
-        for (const QString &piece : expected) {
-            const int found = text.indexOf(piece, at);
-            QVERIFY2(found >= 0, qPrintable(piece + "\n" + text));
+        for (const QString &block : expected) {
+            const int found = text.indexOf(block, at);
+            QVERIFY2(found >= 0, qPrintable(block + "\n" + text));
             at = found;
         }
         // Summary table rows: label first, values on the same line.

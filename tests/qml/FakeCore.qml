@@ -13,6 +13,11 @@ QtObject {
     property string coreBits: "64 Bits"
     property var results: ({})
     property string lastCalibration: ""
+    property var experimentList: []
+    property var virtualSchedulelist: []
+    property var device: ({})
+    property string configuration: "{}"
+    property string calib: "{}"
 
     signal devListUpdate()
     signal findingDevices(double progress)
@@ -23,6 +28,13 @@ QtObject {
     signal deviceDisconnected()
     signal unsupportedDevice()
     signal eraseStarted()
+    signal experimentListUpdate()
+    signal progressBarUpdated(double progress)
+    signal configurationUpdated()
+    signal calibrationUpdated()
+    signal scheduleListUpdate()
+    signal scheduleOk()
+    signal scheduleError(string message)
 
     function record(name) {
         calls = calls.concat([name])

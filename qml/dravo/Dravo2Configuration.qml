@@ -84,7 +84,7 @@ Window {
         var text = calib.certification !== undefined ? calib.certification : ""
         if (text !== "" && calib.date)
             text += " (" + root.convertDateTimeATToLocalTimeString(calib.date) + ")"
-        calibrationInfo.value = text !== "" ? text : "---"
+        calibrationInfo.text = text !== "" ? text : "---"
     }
 
     // The duration must be hh:mm within the instrument's limit; then the
@@ -196,7 +196,7 @@ Window {
                             label: qsTr("Weighting")
 
                             RowLayout {
-                                spacing: 40
+                                spacing: 120
 
                                 ColumnLayout {
                                     Layout.alignment: Qt.AlignTop
@@ -335,10 +335,20 @@ Window {
                                     font.family: fontSans.name
                                     font.pixelSize: 14
                                 }
-                                VfInfoElement {
+                                VfText {
+                                    Layout.topMargin: 6
+                                    text: qsTr("Calibration certificate") + ":"
+                                    font.pixelSize: 14
+                                    font.bold: true
+                                }
+                                VfText {
                                     id: calibrationInfo
-                                    label: qsTr("Calibration certificate") + ":"
-                                    value: "---"
+                                    objectName: "calibrationInfo"
+                                    Layout.fillWidth: true
+                                    wrapMode: Text.WordWrap
+                                    textFormat: Text.PlainText
+                                    text: "---"
+                                    font.pixelSize: 14
                                 }
                             }
                         }

@@ -1,0 +1,568 @@
+// The road of a "DRAVO 2" user through the real scene with a real Core,
+// against a simulated dosimeter on a pseudo-terminal: everything is driven by
+// the objects' names, as a user would click it. Only the native file dialog
+// is answered through the page's own function, since it cannot be clicked
+// offscreen.
+#include "Core.h"
+#include "DataFileEnvelope.h"
+#include "Device.h"
+#include "Experiment.h"
+#include "Interface.h"
+#include "SimulatedDravo2.h"
+#include "SimulatedInstrument.h"
+#include "SimulatedModels.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QQmlApplicationEngine>
+#include <QQmlContext>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+// Runs a helper that checks as it goes, and ends the walk when it failed.
+#define STEP(helper)                                                                               \
+    do {                                                                                           \
+        helper;                                                                                    \
+        if (QTest::currentTestFailed())                                                            \
+            return;                                                                                \
+    } while (false)
+
+namespace {
+
+constexpr int kIdleMs = 60;
+constexpr int kRecordsOfRun0 = 45;
+constexpr int kRecordsOfRun1 = 25;
+
+QDateTime runStart(int day)
+{
+    return QDateTime(QDate(2024, 5, day), QTime(8, 30), Qt::UTC);
+}
+
+QStringList *g_messages = nullptr;
+QtMessageHandler g_previousHandler = nullptr;
+
+void collectMessages(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    // Every warning of the scene is a fault; the offscreen plugin's notes on
+    // what it cannot do with windows (size hints, raising) are not.
+    if (g_messages && type != QtDebugMsg && type != QtInfoMsg &&
+        !text.startsWith("This plugin does not support"))
+        g_messages->append(text);
+    if (g_previousHandler)
+        g_previousHandler(type, context, text);
+}
+
+} // namespace
+
+class TstDravo2App : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void cleanupTestCase();
+
+    void configureTheInstrument();
+    void programSchedules();
+    void downloadSaveAndEvaluate();
+    void eraseTheMemory();
+    void linkLostDuringDownload();
+
+private:
+    QObject *named(const char *objectName, QObject *from = nullptr) const;
+    QQuickItem *item(const char *objectName, QObject *from = nullptr) const;
+    QQuickWindow *configWindow() const;
+    QObject *rootDialog(const char *dialogName) const;
+    QObject *configDialog(const char *dialogName) const;
+    QQuickItem *runRow(int row) const;
+    QQuickItem *scheduleRow(int row) const;
+    QString state() const;
+    void click(QQuickItem *target);
+    void setText(const char *objectName, const QString &text, QObject *from);
+    QVariant call(QObject *target, const char *method, const QVariant &argument = {});
+    void answerMessageBox(QMessageBox::StandardButton button);
+    void screenshot(QQuickWindow *window, const QString &fileName);
+
+    void openInstrument();
+    void openConfiguration();
+    void addSchedule(int day, const QString &label, const QString &start, const QString &stop,
+                     const QString &pause = QString(), const QString &resume = QString());
+    QString scheduleMessage() const;
+
+    std::unique_ptr<SimulatedInstrument> m_instrument;
+    SimulatedDravo2 *m_dravo = nullptr;
+    std::unique_ptr<QQmlApplicationEngine> m_engine;
+    std::unique_ptr<Core> m_core;
+    QQuickWindow *m_window = nullptr;
+    QStringList m_warnings;
+    QTemporaryDir m_dir;
+};
+
+void TstDravo2App::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    g_messages = &m_warnings;
+    g_previousHandler = qInstallMessageHandler(collectMessages);
+}
+
+void TstDravo2App::init()
+{
+    m_instrument.reset(new SimulatedInstrument);
+    QVERIFY(installSimulatedModel(*m_instrument, "DRAVO 2"));
+    m_dravo = SimulatedDravo2::of(m_instrument.get());
+    QVERIFY(m_dravo);
+    addSimulatedRun(*m_instrument, 0, kRecordsOfRun0, runStart(17));
+    addSimulatedRun(*m_instrument, 1, kRecordsOfRun1, runStart(18));
+    qputenv("VALTRIX_EXTRA_PORTS", m_instrument->portPath().toLocal8Bit());
+    qputenv("VALTRIX_SYSTEM_PORTS", "0");
+
+    m_warnings.clear();
+    m_core.reset(new Core);
+    m_engine.reset(new QQmlApplicationEngine);
+    m_engine->rootContext()->setContextProperty("core", m_core.get());
+    m_engine->load(QUrl("qrc:/qml/main.qml"));
+    QVERIFY(!m_engine->rootObjects().isEmpty());
+    m_window = qobject_cast<QQuickWindow *>(m_engine->rootObjects().first());
+    QVERIFY(m_window);
+    // A desktop-sized window, whatever the screen of the test platform is.
+    m_window->setVisibility(QWindow::Windowed);
+    m_window->resize(1280, 800);
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+}
+
+void TstDravo2App::cleanup()
+{
+    // The scene goes first, whatever the walk left behind.
+    const QStringList warnings = m_warnings;
+    m_engine.reset();
+    // Dialog windows go with deleteLater: let them go before the next test.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    m_core.reset();
+    m_dravo = nullptr;
+    m_instrument.reset();
+    qunsetenv("VALTRIX_EXTRA_PORTS");
+    QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join('\n')));
+}
+
+void TstDravo2App::cleanupTestCase()
+{
+    qInstallMessageHandler(g_previousHandler);
+    g_messages = nullptr;
+}
+
+// ------------------------------------------------------------------ helpers
+
+// Objects made by a Repeater or a view have a visual parent only, so the
+// search follows both the object tree and the item tree.
+static QObject *findNamed(QObject *start, const QString &objectName)
+{
+    if (start->objectName() == objectName)
+        return start;
+    QObjectList next = start->children();
+    if (auto *window = qobject_cast<QQuickWindow *>(start))
+        next.append(window->contentItem());
+    if (auto *quickItem = qobject_cast<QQuickItem *>(start)) {
+        for (QQuickItem *child : quickItem->childItems()) {
+            if (!next.contains(child))
+                next.append(child);
+        }
+    }
+    for (QObject *child : qAsConst(next)) {
+        if (QObject *found = findNamed(child, objectName))
+            return found;
+    }
+    return nullptr;
+}
+
+QObject *TstDravo2App::named(const char *objectName, QObject *from) const
+{
+    QObject *found = findNamed(from ? from : m_window, QString::fromLatin1(objectName));
+    if (!found)
+        qWarning("no object named %s", objectName);
+    return found;
+}
+
+QQuickItem *TstDravo2App::item(const char *objectName, QObject *from) const
+{
+    return qobject_cast<QQuickItem *>(named(objectName, from));
+}
+
+QQuickWindow *TstDravo2App::configWindow() const
+{
+    return qobject_cast<QQuickWindow *>(named("dravo2Configuration"));
+}
+
+QObject *TstDravo2App::rootDialog(const char *dialogName) const
+{
+    return named(dialogName, named("rootDialogs"));
+}
+
+QObject *TstDravo2App::configDialog(const char *dialogName) const
+{
+    return named(dialogName, named("dravo2ConfigDialogs", configWindow()));
+}
+
+QQuickItem *TstDravo2App::runRow(int row) const
+{
+    QQuickItem *result = nullptr;
+    QMetaObject::invokeMethod(named("listview", named("experimentList")), "itemAtIndex",
+                              Q_RETURN_ARG(QQuickItem *, result), Q_ARG(int, row));
+    return result;
+}
+
+QQuickItem *TstDravo2App::scheduleRow(int row) const
+{
+    QQuickItem *result = nullptr;
+    QMetaObject::invokeMethod(named("scheduleListView", configWindow()), "itemAtIndex",
+                              Q_RETURN_ARG(QQuickItem *, result), Q_ARG(int, row));
+    return result;
+}
+
+QString TstDravo2App::state() const
+{
+    return named("root")->property("state").toString();
+}
+
+void TstDravo2App::click(QQuickItem *target)
+{
+    QVERIFY(target);
+    QVERIFY(target->isVisible());
+    QVERIFY(target->isEnabled());
+    const QPoint centre =
+        target->mapToScene(QPointF(target->width() / 2, target->height() / 2)).toPoint();
+    QTest::mouseClick(target->window(), Qt::LeftButton, Qt::NoModifier, centre);
+}
+
+void TstDravo2App::setText(const char *objectName, const QString &text, QObject *from)
+{
+    QObject *field = named(objectName, from);
+    QVERIFY(field);
+    QVERIFY(field->setProperty("text", text));
+}
+
+QVariant TstDravo2App::call(QObject *target, const char *method, const QVariant &argument)
+{
+    QVariant result;
+    if (!QMetaObject::invokeMethod(target, method, Q_RETURN_ARG(QVariant, result),
+                                   Q_ARG(QVariant, argument)))
+        qWarning("cannot call %s", method);
+    return result;
+}
+
+// The message boxes are the platform's dialogs; a user answers them with
+// their buttons.
+void TstDravo2App::answerMessageBox(QMessageBox::StandardButton button)
+{
+    QMessageBox *box = nullptr;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        auto *candidate = qobject_cast<QMessageBox *>(widget);
+        if (candidate && candidate->isVisible() && candidate->button(button))
+            box = candidate;
+    }
+    QVERIFY(box);
+    box->button(button)->click();
+}
+
+// Offscreen only the screen grab gives the picture the user would see.
+void TstDravo2App::screenshot(QQuickWindow *window, const QString &fileName)
+{
+    // The mouse rests outside the window, so that no hover colour shows.
+    QTest::mouseMove(window, QPoint(window->width() - 1, window->height() - 1));
+    QTest::qWait(300);
+    const QImage shot = window->screen()->grabWindow(window->winId()).toImage();
+    QVERIFY(!shot.isNull());
+    QVERIFY(shot.save(QDir::current().filePath(fileName)));
+}
+
+// Finds the dosimeter and opens its page.
+void TstDravo2App::openInstrument()
+{
+    click(item("findBtn"));
+    QObject *devices = named("listview", named("devsearch"));
+    QTRY_COMPARE(devices->property("count").toInt(), 1);
+    for (QObject *object : m_core->deviceList().value<QList<QObject *>>())
+        qobject_cast<Device *>(object)->interface()->setIdleTimeout(kIdleMs);
+
+    QQuickItem *row = nullptr;
+    QMetaObject::invokeMethod(devices, "itemAtIndex", Q_RETURN_ARG(QQuickItem *, row),
+                              Q_ARG(int, 0));
+    QCOMPARE(row->property("productName").toString(), QString("DRAVO 2"));
+    click(row);
+    QTRY_COMPARE(state(), QString("Dravo2State"));
+    QVERIFY(item("pageDravo2")->isVisible());
+    QTRY_COMPARE(named("experimentList")->property("count").toInt(), 2);
+    QCOMPARE(named("runLabel", runRow(0))->property("text").toString(), QString("RUN 0:"));
+    const QString date = named("runDate", runRow(0))->property("text").toString();
+    QVERIFY2(date.startsWith("Date: ") && date.contains("17") && date.contains("24"),
+             qPrintable(date));
+    QCOMPARE(named("runSize", runRow(1))->property("text").toString(),
+             QString("Size: %1").arg(kRecordsOfRun1));
+}
+
+void TstDravo2App::openConfiguration()
+{
+    click(item("configureBtn"));
+    QTRY_VERIFY(configWindow()->isVisible());
+    QVERIFY(QTest::qWaitForWindowExposed(configWindow()));
+}
+
+void TstDravo2App::addSchedule(int day, const QString &label, const QString &start,
+                               const QString &stop, const QString &pause, const QString &resume)
+{
+    QObject *form = named("scheduleConfig", configWindow());
+    setText("monthDayField", day > 0 ? QString::number(day) : QString(), form);
+    setText("labelField", label, form);
+    setText("startTimeField", start, form);
+    setText("stopTimeField", stop, form);
+    const bool pausable = !pause.isEmpty();
+    QObject *breakCheck = named("breakCheck", form);
+    if (breakCheck->property("checked").toBool() != pausable)
+        click(qobject_cast<QQuickItem *>(breakCheck));
+    if (pausable) {
+        setText("pauseTimeField", pause, form);
+        setText("resumeTimeField", resume, form);
+    }
+    click(item("addScheduleBtn", form));
+}
+
+QString TstDravo2App::scheduleMessage() const
+{
+    return named("scheduleMessage", configWindow())->property("text").toString();
+}
+
+// -------------------------------------------------------------------- walks
+
+void TstDravo2App::configureTheInstrument()
+{
+    STEP(openInstrument());
+    STEP(screenshot(m_window, "dravo2-device-page.png"));
+
+    // The window shows what the instrument holds.
+    STEP(openConfiguration());
+    QQuickWindow *window = configWindow();
+    QCOMPARE(window->title(), QString("Dravo 2 - Configuration"));
+    QCOMPARE(window->modality(), Qt::ApplicationModal);
+    QVERIFY(named("timeSlow", window)->property("checked").toBool());
+    QVERIFY(named("frequencyA", window)->property("checked").toBool());
+    QVERIFY(named("octave1_1", window)->property("checked").toBool());
+    QCOMPARE(named("durationField", window)->property("text").toString(), QString("08:00"));
+    QCOMPARE(named("actionLevel", window)->property("value").toInt(), 80);
+    QCOMPARE(named("criterionLevel", window)->property("value").toInt(), 85);
+    QCOMPARE(named("exchangeRate", window)->property("value").toInt(), 3);
+    QCOMPARE(named("actionLevel", window)->property("from").toInt(), 0);
+    QCOMPARE(named("criterionLevel", window)->property("from").toInt(), 50);
+    QCOMPARE(named("exchangeRate", window)->property("to").toInt(), 6);
+    QVERIFY(!named("scheduleCheck", window)->property("checked").toBool());
+    QCOMPARE(window->property("scheduleMaxTimeFromDravo2").toInt(), 9 * 3600);
+    QVERIFY(
+        named("calibrationInfo", window)->property("text").toString().startsWith("CERT-0001 ("));
+    STEP(screenshot(window, "dravo2-configuration-dosimeter.png"));
+
+    // A duration the instrument would not take is explained, not sent.
+    m_instrument->clearCommands();
+    QQuickItem *duration = item("durationField", window);
+    STEP(click(duration));
+    QTest::keyClick(window, Qt::Key_A, Qt::ControlModifier);
+    for (char digit : QByteArray("1000"))
+        QTest::keyClick(window, digit);
+    QCOMPARE(duration->property("text").toString(), QString("10:00"));
+    STEP(click(item("applyCfgBtn", window)));
+    QCOMPARE(named("cfgMessage", window)->property("text").toString(),
+             QString("The experiment duration shall not be higher than 9 hours"));
+    STEP(setText("durationField", "24:00", window));
+    STEP(click(item("applyCfgBtn", window)));
+    QCOMPARE(named("cfgMessage", window)->property("text").toString(),
+             QString("The experiment duration field shall have hh:mm format"));
+    QVERIFY(window->isVisible());
+    QVERIFY(m_instrument->commands().isEmpty());
+
+    // New settings reach the instrument.
+    STEP(click(item("timeImpulse", window)));
+    STEP(click(item("frequencyC", window)));
+    STEP(click(item("octave1_3", window)));
+    QVERIFY(named("actionLevel", window)->setProperty("value", 75));
+    QVERIFY(named("criterionLevel", window)->setProperty("value", 90));
+    QVERIFY(named("exchangeRate", window)->setProperty("value", 5));
+    STEP(setText("durationField", "07:30", window));
+    STEP(click(item("scheduleCheck", window)));
+    STEP(click(item("applyCfgBtn", window)));
+    QTRY_VERIFY(rootDialog("configSuccesfulDialog")->property("visible").toBool());
+    QVERIFY(!window->isVisible());
+    QCOMPARE(named("cfgMessage", window)->property("text").toString(), QString());
+    QCOMPARE(m_dravo->timeWeighting, QByteArray("Impulse"));
+    QCOMPARE(m_dravo->frequencyWeighting, QByteArray("C"));
+    QCOMPARE(m_dravo->octaveAnalysis, QByteArray("1/3"));
+    QCOMPARE(m_dravo->thresholdLevel, 75);
+    QCOMPARE(m_dravo->criterionLevel, 90);
+    QCOMPARE(m_dravo->exchangeRate, 5);
+    QCOMPARE(m_dravo->experimentDurationSeconds, 7 * 3600 + 30 * 60);
+    QCOMPARE(m_dravo->scheduleMode, 1);
+    QMetaObject::invokeMethod(rootDialog("configSuccesfulDialog"), "close");
+
+    // Opened again, the window reads the instrument anew.
+    STEP(openConfiguration());
+    QVERIFY(named("timeImpulse", window)->property("checked").toBool());
+    QCOMPARE(named("durationField", window)->property("text").toString(), QString("07:30"));
+    QCOMPARE(named("exchangeRate", window)->property("value").toInt(), 5);
+    STEP(click(item("closeCfgBtn", window)));
+    QVERIFY(!window->isVisible());
+}
+
+void TstDravo2App::programSchedules()
+{
+    STEP(openInstrument());
+    STEP(openConfiguration());
+    QQuickWindow *window = configWindow();
+    STEP(click(item("scheduleTab", window)));
+    QTRY_VERIFY(item("schedulePage", window)->isVisible());
+    QObject *table = named("scheduleTable", window);
+    QObject *form = named("scheduleConfig", window);
+    QCOMPARE(table->property("count").toInt(), 0);
+
+    // The form explains each field it cannot take; nothing reaches core.
+    STEP(addSchedule(32, "Day", "08:00", "12:00"));
+    QCOMPARE(scheduleMessage(), QString("The day shall be between 1 and 31"));
+    QCOMPARE(form->property("state").toString(), QString("dayError"));
+    STEP(addSchedule(0, "Day", "08:00", "12:00"));
+    QCOMPARE(scheduleMessage(), QString("The day shall be between 1 and 31"));
+    STEP(addSchedule(5, "Day", "8:00", "12:00"));
+    QCOMPARE(scheduleMessage(), QString("Start time shall have hh:mm format"));
+    QCOMPARE(form->property("state").toString(), QString("startError"));
+    STEP(addSchedule(5, "Day", "08:00", "12:00", "10:00", ""));
+    QCOMPARE(scheduleMessage(), QString("Resume time shall have hh:mm format"));
+    QCOMPARE(form->property("state").toString(), QString("resumeError"));
+    QCOMPARE(table->property("count").toInt(), 0);
+
+    STEP(addSchedule(5, "Morning", "08:00", "12:00"));
+    QCOMPARE(table->property("count").toInt(), 1);
+    QCOMPARE(scheduleMessage(), QString());
+    QCOMPARE(form->property("state").toString(), QString());
+
+    // Core's refusals come back as the form's message.
+    STEP(addSchedule(5, "Overlap", "10:00", "14:00"));
+    QCOMPARE(scheduleMessage(), QString("The schedule is not available."));
+    STEP(addSchedule(6, "Long", "06:00", "16:00"));
+    QCOMPARE(scheduleMessage(), QString("The experiment is too long."));
+    QCOMPARE(table->property("count").toInt(), 1);
+
+    STEP(addSchedule(6, "Shift", "08:00", "17:00", "12:00", "13:00"));
+    for (int day = 7; day <= 14; ++day)
+        STEP(addSchedule(day, QString("Day %1").arg(day), "09:00", "11:30"));
+    QCOMPARE(table->property("count").toInt(), 10);
+    STEP(addSchedule(20, "Eleventh", "09:00", "10:00"));
+    QCOMPARE(scheduleMessage(), QString("The dosimeter support up to 10 schedules."));
+    QCOMPARE(table->property("count").toInt(), 10);
+
+    QCOMPARE(named("scheduleCount", window)->property("text").toString(), QString("10 / 10"));
+    QQuickItem *shift = scheduleRow(1);
+    QCOMPARE(shift->property("scheduleLabel").toString(), QString("Shift"));
+    QCOMPARE(shift->property("pauseTime").toString(), QString("12:00"));
+    QCOMPARE(shift->property("resumeTime").toString(), QString("13:00"));
+    STEP(screenshot(window, "dravo2-configuration-schedule.png"));
+
+    // The last one goes again; the list is sent as edited.
+    STEP(click(item("removeScheduleBtn", scheduleRow(9))));
+    QCOMPARE(table->property("count").toInt(), 9);
+    STEP(click(item("applySchBtn", window)));
+    QTRY_VERIFY(configDialog("configSuccesfulDialog")->property("visible").toBool());
+    QVERIFY(window->isVisible());
+    QCOMPARE(m_dravo->programmedSlots(), 9);
+    QVERIFY(m_dravo->scheduleSlots.at(0).startsWith("\"Morning\","));
+    const QList<QByteArray> shiftFields = m_dravo->scheduleSlots.at(1).split(',');
+    QVERIFY(shiftFields.size() >= 9);
+    QVERIFY2(m_dravo->scheduleSlots.at(1).contains("12:00:00"), m_dravo->scheduleSlots.at(1));
+    QVERIFY(m_dravo->scheduleSlots.at(1).contains("13:00:00"));
+    QVERIFY(m_dravo->scheduleSlots.at(9).isEmpty());
+    QCOMPARE(m_dravo->scheduleMode, 1);
+    QMetaObject::invokeMethod(configDialog("configSuccesfulDialog"), "close");
+    STEP(click(item("closeSchBtn", window)));
+    QVERIFY(!window->isVisible());
+}
+
+void TstDravo2App::downloadSaveAndEvaluate()
+{
+    STEP(openInstrument());
+    QObject *page = named("pageDravo2");
+
+    // Choosing the runs asks for the file; both go into it.
+    STEP(click(runRow(0)));
+    QObject *saveDialog = named("saveDialog", page);
+    QTRY_VERIFY(saveDialog->property("visible").toBool());
+    QCOMPARE(saveDialog->property("title").toString(), QString("Save file as"));
+    STEP(click(runRow(1)));
+    QCOMPARE(page->property("chosenRuns").toList(), QVariantList({0, 1}));
+    QVERIFY(runRow(0)->property("selected").toBool());
+    QVERIFY(runRow(1)->property("selected").toBool());
+
+    QList<double> progress;
+    QObject *bar = named("downloadProgress", page);
+    connect(m_core.get(), &Core::progressBarUpdated, this,
+            [&] { progress.append(bar->property("value").toDouble()); });
+    const QString path = m_dir.filePath("line3");
+    QCOMPARE(call(page, "saveChosenRuns", QUrl::fromLocalFile(path).toString()).toInt(), 0);
+    disconnect(m_core.get(), &Core::progressBarUpdated, this, nullptr);
+    QVERIFY(!saveDialog->property("visible").toBool());
+
+    // The bar moved through each run and ends full.
+    QVERIFY(progress.size() >= 4);
+    QVERIFY(
+        std::any_of(progress.begin(), progress.end(), [](double v) { return v > 0 && v < 100; }));
+    QCOMPARE(progress.last(), 100.0);
+    QCOMPARE(bar->property("value").toDouble(), 100.0);
+
+    // The file holds both runs; the results page shows the first.
+    QFile file(path + ".drv");
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QJsonObject root;
+    QCOMPARE(DataFileEnvelope::decode(file.readAll(), root), DataFileEnvelope::Ok);
+    QCOMPARE(DataFileEnvelope::runObjects(root).size(), 2);
+    QCOMPARE(state(), QString("DravoResultsState"));
+    QVERIFY(item("pageDravoResults")->isVisible());
+    QCOMPARE(m_core->currentExperiment()->position(), 1);
+}
+
+void TstDravo2App::eraseTheMemory()
+{
+    STEP(openInstrument());
+    STEP(openConfiguration());
+    QQuickWindow *window = configWindow();
+    STEP(click(item("eraseMemoryBtn", window)));
+    QTRY_VERIFY(configDialog("eraseDialog")->property("visible").toBool());
+    STEP(answerMessageBox(QMessageBox::Yes));
+    QTRY_VERIFY(configDialog("eraseSuccessfulDialog")->property("visible").toBool());
+    QVERIFY(!configDialog("eraseInProgressDialog")->property("visible").toBool());
+    QVERIFY(m_instrument->runs().isEmpty());
+    QCOMPARE(named("experimentList")->property("count").toInt(), 0);
+    STEP(answerMessageBox(QMessageBox::Ok));
+    STEP(click(item("closeCfgBtn", window)));
+}
+
+void TstDravo2App::linkLostDuringDownload()
+{
+    STEP(openInstrument());
+    QObject *page = named("pageDravo2");
+    STEP(click(runRow(0)));
+    m_instrument->scriptFault("AT+VFRDXP", SimulatedInstrument::Fault::DropLink, 3);
+    const QString path = m_dir.filePath("lost.drv");
+    QCOMPARE(call(page, "saveChosenRuns", QUrl::fromLocalFile(path).toString()).toInt(), -3);
+    QTRY_VERIFY(rootDialog("devDisconnectedDialog")->property("visible").toBool());
+    QCOMPARE(state(), QString());
+    QVERIFY(item("pageHome")->isVisible());
+    QVERIFY(!rootDialog("downloadFailDialog")->property("visible").toBool());
+    QVERIFY(!QFile::exists(path));
+    QCOMPARE(named("listview", named("devsearch"))->property("count").toInt(), 0);
+    QCOMPARE(page->property("downloading").toBool(), false);
+}
+
+QTEST_MAIN(TstDravo2App)
+#include "tst_dravo2app.moc"

@@ -248,7 +248,7 @@ void TstDravo2ResultsView::tabsOfADownloadedRun()
     QVERIFY(report->property("hearingProtectorReady").toBool());
     auto *reportWindow = qobject_cast<QQuickWindow *>(report);
     QVERIFY(reportWindow);
-    reportWindow->resize(900, 720);
+    reportWindow->resize(980, 760);
     QMetaObject::invokeMethod(named("generateReport", page), "myButtonclicked");
     QVERIFY(QTest::qWaitForWindowExposed(reportWindow));
     QVERIFY(named("ckbChartLeq", reportWindow->contentItem())->property("visible").toBool());

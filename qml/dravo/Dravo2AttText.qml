@@ -25,7 +25,7 @@ TextField {
         text = isFinite(number) ? Number(number).toLocaleString(Qt.locale(), 'f', 1) : ""
     }
 
-    implicitWidth: 80
+    implicitWidth: 60
     implicitHeight: 32
     horizontalAlignment: TextInput.AlignHCenter
     selectByMouse: true

@@ -50,7 +50,7 @@ VfRectangle {
                 Dravo2Text {
                     id: labelText
                     anchors { left: parent.left; top: parent.top; bottom: parent.bottom }
-                    width: 150
+                    width: 146
                     text: modelData.label
                     font.bold: true
                     font.pixelSize: 13
@@ -62,6 +62,8 @@ VfRectangle {
                     text: modelData.value
                     font.pixelSize: 13
                     textFormat: Text.PlainText
+                    elide: Text.ElideNone
+                    wrapMode: Text.Wrap
                 }
             }
         }

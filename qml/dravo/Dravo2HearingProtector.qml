@@ -129,6 +129,7 @@ Item {
                 placeholderText: qsTr("Manufacturer")
                 selectByMouse: true
                 Layout.fillWidth: true
+                Layout.preferredWidth: 120
             }
             Dravo2Text { text: qsTr("Model:"); Layout.fillWidth: false; font.bold: true }
             TextField {
@@ -137,6 +138,7 @@ Item {
                 placeholderText: qsTr("Model")
                 selectByMouse: true
                 Layout.fillWidth: true
+                Layout.preferredWidth: 120
             }
             Dravo2Text { text: qsTr("C.A.:"); Layout.fillWidth: false; font.bold: true }
             TextField {
@@ -144,7 +146,7 @@ Item {
                 objectName: "hpCANumber"
                 placeholderText: qsTr("C.A. number")
                 selectByMouse: true
-                Layout.preferredWidth: 140
+                Layout.preferredWidth: 110
             }
         }
 
@@ -162,6 +164,8 @@ Item {
             }
             Item { Layout.preferredWidth: 10 }
             ButtonGroup { id: methodGroup; exclusive: true }
+            ColumnLayout {
+            spacing: 0
             VfRadioButton {
                 id: methodBButton
                 objectName: "hpMethodB"
@@ -178,6 +182,7 @@ Item {
                 ButtonGroup.group: methodGroup
                 onClicked: protector.selectAnsiAMethod()
             }
+            }
             Item { Layout.fillWidth: true }
         }
 
@@ -188,7 +193,7 @@ Item {
             rowSpacing: 6
             Layout.fillWidth: true
 
-            Item { Layout.preferredWidth: 190; implicitHeight: 24 }
+            Item { Layout.preferredWidth: 150; implicitHeight: 24 }
             Repeater {
                 model: Protector.bandTitles
                 VfText {
@@ -197,7 +202,7 @@ Item {
                     font.pixelSize: 14
                     horizontalAlignment: Text.AlignHCenter
                     Layout.fillWidth: true
-                    Layout.preferredWidth: 80
+                    Layout.preferredWidth: 60
                 }
             }
 

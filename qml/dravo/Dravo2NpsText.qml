@@ -10,7 +10,7 @@ Rectangle {
     property color textColor: "#000000"
     readonly property string text: valueText.text
 
-    implicitWidth: 80
+    implicitWidth: 60
     implicitHeight: 32
     color: "#f0f0f0"
     border.color: "#c8c8c8"

@@ -31,10 +31,10 @@ Window {
     title: "Dravo 2 - " + qsTr("Report configuration")
     modality: Qt.ApplicationModal
     flags: Qt.Dialog
-    width: 900
-    height: 720
-    minimumWidth: 860
-    minimumHeight: 640
+    width: 980
+    height: 760
+    minimumWidth: 900
+    minimumHeight: 600
     color: "#e0e0e0"
 
     // The options object; the keys of a section the run cannot print are off.
@@ -86,7 +86,7 @@ Window {
 
     ScrollView {
         id: scroll
-        anchors.fill: parent
+        anchors { left: parent.left; right: parent.right; top: parent.top; bottom: bottomBar.top }
         anchors.margins: 12
         contentWidth: availableWidth
         clip: true
@@ -120,21 +120,21 @@ Window {
                         OptionBox { id: ckbPreCal; objectName: "ckbPreCal"; text: qsTr("Pre check") }
                         OptionBox { id: ckbPosCal; objectName: "ckbPosCal"; text: qsTr("Pos check") }
                         OptionBox { id: ckbCalLab; objectName: "ckbCalLab"; text: qsTr("Dosim. cal. cert.") }
-                        RowLayout {
-                            OptionBox {
-                                id: ckbCalAudLab
-                                objectName: "ckbCalAudLab"
-                                text: qsTr("Aud. cal. cert.")
-                                checked: false
-                            }
-                            TextField {
-                                id: audCertified
-                                objectName: "audCertified"
-                                placeholderText: qsTr("E.g.") + " " + "0000abc dd/mm/yyyy"
-                                selectByMouse: true
-                                enabled: ckbCalAudLab.checked
-                                Layout.preferredWidth: 190
-                            }
+                        OptionBox {
+                            id: ckbCalAudLab
+                            objectName: "ckbCalAudLab"
+                            text: qsTr("Aud. cal. cert.")
+                            checked: false
+                        }
+                        TextField {
+                            id: audCertified
+                            objectName: "audCertified"
+                            placeholderText: qsTr("E.g.") + " " + "0000abc dd/mm/yyyy"
+                            selectByMouse: true
+                            enabled: ckbCalAudLab.checked
+                            font.pixelSize: 13
+                            Layout.leftMargin: 34
+                            Layout.preferredWidth: 200
                         }
                     }
                 }
@@ -174,9 +174,9 @@ Window {
                             text: qsTr("Octave Analysis")
                             visible: window.chartLeqEnabled
                         }
-                        RowLayout {
+                        ColumnLayout {
                             visible: window.chartLeqEnabled
-                            Layout.leftMargin: 20
+                            Layout.leftMargin: 28
                             spacing: 0
                             OptionBox { id: ckbLeqZ; objectName: "ckbLeqZ"; text: "Z Curve"; enabled: ckbChartLeq.checked }
                             OptionBox { id: ckbLeqA; objectName: "ckbLeqA"; text: "A Curve"; enabled: ckbChartLeq.checked }
@@ -195,7 +195,8 @@ Window {
                     Layout.fillWidth: true
                     Layout.fillHeight: true
                     ColumnLayout {
-                        anchors.fill: parent
+                        anchors { left: parent.left; right: parent.right }
+                        spacing: 6
                         VfFieldTextInput { id: cmpnyName; objectName: "cmpnyName"; label: qsTr("Company"); Layout.fillWidth: true }
                         VfFieldTextInput { id: emplName; objectName: "emplName"; label: qsTr("Employee"); Layout.fillWidth: true }
                         VfFieldTextInput { id: siteName; objectName: "siteName"; label: qsTr("Site/Area"); Layout.fillWidth: true }
@@ -207,7 +208,8 @@ Window {
                     Layout.fillWidth: true
                     Layout.fillHeight: true
                     ColumnLayout {
-                        anchors.fill: parent
+                        anchors { left: parent.left; right: parent.right }
+                        spacing: 6
                         VfFieldTextInput { id: ownCompany; objectName: "ownCompany"; label: qsTr("Company"); Layout.fillWidth: true }
                         VfFieldTextInput { id: collectorName; objectName: "collectorName"; label: qsTr("Collected by"); Layout.fillWidth: true }
                         VfFieldTextInput { id: repName; objectName: "repName"; label: qsTr("Reporter name"); Layout.fillWidth: true }
@@ -220,38 +222,43 @@ Window {
                 Layout.fillWidth: true
                 spacing: 10
 
-                VfFrame {
+                VfObservation {
+                    id: notes
+                    objectName: "obsText"
                     label: qsTr("Comments")
+                    maximumLength: 500
                     Layout.fillWidth: true
-                    Layout.preferredHeight: 190
-                    VfObservation {
-                        id: notes
-                        objectName: "obsText"
-                        anchors.fill: parent
-                        maximumLength: 500
-                    }
+                    Layout.preferredHeight: 150
                 }
 
-                VfFrame {
-                    label: qsTr("Logo")
+                VfImage {
+                    id: logo
+                    objectName: "logoFile"
                     Layout.preferredWidth: 260
-                    Layout.preferredHeight: 190
-                    VfImage {
-                        id: logo
-                        objectName: "logoFile"
-                        anchors.fill: parent
-                    }
+                    Layout.preferredHeight: 150
                 }
             }
+        }
+    }
+
+    // The output file and the command stay in view below the options.
+    Rectangle {
+        id: bottomBar
+        anchors { left: parent.left; right: parent.right; bottom: parent.bottom }
+        height: bottomRow.implicitHeight + 20
+        color: "#d4d4d4"
+
+        RowLayout {
+            id: bottomRow
+            anchors { fill: parent; margins: 10 }
+            spacing: 12
 
             VfSelectFile {
                 id: outputFile
                 objectName: "fileName"
                 Layout.fillWidth: true
             }
-
-            RowLayout {
-                Layout.fillWidth: true
+            ColumnLayout {
                 VfText {
                     id: errorText
                     objectName: "fileNameError"
@@ -260,7 +267,6 @@ Window {
                     color: "#d71e1e"
                     font.pixelSize: 14
                 }
-                Item { Layout.fillWidth: true }
                 MyButton {
                     id: generateButton
                     objectName: "generatePdf"

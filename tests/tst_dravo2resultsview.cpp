@@ -2,6 +2,7 @@
 // results page, each of its tabs and the report window as the user sees
 // them. Every tab is grabbed to a picture (dravo2-<run>-<tab>.png in the
 // working directory) and the scene must stay free of warnings.
+#include "AppScene.h"
 #include "Core.h"
 #include "DataFileEnvelope.h"
 #include "DeviceDateTime.h"
@@ -145,14 +146,8 @@ void TstDravo2ResultsView::openScene()
 {
     m_core.reset(new Core);
     m_engine.reset(new QQmlApplicationEngine);
-    m_engine->rootContext()->setContextProperty("core", m_core.get());
-    m_engine->load(QUrl("qrc:/qml/main.qml"));
-    QVERIFY(!m_engine->rootObjects().isEmpty());
-    m_window = qobject_cast<QQuickWindow *>(m_engine->rootObjects().first());
+    m_window = openAppScene(*m_engine, m_core.get());
     QVERIFY(m_window);
-    m_window->setVisibility(QWindow::Windowed);
-    m_window->resize(1280, 800);
-    QVERIFY(QTest::qWaitForWindowExposed(m_window));
 }
 
 // The object of that name under `start`, among its children and, for the

@@ -283,6 +283,17 @@ private slots:
         }
     }
 
+    void runWithoutSamples()
+    {
+        QVERIFY(connectDosimeter(1, 0));
+        QCOMPARE(m_core->findExperiments(), 0);
+        QCOMPARE(m_core->createExperiment("[0]"), 0);
+        QCOMPARE(m_instrument->commandsStartingWith("AT+VFRDXP").size(), 1);
+        const QJsonObject run = experiment();
+        QVERIFY(run.value("logList").toArray().isEmpty());
+        QCOMPARE(run.value("results").toObject().value("doseDos1").toString(), QString("62.50"));
+    }
+
     void failedHeaderPageKeepsEarlierRuns_data()
     {
         QTest::addColumn<int>("fault");

@@ -1,5 +1,6 @@
 // The real scene with a real Core against simulated instruments: the home
 // page's flows driven as a user would, by the objects' names.
+#include "AppScene.h"
 #include "Core.h"
 #include "DataFileEnvelope.h"
 #include "Device.h"
@@ -150,15 +151,8 @@ void TstApp::init()
     m_warnings.clear();
     m_core.reset(new Core);
     m_engine.reset(new QQmlApplicationEngine);
-    m_engine->rootContext()->setContextProperty("core", m_core.get());
-    m_engine->load(QUrl("qrc:/qml/main.qml"));
-    QVERIFY(!m_engine->rootObjects().isEmpty());
-    m_window = qobject_cast<QQuickWindow *>(m_engine->rootObjects().first());
+    m_window = openAppScene(*m_engine, m_core.get());
     QVERIFY(m_window);
-    // A desktop-sized window, whatever the screen of the test platform is.
-    m_window->setVisibility(QWindow::Windowed);
-    m_window->resize(1280, 800);
-    QVERIFY(QTest::qWaitForWindowExposed(m_window));
 
     // The test model shows on the dosimeter's pages.
     QObject *root = named("root");

@@ -1,10 +1,360 @@
 import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Layouts 1.15
 import "../../qml"
 
-// The DRAVO 2 page until its family's pages are built: its title and
-// the signals the shell listens to.
+import "Dravo2Results.js" as Data
+
+// The results page of a DRAVO 2 run: the run's information and samples, the
+// results of its three dosimeters for the user's working hours, its charts,
+// the hearing-protector evaluation and the report window.
 VfPage {
-    pageTitle: "Dravo 2 - Results"
+    id: page
+
+    // The run shown, as core.experiment gives it (parsed).
+    property var experiment: ({})
+    property var results: ({})
+    property bool hasOctave: false
+    property var tabs: Data.tabsFor(false)
+    property string workingHoursError: ""
+
+    property alias printerConfiguration: printerConfiguration
+    property alias workingHoursField: workingHoursField
+    property alias tabBar: tabBar
+    property alias resultDos1: resultDos1
+    property alias resultDos2: resultDos2
+    property alias resultUser: resultUser
+    property alias expInfo: expInfo
+    property alias noiseChart: noiseChart
+    property alias histogramChart: histogramChart
+    property alias leqChart: leqChart
+    property alias hearingProtector: hearingProtector
+    property alias samplesModel: samplesModel
 
     signal showResults()
+
+    pageTitle: "Dravo 2 - Results"
+
+    // A value as shown: numbers in the user's locale, "---" for what the
+    // instrument left empty.
+    function valueText(value) {
+        return Data.isValue(value) ? root.numberToLocalString(value) : "---"
+    }
+
+    function plainText(value) {
+        return value === undefined || value === null || String(value) === "" ? "---" : String(value)
+    }
+
+    // "Apply" of the working hours: only hh:mm reaches core.
+    function applyWorkingHours(text) {
+        if (!Data.workingHoursPattern.test(text)) {
+            workingHoursError = qsTr("Working hours field shall have hh:mm format")
+            return false
+        }
+        workingHoursError = ""
+        core.refreshWorkingHours(JSON.stringify({ "workingHours": text }))
+        return true
+    }
+
+    // Reads core.experiment and shows it. A new run starts on the first tab;
+    // a recomputed one stays where the user is.
+    function refresh(newRun) {
+        var parsed
+        try {
+            parsed = JSON.parse(core.experiment)
+        } catch (e) {
+            return false
+        }
+        if (!parsed || parsed.deviceName !== "DRAVO 2")
+            return false
+        var currentKey = tabs[tabBar.currentIndex]
+        experiment = parsed
+        results = parsed.results || {}
+        hasOctave = Data.hasOctaveData(results)
+        tabs = Data.tabsFor(hasOctave)
+        fillResults()
+        fillInfo()
+        fillTable()
+        noiseChart.populateChart(parsed.logList)
+        histogramChart.populateHistogram(parsed.logList, results.sampleTime)
+        if (hasOctave) {
+            leqChart.populateLeqChart(results.leqList, results.octaveAnalysis)
+            hearingProtector.populateHearingProtect(results)
+        }
+        if (newRun) {
+            printerConfiguration.hearingProtectorReady = false
+            workingHoursError = ""
+        }
+        var index = newRun ? -1 : tabs.indexOf(currentKey)
+        tabBar.currentIndex = index < 0 ? 0 : index
+        return true
+    }
+
+    function fillBox(box, suffix, prefix) {
+        box.title = plainText(results["label" + suffix])
+        box.dose = valueText(results["dose" + suffix])
+        box.dailyDose = valueText(results["dailyDose" + suffix])
+        box.par1 = valueText(results["lavg" + suffix])
+        box.par2 = valueText(results["ne" + suffix])
+        box.par3 = valueText(results["nen" + suffix])
+        box.par4 = valueText(results["twa" + suffix])
+        box.exchangeRate = plainText(results[prefix + "exchangeRate"])
+    }
+
+    function fillResults() {
+        fillBox(resultDos1, "Dos1", "dos1")
+        fillBox(resultDos2, "Dos2", "dos2")
+        fillBox(resultUser, "DosUSER", "dosUSER")
+        peaksValue.text = plainText(results.nPk)
+        workingHoursField.text = results.workingHours || "08:00"
+    }
+
+    function checkText(value, date) {
+        if (!Data.isValue(value))
+            return "---"
+        var when = Data.deviceDate(date)
+        return valueText(value)
+                + (when ? " (" + when.toLocaleString(Qt.locale(), Locale.ShortFormat) + ")" : "")
+    }
+
+    function fillInfo() {
+        var start = Data.deviceDate(results.startTime)
+        expInfo.event = plainText(experiment.eventIndex)
+        expInfo.experiment = plainText(results.label)
+        expInfo.date = start ? start.toLocaleString(Qt.locale(), Locale.ShortFormat) : "---"
+        expInfo.expTime = plainText(results.durationStr)
+        expInfo.pauseTime = plainText(results.pauseTime)
+        expInfo.sampleTime = plainText(results.sampleTime)
+        expInfo.timeWeighting = Data.timeWeightingText(results.dosUSERtimeWeighting)
+        expInfo.frequencyWeighting = plainText(results.dosUSERfreqWeighting)
+        expInfo.octaveAnalysis = Data.octaveAnalysisText(results.octaveAnalysis, results.numFreq,
+                                                         qsTr("bands"))
+        expInfo.preCheck = checkText(results.preCal, results.preCalDate)
+        expInfo.posCheck = checkText(results.posCal, results.posCalDate)
+    }
+
+    function fillTable() {
+        samplesModel.clear()
+        var logs = experiment.logList || []
+        for (var i = 0; i < logs.length; ++i) {
+            var when = Data.deviceDate(logs[i].date)
+            samplesModel.append({
+                "date": when ? when.toLocaleTimeString(Qt.locale(), "hh:mm:ss")
+                             : plainText(logs[i].date),
+                "level": valueText(logs[i].level)
+            })
+        }
+    }
+
+    function tabTitle(key) {
+        return {
+            "results": qsTr("Results"),
+            "noise": qsTr("Noise x Time"),
+            "histogram": qsTr("Histogram"),
+            "leq": "L<sub>eq</sub> x " + qsTr("Octave"),
+            "hearing": qsTr("Hearing Protector")
+        }[key]
+    }
+
+    Connections {
+        target: core
+        function onExperimentUpdated(position) {
+            if (page.refresh(true))
+                page.showResults()
+        }
+        function onResultsUpdated(position) { page.refresh(false) }
+    }
+
+    ListModel { id: samplesModel }
+
+    Dravo2PrinterConfiguration {
+        id: printerConfiguration
+        objectName: "dravo2PrinterConfiguration"
+        chartLeqEnabled: page.hasOctave
+        hearingProtectedEnabled: page.hasOctave
+        onConfirmedOK: {
+            if (core.generateReport(cfg) !== root.deviceSuccessful)
+                root.dialogs.printerErrorDialog.open()
+        }
+    }
+
+    RowLayout {
+        id: toolbar
+        anchors { left: parent.left; right: parent.right; top: parent.top; topMargin: 44 }
+        spacing: 10
+
+        VfText {
+            text: qsTr("Working hours") + " [hh:mm]"
+            font.pixelSize: 14
+            font.bold: true
+        }
+        TextField {
+            id: workingHoursField
+            objectName: "workingHoursField"
+            inputMask: "00:00"
+            text: "08:00"
+            selectByMouse: true
+            Layout.preferredWidth: 80
+            horizontalAlignment: TextInput.AlignHCenter
+            onAccepted: page.applyWorkingHours(text)
+        }
+        MyButton {
+            objectName: "workingHoursApply"
+            buttonLabel: qsTr("Apply")
+            implicitHeight: 36
+            onMyButtonclicked: page.applyWorkingHours(workingHoursField.text)
+        }
+        VfText {
+            objectName: "workingHoursError"
+            text: page.workingHoursError
+            visible: text !== ""
+            color: "#d71e1e"
+            font.pixelSize: 14
+        }
+        Item { Layout.fillWidth: true }
+        MyButton {
+            objectName: "generateReport"
+            buttonLabel: qsTr("Generate report")
+            implicitHeight: 36
+            onMyButtonclicked: {
+                printerConfiguration.raise()
+                printerConfiguration.showNormal()
+            }
+        }
+    }
+
+    ColumnLayout {
+        id: leftColumn
+        anchors { left: parent.left; top: toolbar.bottom; bottom: parent.bottom; topMargin: 10 }
+        width: 340
+        spacing: 10
+
+        Dravo2ExpInfo {
+            id: expInfo
+            objectName: "dravo2ExpInfo"
+            Layout.fillWidth: true
+            Layout.preferredHeight: implicitHeight
+        }
+
+        VfTable {
+            id: samplesTable
+            objectName: "samplesTable"
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            model: samplesModel
+
+            VfTableViewColumn {
+                role: "date"
+                title: qsTr("Hour")
+                width: samplesTable.viewport.width / 2
+            }
+            VfTableViewColumn {
+                role: "level"
+                title: qsTr("Level") + " [dB]"
+                width: samplesTable.viewport.width / 2
+            }
+        }
+    }
+
+    ColumnLayout {
+        anchors { left: leftColumn.right; right: parent.right; top: toolbar.bottom; bottom: parent.bottom }
+        anchors { leftMargin: 10; topMargin: 10 }
+        spacing: 0
+
+        TabBar {
+            id: tabBar
+            objectName: "dravo2Tabs"
+            Layout.fillWidth: true
+
+            Repeater {
+                model: page.tabs
+                VfTabButton {
+                    objectName: "tab_" + modelData
+                    leqTabText: page.tabTitle(modelData)
+                    text: page.tabTitle(modelData)
+                }
+            }
+        }
+
+        Rectangle {
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            color: "#ffffff"
+            border.color: "#b3b5b4"
+
+            StackLayout {
+                id: stack
+                anchors.fill: parent
+                anchors.margins: 1
+                currentIndex: Data.tabKeys.indexOf(page.tabs[tabBar.currentIndex])
+
+                Item {
+                    objectName: "resultsTab"
+                    ColumnLayout {
+                        anchors.fill: parent
+                        anchors.margins: 16
+                        spacing: 16
+                        RowLayout {
+                            spacing: 16
+                            Layout.fillWidth: true
+                            Dravo2ResultItem {
+                                id: resultDos1
+                                objectName: "resultDos1"
+                                title: "Dos1"
+                                Layout.fillWidth: true
+                            }
+                            Dravo2ResultItem {
+                                id: resultDos2
+                                objectName: "resultDos2"
+                                title: "Dos2"
+                                Layout.fillWidth: true
+                            }
+                            Dravo2ResultItem {
+                                id: resultUser
+                                objectName: "resultUser"
+                                title: "USER"
+                                Layout.fillWidth: true
+                            }
+                        }
+                        RowLayout {
+                            spacing: 8
+                            VfText {
+                                text: qsTr("115 dB peaks occurrence") + ":"
+                                font.pixelSize: 14
+                                font.bold: true
+                            }
+                            VfText {
+                                id: peaksValue
+                                objectName: "peaksValue"
+                                text: "---"
+                                font.pixelSize: 14
+                            }
+                        }
+                        Item { Layout.fillHeight: true }
+                    }
+                }
+
+                Dravo2NoiseChart {
+                    id: noiseChart
+                    objectName: "noiseChart"
+                }
+
+                Dravo2HistogramChart {
+                    id: histogramChart
+                    objectName: "histogramChart"
+                }
+
+                Dravo2LeqChart {
+                    id: leqChart
+                    objectName: "leqChart"
+                }
+
+                Dravo2HearingProtector {
+                    id: hearingProtector
+                    objectName: "hearingProtector"
+                    onSent: printerConfiguration.hearingProtectorReady = true
+                }
+            }
+        }
+    }
 }

@@ -1,0 +1,158 @@
+.pragma library
+
+.import "Dravo2HearingProtector.js" as Protector
+
+// The data of the results page: what the pages show of a run's JSON, with
+// every value the instrument left empty ("---") kept apart from the numbers.
+
+var workingHoursPattern = /^(([0-1]\d)|(2[0-3])):([0-5]\d)$/
+
+// C-weighting corrections (IEC 61672-1) at the one-third-octave frequencies of
+// Protector.thirdOctaveFrequencies, in dB.
+var cWeighting = [-14.3, -11.2, -8.5, -6.2, -4.4, -3.0, -2.0, -1.3, -0.8, -0.5, -0.3, -0.2, -0.1,
+                  0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, -0.1, -0.2, -0.3, -0.5, -0.8, -1.3,
+                  -2.0, -3.0, -4.4, -6.2, -8.5, -11.2]
+
+// Tabs of the page; the octave and hearing-protector tabs need band data.
+var tabKeys = ["results", "noise", "histogram", "leq", "hearing"]
+
+function isValue(value) {
+    return Protector.known(Protector.level(value))
+}
+
+// The tabs a run shows.
+function tabsFor(hasOctave) {
+    return hasOctave ? tabKeys.slice(0) : tabKeys.slice(0, 3)
+}
+
+// True when the run has at least one band with a level.
+function hasOctaveData(results) {
+    var bands = results && results.leqList ? results.leqList : []
+    for (var i = 0; i < bands.length; ++i)
+        if (isValue(bands[i].leq))
+            return true
+    return false
+}
+
+// An instrument date-time text ("yy/MM/dd,hh:mm:ss±zz") as a Date of the same
+// wall-clock time, or null.
+function deviceDate(text) {
+    var parts = String(text).split(/[\/,:\-+T]/)
+    if (parts.length < 6)
+        return null
+    var year = Number(parts[0])
+    if (parts[0].length <= 2)
+        year += 2000
+    var d = new Date(year, Number(parts[1]) - 1, Number(parts[2]), Number(parts[3]),
+                     Number(parts[4]), Number(parts[5]))
+    return isNaN(d.getTime()) ? null : d
+}
+
+// The first value label of a dosimeter box: the average level of a 5 dB
+// exchange rate is L-avg, of any other the equivalent level L-eq (as the
+// report prints them).
+function par1Label(exchangeRate) {
+    return String(exchangeRate) === "5" ? "L<sub>avg</sub> [dB]:" : "L<sub>eq</sub> [dB]:"
+}
+
+// Time weighting with its letter: "Slow (S)".
+function timeWeightingText(weighting) {
+    var letters = { "Slow": " (S)", "Fast": " (F)", "Impulse": " (I)" }
+    if (weighting === undefined || weighting === "")
+        return "---"
+    return weighting + (letters[weighting] || "")
+}
+
+// "1/1" or "1/3" with the band count; a run without bands shows "---".
+function octaveAnalysisText(octaveAnalysis, numFreq, bandsWord) {
+    var count = parseInt(numFreq, 10)
+    var analysis = octaveAnalysis
+    if (analysis !== "1/1" && analysis !== "1/3")
+        analysis = count === 9 ? "1/1" : count === 26 ? "1/3" : ""
+    if (!(count > 0))
+        return analysis === "" ? "---" : analysis
+    return (analysis === "" ? "" : analysis + " ") + "(" + count + " " + bandsWord + ")"
+}
+
+// The samples as chart points: [{time: Date, level: Number}], leaving out
+// samples whose level or time is not known.
+function levelPoints(logList) {
+    var points = []
+    for (var i = 0; i < (logList ? logList.length : 0); ++i) {
+        var v = Protector.level(logList[i].level)
+        var t = deviceDate(logList[i].date)
+        if (Protector.known(v) && t !== null)
+            points.push({ "time": t, "level": v })
+    }
+    return points
+}
+
+// Minutes per level class of `width` dB: [{lower, upper, minutes}] for the
+// classes that hold samples, in rising order. The level is read with
+// parseInt; samples without a level are left out.
+function histogramClasses(logList, sampleSeconds, width) {
+    var seconds = Protector.level(sampleSeconds)
+    if (!Protector.known(seconds) || seconds <= 0 || !(width > 0))
+        return []
+    var totals = {}
+    for (var i = 0; i < (logList ? logList.length : 0); ++i) {
+        var v = parseInt(logList[i].level, 10)
+        if (isNaN(v))
+            continue
+        var k = Math.floor(v / width)
+        totals[k] = (totals[k] || 0) + seconds
+    }
+    var keys = Object.keys(totals).map(Number).sort(function(a, b) { return a - b })
+    var classes = []
+    for (var j = 0; j < keys.length; ++j)
+        classes.push({ "lower": keys[j] * width, "upper": keys[j] * width + width,
+                       "minutes": Number((totals[keys[j]] / 60).toFixed(2)) })
+    return classes
+}
+
+// The correction of one band for weighting "Z", "A" or "C".
+function weightingAt(frequency, weighting) {
+    if (weighting === "Z")
+        return 0
+    var position = Protector.thirdOctavePosition(frequency)
+    if (position < 0)
+        return NaN
+    return weighting === "A" ? Protector.aWeighting[position] : cWeighting[position]
+}
+
+// A band's category text: "125", "31.5", "1 k", "1.25 k", "12.5 k".
+function bandLabel(frequency, locale) {
+    var f = Protector.level(frequency)
+    if (!Protector.known(f))
+        return String(frequency)
+    if (f >= 1000) {
+        var whole = Math.floor(f)
+        var decimals = whole % 1000 === 0 ? 0 : whole % 100 === 0 ? 1 : 2
+        return Number(f / 1000).toLocaleString(locale, 'f', decimals) + " k"
+    }
+    return Number(f).toLocaleString(locale, 'f', f >= 50 ? 0 : 1)
+}
+
+// The bars of one weighting: [{label, value}] for the bands with a level.
+function leqBars(leqList, weighting, locale) {
+    var bars = []
+    for (var i = 0; i < (leqList ? leqList.length : 0); ++i) {
+        var v = Protector.level(leqList[i].leq) + weightingAt(leqList[i].frequency, weighting)
+        if (Protector.known(v))
+            bars.push({ "label": bandLabel(leqList[i].frequency, locale), "value": v })
+    }
+    return bars
+}
+
+// The lowest action level of the run's three dosimeters, against which the
+// protected levels are judged; 80 dB when none is known.
+function actionLevel(results) {
+    var lowest = NaN
+    var keys = ["dos1actionLevel", "dos2actionLevel", "dosUSERactionLevel"]
+    for (var i = 0; i < keys.length; ++i) {
+        var v = Protector.level(results ? results[keys[i]] : undefined)
+        if (Protector.known(v) && !(v >= lowest))
+            lowest = v
+    }
+    return Protector.known(lowest) ? lowest : 80
+}

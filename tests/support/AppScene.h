@@ -1,0 +1,10 @@
+#pragma once
+
+class Core;
+class QQmlApplicationEngine;
+class QQuickWindow;
+
+// The application's scene for tests: main.qml loaded with `core` as the
+// backend, in a desktop-sized window (whatever the test platform's screen
+// is), shown and exposed. Null when the scene did not load or show.
+QQuickWindow *openAppScene(QQmlApplicationEngine &engine, Core *core);

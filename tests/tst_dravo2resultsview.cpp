@@ -1,0 +1,257 @@
+// A downloaded DRAVO 2 run opened in the real scene with a real Core: the
+// results page, each of its tabs and the report window as the user sees
+// them. Every tab is grabbed to a picture (dravo2-<run>-<tab>.png in the
+// working directory) and the scene must stay free of warnings.
+#include "AppScene.h"
+#include "Core.h"
+#include "DataFileEnvelope.h"
+#include "DeviceDateTime.h"
+#include "Experiment.h"
+#include "RunDownload.h"
+#include "SimulatedDravo2Link.h"
+#include "VfFile.h"
+#include "models/dravo2/Dravo2Results.h"
+
+#include <QDir>
+#include <QQmlApplicationEngine>
+#include <QQmlContext>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+QStringList *g_messages = nullptr;
+QtMessageHandler g_previousHandler = nullptr;
+
+void collectMessages(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    // The offscreen plugin's note on the size hints of dialog windows is no
+    // fault of the scene.
+    if (g_messages && type != QtDebugMsg && type != QtInfoMsg &&
+        !text.contains("propagateSizeHints"))
+        g_messages->append(text);
+    if (g_previousHandler)
+        g_previousHandler(type, context, text);
+}
+
+SimulatedDravo2Runs::Header octaveHeader()
+{
+    SimulatedDravo2Runs::Header header;
+    header.sampleSeconds = 60;
+    header.octaveAnalysis = "1/1";
+    header.bands = {{"31.50", "61.2"},   {"63.00", "64.8"},   {"125.00", "70.1"},
+                    {"250.00", "74.5"},  {"500.00", "78.0"},  {"1000.00", "80.2"},
+                    {"2000.00", "79.6"}, {"4000.00", "76.3"}, {"8000.00", "70.9"}};
+    return header;
+}
+
+SimulatedDravo2Runs::Header thirdOctaveHeader()
+{
+    SimulatedDravo2Runs::Header header = octaveHeader();
+    header.octaveAnalysis = "1/3";
+    header.bands.clear();
+    const char *const frequencies[] = {
+        "50.00",   "63.00",   "80.00",    "100.00",   "125.00",  "160.00",  "200.00",
+        "250.00",  "315.00",  "400.00",   "500.00",   "630.00",  "800.00",  "1000.00",
+        "1250.00", "1600.00", "2000.00",  "2500.00",  "3150.00", "4000.00", "5000.00",
+        "6300.00", "8000.00", "10000.00", "12500.00", "16000.00"};
+    for (int i = 0; i < 26; ++i) {
+        // A spectrum that rises to 1 kHz and falls after it.
+        const double level = 72.0 - qAbs(i - 13) * 1.1 + (i % 3) * 0.7;
+        header.bands.append({frequencies[i], QByteArray::number(level, 'f', 1)});
+    }
+    return header;
+}
+
+} // namespace
+
+class TstDravo2ResultsView : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void cleanupTestCase();
+
+    void tabsOfADownloadedRun_data();
+    void tabsOfADownloadedRun();
+
+private:
+    QString writeRunFile(const SimulatedDravo2Runs::Header &header, const QString &name);
+    void openScene();
+    QObject *named(const char *objectName, QObject *from = nullptr) const;
+    void grab(QWindow *window, const QString &name);
+
+    std::unique_ptr<QQmlApplicationEngine> m_engine;
+    std::unique_ptr<Core> m_core;
+    QQuickWindow *m_window = nullptr;
+    QStringList m_warnings;
+    QTemporaryDir m_dir;
+};
+
+void TstDravo2ResultsView::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    g_messages = &m_warnings;
+    g_previousHandler = qInstallMessageHandler(collectMessages);
+}
+
+void TstDravo2ResultsView::cleanup()
+{
+    QVERIFY2(m_warnings.isEmpty(), qPrintable(m_warnings.join('\n')));
+    m_engine.reset();
+    // The dialog windows go with deleteLater: let them go before the core.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    m_core.reset();
+    m_warnings.clear();
+}
+
+void TstDravo2ResultsView::cleanupTestCase()
+{
+    qInstallMessageHandler(g_previousHandler);
+    g_messages = nullptr;
+}
+
+// Downloads one run of the simulated dosimeter and saves it as the
+// application does.
+QString TstDravo2ResultsView::writeRunFile(const SimulatedDravo2Runs::Header &header,
+                                           const QString &name)
+{
+    SimulatedDravo2Link d;
+    d.instrument().addRun(
+        SimulatedDravo2Runs::makeRun(3, 240, parseDeviceDateTime("24/05/17,08:30:00-12"), header));
+    const QList<QObject *> list = d.device->readExperimentList();
+    if (list.isEmpty())
+        return QString();
+    Experiment *run = nullptr;
+    const int downloaded =
+        RunDownload::download(d.device.get(), qobject_cast<Experiment *>(list.first()), &run);
+    d.device->clearExperimentList();
+    if (downloaded != 0 || !run)
+        return QString();
+    const QByteArray content = DataFileEnvelope::encode(
+        DataFileEnvelope::document(QStringLiteral("844"), d.device->toJson(), {run->toJson()}));
+    run->deleteChain();
+    const QString path = m_dir.filePath(name + ".drv");
+    return VfFile::write(path, content) == 0 ? path : QString();
+}
+
+void TstDravo2ResultsView::openScene()
+{
+    m_core.reset(new Core);
+    m_engine.reset(new QQmlApplicationEngine);
+    m_window = openAppScene(*m_engine, m_core.get());
+    QVERIFY(m_window);
+}
+
+// The object of that name under `start`, among its children and, for the
+// items that repeaters make (which have no object parent), its child items.
+static QObject *findNamed(QObject *start, const QString &objectName)
+{
+    if (start->objectName() == objectName)
+        return start;
+    QList<QObject *> children = start->children();
+    if (auto *item = qobject_cast<QQuickItem *>(start))
+        for (QQuickItem *child : item->childItems())
+            if (!children.contains(child))
+                children.append(child);
+    if (auto *window = qobject_cast<QQuickWindow *>(start))
+        children.append(window->contentItem());
+    for (QObject *child : qAsConst(children))
+        if (QObject *found = findNamed(child, objectName))
+            return found;
+    return nullptr;
+}
+
+QObject *TstDravo2ResultsView::named(const char *objectName, QObject *from) const
+{
+    QObject *found = findNamed(from ? from : m_window, QString::fromLatin1(objectName));
+    if (!found)
+        qWarning("no object named %s", objectName);
+    return found;
+}
+
+void TstDravo2ResultsView::grab(QWindow *window, const QString &name)
+{
+    QTest::qWait(250);
+    const QImage shot = window->screen()->grabWindow(window->winId()).toImage();
+    QVERIFY(!shot.isNull());
+    QVERIFY(shot.save(QDir::current().filePath(name + ".png")));
+}
+
+void TstDravo2ResultsView::tabsOfADownloadedRun_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("thirds");
+    QTest::newRow("octave") << "octave" << false;
+    QTest::newRow("third-octave") << "third-octave" << true;
+}
+
+void TstDravo2ResultsView::tabsOfADownloadedRun()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, thirds);
+    const QString path = writeRunFile(thirds ? thirdOctaveHeader() : octaveHeader(), name);
+    QVERIFY(!path.isEmpty());
+    openScene();
+
+    QMetaObject::invokeMethod(named("pageHome"), "openFile",
+                              Q_ARG(QVariant, QUrl::fromLocalFile(path).toString()));
+    QTRY_COMPARE(named("root")->property("state").toString(), QString("DravoResultsState"));
+    QObject *page = named("pageDravoResults");
+    QVERIFY(page->property("visible").toBool());
+    QCOMPARE(named("infoOctaveAnalysis", page)->property("text").toString(),
+             thirds ? QString("1/3 (26 bands)") : QString("1/1 (9 bands)"));
+    QCOMPARE(page->property("samplesModel").value<QObject *>()->property("count").toInt(), 240);
+
+    QObject *tabs = named("dravo2Tabs", page);
+    QCOMPARE(tabs->property("count").toInt(), 5);
+    const char *const tabNames[] = {"results", "noise", "histogram", "leq", "hearing"};
+    for (int tab = 0; tab < 5; ++tab) {
+        tabs->setProperty("currentIndex", tab);
+        if (tab == 4) {
+            // A protector with its test report's data, evaluated by method A.
+            QObject *protector = named("hearingProtector", page);
+            QMetaObject::invokeMethod(
+                protector, "setBandEntries",
+                Q_ARG(QVariant, QVariantList({17.1, 21.6, 27.2, 30.1, 33.4, 38.9, 36.5})),
+                Q_ARG(QVariant, QVariantList({3.1, 2.6, 2.9, 2.4, 3.3, 3.0, 4.1})));
+            named("hpManufacturer", page)->setProperty("text", "ACME");
+            named("hpModel", page)->setProperty("text", "Muff 30");
+            named("hpCANumber", page)->setProperty("text", "12345");
+            QMetaObject::invokeMethod(protector, "selectAnsiAMethod");
+            QMetaObject::invokeMethod(protector, "recalculate");
+        }
+        grab(m_window, QString("dravo2-%1-%2").arg(name, tabNames[tab]));
+    }
+
+    // The evaluation reached the run's results, and the report offers it.
+    auto *results = qobject_cast<Dravo2Results *>(m_core->currentExperiment()->results());
+    QVERIFY(results);
+    QCOMPARE(results->hearProtectMfc(), QString("ACME"));
+    QCOMPARE(results->stdNumber(), 2);
+    QVERIFY(results->NPSp() > 0 && results->NPSp() < results->NPS());
+    QCOMPARE(tabs->property("currentIndex").toInt(), 4);
+
+    QObject *report = named("dravo2PrinterConfiguration", page);
+    QVERIFY(report->property("hearingProtectorReady").toBool());
+    auto *reportWindow = qobject_cast<QQuickWindow *>(report);
+    QVERIFY(reportWindow);
+    reportWindow->resize(980, 760);
+    QMetaObject::invokeMethod(named("generateReport", page), "myButtonclicked");
+    QVERIFY(QTest::qWaitForWindowExposed(reportWindow));
+    QVERIFY(named("ckbChartLeq", reportWindow->contentItem())->property("visible").toBool());
+    QVERIFY(
+        named("ckbHearingProtector", reportWindow->contentItem())->property("enabled").toBool());
+    grab(reportWindow, QString("dravo2-%1-report").arg(name));
+    reportWindow->hide();
+}
+
+QTEST_MAIN(TstDravo2ResultsView)
+#include "tst_dravo2resultsview.moc"

@@ -3,20 +3,26 @@
 // the objects' names, as a user would click it. Only the native file dialog
 // is answered through the page's own function, since it cannot be clicked
 // offscreen.
+#include "AppScene.h"
 #include "Core.h"
 #include "DataFileEnvelope.h"
 #include "Device.h"
 #include "Experiment.h"
 #include "Interface.h"
+#include "PrinterFactory.h"
 #include "SimulatedDravo2.h"
 #include "SimulatedInstrument.h"
 #include "SimulatedModels.h"
+#include "VfPrinter.h"
+#include "models/dravo2/Dravo2Results.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
+#include <QProcess>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QQuickItem>
@@ -46,18 +52,28 @@ QDateTime runStart(int day)
     return QDateTime(QDate(2024, 5, day), QTime(8, 30), Qt::UTC);
 }
 
-QStringList *g_messages = nullptr;
-QtMessageHandler g_previousHandler = nullptr;
-
-void collectMessages(QtMsgType type, const QMessageLogContext &context, const QString &text)
+// Stands in for the desktop's viewer: takes the reports the application
+// opens.
+class ReportViewer : public QObject
 {
-    // Every warning of the scene is a fault; the offscreen plugin's notes on
-    // what it cannot do with windows (size hints, raising) are not.
-    if (g_messages && type != QtDebugMsg && type != QtInfoMsg &&
-        !text.startsWith("This plugin does not support"))
-        g_messages->append(text);
-    if (g_previousHandler)
-        g_previousHandler(type, context, text);
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl &url) { opened.append(url); }
+};
+
+Dravo2Results *resultsOf(Experiment *run)
+{
+    return run ? qobject_cast<Dravo2Results *>(run->results()) : nullptr;
+}
+
+bool printerExists(const char *productName)
+{
+    std::unique_ptr<VfPrinter> printer(PrinterFactory::create(productName));
+    return printer != nullptr;
 }
 
 } // namespace
@@ -92,6 +108,13 @@ private:
     QVariant call(QObject *target, const char *method, const QVariant &argument = {});
     void answerMessageBox(QMessageBox::StandardButton button);
     void screenshot(QQuickWindow *window, const QString &fileName);
+    QString resultText(const char *box, const char *value) const;
+    int shownSamples() const;
+
+    void stepThroughRuns();
+    void changeWorkingHours();
+    void recalculateHearingProtector();
+    void printReport();
 
     void openInstrument();
     void openConfiguration();
@@ -111,8 +134,7 @@ private:
 void TstDravo2App::initTestCase()
 {
     QVERIFY(m_dir.isValid());
-    g_messages = &m_warnings;
-    g_previousHandler = qInstallMessageHandler(collectMessages);
+    collectSceneWarnings(&m_warnings);
 }
 
 void TstDravo2App::init()
@@ -129,15 +151,8 @@ void TstDravo2App::init()
     m_warnings.clear();
     m_core.reset(new Core);
     m_engine.reset(new QQmlApplicationEngine);
-    m_engine->rootContext()->setContextProperty("core", m_core.get());
-    m_engine->load(QUrl("qrc:/qml/main.qml"));
-    QVERIFY(!m_engine->rootObjects().isEmpty());
-    m_window = qobject_cast<QQuickWindow *>(m_engine->rootObjects().first());
+    m_window = openAppScene(*m_engine, m_core.get());
     QVERIFY(m_window);
-    // A desktop-sized window, whatever the screen of the test platform is.
-    m_window->setVisibility(QWindow::Windowed);
-    m_window->resize(1280, 800);
-    QVERIFY(QTest::qWaitForWindowExposed(m_window));
 }
 
 void TstDravo2App::cleanup()
@@ -156,33 +171,10 @@ void TstDravo2App::cleanup()
 
 void TstDravo2App::cleanupTestCase()
 {
-    qInstallMessageHandler(g_previousHandler);
-    g_messages = nullptr;
+    stopCollectingSceneWarnings();
 }
 
 // ------------------------------------------------------------------ helpers
-
-// Objects made by a Repeater or a view have a visual parent only, so the
-// search follows both the object tree and the item tree.
-static QObject *findNamed(QObject *start, const QString &objectName)
-{
-    if (start->objectName() == objectName)
-        return start;
-    QObjectList next = start->children();
-    if (auto *window = qobject_cast<QQuickWindow *>(start))
-        next.append(window->contentItem());
-    if (auto *quickItem = qobject_cast<QQuickItem *>(start)) {
-        for (QQuickItem *child : quickItem->childItems()) {
-            if (!next.contains(child))
-                next.append(child);
-        }
-    }
-    for (QObject *child : qAsConst(next)) {
-        if (QObject *found = findNamed(child, objectName))
-            return found;
-    }
-    return nullptr;
-}
 
 QObject *TstDravo2App::named(const char *objectName, QObject *from) const
 {
@@ -338,6 +330,17 @@ void TstDravo2App::addSchedule(int day, const QString &label, const QString &sta
 QString TstDravo2App::scheduleMessage() const
 {
     return named("scheduleMessage", configWindow())->property("text").toString();
+}
+
+QString TstDravo2App::resultText(const char *box, const char *value) const
+{
+    return named(value, named(box, named("pageDravoResults")))->property("text").toString();
+}
+
+int TstDravo2App::shownSamples() const
+{
+    QObject *model = named("pageDravoResults")->property("samplesModel").value<QObject *>();
+    return model ? model->property("count").toInt() : -1;
 }
 
 // -------------------------------------------------------------------- walks
@@ -529,6 +532,129 @@ void TstDravo2App::downloadSaveAndEvaluate()
     QCOMPARE(state(), QString("DravoResultsState"));
     QVERIFY(item("pageDravoResults")->isVisible());
     QCOMPARE(m_core->currentExperiment()->position(), 1);
+    QCOMPARE(shownSamples(), kRecordsOfRun0);
+
+    STEP(stepThroughRuns());
+    STEP(changeWorkingHours());
+    STEP(recalculateHearingProtector());
+    STEP(printReport());
+
+    // Back on the device page, the runs are still listed.
+    STEP(click(item("backButton")));
+    QCOMPARE(state(), QString("Dravo2State"));
+    QCOMPARE(named("experimentList")->property("count").toInt(), 2);
+}
+
+// The two runs of the file, one after the other.
+void TstDravo2App::stepThroughRuns()
+{
+    QObject *page = named("pageDravoResults");
+    QQuickItem *previous = item("previousRun", page);
+    QQuickItem *next = item("nextRun", page);
+    QVERIFY(previous->isVisible());
+    QVERIFY(!previous->isEnabled());
+    STEP(screenshot(m_window, "dravo2-results-of-two-runs.png"));
+    STEP(click(next));
+    QTRY_COMPARE(shownSamples(), kRecordsOfRun1);
+    QCOMPARE(m_core->currentExperiment()->position(), 2);
+    QVERIFY(!next->isEnabled());
+    STEP(click(previous));
+    QTRY_COMPARE(shownSamples(), kRecordsOfRun0);
+    QCOMPARE(m_core->currentExperiment()->position(), 1);
+    QVERIFY(next->isEnabled());
+}
+
+// Shorter working hours raise the daily dose; a day without working time
+// is refused and changes nothing.
+void TstDravo2App::changeWorkingHours()
+{
+    QObject *page = named("pageDravoResults");
+    QCOMPARE(named("workingHoursField", page)->property("text").toString(), QString("08:00"));
+    const QString dailyDoseAt8 = resultText("resultDos1", "dailyDose");
+    STEP(setText("workingHoursField", "04:00", page));
+    STEP(click(item("workingHoursApply", page)));
+    QCOMPARE(resultsOf(m_core->currentExperiment())->workingHours(), QString("04:00"));
+    QTRY_VERIFY(resultText("resultDos1", "dailyDose") != dailyDoseAt8);
+    QCOMPARE(named("workingHoursError", page)->property("text").toString(), QString());
+
+    STEP(setText("workingHoursField", "00:00", page));
+    STEP(click(item("workingHoursApply", page)));
+    QCOMPARE(named("workingHoursError", page)->property("text").toString(),
+             QString("Working hours shall be longer than 00:00"));
+    QVERIFY(item("workingHoursError", page)->isVisible());
+    QCOMPARE(resultsOf(m_core->currentExperiment())->workingHours(), QString("04:00"));
+}
+
+// A protector entered band by band, evaluated by method A; the evaluation
+// reaches the run's results for the report.
+void TstDravo2App::recalculateHearingProtector()
+{
+    QObject *page = named("pageDravoResults");
+    STEP(click(item("tab_hearing", page)));
+    QObject *protector = named("hearingProtector", page);
+    QTRY_VERIFY(qobject_cast<QQuickItem *>(protector)->isVisible());
+    const char *const bands[] = {"125", "250", "500", "1000", "2000", "4000", "8000"};
+    const double attenuation[] = {17.1, 21.6, 27.2, 30.1, 33.4, 38.9, 36.5};
+    for (int b = 0; b < 7; ++b) {
+        STEP(setText(qPrintable(QString("hpAtt") + bands[b]), QString::number(attenuation[b]),
+                     protector));
+        STEP(setText(qPrintable(QString("hpDesv") + bands[b]), "3", protector));
+    }
+    STEP(setText("hpManufacturer", "ACME", protector));
+    STEP(setText("hpModel", "Muff 30", protector));
+    STEP(click(item("hpMethodA", protector)));
+    STEP(click(item("hpRecalculate", protector)));
+    Dravo2Results *results = resultsOf(m_core->currentExperiment());
+    QCOMPARE(results->hearProtectMfc(), QString("ACME"));
+    QVERIFY(results->NPSp() > 0 && results->NPSp() < results->NPS());
+    QVERIFY(named("hpTotalSplp", protector)->property("text").toString().endsWith("dB(A)"));
+}
+
+// The report window sends its options to core; the report reaches the
+// desktop's viewer as a PDF.
+void TstDravo2App::printReport()
+{
+    QObject *page = named("pageDravoResults");
+    auto *report = qobject_cast<QQuickWindow *>(named("dravo2PrinterConfiguration", page));
+    QVERIFY(report);
+    STEP(click(item("generateReport", page)));
+    QVERIFY(QTest::qWaitForWindowExposed(report));
+    QCOMPARE(report->title(), QString("Dravo 2 - Report configuration"));
+
+    // Without a file the window says so and stays.
+    STEP(click(item("generatePdf", report)));
+    QVERIFY(item("fileNameError", report)->isVisible());
+    QVERIFY(report->isVisible());
+
+    const QString pdf = m_dir.filePath("line3-report.pdf");
+    QVERIFY(
+        named("fileName", report)->setProperty("filename", QUrl::fromLocalFile(pdf).toString()));
+    ReportViewer viewer;
+    QDesktopServices::setUrlHandler("file", &viewer, "open");
+    QSignalSpy unsupported(m_core.get(), &Core::unsupportedDevice);
+    click(item("generatePdf", report));
+    QDesktopServices::unsetUrlHandler("file");
+    if (QTest::currentTestFailed())
+        return;
+    QVERIFY(!report->isVisible());
+
+    if (!printerExists("DRAVO 2")) {
+        // No report writer for the model in this build: the user is told.
+        QCOMPARE(unsupported.count(), 1);
+        QTRY_VERIFY(rootDialog("printerErrorDialog")->property("visible").toBool());
+        QVERIFY(viewer.opened.isEmpty());
+        QMetaObject::invokeMethod(rootDialog("printerErrorDialog"), "close");
+        QMetaObject::invokeMethod(rootDialog("unsupportedDeviceDialog"), "close");
+        QWARN("no DRAVO 2 report writer in this build: only the failure path was walked");
+        return;
+    }
+    QCOMPARE(viewer.opened, QList<QUrl>({QUrl::fromLocalFile(pdf)}));
+    QVERIFY(!rootDialog("printerErrorDialog")->property("visible").toBool());
+    QProcess pdfinfo;
+    pdfinfo.start("pdfinfo", {pdf});
+    QVERIFY(pdfinfo.waitForFinished(30000));
+    QCOMPARE(pdfinfo.exitCode(), 0);
+    QVERIFY(pdfinfo.readAllStandardOutput().contains("Pages:"));
 }
 
 void TstDravo2App::eraseTheMemory()

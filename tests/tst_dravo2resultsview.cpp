@@ -25,20 +25,6 @@
 
 namespace {
 
-QStringList *g_messages = nullptr;
-QtMessageHandler g_previousHandler = nullptr;
-
-void collectMessages(QtMsgType type, const QMessageLogContext &context, const QString &text)
-{
-    // The offscreen plugin's note on the size hints of dialog windows is no
-    // fault of the scene.
-    if (g_messages && type != QtDebugMsg && type != QtInfoMsg &&
-        !text.contains("propagateSizeHints"))
-        g_messages->append(text);
-    if (g_previousHandler)
-        g_previousHandler(type, context, text);
-}
-
 SimulatedDravo2Runs::Header octaveHeader()
 {
     SimulatedDravo2Runs::Header header;
@@ -98,8 +84,7 @@ private:
 void TstDravo2ResultsView::initTestCase()
 {
     QVERIFY(m_dir.isValid());
-    g_messages = &m_warnings;
-    g_previousHandler = qInstallMessageHandler(collectMessages);
+    collectSceneWarnings(&m_warnings);
 }
 
 void TstDravo2ResultsView::cleanup()
@@ -114,8 +99,7 @@ void TstDravo2ResultsView::cleanup()
 
 void TstDravo2ResultsView::cleanupTestCase()
 {
-    qInstallMessageHandler(g_previousHandler);
-    g_messages = nullptr;
+    stopCollectingSceneWarnings();
 }
 
 // Downloads one run of the simulated dosimeter and saves it as the
@@ -148,25 +132,6 @@ void TstDravo2ResultsView::openScene()
     m_engine.reset(new QQmlApplicationEngine);
     m_window = openAppScene(*m_engine, m_core.get());
     QVERIFY(m_window);
-}
-
-// The object of that name under `start`, among its children and, for the
-// items that repeaters make (which have no object parent), its child items.
-static QObject *findNamed(QObject *start, const QString &objectName)
-{
-    if (start->objectName() == objectName)
-        return start;
-    QList<QObject *> children = start->children();
-    if (auto *item = qobject_cast<QQuickItem *>(start))
-        for (QQuickItem *child : item->childItems())
-            if (!children.contains(child))
-                children.append(child);
-    if (auto *window = qobject_cast<QQuickWindow *>(start))
-        children.append(window->contentItem());
-    for (QObject *child : qAsConst(children))
-        if (QObject *found = findNamed(child, objectName))
-            return found;
-    return nullptr;
 }
 
 QObject *TstDravo2ResultsView::named(const char *objectName, QObject *from) const

@@ -1,5 +1,4 @@
 import QtQuick 2.15
-import QtQuick.Layouts 1.15
 import "../../qml"
 
 // The run information panel of the results page: one label and value per row.
@@ -19,50 +18,49 @@ VfRectangle {
     property string posCheck: "---"
 
     label: qsTr("Experiment")
-    implicitHeight: grid.implicitHeight + 44
+    implicitHeight: rows.height + 44
 
-    GridLayout {
-        id: grid
+    // The rows are built once; each shows its property of the panel, so
+    // filling the panel changes texts only and the panel keeps its layout.
+    Column {
+        id: rows
         anchors { left: parent.left; right: parent.right; top: parent.top }
         anchors { leftMargin: 12; rightMargin: 12; topMargin: 34 }
-        columns: 2
-        columnSpacing: 10
-        rowSpacing: 3
+        spacing: 3
 
         Repeater {
             model: [
-                { "label": qsTr("Event") + ":", "value": info.event, "name": "infoEvent" },
-                { "label": qsTr("Experiment") + ":", "value": info.experiment, "name": "infoExperiment" },
-                { "label": qsTr("Date") + ":", "value": info.date, "name": "infoDate" },
-                { "label": qsTr("Exp time") + ":", "value": info.expTime, "name": "infoExpTime" },
-                { "label": qsTr("Pause time") + ":", "value": info.pauseTime, "name": "infoPauseTime" },
-                { "label": qsTr("Sample time") + " [s]:", "value": info.sampleTime, "name": "infoSampleTime" },
-                { "label": qsTr("Time weighting") + ":", "value": info.timeWeighting, "name": "infoTimeWeighting" },
-                { "label": qsTr("Frequency weighting") + ":", "value": info.frequencyWeighting, "name": "infoFrequencyWeighting" },
-                { "label": qsTr("Octave analysis") + ":", "value": info.octaveAnalysis, "name": "infoOctaveAnalysis" },
-                { "label": qsTr("Pre check") + " [dB]:", "value": info.preCheck, "name": "infoPreCheck" },
-                { "label": qsTr("Pos check") + " [dB]:", "value": info.posCheck, "name": "infoPosCheck" }
+                { "label": qsTr("Event") + ":", "key": "event", "name": "infoEvent" },
+                { "label": qsTr("Experiment") + ":", "key": "experiment", "name": "infoExperiment" },
+                { "label": qsTr("Date") + ":", "key": "date", "name": "infoDate" },
+                { "label": qsTr("Exp time") + ":", "key": "expTime", "name": "infoExpTime" },
+                { "label": qsTr("Pause time") + ":", "key": "pauseTime", "name": "infoPauseTime" },
+                { "label": qsTr("Sample time") + " [s]:", "key": "sampleTime", "name": "infoSampleTime" },
+                { "label": qsTr("Time weighting") + ":", "key": "timeWeighting", "name": "infoTimeWeighting" },
+                { "label": qsTr("Frequency weighting") + ":", "key": "frequencyWeighting", "name": "infoFrequencyWeighting" },
+                { "label": qsTr("Octave analysis") + ":", "key": "octaveAnalysis", "name": "infoOctaveAnalysis" },
+                { "label": qsTr("Pre check") + " [dB]:", "key": "preCheck", "name": "infoPreCheck" },
+                { "label": qsTr("Pos check") + " [dB]:", "key": "posCheck", "name": "infoPosCheck" }
             ]
             delegate: Item {
-                Layout.columnSpan: 2
-                Layout.fillWidth: true
-                implicitHeight: Math.max(labelText.implicitHeight, valueText.implicitHeight)
-                Dravo2Text {
+                width: rows.width
+                height: Math.max(labelText.implicitHeight, valueText.implicitHeight)
+                VfText {
                     id: labelText
-                    anchors { left: parent.left; top: parent.top; bottom: parent.bottom }
+                    anchors { left: parent.left; top: parent.top }
                     width: 146
                     text: modelData.label
+                    elide: Text.ElideRight
                     font.bold: true
                     font.pixelSize: 13
                 }
-                Dravo2Text {
+                VfText {
                     id: valueText
                     objectName: modelData.name
-                    anchors { left: labelText.right; right: parent.right; top: parent.top; bottom: parent.bottom }
-                    text: modelData.value
+                    anchors { left: labelText.right; right: parent.right; top: parent.top }
+                    text: info[modelData.key]
                     font.pixelSize: 13
                     textFormat: Text.PlainText
-                    elide: Text.ElideNone
                     wrapMode: Text.Wrap
                 }
             }

@@ -17,6 +17,8 @@ VfPage {
     property bool hasOctave: false
     property var tabs: Data.tabsFor(false)
     property string workingHoursError: ""
+    // Where the shown run stands in core's chain of opened runs.
+    property int place: root.expEmptyList
 
     property alias printerConfiguration: printerConfiguration
     property alias workingHoursField: workingHoursField
@@ -49,6 +51,12 @@ VfPage {
     function applyWorkingHours(text) {
         if (!Data.workingHoursPattern.test(text)) {
             workingHoursError = qsTr("Working hours field shall have hh:mm format")
+            return false
+        }
+        // No daily dose exists for a day without working time; core would
+        // keep the old hours and the field would show hours not applied.
+        if (text === "00:00") {
+            workingHoursError = qsTr("Working hours shall be longer than 00:00")
             return false
         }
         workingHoursError = ""
@@ -159,10 +167,14 @@ VfPage {
     Connections {
         target: core
         function onExperimentUpdated(position) {
+            page.place = position
             if (page.refresh(true))
                 page.showResults()
         }
-        function onResultsUpdated(position) { page.refresh(false) }
+        function onResultsUpdated(position) {
+            page.place = position
+            page.refresh(false)
+        }
     }
 
     ListModel { id: samplesModel }
@@ -212,6 +224,23 @@ VfPage {
             font.pixelSize: 14
         }
         Item { Layout.fillWidth: true }
+        // Stepping through the runs that were opened together.
+        MyButton {
+            objectName: "previousRun"
+            buttonLabel: "< " + qsTr("Previous run")
+            implicitHeight: 36
+            visible: page.place !== root.expUniqueItem && page.place !== root.expEmptyList
+            enabled: page.place === root.expLastItem || page.place === root.expMiddleItem
+            onMyButtonclicked: core.prevExp()
+        }
+        MyButton {
+            objectName: "nextRun"
+            buttonLabel: qsTr("Next run") + " >"
+            implicitHeight: 36
+            visible: page.place !== root.expUniqueItem && page.place !== root.expEmptyList
+            enabled: page.place === root.expFirstItem || page.place === root.expMiddleItem
+            onMyButtonclicked: core.nextExp()
+        }
         MyButton {
             objectName: "generateReport"
             buttonLabel: qsTr("Generate report")

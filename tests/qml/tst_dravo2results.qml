@@ -114,6 +114,8 @@ Item {
                 { tag: "24:00", text: "24:00", sent: false },
                 { tag: "one hour digit", text: "8:00", sent: false },
                 { tag: "minutes 60", text: "07:60", sent: false },
+                { tag: "no working time", text: "00:00", sent: false,
+                  error: "Working hours shall be longer than 00:00" },
                 { tag: "08:00", text: "08:00", sent: true },
                 { tag: "23:59", text: "23:59", sent: true }
             ]
@@ -127,7 +129,8 @@ Item {
                 compare(page.workingHoursError, "")
             } else {
                 compare(core.calls, [])
-                compare(page.workingHoursError, "Working hours field shall have hh:mm format")
+                compare(page.workingHoursError,
+                        data.error || "Working hours field shall have hh:mm format")
             }
         }
 

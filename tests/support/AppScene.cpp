@@ -4,6 +4,7 @@
 
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
+#include <QQuickItem>
 #include <QQuickWindow>
 #include <QtTest>
 
@@ -19,4 +20,53 @@ QQuickWindow *openAppScene(QQmlApplicationEngine &engine, Core *core)
     window->setVisibility(QWindow::Windowed);
     window->resize(1280, 800);
     return QTest::qWaitForWindowExposed(window) ? window : nullptr;
+}
+
+QObject *findNamed(QObject *start, const QString &objectName)
+{
+    if (start->objectName() == objectName)
+        return start;
+    QList<QObject *> children = start->children();
+    if (auto *item = qobject_cast<QQuickItem *>(start)) {
+        for (QQuickItem *child : item->childItems()) {
+            if (!children.contains(child))
+                children.append(child);
+        }
+    }
+    if (auto *window = qobject_cast<QQuickWindow *>(start))
+        children.append(window->contentItem());
+    for (QObject *child : qAsConst(children)) {
+        if (QObject *found = findNamed(child, objectName))
+            return found;
+    }
+    return nullptr;
+}
+
+namespace {
+
+QStringList *g_sink = nullptr;
+QtMessageHandler g_previousHandler = nullptr;
+
+void collect(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (g_sink && type != QtDebugMsg && type != QtInfoMsg &&
+        !text.startsWith(QLatin1String("This plugin does not support")))
+        g_sink->append(text);
+    if (g_previousHandler)
+        g_previousHandler(type, context, text);
+}
+
+} // namespace
+
+void collectSceneWarnings(QStringList *sink)
+{
+    g_sink = sink;
+    g_previousHandler = qInstallMessageHandler(collect);
+}
+
+void stopCollectingSceneWarnings()
+{
+    qInstallMessageHandler(g_previousHandler);
+    g_previousHandler = nullptr;
+    g_sink = nullptr;
 }

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QString>
+#include <QStringList>
+
 class Core;
+class QObject;
 class QQmlApplicationEngine;
 class QQuickWindow;
 
@@ -8,3 +12,16 @@ class QQuickWindow;
 // backend, in a desktop-sized window (whatever the test platform's screen
 // is), shown and exposed. Null when the scene did not load or show.
 QQuickWindow *openAppScene(QQmlApplicationEngine &engine, Core *core);
+
+// The object named `objectName` at or under `start`: among the object
+// children and, for the items that repeaters and views make (which have no
+// object parent), the child items; a window's content item included. Null
+// when there is none.
+QObject *findNamed(QObject *start, const QString &objectName);
+
+// Collects into `sink` every warning printed from now on, until
+// stopCollectingSceneWarnings(); the offscreen platform's notes on what it
+// cannot do with windows (size hints, raising) are no fault of a scene and
+// are left out. Messages still reach the previous handler.
+void collectSceneWarnings(QStringList *sink);
+void stopCollectingSceneWarnings();

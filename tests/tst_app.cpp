@@ -6,6 +6,7 @@
 #include "Device.h"
 #include "Experiment.h"
 #include "ModelRegistry.h"
+#include "SceneTextures.h"
 #include "SimulatedInstrument.h"
 #include "VfFile.h"
 
@@ -165,6 +166,7 @@ void TstApp::init()
 void TstApp::cleanup()
 {
     QVERIFY2(m_warnings.isEmpty(), qPrintable(m_warnings.join('\n')));
+    SceneTextures::release();
     m_engine.reset();
     // Dialog windows go with deleteLater: let them go before the next test.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -105,9 +105,7 @@ void TstDravo2ResultsView::initTestCase()
 void TstDravo2ResultsView::cleanup()
 {
     QVERIFY2(m_warnings.isEmpty(), qPrintable(m_warnings.join('\n')));
-    m_engine.reset();
-    // The dialog windows go with deleteLater: let them go before the core.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    closeAppScene(m_engine.release());
     m_core.reset();
     m_warnings.clear();
 }

@@ -1,6 +1,7 @@
 #include "AppScene.h"
 
 #include "Core.h"
+#include "SceneTextures.h"
 
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
@@ -19,4 +20,11 @@ QQuickWindow *openAppScene(QQmlApplicationEngine &engine, Core *core)
     window->setVisibility(QWindow::Windowed);
     window->resize(1280, 800);
     return QTest::qWaitForWindowExposed(window) ? window : nullptr;
+}
+
+void closeAppScene(QQmlApplicationEngine *engine)
+{
+    SceneTextures::release();
+    delete engine;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

@@ -159,9 +159,7 @@ void TstDravo2App::cleanup()
 {
     // The scene goes first, whatever the walk left behind.
     const QStringList warnings = m_warnings;
-    m_engine.reset();
-    // Dialog windows go with deleteLater: let them go before the next test.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    closeAppScene(m_engine.release());
     m_core.reset();
     m_dravo = nullptr;
     m_instrument.reset();

@@ -89,12 +89,13 @@ void TstDravo2ResultsView::initTestCase()
 
 void TstDravo2ResultsView::cleanup()
 {
-    QVERIFY2(m_warnings.isEmpty(), qPrintable(m_warnings.join('\n')));
-    m_engine.reset();
-    // The dialog windows go with deleteLater: let them go before the core.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    m_core.reset();
+    // The scene goes whatever the test left behind, so that the next test
+    // starts clean.
+    const QStringList warnings = m_warnings;
     m_warnings.clear();
+    closeAppScene(m_engine.release());
+    m_core.reset();
+    QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join('\n')));
 }
 
 void TstDravo2ResultsView::cleanupTestCase()

@@ -1,3 +1,4 @@
+#include "SceneTextures.h"
 #include "VfPrinter.h"
 
 #include <QQmlContext>
@@ -67,6 +68,9 @@ public slots:
     {
         engine->rootContext()->setContextProperty(QStringLiteral("reportOptionsReader"),
                                                   new ReportOptionsReader(engine));
+        // A test file ends with Qt.quit() while its window is still there:
+        // its textures go before the window does.
+        connect(engine, &QQmlEngine::quit, this, &SceneTextures::release);
     }
 };
 

@@ -1,6 +1,7 @@
 #include "AppScene.h"
 
 #include "Core.h"
+#include "SceneTextures.h"
 
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
@@ -69,4 +70,11 @@ void stopCollectingSceneWarnings()
     qInstallMessageHandler(g_previousHandler);
     g_previousHandler = nullptr;
     g_sink = nullptr;
+}
+
+void closeAppScene(QQmlApplicationEngine *engine)
+{
+    SceneTextures::release();
+    delete engine;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

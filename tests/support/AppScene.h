@@ -25,3 +25,7 @@ QObject *findNamed(QObject *start, const QString &objectName);
 // are left out. Messages still reach the previous handler.
 void collectSceneWarnings(QStringList *sink);
 void stopCollectingSceneWarnings();
+
+// Ends the scene: frees the scene graph's textures (see SceneTextures), deletes
+// the engine and lets the windows that went with deleteLater go.
+void closeAppScene(QQmlApplicationEngine *engine);

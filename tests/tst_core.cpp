@@ -27,7 +27,7 @@ Q_DECLARE_METATYPE(SimulatedInstrument::Fault)
 
 namespace {
 
-constexpr int kIdleMs = 60;
+constexpr int kIdleMs = 250;
 
 // Instruments on pseudo-terminals that the search finds through the extra
 // ports variable, and a Core that searched them.

@@ -43,7 +43,7 @@
 
 namespace {
 
-constexpr int kIdleMs = 60;
+constexpr int kIdleMs = 250;
 constexpr int kRecordsOfRun0 = 45;
 constexpr int kRecordsOfRun1 = 25;
 

@@ -73,7 +73,7 @@ private:
         m_instrument->clearCommands();
         if (m_core->createDevice(0) != 0 || m_core->devName() != "DRAVO 2")
             return false;
-        m_core->currentDevice()->interface()->setIdleTimeout(80);
+        m_core->currentDevice()->interface()->setIdleTimeout(250);
         return true;
     }
 

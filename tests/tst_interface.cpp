@@ -11,7 +11,7 @@ class TestInterface : public QObject
     Q_OBJECT
 
 private:
-    static constexpr int kIdleMs = 150;
+    static constexpr int kIdleMs = 300;
 
     struct Link
     {

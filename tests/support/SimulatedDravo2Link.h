@@ -11,7 +11,7 @@
 // configuration query; tests add runs with SimulatedDravo2Runs.
 struct SimulatedDravo2Link
 {
-    explicit SimulatedDravo2Link(int idleTimeoutMs = 60)
+    explicit SimulatedDravo2Link(int idleTimeoutMs = 250)
         : link(idleTimeoutMs)
     {
         SimulatedDravo2::install(link.instrument.get());

@@ -11,7 +11,7 @@
 // model device would.
 struct SimulatedLink
 {
-    explicit SimulatedLink(int idleTimeoutMs = 60)
+    explicit SimulatedLink(int idleTimeoutMs = 250)
         : instrument(new SimulatedInstrument)
         , device(new Device)
     {

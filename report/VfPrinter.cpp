@@ -12,6 +12,8 @@
 #include <QDir>
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QGraphicsLayout>
+#include <QGraphicsScene>
 #include <QJsonDocument>
 #include <QLegend>
 #include <QLocale>
@@ -128,6 +130,24 @@ void VfPrinter::applyReportFonts(QtCharts::QChart *chart, int pixelSize)
         axis->setLabelsFont(font);
         axis->setTitleFont(font);
     }
+}
+
+void VfPrinter::renderChart(QtCharts::QChart *chart, const QRect &area)
+{
+    if (!chart)
+        return;
+    applyReportFonts(chart);
+    QGraphicsScene scene(0, 0, area.width(), area.height());
+    scene.addItem(chart);
+    chart->setGeometry(scene.sceneRect());
+    if (chart->layout())
+        chart->layout()->activate();
+    m_painter->save();
+    m_painter->resetTransform();
+    m_painter->translate(area.topLeft());
+    scene.render(m_painter, QRectF(0, 0, area.width(), area.height()), scene.sceneRect());
+    m_painter->restore();
+    // The scene deletes the chart with it.
 }
 
 QString VfPrinter::pdfCreator()

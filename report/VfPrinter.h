@@ -55,6 +55,12 @@ public:
     // report's sans face, so that no chart text falls back to a system face.
     static void applyReportFonts(QtCharts::QChart *chart, int pixelSize = 8);
 
+    // Renders `chart` into `area` of the page (painter window coordinates)
+    // in the report's faces, then deletes it. The chart is laid out before it
+    // is drawn, so that its axes and legend are complete without the event
+    // loop running.
+    void renderChart(QtCharts::QChart *chart, const QRect &area);
+
     // The creator written into the PDF: "Suite Valtrix " + the build revision.
     static QString pdfCreator();
 

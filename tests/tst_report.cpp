@@ -1,0 +1,593 @@
+#include "ReportTestPrinter.h"
+#include "VfFullPageTable.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QImage>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+QString run(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+int pdfPages(const QString &file)
+{
+    const QRegularExpression pages(QStringLiteral("^Pages:\\s+(\\d+)"),
+                                   QRegularExpression::MultilineOption);
+    return pages.match(run(QStringLiteral("pdfinfo"), {file})).captured(1).toInt();
+}
+
+QString pdfInfoField(const QString &file, const QString &field)
+{
+    const QRegularExpression line(QStringLiteral("^%1:\\s+(.*)$").arg(field),
+                                  QRegularExpression::MultilineOption);
+    return line.match(run(QStringLiteral("pdfinfo"), {file})).captured(1).trimmed();
+}
+
+QString pageText(const QString &file, int page)
+{
+    const QString number = QString::number(page);
+    // Ligatures come out as one character; the report's words are compared.
+    return run(QStringLiteral("pdftotext"),
+               {QStringLiteral("-layout"), QStringLiteral("-f"), number, QStringLiteral("-l"),
+                number, file, QStringLiteral("-")})
+        .replace(QChar(0xFB01), QLatin1String("fi"))
+        .replace(QChar(0xFB02), QLatin1String("fl"));
+}
+
+QString options(const QString &fileName, const QJsonObject &extra = QJsonObject())
+{
+    QJsonObject json{
+        {"fileName", fileName},    {"ckbTable", true},      {"cmpnyName", "ACME"},
+        {"cmpnyInfoEnable", true}, {"siteName", "Hall 3"},  {"siteInfoEnable", true},
+        {"repName", "Ann Smith"},  {"repInfoEnable", true}, {"repIdReg", "RG-77"},
+        {"repIdInfoEnable", true}, {"obsEnable", true},     {"obsText", "Windows were open."}};
+    for (auto it = extra.begin(); it != extra.end(); ++it)
+        json.insert(it.key(), it.value());
+    return QString::fromUtf8(QJsonDocument(json).toJson());
+}
+
+// Drives a report the way Core does; the print result.
+int writeReport(const QString &optionsText, Experiment *head)
+{
+    ReportTestPrinter printer;
+    printer.setProductName(QStringLiteral("DRAVO 2"));
+    printer.setSn(QStringLiteral("123456"));
+    printer.setReportOptions(optionsText);
+    printer.setExperiment(head);
+    const int result = printer.print();
+    if (result == 0)
+        printer.endPainting();
+    return result;
+}
+
+// Stands in for the desktop's viewer.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl &url) { urls.append(url); }
+};
+
+// Answers a table's page breaks as the report writer does, on a plain image.
+struct Answerer
+{
+    VfTable *table;
+    bool answerFinish = true;
+    bool answerNew = true;
+    int pages = 0;
+    void attach()
+    {
+        QObject::connect(table, &VfTable::finishPage, [this] {
+            if (answerFinish)
+                table->setPageFinished(true);
+        });
+        QObject::connect(table, &VfTable::newPage, [this] {
+            ++pages;
+            if (answerNew)
+                table->setNewPageDone(true);
+        });
+    }
+};
+
+QList<VfTableRow> sampleRows(int count, const QDate &first = QDate(2021, 3, 1), int perDay = 0)
+{
+    QList<VfTableRow> rows;
+    for (int i = 0; i < count; ++i)
+        rows.append(VfTableRow({QString::number(i), QStringLiteral("value")},
+                               first.addDays(perDay > 0 ? i / perDay : 0)));
+    return rows;
+}
+
+} // namespace
+
+// The report writer base, its tables and labels, checked in the PDF it writes.
+class TestReport : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        // VALTRIX_KEEP_REPORTS keeps the PDFs for a look at the pages.
+        if (qEnvironmentVariableIsSet("VALTRIX_KEEP_REPORTS")) {
+            m_dir.setAutoRemove(false);
+            qInfo("Reports in %s", qPrintable(m_dir.path()));
+        }
+        QLocale::setDefault(QLocale::c());
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("poppler-utils are not installed");
+    }
+
+    // Two runs over three days with the sample table: the frame on every page
+    // counts the pages the writer predicted, and the table's pages repeat
+    // their header in blocks side by side with a date row at each new day.
+    void multiPageReportFramesEveryPage()
+    {
+        const QString file = m_dir.filePath(QStringLiteral("full"));
+        Experiment *head = makeReportRun(1400, QDateTime(QDate(2021, 3, 1), QTime(8, 0)), 180);
+        head->append(makeReportRun(30, QDateTime(QDate(2021, 4, 2), QTime(9, 0)), 60));
+        QCOMPARE(writeReport(options(file), head), 0);
+        head->deleteChain();
+
+        const QString pdf = file + QStringLiteral(".pdf");
+        const int pages = pdfPages(pdf);
+        QVERIFY2(pages >= 6, qPrintable(QString::number(pages)));
+        QVERIFY(pdfInfoField(pdf, QStringLiteral("Creator")).startsWith("Suite Valtrix "));
+        QCOMPARE(pdfInfoField(pdf, QStringLiteral("Title")), QStringLiteral("Test Report"));
+
+        QSet<QString> indexesSeen;
+        int datesSeen = 0;
+        for (int page = 1; page <= pages; ++page) {
+            const QString text = pageText(pdf, page);
+            QVERIFY2(text.contains("Test Report @ DRAVO 2 SN: 123456"), qPrintable(text));
+            QVERIFY2(text.contains(QStringLiteral("%1 of %2").arg(page).arg(pages)),
+                     qPrintable(text));
+            QVERIFY(text.contains("Footer text of the test report"));
+            if (page <= 3)
+                continue;
+            // Table pages: one header per block, every block on one line.
+            const QStringList lines = text.split('\n');
+            const auto header = std::find_if(lines.begin(), lines.end(),
+                                             [](const QString &l) { return l.contains("Idx"); });
+            QVERIFY2(header != lines.end(), qPrintable(text));
+            QVERIFY2(header->count("Idx") >= 2, qPrintable(*header));
+            QCOMPARE(header->count("Idx"), header->count("Time"));
+            const QRegularExpression rowIndex(QStringLiteral("\\bR(\\d+)\\b"));
+            auto match = rowIndex.globalMatch(text);
+            while (match.hasNext())
+                indexesSeen.insert(match.next().captured(1));
+            for (int day = 2; day <= 4; ++day)
+                datesSeen += text.count(VfPrinter::dateText(QDate(2021, 3, day)));
+        }
+        // Every sample of the longer run appears once its table is printed.
+        for (int i = 1; i <= 1400; i += 97)
+            QVERIFY2(indexesSeen.contains(QString::number(i)), qPrintable(QString::number(i)));
+        // One date row at each change of day of the first run.
+        QCOMPARE(datesSeen, 3);
+    }
+
+    // The first page holds the summary table in place, the indexed labels,
+    // the notes and the signature, in that order.
+    void firstPageBlocksInOrder()
+    {
+        const QString file = m_dir.filePath(QStringLiteral("first"));
+        Experiment *head = makeReportRun(10, QDateTime(QDate(2021, 3, 1), QTime(8, 0)), 60);
+        QCOMPARE(writeReport(options(file), head), 0);
+        head->deleteChain();
+        const QString text = pageText(file + ".pdf", 1);
+        const QStringList expected{"Identification",
+                                   "ACME",
+                                   "Quantity",
+                                   "Dosimeter 1",
+                                   "Dose",
+                                   "12.50",
+                                   "TWA",
+                                   "81.20",
+                                   "Cpeak",
+                                   "Notes",
+                                   "Windows were open.",
+                                   "Ann Smith",
+                                   "ID: RG-77"};
+        int at = 0;
+        for (const QString &piece : expected) {
+            const int found = text.indexOf(piece, at);
+            QVERIFY2(found >= 0, qPrintable(piece + "\n" + text));
+            at = found;
+        }
+        // Summary table rows: label first, values on the same line.
+        QVERIFY(text.contains(QRegularExpression("Dose\\s+12.50\\s+13.75")));
+    }
+
+    void switchesShowNotesAndSignature_data()
+    {
+        QTest::addColumn<bool>("notes");
+        QTest::addColumn<bool>("name");
+        QTest::addColumn<bool>("id");
+        QTest::newRow("all") << true << true << true;
+        QTest::newRow("no notes") << false << true << true;
+        QTest::newRow("name only") << true << true << false;
+        QTest::newRow("id only") << true << false << true;
+        QTest::newRow("unsigned") << false << false << false;
+    }
+
+    void switchesShowNotesAndSignature()
+    {
+        QFETCH(bool, notes);
+        QFETCH(bool, name);
+        QFETCH(bool, id);
+        const QString file = m_dir.filePath(QStringLiteral("switches"));
+        QCOMPARE(writeReport(options(file, {{"obsEnable", notes},
+                                            {"repInfoEnable", name},
+                                            {"repIdInfoEnable", id},
+                                            {"ckbTable", false}}),
+                             nullptr),
+                 0);
+        const QString text = pageText(file + ".pdf", 1);
+        QCOMPARE(text.contains("Notes"), notes);
+        QCOMPARE(text.contains("Windows were open."), notes);
+        QCOMPARE(text.contains("Ann Smith"), name);
+        QCOMPARE(text.contains("ID: RG-77"), id);
+        QCOMPARE(text.contains("_____"), name || id);
+        QVERIFY(text.contains("1 of 1"));
+    }
+
+    // Every text of the report, chart axes and legend included, is set in the
+    // report's own faces.
+    void onlyReportFacesAreEmbedded()
+    {
+        const QString file = m_dir.filePath(QStringLiteral("fonts"));
+        Experiment *head = makeReportRun(40, QDateTime(QDate(2021, 3, 1), QTime(8, 0)), 60);
+        QCOMPARE(writeReport(options(file), head), 0);
+        head->deleteChain();
+        const QString fonts = run(QStringLiteral("pdffonts"), {file + ".pdf"});
+        const QStringList lines = fonts.split('\n', Qt::SkipEmptyParts).mid(2);
+        QVERIFY(!lines.isEmpty());
+        for (const QString &line : lines)
+            QVERIFY2(line.contains(QRegularExpression("^\\S*Free(Sans|Mono|Serif)")),
+                     qPrintable(fonts));
+        const QString text = pageText(file + ".pdf", 2);
+        QVERIFY2(text.contains("Level chart"), qPrintable(text));
+        QVERIFY2(text.contains(QRegularExpression("\\bLevel\\b[^ ]*\\s")), qPrintable(text));
+        for (const char *tick : {"60", "75", "90"})
+            QVERIFY2(text.contains(QRegularExpression(QStringLiteral("(^|\\s)%1\\s").arg(tick))),
+                     qPrintable(text));
+    }
+
+    void unwritablePathFailsThePrint()
+    {
+        QCOMPARE(writeReport(options(QStringLiteral("/nonexistent-dir/sub/report")), nullptr), -1);
+    }
+
+    // The finished PDF goes to the desktop's handler of file URLs; a handler
+    // that cannot open it does not turn the report into a failure.
+    void finishedReportIsOpened()
+    {
+        UrlCatcher catcher;
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
+        const QString file = m_dir.filePath(QStringLiteral("opened"));
+        {
+            ReportTestPrinter printer;
+            printer.setReportOptions(options(file, {{"ckbTable", false}}));
+            QCOMPARE(printer.print(), 0);
+            QCOMPARE(printer.endPainting(), 0);
+            printer.openReport();
+        }
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        QCOMPARE(catcher.urls, QList<QUrl>{QUrl::fromLocalFile(file + ".pdf")});
+    }
+
+    void outputFileNames_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("bare") << "report"
+                              << "report.pdf";
+        QTest::newRow("pdf kept") << "/r/report.pdf"
+                                  << "/r/report.pdf";
+        QTest::newRow("upper case") << "/r/report.PDF"
+                                    << "/r/report.PDF.pdf";
+        QTest::newRow("file url") << "file:///tmp/r/report"
+                                  << "/tmp/r/report.pdf";
+        QTest::newRow("spaces url") << "file:///tmp/my%20r/report"
+                                    << "/tmp/my r/report.pdf";
+    }
+
+    void outputFileNames()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(QString, expected);
+        ReportTestPrinter printer;
+        printer.setReportOptions(
+            QString::fromUtf8(QJsonDocument(QJsonObject{{"fileName", fileName}}).toJson()));
+        QCOMPARE(printer.reportFileName(), expected);
+    }
+
+    void temporaryFileWhenTempIsUnset()
+    {
+        const QByteArray saved = qgetenv("TEMP");
+        qunsetenv("TEMP");
+        QCOMPARE(ReportTestPrinter().reportFileName(), QDir(QDir::tempPath()).filePath("temp.pdf"));
+        qputenv("TEMP", m_dir.path().toUtf8());
+        QCOMPARE(ReportTestPrinter().reportFileName(), m_dir.filePath("temp.pdf"));
+        if (saved.isNull())
+            qunsetenv("TEMP");
+        else
+            qputenv("TEMP", saved);
+    }
+
+    // Options that are not JSON keep every default; a JSON object reads
+    // missing keys as empty texts and switches that are off.
+    void commonOptionKeys()
+    {
+        ReportTestPrinter printer;
+        const QString defaultFile = printer.reportFileName();
+        printer.setReportOptions(QStringLiteral("not json {"));
+        QCOMPARE(printer.reportFileName(), defaultFile);
+        QCOMPARE(printer.reporterId(), QStringLiteral("RS12345678"));
+        QVERIFY(!printer.tableEnabled());
+
+        printer.setReportOptions(options("/r/x", {{"logoEnable", true},
+                                                  {"logoFile", "file:///tmp/logo.png"},
+                                                  {"ownCompany", "Hyg Ltd"},
+                                                  {"ownCompanyInfoEnable", true},
+                                                  {"collectorName", "Bo"},
+                                                  {"collectorInfoEnable", true},
+                                                  {"emplName", "Cy"},
+                                                  {"emplInfoEnable", true}}));
+        QVERIFY(printer.tableEnabled());
+        QVERIFY(printer.logoEnabled());
+        QCOMPARE(printer.logoFile(), QStringLiteral("file:///tmp/logo.png"));
+        QCOMPARE(printer.ownCompany(), QStringLiteral("Hyg Ltd"));
+        QCOMPARE(printer.collectorName(), QStringLiteral("Bo"));
+        QCOMPARE(printer.employeeName(), QStringLiteral("Cy"));
+        QCOMPARE(printer.companyName(), QStringLiteral("ACME"));
+        QCOMPARE(printer.siteName(), QStringLiteral("Hall 3"));
+        QVERIFY(printer.ownCompanyShown() && printer.collectorShown() && printer.employeeShown() &&
+                printer.companyShown() && printer.siteShown() && printer.reporterShown() &&
+                printer.reporterIdShown() && printer.notesEnabled());
+
+        printer.setReportOptions(QStringLiteral("[1, 2]"));
+        QVERIFY(!printer.tableEnabled());
+        QVERIFY(!printer.logoEnabled());
+        QCOMPARE(printer.companyName(), QString());
+    }
+
+    // A logo that loads sits left of the title; one that does not is skipped.
+    void logoInTopBand()
+    {
+        const QString logo = m_dir.filePath(QStringLiteral("logo.png"));
+        QImage image(200, 100, QImage::Format_RGB32);
+        image.fill(Qt::darkBlue);
+        QVERIFY(image.save(logo));
+        for (const QString &logoFile : {QUrl::fromLocalFile(logo).toString(),
+                                        QStringLiteral("file:///nonexistent/logo.png")}) {
+            const QString file = m_dir.filePath(QStringLiteral("logo"));
+            QCOMPARE(writeReport(options(file, {{"logoEnable", true},
+                                                {"logoFile", logoFile},
+                                                {"ckbTable", false}}),
+                                 nullptr),
+                     0);
+            QVERIFY(pageText(file + ".pdf", 1).contains("Test Report @ DRAVO 2 SN: 123456"));
+        }
+    }
+
+    // Runs without samples add their own page and no table page.
+    void runWithoutSamplesAddsNoTablePage()
+    {
+        const QString file = m_dir.filePath(QStringLiteral("empty"));
+        Experiment *head = makeReportRun(0, QDateTime(QDate(2021, 3, 1), QTime(8, 0)), 60);
+        head->append(makeReportRun(0, QDateTime(QDate(2021, 3, 1), QTime(8, 0)), 60));
+        QCOMPARE(writeReport(options(file), head), 0);
+        head->deleteChain();
+        QCOMPARE(pdfPages(file + ".pdf"), 3);
+        QVERIFY(pageText(file + ".pdf", 3).contains("3 of 3"));
+    }
+
+    void tableWithoutRowsDrawsNothing()
+    {
+        QImage image(650, 900, QImage::Format_RGB32);
+        QPainter painter(&image);
+        VfFullPageTable table(&painter);
+        table.setRows({});
+        table.setHeader({});
+        QSignalSpy newPages(&table, &VfTable::newPage);
+        QCOMPARE(table.totalWidth(), 0);
+        QCOMPARE(table.dayCount(), 0);
+        QCOMPARE(table.pageCount(0, 40), 0);
+        QCOMPARE(table.draw(0, 40), 0);
+        QCOMPARE(newPages.count(), 0);
+
+        VfNormalTable normal(&painter);
+        normal.setRows({});
+        QCOMPARE(normal.draw(0, 40), 40);
+    }
+
+    void dayCountSpansFirstToLastDate()
+    {
+        QImage image(650, 900, QImage::Format_RGB32);
+        QPainter painter(&image);
+        VfFullPageTable table(&painter);
+        table.setRows(sampleRows(9, QDate(2021, 3, 1), 3));
+        QCOMPARE(table.dayCount(), 2);
+    }
+
+    // Each break must be answered within its emit; the rows after a break
+    // that was not answered are not drawn.
+    void pageBreaksNeedAnAnswer_data()
+    {
+        QTest::addColumn<bool>("answerFinish");
+        QTest::addColumn<bool>("answerNew");
+        QTest::addColumn<int>("result");
+        QTest::newRow("answered") << true << true << 0;
+        QTest::newRow("finish unanswered") << false << true << -1;
+        QTest::newRow("new page unanswered") << true << false << -1;
+    }
+
+    void pageBreaksNeedAnAnswer()
+    {
+        QFETCH(bool, answerFinish);
+        QFETCH(bool, answerNew);
+        QFETCH(int, result);
+        QImage image(650, 900, QImage::Format_RGB32);
+        QPainter painter(&image);
+        VfFullPageTable table(&painter);
+        table.setRows(sampleRows(2000));
+        table.setHeader({nullptr, nullptr});
+        table.setTopMargin(20);
+        Answerer answerer{&table, answerFinish, answerNew};
+        answerer.attach();
+        const int pages = table.pageCount(0, 40);
+        QVERIFY(pages > 1);
+        QCOMPARE(table.draw(0, 40), result);
+        QCOMPARE(answerer.pages, result == 0 ? pages : (answerNew ? 1 : 1));
+        QVERIFY(!table.pageFinished());
+        QVERIFY(!table.newPageDone());
+    }
+
+    // A page with no room for a row under the header draws nothing.
+    void noRoomForARowDrawsNothing()
+    {
+        QImage image(650, 60, QImage::Format_RGB32);
+        QPainter painter(&image);
+        VfFullPageTable table(&painter);
+        table.setRows(sampleRows(5));
+        table.setTopMargin(30);
+        QSignalSpy newPages(&table, &VfTable::newPage);
+        QCOMPARE(table.pageCount(0, 20), 0);
+        QCOMPARE(table.draw(0, 20), 0);
+        QCOMPARE(newPages.count(), 0);
+    }
+
+    void normalTableTitlesAndShortRows()
+    {
+        QImage image(650, 900, QImage::Format_RGB32);
+        QPainter painter(&image);
+        VfNormalTable table(&painter);
+        table.setRows({VfTableRow({"A", "1"}), VfTableRow({"B"})});
+        QCOMPARE(table.columnCount(), 2);
+        table.setHeaderTitles({"x", "y", "z"});
+        QCOMPARE(table.headerTitles(), QStringList());
+        QCOMPARE(table.headerHeight(), 10);
+        const int below = table.draw(0, 100);
+        QCOMPARE(below, 100 + 10 + 2 * table.rowHeight());
+
+        VfNormalTable wide(&painter);
+        wide.setRows({VfTableRow({QString(400, 'W'), "1"})});
+        QCOMPARE(wide.draw(0, 100), 0);
+    }
+
+    void axisRanges_data()
+    {
+        QTest::addColumn<double>("min");
+        QTest::addColumn<double>("max");
+        QTest::addColumn<double>("low");
+        QTest::addColumn<double>("high");
+        QTest::addColumn<int>("ticks");
+        QTest::addColumn<QString>("format");
+        QTest::newRow("0..100") << 0.0 << 100.0 << 0.0 << 100.0 << 5 << "%.0f";
+        QTest::newRow("3..97") << 3.0 << 97.0 << 0.0 << 100.0 << 5 << "%.0f";
+        QTest::newRow("0.12..0.27") << 0.12 << 0.27 << 0.1 << 0.3 << 3 << "%.2f";
+        QTest::newRow("-3.5..2.2") << -3.5 << 2.2 << -10.0 << 10.0 << 5 << "%.0f";
+        QTest::newRow("-20..-12, multiple of the step")
+            << -20.0 << -12.0 << -20.0 << -10.0 << 5 << "%.0f";
+        QTest::newRow("2.5..5.5") << 2.5 << 5.5 << 2.0 << 6.0 << 5 << "%.1f";
+        QTest::newRow("1..2") << 1.0 << 2.0 << 1.0 << 2.0 << 2 << "%.1f";
+        QTest::newRow("0.3..0.9") << 0.3 << 0.9 << 0.0 << 1.0 << 5 << "%.2f";
+        QTest::newRow("0.005..0.008") << 0.005 << 0.008 << 0.005 << 0.01 << 2 << "%.3f";
+        QTest::newRow("equal ends") << 5.0 << 5.0 << 4.0 << 6.0 << 3 << "%.1f";
+        QTest::newRow("equal ends at zero") << 0.0 << 0.0 << -1.0 << 1.0 << 3 << "%.1f";
+    }
+
+    void axisRanges()
+    {
+        QFETCH(double, min);
+        QFETCH(double, max);
+        QTest::currentDataTag();
+        QtCharts::QValueAxis axis;
+        axis.setRange(min, max);
+        VfPrinter::setAxisRange(&axis);
+        QFETCH(double, low);
+        QFETCH(double, high);
+        QFETCH(int, ticks);
+        QFETCH(QString, format);
+        QVERIFY2(qFuzzyCompare(axis.min() + 1, low + 1), qPrintable(QString::number(axis.min())));
+        QVERIFY2(qFuzzyCompare(axis.max() + 1, high + 1), qPrintable(QString::number(axis.max())));
+        QCOMPARE(axis.tickCount(), ticks);
+        QCOMPARE(axis.labelFormat(), format);
+    }
+
+    void zeroPaddedNumbers_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<int>("digits");
+        QTest::addColumn<int>("decimals");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("5.3") << "C" << 5.3 << 2 << 2 << "05.30";
+        QTest::newRow("5") << "C" << 5.0 << 2 << 2 << "05.00";
+        QTest::newRow("114") << "C" << 114.0 << 2 << 2 << "114.00";
+        QTest::newRow("-0.3") << "C" << -0.3 << 2 << 2 << "-0.30";
+        QTest::newRow("-5 unpadded") << "C" << -5.0 << 2 << 2 << "-5.00";
+        QTest::newRow("one digit") << "C" << 5.3 << 1 << 2 << "5.30";
+        QTest::newRow("no decimals") << "C" << 7.0 << 2 << 0 << "07";
+        QTest::newRow("comma locale") << "de_DE" << 5.3 << 2 << 2 << "05,30";
+    }
+
+    void zeroPaddedNumbers()
+    {
+        QFETCH(QString, locale);
+        QFETCH(double, value);
+        QFETCH(int, digits);
+        QFETCH(int, decimals);
+        QFETCH(QString, expected);
+        QLocale::setDefault(QLocale(locale));
+        const QString text = VfPrinter::zeroPaddedNumber(value, digits, decimals);
+        QLocale::setDefault(QLocale::c());
+        QCOMPARE(text, expected);
+    }
+
+    void indexedLabels()
+    {
+        QImage image(650, 900, QImage::Format_RGB32);
+        QPainter painter(&image);
+        VfSubSuperScript unit("m", QString(), "2", nullptr);
+        VfSubSuperScript level("L", "Aeq", QString(), &unit);
+        const int plain = level.width(&painter);
+        QVERIFY(plain > VfSubSuperScript("L", "Aeq").width(&painter));
+
+        level.setFont(VfPrinter::reportFont("FreeMono", 5));
+        QCOMPARE(level.font().pixelSize(), 8);
+        level.setFont(VfPrinter::reportFont("FreeMono", 10));
+        QCOMPARE(level.smallFont().pixelSize(), 7);
+        // The chained label is measured in the fonts of the one before it.
+        QVERIFY(level.width(&painter) > plain);
+        QCOMPARE(unit.font().pixelSize(), 8);
+
+        VfSubSuperScript empty(QString(), "sub", "sup", &unit);
+        QCOMPARE(empty.width(&painter), 0);
+        QCOMPARE(empty.height(&painter), 0);
+        QCOMPARE(empty.drawAtOrigin(&painter), 0);
+    }
+};
+
+QTEST_MAIN(TestReport)
+#include "tst_report.moc"

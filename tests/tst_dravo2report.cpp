@@ -1,8 +1,10 @@
+#include "Core.h"
 #include "DataFileEnvelope.h"
 #include "DeviceDateTime.h"
 #include "Dravo2ReportRun.h"
 #include "Experiment.h"
 #include "FileFactory.h"
+#include "LeqPerOctave.h"
 #include "PdfText.h"
 #include "PrinterFactory.h"
 #include "RunDownload.h"
@@ -10,13 +12,21 @@
 #include "VfFile.h"
 #include "VfPrinter.h"
 #include "models/dravo2/Dravo2File.h"
+#include "models/dravo2/Dravo2Log.h"
+#include "models/dravo2/Dravo2ReportCharts.h"
 #include "models/dravo2/Dravo2Results.h"
 
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
 #include <QDesktopServices>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLineSeries>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QValueAxis>
 #include <QtTest>
 #include <memory>
 
@@ -156,6 +166,36 @@ QString pageNumberFault(const QStringList &pages)
                 .arg(match.captured(0));
     }
     return QString();
+}
+
+// Downloads the simulated instrument's only run, as the application does.
+Chain download(SimulatedDravo2Link &d)
+{
+    const QList<QObject *> list = d.device->readExperimentList();
+    Experiment *run = nullptr;
+    if (list.isEmpty() ||
+        RunDownload::download(d.device.get(), qobject_cast<Experiment *>(list.first()), &run) != 0)
+        run = nullptr;
+    d.device->clearExperimentList();
+    return Chain(run);
+}
+
+// Saves `run` as a ".drv" file of the device.
+bool save(const QString &path, const Device &device, Experiment *run)
+{
+    return VfFile::write(path, DataFileEnvelope::encode(DataFileEnvelope::document(
+                                   QStringLiteral("test"), device.toJson(), {run->toJson()}))) == 0;
+}
+
+// Opens a ".drv" file as the application does.
+Chain reopen(const QString &path)
+{
+    std::unique_ptr<VfFile> file(FileFactory::createByExtension(path));
+    if (!qobject_cast<Dravo2File *>(file.get()) || !file->open(QIODevice::ReadOnly))
+        return Chain();
+    const QByteArray content = file->readAll();
+    std::unique_ptr<Device> device(file->readHeader(content));
+    return Chain(device ? file->parse(content) : nullptr);
 }
 
 } // namespace
@@ -376,6 +416,337 @@ private slots:
             QVERIFY2(!all.contains(line), qPrintable(line));
         for (const QString &line : qAsConst(kept))
             QVERIFY2(all.contains(line), qPrintable(line));
+    }
+
+    // "k of N" is right on every page, for short, long and multi-day runs,
+    // with and without the second page; the table pages carry its header.
+    void pageCountMatchesThePages_data()
+    {
+        QTest::addColumn<int>("records");
+        QTest::addColumn<int>("sampleSeconds");
+        QTest::addColumn<QDateTime>("from");
+        QTest::addColumn<bool>("secondPage");
+        QTest::newRow("no samples") << 0 << 1 << start() << true;
+        QTest::newRow("no samples, one page") << 0 << 1 << start() << false;
+        QTest::newRow("10 samples") << 10 << 1 << start() << true;
+        QTest::newRow("1000 samples") << 1000 << 1 << start() << false;
+        QTest::newRow("1000 samples, second page") << 1000 << 1 << start() << true;
+        QTest::newRow("two days") << 2000 << 60 << start().addSecs(11 * 3600) << true;
+        QTest::newRow("three days") << 3000 << 60 << start() << false;
+        QTest::newRow("28800 samples") << 28800 << 1 << start() << true;
+    }
+
+    void pageCountMatchesThePages()
+    {
+        QFETCH(int, records);
+        QFETCH(int, sampleSeconds);
+        QFETCH(QDateTime, from);
+        QFETCH(bool, secondPage);
+        Header header;
+        header.sampleSeconds = sampleSeconds;
+        Chain run(Dravo2ReportRun::make(records, from, header));
+        QVERIFY(run);
+        QCOMPARE(run->logs().size(), records);
+        QJsonObject options = allOn(pdf(QTest::currentDataTag()));
+        options.insert("ckbHearingProtector", secondPage);
+        options.insert("ckbChartLeq", secondPage);
+        const QString file = pdf(QTest::currentDataTag());
+        QElapsedTimer timer;
+        timer.start();
+        QCOMPARE(writeReport(options, run.get()), 0);
+        qInfo("%d samples: %lld ms", records, timer.elapsed());
+
+        const QStringList pages = PdfText::pages(file);
+        QCOMPARE(pages.size(), PdfText::pageCount(file));
+        QVERIFY2(pageNumberFault(pages).isEmpty(), qPrintable(pageNumberFault(pages)));
+        const int reportPages = secondPage ? 2 : 1;
+        if (records == 0)
+            QCOMPARE(pages.size(), reportPages);
+        else
+            QVERIFY(pages.size() > reportPages);
+        for (int k = reportPages; k < pages.size(); ++k)
+            QVERIFY2(pages.at(k).contains("D/T"), qPrintable(QString::number(k + 1)));
+        QVERIFY(!pages.at(reportPages - 1).contains("D/T"));
+        // Every sample of the run is in the table, the last one too.
+        if (records > 0) {
+            const QString last = QStringLiteral("%1").arg(records, 3, 10, QLatin1Char('0'));
+            QVERIFY(pages.last().contains(QRegularExpression("(^|\\s)" + last + "\\s")));
+        }
+    }
+
+    // A run saved to a ".drv" file and opened again prints the same report;
+    // the hearing protector is not saved, and the reopened report says so.
+    void reopenedFileReportsTheSame()
+    {
+        SimulatedDravo2Link d;
+        d.instrument().addRun(SimulatedDravo2Runs::makeRun(4, 25, start()));
+        Chain downloaded = download(d);
+        QVERIFY(downloaded);
+        QCOMPARE(downloaded->results()->refreshWorkingHours("{\"workingHours\": \"06:30\"}"), 0);
+        downloaded->results()->refreshGeneralData(hearingProtector());
+        const QString path = m_dir.filePath("run.drv");
+        QVERIFY(save(path, *d.device, downloaded.get()));
+        Chain reopened = reopen(path);
+        QVERIFY(reopened);
+
+        QCOMPARE(writeReport(allOn(pdf("downloaded")), downloaded.get()), 0);
+        QCOMPARE(writeReport(allOn(pdf("reopened")), reopened.get()), 0);
+        const QStringList before = PdfText::pages(pdf("downloaded"));
+        const QStringList after = PdfText::pages(pdf("reopened"));
+        QCOMPARE(after.size(), before.size());
+        QCOMPARE(after.at(0), before.at(0));
+        QVERIFY(after.at(0).contains("Working hours [hh:mm]: 06:30"));
+        QCOMPARE(after.last(), before.last());
+        QVERIFY(before.at(1).contains("Manufacturer: EarSafe"));
+        QVERIFY(!after.at(1).contains("Manufacturer"));
+        QVERIFY(after.at(1).contains("No hearing protector was evaluated for this run."));
+        QVERIFY(!after.at(1).contains("0.00"));
+    }
+
+    // The whole road through Core: a file opened, the hearing protector
+    // stored through refreshGeneralData, the report written and opened; a
+    // report that cannot be written is a failure.
+    void reportThroughCore()
+    {
+        SimulatedDravo2Link d;
+        d.instrument().addRun(SimulatedDravo2Runs::makeRun(2, 40, start()));
+        Chain downloaded = download(d);
+        QVERIFY(downloaded);
+        const QString path = m_dir.filePath("core.drv");
+        QVERIFY(save(path, *d.device, downloaded.get()));
+
+        Core core;
+        core.parseFile(QUrl::fromLocalFile(path).toString());
+        QJsonObject protector = hearingProtector();
+        protector.insert("stdNumber", 1);
+        core.refreshGeneralData(QString::fromUtf8(QJsonDocument(protector).toJson()));
+        m_viewer->urls.clear();
+        const QString file = pdf("core");
+        QCOMPARE(core.generateReport(text(allOn(file))), 0);
+        QCOMPARE(m_viewer->urls, QList<QUrl>{QUrl::fromLocalFile(file)});
+        const QStringList pages = PdfText::pages(file);
+        QVERIFY2(pageNumberFault(pages).isEmpty(), qPrintable(pageNumberFault(pages)));
+        QVERIFY(pages.size() >= 3);
+        QVERIFY(pages.at(1).contains("Manufacturer: EarSafe"));
+        QVERIFY(pages.at(1).contains("Total SPLp [dB(A)]: 72.84"));
+        // Only the second method names the protector type.
+        QVERIFY(!pages.at(1).contains("Type:"));
+
+        m_viewer->urls.clear();
+        QCOMPARE(core.generateReport(text(allOn("/nonexistent-dir/sub/report"))), -1);
+        QVERIFY(m_viewer->urls.isEmpty());
+    }
+
+    // Values the instrument left empty print as "---", never as 0.00, and a
+    // run of more than a day shows all its hours and both dates.
+    void valuesThatAreNotNumbers()
+    {
+        Header header;
+        header.dosimeters[0].dose = "";
+        header.dosimeters[0].twa = "";
+        header.dosimeters[0].lavg = "";
+        header.preCal = "";
+        header.sampleSeconds = 9000;
+        Chain run(Dravo2ReportRun::make(10, start(), header));
+        QVERIFY(run);
+        const QList<Log *> logs = run->logs();
+        qobject_cast<Dravo2Log *>(logs.at(1))->setLevel("---");
+        qobject_cast<Dravo2Log *>(logs.at(2))->setLevel("");
+        const QString file = pdf("dashes");
+        QCOMPARE(writeReport(allOn(file), run.get()), 0);
+        const QStringList pages = PdfText::pages(file);
+        QVERIFY2(pageNumberFault(pages).isEmpty(), qPrintable(pageNumberFault(pages)));
+        const QString first = pages.at(0);
+        for (const char *line : {"Dose [%]: ---", "Daily dose [%]: ---", "Leq [dB]: ---",
+                                 "EL [dB]: ---", "NEL [dB]: ---", "TWA [dB]: ---",
+                                 "Pre check [dB]: ---", "Duration: 25:00:00", "Dose [%]: 40.00"})
+            QVERIFY2(first.contains(QLatin1String(line)), line);
+        QVERIFY(!first.contains("Desviate"));
+        QVERIFY(!first.contains(": 0.00"));
+        const QString stop = VfPrinter::dateText(start().addSecs(90000 + 600).toLocalTime().date());
+        QVERIFY2(first.contains("Stop time: " + stop), qPrintable(stop));
+        QVERIFY(pages.at(2).contains(QRegularExpression("002 +\\S+ +---")));
+        QVERIFY(pages.at(2).contains(QRegularExpression("003 +\\S+ +---")));
+    }
+
+    // A one-third-octave run over a wide range of levels: every band and
+    // every level class is shown, labelled.
+    void thirdOctavesAndWideLevels()
+    {
+        static const char *const frequencies[] = {
+            "50",   "63",   "80",   "100",  "125",  "160",   "200",   "250",  "315",
+            "400",  "500",  "630",  "800",  "1000", "1250",  "1600",  "2000", "2500",
+            "3150", "4000", "5000", "6300", "8000", "10000", "12500", "16000"};
+        Header header;
+        header.octaveAnalysis = "1/3";
+        header.bands.clear();
+        for (int i = 0; i < 26; ++i)
+            header.bands.append({frequencies[i], QByteArray::number(55.0 + (i * 7) % 30, 'f', 1)});
+        header.sampleSeconds = 60;
+        Chain run(Dravo2ReportRun::make(600, start(), header));
+        QVERIFY(run);
+        int i = 0;
+        for (Log *log : run->logs())
+            qobject_cast<Dravo2Log *>(log)->setLevel(QString::number(25 + (i++ * 37) % 110));
+        const QString file = pdf("thirds");
+        QCOMPARE(writeReport(allOn(file), run.get()), 0);
+        const QStringList pages = PdfText::pages(file);
+        QVERIFY2(pageNumberFault(pages).isEmpty(), qPrintable(pageNumberFault(pages)));
+        QVERIFY(pages.at(1).contains("1/3 Octave"));
+        for (const char *label : {"1.25 k", "12.5 k", "3.15 k", "50", "16 k"})
+            QVERIFY2(pages.at(1).contains(QLatin1String(label)), label);
+        for (const char *label : {"25-30", "130-135"})
+            QVERIFY2(pages.at(0).contains(QLatin1String(label)), label);
+    }
+
+    void weightingCorrections_data()
+    {
+        QTest::addColumn<double>("frequency");
+        QTest::addColumn<char>("weighting");
+        QTest::addColumn<bool>("defined");
+        QTest::addColumn<double>("correction");
+        QTest::newRow("32 Hz is 31.5 Hz") << 32.0 << 'A' << true << -39.4;
+        QTest::newRow("31.5 Hz") << 31.5 << 'A' << true << -39.4;
+        QTest::newRow("63 Hz") << 63.0 << 'A' << true << -26.2;
+        QTest::newRow("1 kHz") << 1000.0 << 'A' << true << 0.0;
+        QTest::newRow("2.5 kHz") << 2500.0 << 'A' << true << 1.3;
+        QTest::newRow("20 kHz") << 20000.0 << 'A' << true << -9.3;
+        QTest::newRow("C at 10 Hz") << 10.0 << 'C' << true << -14.3;
+        QTest::newRow("C at 200 Hz") << 200.0 << 'C' << true << 0.0;
+        QTest::newRow("C at 16 kHz") << 16000.0 << 'C' << true << -8.5;
+        QTest::newRow("Z") << 125.0 << 'Z' << true << 0.0;
+        QTest::newRow("below the table") << 5.0 << 'A' << false << 0.0;
+        QTest::newRow("above the table") << 40000.0 << 'C' << false << 0.0;
+        QTest::newRow("zero") << 0.0 << 'A' << false << 0.0;
+    }
+
+    void weightingCorrections()
+    {
+        QFETCH(double, frequency);
+        QFETCH(char, weighting);
+        QFETCH(bool, defined);
+        QFETCH(double, correction);
+        const std::optional<double> found =
+            Dravo2ReportCharts::weightingCorrection(frequency, weighting);
+        QCOMPARE(found.has_value(), defined);
+        if (defined)
+            QCOMPARE(*found, correction);
+    }
+
+    void bandLabels_data()
+    {
+        QTest::addColumn<QString>("frequency");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("31.50") << "31.50"
+                               << "31.5";
+        QTest::newRow("40") << "40"
+                            << "40.0";
+        QTest::newRow("63.00") << "63.00"
+                               << "63";
+        QTest::newRow("800") << "800"
+                             << "800";
+        QTest::newRow("1000") << "1000"
+                              << "1 k";
+        QTest::newRow("1250") << "1250"
+                              << "1.25 k";
+        QTest::newRow("1600") << "1600.00"
+                              << "1.6 k";
+        QTest::newRow("3150") << "3150"
+                              << "3.15 k";
+        QTest::newRow("12500") << "12500"
+                               << "12.5 k";
+        QTest::newRow("text") << "n/a"
+                              << "n/a";
+    }
+
+    void bandLabels()
+    {
+        QFETCH(QString, frequency);
+        QFETCH(QString, label);
+        QCOMPARE(Dravo2ReportCharts::bandLabel(frequency), label);
+    }
+
+    // Each sample adds its interval to its 5 dB class; levels that are not
+    // numbers or lie outside 0 to 150 dB belong to none.
+    void histogramClasses()
+    {
+        QList<Log *> logs;
+        for (const char *level :
+             {"84.9", "85.0", "85.1", "---", "", "150.0", "-0.5", "149.99", "0"}) {
+            auto *log = new Dravo2Log;
+            log->setLevel(QLatin1String(level));
+            logs.append(log);
+        }
+        const Dravo2ReportCharts::ClassMinutes minutes =
+            Dravo2ReportCharts::histogramMinutes(logs, 30);
+        qDeleteAll(logs);
+        Dravo2ReportCharts::ClassMinutes expected{};
+        expected[16] = 0.5;
+        expected[17] = 1.0;
+        expected[29] = 0.5;
+        expected[0] = 0.5;
+        for (int k = 0; k < Dravo2ReportCharts::HistogramClasses; ++k)
+            QCOMPARE(minutes[k], expected[k]);
+    }
+
+    // The octave charts correct each band by its own centre frequency and
+    // leave out the bands without a level or without a correction.
+    void octaveChartBands()
+    {
+        QList<LeqPerOctave *> bands;
+        const char *const texts[][2] = {
+            {"32.00", "50.0"}, {"63.00", "---"}, {"125.00", "70.0"}, {"5", "40.0"}};
+        for (const auto &text : texts) {
+            auto *band = new LeqPerOctave;
+            band->setFrequency(QLatin1String(text[0]));
+            band->setLeq(QLatin1String(text[1]));
+            bands.append(band);
+        }
+        const auto barValues = [&bands](char weighting) {
+            std::unique_ptr<QtCharts::QChart> chart(
+                Dravo2ReportCharts::octaveBands(bands, QStringLiteral("1/1"), weighting));
+            auto *series = qobject_cast<QtCharts::QBarSeries *>(chart->series().value(0));
+            QList<qreal> values;
+            for (int i = 0; series && i < series->barSets().value(0)->count(); ++i)
+                values.append(series->barSets().value(0)->at(i));
+            auto *axis =
+                qobject_cast<QtCharts::QBarCategoryAxis *>(chart->axes(Qt::Horizontal).value(0));
+            return qMakePair(values, axis ? axis->categories() : QStringList());
+        };
+        QCOMPARE(barValues('Z'),
+                 qMakePair(QList<qreal>{50.0, 70.0, 40.0}, QStringList{"32.0", "125", "5.0"}));
+        QCOMPARE(barValues('A'), qMakePair(QList<qreal>{10.6, 53.9}, QStringList{"32.0", "125"}));
+        QCOMPARE(barValues('C'), qMakePair(QList<qreal>{47.0, 69.8}, QStringList{"32.0", "125"}));
+        qDeleteAll(bands);
+    }
+
+    // The level trace leaves out what is not a number and keeps a day of
+    // samples to a few points per pixel, extremes included.
+    void levelTrace()
+    {
+        QList<Log *> logs;
+        for (int i = 0; i < 28800; ++i) {
+            auto *log = new Dravo2Log;
+            log->setRegisterDate(start().addSecs(i));
+            log->setLevel(i == 5 ? QStringLiteral("---") : QString::number(60 + i % 31));
+            logs.append(log);
+        }
+        qobject_cast<Dravo2Log *>(logs[7000])->setLevel("120.5");
+        std::unique_ptr<QtCharts::QChart> chart(Dravo2ReportCharts::levelOverTime(logs, 600));
+        auto *series = qobject_cast<QtCharts::QLineSeries *>(chart->series().value(0));
+        QVERIFY(series);
+        QVERIFY(series->count() <= 2 * 600 + 2);
+        QVERIFY(series->count() > 600);
+        qreal highest = 0;
+        for (const QPointF &point : series->pointsVector())
+            highest = qMax(highest, point.y());
+        QCOMPARE(highest, 120.5);
+        auto *levels = qobject_cast<QtCharts::QValueAxis *>(chart->axes(Qt::Vertical).value(0));
+        QVERIFY(levels->min() <= 60 && levels->max() >= 120.5);
+        qDeleteAll(logs);
+
+        std::unique_ptr<QtCharts::QChart> empty(Dravo2ReportCharts::levelOverTime({}, 600));
+        QVERIFY(empty);
     }
 };
 

@@ -544,9 +544,9 @@ void Dravo2Printer::drawChartsSection()
         if (m_ckbChartHisto) {
             bool ok = false;
             const int sampleSeconds = r ? r->sampleTime().toInt(&ok) : 0;
-            m_cursorY += drawChart(Dravo2ReportCharts::histogram(logs, ok ? sampleSeconds : 0),
-                                   m_cursorY, kChartHeight) +
-                         m_spacing;
+            QtCharts::QChart *chart = Dravo2ReportCharts::histogram(logs, ok ? sampleSeconds : 0);
+            const int height = kChartHeight + Dravo2ReportCharts::extraHeight(chart);
+            m_cursorY += drawChart(chart, m_cursorY, height) + m_spacing;
         }
     }
     m_cursorY += m_spacing;

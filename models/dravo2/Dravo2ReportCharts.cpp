@@ -15,6 +15,7 @@
 #include <QValueAxis>
 
 #include <cmath>
+#include <iterator>
 #include <limits>
 
 using namespace QtCharts;
@@ -34,6 +35,8 @@ constexpr double kCWeighting[kBandPositions] = {
     -0.3,  -0.5,  -0.8, -1.3, -2.0, -3.0, -4.4, -6.2, -8.5, -11.2};
 
 constexpr int kLabelPixels = 8;
+// Room under the plot for category labels turned upright ("100-105").
+constexpr int kTurnedLabelRoom = 40;
 const QColor kHistogramColour(255, 127, 80);
 
 QFont chartFont(int pixels = kLabelPixels)
@@ -88,29 +91,71 @@ double labelRoom(double span, int plotPixels)
     return span * labelPixels / qMax(1, plotPixels - labelPixels);
 }
 
-// The framework's tidy range, with ticks moved to round steps (1, 2 or 5
-// times a power of ten) when the range holds a whole number of them, so that
-// every tick label is a round value.
+// Most intervals a value axis of these small charts shows with room for
+// every label.
+constexpr int kMostIntervals = 6;
+
+// The framework's tidy range, then ticks on round steps (1, 2 or 5 times a
+// power of ten): the minimum goes down and the maximum up to whole steps, so
+// that every tick label is a round value.
 void tidyAxis(QValueAxis *axis)
 {
     VfPrinter::setAxisRange(axis);
-    const double span = axis->max() - axis->min();
-    if (!(span > 0))
+    const double lo = axis->min();
+    const double hi = axis->max();
+    if (!(hi > lo))
         return;
-    for (int exponent = -3; exponent <= 3; ++exponent) {
+    for (int exponent = -3; exponent <= 4; ++exponent) {
         for (double mantissa : {1.0, 2.0, 5.0}) {
             const double step = mantissa * std::pow(10.0, exponent);
-            const double steps = span / step;
-            if (steps > 8 || std::abs(steps - std::round(steps)) > 1e-6)
+            const double first = std::floor(lo / step + 1e-9) * step;
+            const int intervals = int(std::ceil((hi - first) / step - 1e-9));
+            if (intervals > kMostIntervals)
                 continue;
-            if (steps < 2)
-                return;
-            axis->setTickCount(int(std::round(steps)) + 1);
-            const int decimals = qMax(0, -exponent);
-            axis->setLabelFormat(QStringLiteral("%.%1f").arg(decimals));
+            axis->setRange(first, first + intervals * step);
+            axis->setTickCount(intervals + 1);
+            axis->setLabelFormat(QStringLiteral("%.%1f").arg(qMax(0, -exponent)));
             return;
         }
     }
+}
+
+// The time axis over [from, to] with ticks on round times of day (whole
+// seconds, minutes or hours), the range widened to whole steps.
+void tidyTimeAxis(QDateTimeAxis *axis, QDateTime from, QDateTime to)
+{
+    static const qint64 steps[] = {1,     2,     5,     10,    15,    30,    60,
+                                   120,   300,   600,   900,   1800,  3600,  7200,
+                                   10800, 14400, 21600, 43200, 86400, 172800};
+    if (!from.isValid() || !to.isValid()) {
+        axis->setFormat(QStringLiteral("hh:mm:ss"));
+        return;
+    }
+    if (to <= from)
+        to = from.addSecs(1);
+    // Steps are counted in local time so that an hour tick falls on the hour.
+    const qint64 offset = from.toLocalTime().offsetFromUtc();
+    const qint64 begin = from.toSecsSinceEpoch() + offset;
+    const qint64 end = to.toSecsSinceEpoch() + offset;
+    qint64 step = steps[std::size(steps) - 1];
+    for (qint64 candidate : steps) {
+        const qint64 first = begin - ((begin % candidate) + candidate) % candidate;
+        const qint64 intervals = (end - first + candidate - 1) / candidate;
+        if (intervals <= 6) {
+            step = candidate;
+            break;
+        }
+    }
+    const qint64 first = begin - ((begin % step) + step) % step;
+    const qint64 intervals = qMax<qint64>(1, (end - first + step - 1) / step);
+    axis->setRange(QDateTime::fromSecsSinceEpoch(first - offset),
+                   QDateTime::fromSecsSinceEpoch(first + intervals * step - offset));
+    axis->setTickCount(int(intervals) + 1);
+    // A run that goes past midnight shows the day on each tick.
+    const bool severalDays = from.toLocalTime().date() != to.toLocalTime().date();
+    axis->setFormat(severalDays  ? QStringLiteral("dd/MM hh:mm")
+                    : step >= 60 ? QStringLiteral("hh:mm")
+                                 : QStringLiteral("hh:mm:ss"));
 }
 
 QString dbTitle(const QString &text)
@@ -245,25 +290,19 @@ QChart *Dravo2ReportCharts::levelOverTime(const QList<Log *> &logs, int plotWidt
     levels->setTitleText(dbTitle(tr("Noise ").trimmed()));
     tidyAxis(levels);
 
-    QDateTime from = logs.isEmpty() ? QDateTime() : logs.first()->registerDate();
-    QDateTime to = logs.isEmpty() ? QDateTime() : logs.last()->registerDate();
-    if (!points.isEmpty()) {
-        from = QDateTime::fromMSecsSinceEpoch(qint64(points.first().x()));
-        to = QDateTime::fromMSecsSinceEpoch(qint64(points.last().x()));
+    // The axis spans the samples, whatever was left out of the trace.
+    QDateTime from;
+    QDateTime to;
+    for (const Log *log : logs) {
+        const QDateTime at = log->registerDate();
+        if (!at.isValid())
+            continue;
+        if (!from.isValid() || at < from)
+            from = at;
+        if (!to.isValid() || at > to)
+            to = at;
     }
-    if (from.isValid() && to.isValid()) {
-        if (from >= to) {
-            from = from.addSecs(-30);
-            to = from.addSecs(60);
-        }
-        time->setRange(from, to);
-        // A run that goes past midnight shows the day on each tick.
-        const bool severalDays = from.toLocalTime().date() != to.toLocalTime().date();
-        time->setFormat(severalDays ? QStringLiteral("dd/MM hh:mm") : QStringLiteral("hh:mm:ss"));
-    } else {
-        time->setFormat(QStringLiteral("hh:mm:ss"));
-    }
-    time->setTickCount(7);
+    tidyTimeAxis(time, from, to);
     time->setTitleText(tr("Time", "X axis label"));
     return chart;
 }
@@ -299,6 +338,16 @@ QChart *Dravo2ReportCharts::histogram(const QList<Log *> &logs, int sampleSecond
     time->setTitleText(tr("Time ").trimmed() + QStringLiteral(" [min]"));
     tidyAxis(time);
     return chart;
+}
+
+int Dravo2ReportCharts::extraHeight(const QChart *chart)
+{
+    const auto axes = chart ? chart->axes(Qt::Horizontal) : QList<QAbstractAxis *>();
+    for (const QAbstractAxis *axis : axes) {
+        if (qobject_cast<const QBarCategoryAxis *>(axis) && axis->labelsAngle() != 0)
+            return kTurnedLabelRoom;
+    }
+    return 0;
 }
 
 QChart *Dravo2ReportCharts::octaveBands(const QList<LeqPerOctave *> &bands,

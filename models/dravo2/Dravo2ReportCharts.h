@@ -55,6 +55,9 @@ public:
     // `plotWidth` (every extreme kept) so that a day of samples stays light.
     static QtCharts::QChart *levelOverTime(const QList<Log *> &logs, int plotWidth);
     static QtCharts::QChart *histogram(const QList<Log *> &logs, int sampleSeconds);
+    // Pixels a chart needs beyond its usual height: turned category labels
+    // take more room under the plot than level ones.
+    static int extraHeight(const QtCharts::QChart *chart);
     // The bands as stored ('Z') or weighted ('A', 'C'); a band whose level is
     // not a number, or whose frequency has no correction, is left out.
     static QtCharts::QChart *octaveBands(const QList<LeqPerOctave *> &bands,

@@ -123,6 +123,19 @@ class TestReport : public QObject
 
     QTemporaryDir m_dir;
 
+    // Writes the report of the runs, chained in order and deleted after, as
+    // <name>.pdf in the test's folder; the PDF's path, or empty on failure.
+    QString reportOfRuns(const QString &name, const QList<Experiment *> &runs)
+    {
+        const QString file = m_dir.filePath(name);
+        for (int i = 1; i < runs.size(); ++i)
+            runs.first()->append(runs.at(i));
+        const int result = writeReport(options(file), runs.value(0));
+        if (!runs.isEmpty())
+            runs.first()->deleteChain();
+        return result == 0 ? file + QStringLiteral(".pdf") : QString();
+    }
+
 private slots:
     void initTestCase()
     {
@@ -142,13 +155,11 @@ private slots:
     // their header in blocks side by side with a date row at each new day.
     void multiPageReportFramesEveryPage()
     {
-        const QString file = m_dir.filePath(QStringLiteral("full"));
-        Experiment *head = makeReportRun(1400, QDateTime(QDate(2021, 3, 1), QTime(8, 0)), 180);
-        head->append(makeReportRun(30, QDateTime(QDate(2021, 4, 2), QTime(9, 0)), 60));
-        QCOMPARE(writeReport(options(file), head), 0);
-        head->deleteChain();
-
-        const QString pdf = file + QStringLiteral(".pdf");
+        const QString pdf =
+            reportOfRuns(QStringLiteral("full"),
+                         {makeReportRun(1400, QDateTime(QDate(2021, 3, 1), QTime(8, 0)), 180),
+                          makeReportRun(30, QDateTime(QDate(2021, 4, 2), QTime(9, 0)), 60)});
+        QVERIFY(!pdf.isEmpty());
         const int pages = pdfPages(pdf);
         QVERIFY2(pages >= 6, qPrintable(QString::number(pages)));
         QVERIFY(pdfInfoField(pdf, QStringLiteral("Creator")).startsWith("Suite Valtrix "));
@@ -189,11 +200,11 @@ private slots:
     // the notes and the signature, in that order.
     void firstPageBlocksInOrder()
     {
-        const QString file = m_dir.filePath(QStringLiteral("first"));
-        Experiment *head = makeReportRun(10, QDateTime(QDate(2021, 3, 1), QTime(8, 0)), 60);
-        QCOMPARE(writeReport(options(file), head), 0);
-        head->deleteChain();
-        const QString text = pageText(file + ".pdf", 1);
+        const QString pdf =
+            reportOfRuns(QStringLiteral("first"),
+                         {makeReportRun(10, QDateTime(QDate(2021, 3, 1), QTime(8, 0)), 60)});
+        QVERIFY(!pdf.isEmpty());
+        const QString text = pageText(pdf, 1);
         const QStringList expected{"Identification",
                                    "ACME",
                                    "Quantity",
@@ -208,9 +219,9 @@ private slots:
                                    "Ann Smith",
                                    "ID: RG-77"};
         int at = 0;
-        for (const QString &piece : expected) {
-            const int found = text.indexOf(piece, at);
-            QVERIFY2(found >= 0, qPrintable(piece + "\n" + text));
+        for (const QString &block : expected) {
+            const int found = text.indexOf(block, at);
+            QVERIFY2(found >= 0, qPrintable(block + "\n" + text));
             at = found;
         }
         // Summary table rows: label first, values on the same line.
@@ -254,17 +265,17 @@ private slots:
     // report's own faces.
     void onlyReportFacesAreEmbedded()
     {
-        const QString file = m_dir.filePath(QStringLiteral("fonts"));
-        Experiment *head = makeReportRun(40, QDateTime(QDate(2021, 3, 1), QTime(8, 0)), 60);
-        QCOMPARE(writeReport(options(file), head), 0);
-        head->deleteChain();
-        const QString fonts = run(QStringLiteral("pdffonts"), {file + ".pdf"});
+        const QString pdf =
+            reportOfRuns(QStringLiteral("fonts"),
+                         {makeReportRun(40, QDateTime(QDate(2021, 3, 1), QTime(8, 0)), 60)});
+        QVERIFY(!pdf.isEmpty());
+        const QString fonts = run(QStringLiteral("pdffonts"), {pdf});
         const QStringList lines = fonts.split('\n', Qt::SkipEmptyParts).mid(2);
         QVERIFY(!lines.isEmpty());
         for (const QString &line : lines)
             QVERIFY2(line.contains(QRegularExpression("^\\S*Free(Sans|Mono|Serif)")),
                      qPrintable(fonts));
-        const QString text = pageText(file + ".pdf", 2);
+        const QString text = pageText(pdf, 2);
         QVERIFY2(text.contains("Level chart"), qPrintable(text));
         QVERIFY2(text.contains(QRegularExpression("\\bLevel\\b[^ ]*\\s")), qPrintable(text));
         for (const char *tick : {"60", "75", "90"})
@@ -393,13 +404,12 @@ private slots:
     // Runs without samples add their own page and no table page.
     void runWithoutSamplesAddsNoTablePage()
     {
-        const QString file = m_dir.filePath(QStringLiteral("empty"));
-        Experiment *head = makeReportRun(0, QDateTime(QDate(2021, 3, 1), QTime(8, 0)), 60);
-        head->append(makeReportRun(0, QDateTime(QDate(2021, 3, 1), QTime(8, 0)), 60));
-        QCOMPARE(writeReport(options(file), head), 0);
-        head->deleteChain();
-        QCOMPARE(pdfPages(file + ".pdf"), 3);
-        QVERIFY(pageText(file + ".pdf", 3).contains("3 of 3"));
+        const QDateTime start(QDate(2021, 3, 1), QTime(8, 0));
+        const QString pdf = reportOfRuns(
+            QStringLiteral("empty"), {makeReportRun(0, start, 60), makeReportRun(0, start, 60)});
+        QVERIFY(!pdf.isEmpty());
+        QCOMPARE(pdfPages(pdf), 3);
+        QVERIFY(pageText(pdf, 3).contains("3 of 3"));
     }
 
     void tableWithoutRowsDrawsNothing()

@@ -469,7 +469,9 @@ int Core::downloadRun(int entryIndex)
     m_recordReplies = m_device->readExperimentData(run.get());
     if (linkLost())
         return -3;
-    if (m_recordReplies.isEmpty() || run->parseRecords(m_recordReplies) != 0 || !m_device) {
+    // An empty reply means a refused block, unless the run holds no records.
+    const bool refused = m_recordReplies.isEmpty() && run->size() > 0;
+    if (refused || run->parseRecords(m_recordReplies) != 0 || !m_device) {
         delete m_pendingResults;
         m_pendingResults = nullptr;
         return m_device ? -1 : noDeviceCode();

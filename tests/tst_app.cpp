@@ -172,6 +172,8 @@ void TstApp::cleanup()
 {
     QVERIFY2(m_warnings.isEmpty(), qPrintable(m_warnings.join('\n')));
     m_engine.reset();
+    // Dialog windows go with deleteLater: let them go before the next test.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     m_core.reset();
     m_supported.reset();
     m_unsupported.reset();

@@ -721,6 +721,75 @@ private slots:
         ModelRegistry::instance().remove("BARE");
     }
 
+    // QML and the other pages rely on the names and their order.
+    void interfaceOrder()
+    {
+        const QMetaObject &meta = Core::staticMetaObject;
+        QStringList properties;
+        for (int i = meta.propertyOffset(); i < meta.propertyCount(); ++i)
+            properties.append(meta.property(i).name());
+        QCOMPARE(properties,
+                 (QStringList{"deviceList", "experimentList", "virtualSchedulelist", "expCompList",
+                              "devName", "device", "experiment", "configuration", "calib",
+                              "version", "builtDate", "builtYear", "revision", "coreBits"}));
+        QStringList methods;
+        for (int i = meta.methodOffset(); i < meta.methodCount(); ++i)
+            methods.append(QString::fromLatin1(meta.method(i).methodSignature()));
+        QCOMPARE(methods, (QStringList{"devListUpdate()",
+                                       "experimentListUpdate()",
+                                       "expCompListUpdate()",
+                                       "dataRegisterListUpdate()",
+                                       "kestrum2ProgressUpdate()",
+                                       "dravo2ProgressUpdate()",
+                                       "experimentUpdated(int)",
+                                       "progressBarUpdated(double)",
+                                       "resultsUpdated(int)",
+                                       "scheduleListUpdate()",
+                                       "scheduleOk()",
+                                       "configurationChanged()",
+                                       "configurationUpdated()",
+                                       "calibrationUpdated()",
+                                       "versionChanged()",
+                                       "findingDevices(double)",
+                                       "findDeviceFinished()",
+                                       "eraseStarted()",
+                                       "eraseSuccessful()",
+                                       "eraseFailed()",
+                                       "fileReadFinished()",
+                                       "fileReadStarted()",
+                                       "deviceBusy()",
+                                       "deviceDisconnected()",
+                                       "invalidFile()",
+                                       "unsupportedDevice()",
+                                       "scheduleError(QString)",
+                                       "openFileError(QString)",
+                                       "configurationError()",
+                                       "setTimeNow()",
+                                       "findExperiments()",
+                                       "saveExperimentToFile(QString)",
+                                       "createDevice(int)",
+                                       "createExperiment(QString)",
+                                       "acquireConfiguration()",
+                                       "acquireScheduleList()",
+                                       "sndConfiguration(QString)",
+                                       "sndCalibration(QString)",
+                                       "sndScheduleList(QString)",
+                                       "eraseMemory()",
+                                       "generateReport(QString)",
+                                       "refreshWorkingHours(QString)",
+                                       "refreshPartialResults(QString)",
+                                       "refreshGeneralData(QString)",
+                                       "parseFile(QString)",
+                                       "updateProgressBar(double)",
+                                       "removeSchedule(int)",
+                                       "addSchedule(QString)",
+                                       "serialErrorOcurred(QSerialPort::SerialPortError)",
+                                       "deviceIsBusy()",
+                                       "findDevices()",
+                                       "nextExp()",
+                                       "prevExp()"}));
+    }
+
     // ------------------------------------------------------ build texts
 
     void buildTexts()

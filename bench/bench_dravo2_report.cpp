@@ -31,29 +31,8 @@ int main(int argc, char *argv[])
     }
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("bench.pdf"));
-    QJsonObject options{{"fileName", file}, {"obsText", "Benchmark run."}};
-    for (const char *key : {"ckbTable",
-                            "cmpnyInfoEnable",
-                            "siteInfoEnable",
-                            "emplInfoEnable",
-                            "repInfoEnable",
-                            "obsEnable",
-                            "ckbChartLvl",
-                            "ckbChartLeq",
-                            "ckbLeqZ",
-                            "ckbLeqA",
-                            "ckbLeqC",
-                            "ckbChartHisto",
-                            "ckbHearingProtector",
-                            "ckbDos1DosiCfg",
-                            "ckbDos2DosiCfg",
-                            "ckbDosUSERDosiCfg",
-                            "ckbImpact",
-                            "ckbPreCal",
-                            "ckbPosCal",
-                            "ckbCalLab",
-                            "ckbCalAudLab"})
-        options.insert(QLatin1String(key), true);
+    QJsonObject options = Dravo2ReportRun::everySection(file);
+    options.insert("obsText", "Benchmark run.");
     const double memoryBefore = BenchClock::peakMegabytes();
 
     BenchClock clock;

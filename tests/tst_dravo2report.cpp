@@ -52,8 +52,8 @@ QDateTime start()
 // Every switch of the dosimeter report set, and the identification texts.
 QJsonObject allOn(const QString &fileName)
 {
-    QJsonObject options{
-        {"fileName", QUrl::fromLocalFile(fileName).toString()},
+    QJsonObject options = Dravo2ReportRun::everySection(fileName);
+    const QJsonObject texts{
         {"cmpnyName", "Acme Foundry"},
         {"siteName", "Casting hall"},
         {"emplName", "Paul Worker"},
@@ -64,32 +64,8 @@ QJsonObject allOn(const QString &fileName)
         {"obsText", "Windows were open during the afternoon."},
         {"audCertified", "CAL-200 cert. 5531"},
     };
-    for (const char *key : {"ckbTable",
-                            "cmpnyInfoEnable",
-                            "siteInfoEnable",
-                            "emplInfoEnable",
-                            "ownCompanyInfoEnable",
-                            "collectorInfoEnable",
-                            "repInfoEnable",
-                            "repIdInfoEnable",
-                            "obsEnable",
-                            "ckbChartLvl",
-                            "ckbChartLeq",
-                            "ckbLeqZ",
-                            "ckbLeqA",
-                            "ckbLeqC",
-                            "ckbChartHisto",
-                            "ckbHearingProtector",
-                            "ckbDos1DosiCfg",
-                            "ckbDos2DosiCfg",
-                            "ckbDosUSERDosiCfg",
-                            "ckbImpact",
-                            "ckbCalField",
-                            "ckbPreCal",
-                            "ckbPosCal",
-                            "ckbCalLab",
-                            "ckbCalAudLab"})
-        options.insert(QLatin1String(key), true);
+    for (auto it = texts.begin(); it != texts.end(); ++it)
+        options.insert(it.key(), it.value());
     return options;
 }
 
@@ -216,10 +192,7 @@ private slots:
     {
         QVERIFY(m_dir.isValid());
         // VALTRIX_KEEP_REPORTS keeps the PDFs for a look at the pages.
-        if (qEnvironmentVariableIsSet("VALTRIX_KEEP_REPORTS")) {
-            m_dir.setAutoRemove(false);
-            qInfo("Reports in %s", qPrintable(m_dir.path()));
-        }
+        PdfText::keepIfAsked(m_dir);
         QLocale::setDefault(QLocale::c());
         m_viewer = std::make_unique<UrlCatcher>();
         if (!PdfText::toolsAvailable())
@@ -332,7 +305,6 @@ private slots:
         QTest::addColumn<QStringList>("off");
         QTest::addColumn<QStringList>("gone");
         QTest::addColumn<QStringList>("kept");
-        const QStringList none;
         QTest::newRow("company") << QStringList{"cmpnyInfoEnable"}
                                  << QStringList{"Company evaluated"} << QStringList{"Site/Area"};
         QTest::newRow("site") << QStringList{"siteInfoEnable"} << QStringList{"Site/Area"}

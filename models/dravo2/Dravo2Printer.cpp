@@ -209,15 +209,7 @@ void Dravo2Printer::createTable(bool withTable)
     m_pageCount = secondPageWanted() ? 2 : 1;
     if (!withTable || !m_experiment)
         return;
-    // The table is counted with the same layout that draws it, from the same
-    // top and with the same room kept for the bottom band.
-    VfTable *table = createRunTable(m_experiment);
-    table->setTopMargin(m_footerHeight);
-    if (table->totalWidth() > m_painter->window().width())
-        m_tableEnable = false;
-    else
-        m_pageCount += table->pageCount(0, m_contentTop);
-    delete table;
+    m_pageCount += runTablePages(m_experiment);
 }
 
 QList<VfSubSuperScript *> Dravo2Printer::tableHeader(Experiment *)

@@ -6,6 +6,8 @@
 #include "SimulatedDravo2Link.h"
 #include "models/dravo2/Dravo2Log.h"
 
+#include <QUrl>
+
 Experiment *Dravo2ReportRun::make(int records, const QDateTime &start,
                                   const SimulatedDravo2Runs::Header &header)
 {
@@ -39,4 +41,36 @@ Experiment *Dravo2ReportRun::make(int records, const QDateTime &start,
     run->setLogs(logs);
     run->setSize(records);
     return run;
+}
+
+QJsonObject Dravo2ReportRun::everySection(const QString &fileName)
+{
+    QJsonObject options{{"fileName", QUrl::fromLocalFile(fileName).toString()}};
+    for (const char *key : {"ckbTable",
+                            "cmpnyInfoEnable",
+                            "siteInfoEnable",
+                            "emplInfoEnable",
+                            "ownCompanyInfoEnable",
+                            "collectorInfoEnable",
+                            "repInfoEnable",
+                            "repIdInfoEnable",
+                            "obsEnable",
+                            "ckbChartLvl",
+                            "ckbChartLeq",
+                            "ckbLeqZ",
+                            "ckbLeqA",
+                            "ckbLeqC",
+                            "ckbChartHisto",
+                            "ckbHearingProtector",
+                            "ckbDos1DosiCfg",
+                            "ckbDos2DosiCfg",
+                            "ckbDosUSERDosiCfg",
+                            "ckbImpact",
+                            "ckbCalField",
+                            "ckbPreCal",
+                            "ckbPosCal",
+                            "ckbCalLab",
+                            "ckbCalAudLab"})
+        options.insert(QLatin1String(key), true);
+    return options;
 }

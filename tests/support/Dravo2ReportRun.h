@@ -3,6 +3,7 @@
 #include "SimulatedDravo2Runs.h"
 
 #include <QDateTime>
+#include <QJsonObject>
 
 class Experiment;
 
@@ -16,4 +17,7 @@ public:
     // The run (the caller owns it), or null when the download failed.
     static Experiment *make(int records, const QDateTime &start,
                             const SimulatedDravo2Runs::Header &header = {});
+    // Report options with every switch of the dosimeter report set, writing
+    // to `fileName`.
+    static QJsonObject everySection(const QString &fileName);
 };

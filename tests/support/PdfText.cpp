@@ -3,6 +3,8 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtGlobal>
 
 namespace {
 
@@ -56,4 +58,12 @@ QStringList PdfText::pages(const QString &file)
     if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
         pages.removeLast();
     return pages;
+}
+
+void PdfText::keepIfAsked(QTemporaryDir &dir)
+{
+    if (!qEnvironmentVariableIsSet("VALTRIX_KEEP_REPORTS"))
+        return;
+    dir.setAutoRemove(false);
+    qInfo("Reports in %s", qPrintable(dir.path()));
 }

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+class QTemporaryDir;
+
 // What poppler's tools read from a PDF, run as processes: the page count and
 // the text of a page laid out as on the page.
 class PdfText
@@ -16,4 +18,7 @@ public:
     static QString page(const QString &file, int page);
     // Every page, in order.
     static QStringList pages(const QString &file);
+    // With VALTRIX_KEEP_REPORTS set, `dir` is kept after the test for a look
+    // at the pages, and its path is printed.
+    static void keepIfAsked(QTemporaryDir &dir);
 };

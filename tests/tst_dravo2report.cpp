@@ -405,7 +405,13 @@ private slots:
         QTest::newRow("1000 samples, second page") << 1000 << 1 << start() << true;
         QTest::newRow("two days") << 2000 << 60 << start().addSecs(11 * 3600) << true;
         QTest::newRow("three days") << 3000 << 60 << start() << false;
-        QTest::newRow("28800 samples") << 28800 << 1 << start() << true;
+        // A full day of one-second samples; under AddressSanitizer every
+        // allocation is traced, so a sixth of it exercises the same paths.
+#if defined(__SANITIZE_ADDRESS__)
+        QTest::newRow("a day of samples") << 4800 << 6 << start() << true;
+#else
+        QTest::newRow("a day of samples") << 28800 << 1 << start() << true;
+#endif
     }
 
     void pageCountMatchesThePages()
@@ -423,10 +429,7 @@ private slots:
         options.insert("ckbHearingProtector", secondPage);
         options.insert("ckbChartLeq", secondPage);
         const QString file = pdf(QTest::currentDataTag());
-        QElapsedTimer timer;
-        timer.start();
         QCOMPARE(writeReport(options, run.get()), 0);
-        qInfo("%d samples: %lld ms", records, timer.elapsed());
 
         const QStringList pages = PdfText::pages(file);
         QCOMPARE(pages.size(), PdfText::pageCount(file));

@@ -20,6 +20,10 @@
 namespace {
 
 constexpr int kChartHeight = 150;
+// A chart of the first page is shrunk to leave room for the notes and the
+// signature, but not below this.
+constexpr int kChartMinHeight = 110;
+constexpr int kBelowChartsReserve = 130;
 constexpr int kOctaveChartHeight = 200;
 // An octave chart is shrunk to share its page, but not below this.
 constexpr int kOctaveChartMinHeight = 120;
@@ -518,6 +522,12 @@ void Dravo2Printer::drawCalibration()
 
 // ------------------------------------------------------------ charts
 
+int Dravo2Printer::sharedChartHeight(int count, int reserve, int full, int least) const
+{
+    const int room = m_painter->window().height() - m_footerHeight - m_cursorY - reserve;
+    return qBound(least, room / qMax(1, count) - m_spacing, full);
+}
+
 void Dravo2Printer::drawChartsSection()
 {
     if (!m_ckbChartLvl && !m_ckbChartHisto)
@@ -529,16 +539,23 @@ void Dravo2Printer::drawChartsSection()
         m_cursorY +=
             drawLine(tr("No samples were logged in this run."), m_inset, m_cursorY, contentWidth());
     } else {
+        QList<QtCharts::QChart *> charts;
         if (m_ckbChartLvl)
-            m_cursorY += drawChart(Dravo2ReportCharts::levelOverTime(logs, contentWidth()),
-                                   m_cursorY, kChartHeight) +
-                         m_spacing;
+            charts.append(Dravo2ReportCharts::levelOverTime(logs, contentWidth()));
         if (m_ckbChartHisto) {
             bool ok = false;
             const int sampleSeconds = r ? r->sampleTime().toInt(&ok) : 0;
-            QtCharts::QChart *chart = Dravo2ReportCharts::histogram(logs, ok ? sampleSeconds : 0);
-            const int height = kChartHeight + Dravo2ReportCharts::extraHeight(chart);
-            m_cursorY += drawChart(chart, m_cursorY, height) + m_spacing;
+            charts.append(Dravo2ReportCharts::histogram(logs, ok ? sampleSeconds : 0));
+        }
+        int extra = 0;
+        for (QtCharts::QChart *chart : qAsConst(charts))
+            extra += Dravo2ReportCharts::extraHeight(chart);
+        // The charts give way to the notes and the signature below them.
+        const int height = sharedChartHeight(int(charts.size()), kBelowChartsReserve + extra,
+                                             kChartHeight, kChartMinHeight);
+        for (QtCharts::QChart *chart : qAsConst(charts)) {
+            const int chartHeight = height + Dravo2ReportCharts::extraHeight(chart);
+            m_cursorY += drawChart(chart, m_cursorY, chartHeight) + m_spacing;
         }
     }
     m_cursorY += m_spacing;
@@ -564,10 +581,8 @@ void Dravo2Printer::drawOctaveBandsSection()
     if (m_ckbLeqC)
         weightings.append('C');
     // The charts share the room left on the page, each at most full height.
-    const int room = m_painter->window().height() - m_footerHeight - m_cursorY - m_spacing;
-    const int height =
-        qBound(kOctaveChartMinHeight, room / qMax(1, int(weightings.size())) - m_spacing,
-               kOctaveChartHeight);
+    const int height = sharedChartHeight(int(weightings.size()), m_spacing, kOctaveChartHeight,
+                                         kOctaveChartMinHeight);
     for (char weighting : weightings)
         m_cursorY +=
             drawChart(Dravo2ReportCharts::octaveBands(r->leqList(), r->octaveAnalysis(), weighting),

@@ -75,6 +75,9 @@ private:
     void drawHearingProtector();
     void drawTotalSpl();
 
+    // The height of each of `count` charts that share what is left of the
+    // page above `reserve` pixels: at most `full`, at least `least`.
+    int sharedChartHeight(int count, int reserve, int full, int least) const;
     // Draws a chart at (inset, y), `height` tall across the content width.
     int drawChart(QtCharts::QChart *chart, int y, int height);
 

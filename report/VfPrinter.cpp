@@ -24,6 +24,7 @@
 #include <QtMath>
 
 #include <cmath>
+#include <memory>
 
 namespace {
 const QString kSans = QStringLiteral("FreeSans");
@@ -394,16 +395,20 @@ void VfPrinter::createTable(bool withTable)
         return;
     for (Experiment *run = m_experiment->first(); run; run = run->next()) {
         ++m_pageCount;
-        if (!withTable)
-            continue;
-        VfTable *table = createRunTable(run);
-        table->setTopMargin(m_footerHeight);
-        if (table->totalWidth() > m_painter->window().width())
-            m_tableEnable = false;
-        else
-            m_pageCount += table->pageCount(0, m_contentTop);
-        delete table;
+        if (withTable)
+            m_pageCount += runTablePages(run);
     }
+}
+
+int VfPrinter::runTablePages(Experiment *run)
+{
+    std::unique_ptr<VfTable> table(createRunTable(run));
+    table->setTopMargin(m_footerHeight);
+    if (table->totalWidth() > m_painter->window().width()) {
+        m_tableEnable = false;
+        return 0;
+    }
+    return table->pageCount(0, m_contentTop);
 }
 
 VfTable *VfPrinter::createRunTable(Experiment *run)

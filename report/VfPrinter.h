@@ -172,6 +172,10 @@ protected:
     // reads as an empty object. `object` receives the parsed object so that a
     // family can read its own keys.
     bool readCommonOptions(const QString &json, QJsonObject *object = nullptr);
+    // Pages the sample table of `run` takes, laid out from the top of a page
+    // exactly as printRunTable draws it. A table wider than the page clears
+    // the table switch and takes none.
+    int runTablePages(Experiment *run);
 
     int m_spacing = 3;
     int m_inset = 3;

@@ -5,6 +5,7 @@
 #include "models/dravo2/Dravo2Experiment.h"
 #include "models/dravo2/Dravo2File.h"
 #include "models/dravo2/Dravo2Log.h"
+#include "models/dravo2/Dravo2Printer.h"
 #include "models/dravo2/Dravo2Results.h"
 
 ModelEntry dravo2Model()
@@ -18,6 +19,7 @@ ModelEntry dravo2Model()
     entry.makeExperiment = []() -> Experiment * { return new Dravo2Experiment; };
     entry.makeLog = []() -> Log * { return new Dravo2Log; };
     entry.makeResults = []() -> Results * { return new Dravo2Results; };
+    entry.makePrinter = []() -> VfPrinter * { return new Dravo2Printer; };
     entry.makeFile = [](const QString &fileName) -> VfFile * { return new Dravo2File(fileName); };
     return entry;
 }

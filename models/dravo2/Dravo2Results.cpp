@@ -339,6 +339,7 @@ void Dravo2Results::applyHearingProtector(const QJsonObject &data)
 {
     auto text = [&data](const char *key) { return data.value(QLatin1String(key)).toString(); };
     auto number = [&data](const QString &key) { return data.value(key).toDouble(); };
+    m_hasHearingProtector = true;
     m_hearProtectMfc = text("hearProtectMfc");
     m_hearProtectModel = text("hearProtectModel");
     m_hearProtectCANumber = text("hearProtectCANumber");

@@ -195,6 +195,9 @@ public:
     BandValues npsp() const { return m_npsp; }
     BandValues desv() const { return m_desv; }
     BandValues att() const { return m_att; }
+    // True once the results page has stored a hearing-protector evaluation, so
+    // that a report tells "none" apart from an evaluation of zeros.
+    bool hasHearingProtector() const { return m_hasHearingProtector; }
 
 public slots:
     QJsonObject toJson() override;
@@ -282,6 +285,7 @@ private:
     QString m_hearProtectCANumber;
     QString m_hearingProtectorType;
     int m_stdNumber = 0;
+    bool m_hasHearingProtector = false;
     double m_NPS = 0.0;
     double m_NPSp = 0.0;
     BandValues m_nps{};

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QList>
+#include <QString>
+#include <array>
+#include <optional>
+
+class LeqPerOctave;
+class Log;
+
+namespace QtCharts {
+class QChart;
+} // namespace QtCharts
+
+// The charts of the dosimeter report and the figures behind them: the sound
+// level over time, the time spent in each 5 dB class, and the octave-band
+// levels with Z, A or C weighting. Each chart is made new for one drawing;
+// the caller renders and deletes it.
+//
+// A value the instrument left empty ("---") or any other text that is not a
+// number is left out of every chart and class, never counted as 0.
+class Dravo2ReportCharts
+{
+    // The chart texts belong with the report's other texts.
+    Q_DECLARE_TR_FUNCTIONS(Dravo2Printer)
+
+public:
+    static constexpr int HistogramClasses = 30;
+    static constexpr int ClassWidthDb = 5;
+    // Minutes spent in each 5 dB class: class k holds [5k, 5k + 5) dB.
+    using ClassMinutes = std::array<double, HistogramClasses>;
+
+    // The number a text holds; nothing for "---", an empty or any other text
+    // that is not a finite number.
+    static std::optional<double> number(const QString &text);
+
+    // The sound level of a logged sample, when it is a number.
+    static std::optional<double> level(const Log *log);
+
+    // Each sample adds one sample interval to the class of its level; levels
+    // below 0 dB or at 150 dB and above belong to no class.
+    static ClassMinutes histogramMinutes(const QList<Log *> &logs, int sampleSeconds);
+
+    // The correction in dB of weighting 'A' or 'C' (0 for 'Z') at the
+    // one-third-octave band whose centre is nearest `frequencyHz`; nothing
+    // when the frequency lies outside 10 Hz to 20 kHz.
+    static std::optional<double> weightingCorrection(double frequencyHz, char weighting);
+
+    // A band's axis text: "31.5", "63", "1 k", "1.25 k", "12.5 k"; the stored
+    // text when it is not a number.
+    static QString bandLabel(const QString &frequency);
+
+    // Sound level over time, with at most about two points per pixel of
+    // `plotWidth` (every extreme kept) so that a day of samples stays light.
+    static QtCharts::QChart *levelOverTime(const QList<Log *> &logs, int plotWidth);
+    static QtCharts::QChart *histogram(const QList<Log *> &logs, int sampleSeconds);
+    // Pixels a chart needs beyond its usual height: turned category labels
+    // take more room under the plot than level ones.
+    static int extraHeight(const QtCharts::QChart *chart);
+    // The bands as stored ('Z') or weighted ('A', 'C'); a band whose level is
+    // not a number, or whose frequency has no correction, is left out.
+    static QtCharts::QChart *octaveBands(const QList<LeqPerOctave *> &bands,
+                                         const QString &octaveAnalysis, char weighting);
+};

@@ -1,0 +1,76 @@
+#include "Dravo2ReportRun.h"
+
+#include "Experiment.h"
+#include "Log.h"
+#include "RunDownload.h"
+#include "SimulatedDravo2Link.h"
+#include "models/dravo2/Dravo2Log.h"
+
+#include <QUrl>
+
+Experiment *Dravo2ReportRun::make(int records, const QDateTime &start,
+                                  const SimulatedDravo2Runs::Header &header)
+{
+    const int index = 1;
+    const SimulatedInstrument::Run full =
+        SimulatedDravo2Runs::makeRun(index, records, start, header);
+    // Only a few records go over the link; the header pages are the full run's.
+    SimulatedInstrument::Run listed = SimulatedDravo2Runs::makeRun(index, 1, start, header);
+    listed.pages = full.pages;
+
+    SimulatedDravo2Link link;
+    SimulatedDravo2Runs::installConfiguration(link.instrument(), header);
+    link.instrument().addRun(listed);
+    const QList<QObject *> list = link.device->readExperimentList();
+    Experiment *run = nullptr;
+    const int result = list.isEmpty()
+                           ? -1
+                           : RunDownload::download(link.device.get(),
+                                                   qobject_cast<Experiment *>(list.first()), &run);
+    link.device->clearExperimentList();
+    if (result != 0)
+        return nullptr;
+
+    QList<Log *> logs;
+    logs.reserve(full.records.size());
+    for (const QByteArray &record : full.records) {
+        auto *log = new Dravo2Log;
+        log->parseRecord(record);
+        logs.append(log);
+    }
+    run->setLogs(logs);
+    run->setSize(records);
+    return run;
+}
+
+QJsonObject Dravo2ReportRun::everySection(const QString &fileName)
+{
+    QJsonObject options{{"fileName", QUrl::fromLocalFile(fileName).toString()}};
+    for (const char *key : {"ckbTable",
+                            "cmpnyInfoEnable",
+                            "siteInfoEnable",
+                            "emplInfoEnable",
+                            "ownCompanyInfoEnable",
+                            "collectorInfoEnable",
+                            "repInfoEnable",
+                            "repIdInfoEnable",
+                            "obsEnable",
+                            "ckbChartLvl",
+                            "ckbChartLeq",
+                            "ckbLeqZ",
+                            "ckbLeqA",
+                            "ckbLeqC",
+                            "ckbChartHisto",
+                            "ckbHearingProtector",
+                            "ckbDos1DosiCfg",
+                            "ckbDos2DosiCfg",
+                            "ckbDosUSERDosiCfg",
+                            "ckbImpact",
+                            "ckbCalField",
+                            "ckbPreCal",
+                            "ckbPosCal",
+                            "ckbCalLab",
+                            "ckbCalAudLab"})
+        options.insert(QLatin1String(key), true);
+    return options;
+}

@@ -1,0 +1,69 @@
+#include "PdfText.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtGlobal>
+
+namespace {
+
+QString output(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// pdftotext -layout; ligatures come out as one character, so they are
+// spelled out for comparing words.
+QString layoutText(QStringList arguments)
+{
+    arguments.prepend(QStringLiteral("-layout"));
+    arguments.append(QStringLiteral("-"));
+    return output(QStringLiteral("pdftotext"), arguments)
+        .replace(QChar(0xFB00), QLatin1String("ff"))
+        .replace(QChar(0xFB01), QLatin1String("fi"))
+        .replace(QChar(0xFB02), QLatin1String("fl"));
+}
+
+} // namespace
+
+bool PdfText::toolsAvailable()
+{
+    return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty() &&
+           !QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty();
+}
+
+int PdfText::pageCount(const QString &file)
+{
+    static const QRegularExpression pages(QStringLiteral("^Pages:\\s+(\\d+)"),
+                                          QRegularExpression::MultilineOption);
+    return pages.match(output(QStringLiteral("pdfinfo"), {file})).captured(1).toInt();
+}
+
+QString PdfText::page(const QString &file, int page)
+{
+    const QString number = QString::number(page);
+    return layoutText({QStringLiteral("-f"), number, QStringLiteral("-l"), number, file});
+}
+
+QStringList PdfText::pages(const QString &file)
+{
+    // Pages end with a form feed.
+    QStringList pages = layoutText({file}).split(QLatin1Char('\f'));
+    if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
+        pages.removeLast();
+    return pages;
+}
+
+void PdfText::keepIfAsked(QTemporaryDir &dir)
+{
+    if (!qEnvironmentVariableIsSet("VALTRIX_KEEP_REPORTS"))
+        return;
+    dir.setAutoRemove(false);
+    qInfo("Reports in %s", qPrintable(dir.path()));
+}

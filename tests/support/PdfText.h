@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QTemporaryDir;
+
+// What poppler's tools read from a PDF, run as processes: the page count and
+// the text of a page laid out as on the page.
+class PdfText
+{
+public:
+    // False when pdftotext or pdfinfo is missing.
+    static bool toolsAvailable();
+    // "Pages" of pdfinfo; 0 when the file cannot be read.
+    static int pageCount(const QString &file);
+    // One page (from 1) through "pdftotext -layout"; empty when unreadable.
+    static QString page(const QString &file, int page);
+    // Every page, in order.
+    static QStringList pages(const QString &file);
+    // With VALTRIX_KEEP_REPORTS set, `dir` is kept after the test for a look
+    // at the pages, and its path is printed.
+    static void keepIfAsked(QTemporaryDir &dir);
+};

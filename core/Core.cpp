@@ -15,6 +15,7 @@
 #include "Interface.h"
 #include "Log.h"
 #include "PrinterFactory.h"
+#include "QmlFileName.h"
 #include "Results.h"
 #include "ResultsFactory.h"
 #include "Schedule.h"
@@ -317,11 +318,6 @@ void Core::emitPlace(void (Core::*signal)(int))
         emit(this->*signal)(m_experiment->chainPlace());
 }
 
-QString Core::localPath(const QString &fileName)
-{
-    const QUrl url(fileName);
-    return url.isLocalFile() ? url.toLocalFile() : fileName;
-}
 
 // ------------------------------------------------------- search and selection
 
@@ -629,7 +625,7 @@ int Core::saveExperimentToFile(QString fileName)
     if (!m_device || !m_experiment)
         return -1;
     const QString productName = m_device->productName();
-    QString path = localPath(fileName);
+    QString path = QmlFileName::toLocalPath(fileName);
     delete m_dataFile;
     m_dataFile = FileFactory::createByName(productName, path);
     if (!m_dataFile)
@@ -652,7 +648,7 @@ int Core::saveExperimentToFile(QString fileName)
 void Core::parseFile(QString fileName)
 {
     deleteChain();
-    const QString path = localPath(fileName);
+    const QString path = QmlFileName::toLocalPath(fileName);
     delete m_dataFile;
     m_dataFile = FileFactory::createByExtension(path);
     if (!m_dataFile) {

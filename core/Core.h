@@ -165,7 +165,6 @@ private:
     int downloadRun(int entryIndex);
     // Emits `signal` with the current run's place code, when there is a run.
     void emitPlace(void (Core::*signal)(int));
-    static QString localPath(const QString &fileName);
 
     Device *m_device = nullptr;
     Experiment *m_experiment = nullptr;

@@ -1,5 +1,7 @@
 #include "VfPrinter.h"
 
+#include "QmlFileName.h"
+
 #include "BuildInfo.h"
 #include "Experiment.h"
 #include "Log.h"
@@ -50,13 +52,6 @@ constexpr int kNotesBottomReserve = 89;
 constexpr int kSignatureGaps = 5;
 constexpr int kUnsignedDrop = 15;
 
-// A file URL from QML as a local path; other texts are taken as paths.
-QString localPath(const QString &text)
-{
-    if (text.startsWith(QLatin1String("file:"), Qt::CaseInsensitive))
-        return QUrl(text).toLocalFile();
-    return text;
-}
 
 QString pageText(int page, int count)
 {
@@ -192,7 +187,7 @@ int VfPrinter::drawTopBand()
 {
     QSize logoBox(0, 0);
     if (m_logoEnable) {
-        m_logoFile = localPath(m_logoFile);
+        m_logoFile = QmlFileName::toLocalPath(m_logoFile);
         QPixmap logo;
         if (!m_logoFile.isEmpty() && logo.load(m_logoFile)) {
             logo =
@@ -488,7 +483,7 @@ bool VfPrinter::readCommonOptions(const QString &json, QJsonObject *object)
     const QJsonObject options = document.object();
     if (object)
         *object = options;
-    setOutputFile(localPath(options.value(QStringLiteral("fileName")).toString()));
+    setOutputFile(QmlFileName::toLocalPath(options.value(QStringLiteral("fileName")).toString()));
     const struct
     {
         const char *key;

@@ -1,3 +1,4 @@
+#include "PdfText.h"
 #include "ReportTestPrinter.h"
 #include "VfFullPageTable.h"
 
@@ -6,47 +7,12 @@
 #include <QImage>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
-
-QString run(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        return QString();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-int pdfPages(const QString &file)
-{
-    const QRegularExpression pages(QStringLiteral("^Pages:\\s+(\\d+)"),
-                                   QRegularExpression::MultilineOption);
-    return pages.match(run(QStringLiteral("pdfinfo"), {file})).captured(1).toInt();
-}
-
-QString pdfInfoField(const QString &file, const QString &field)
-{
-    const QRegularExpression line(QStringLiteral("^%1:\\s+(.*)$").arg(field),
-                                  QRegularExpression::MultilineOption);
-    return line.match(run(QStringLiteral("pdfinfo"), {file})).captured(1).trimmed();
-}
-
-QString pageText(const QString &file, int page)
-{
-    const QString number = QString::number(page);
-    // Ligatures come out as one character; the report's words are compared.
-    return run(QStringLiteral("pdftotext"),
-               {QStringLiteral("-layout"), QStringLiteral("-f"), number, QStringLiteral("-l"),
-                number, file, QStringLiteral("-")})
-        .replace(QChar(0xFB01), QLatin1String("fi"))
-        .replace(QChar(0xFB02), QLatin1String("fl"));
-}
 
 QString options(const QString &fileName, const QJsonObject &extra = QJsonObject())
 {
@@ -160,15 +126,15 @@ private slots:
                          {makeReportRun(1400, QDateTime(QDate(2021, 3, 1), QTime(8, 0)), 180),
                           makeReportRun(30, QDateTime(QDate(2021, 4, 2), QTime(9, 0)), 60)});
         QVERIFY(!pdf.isEmpty());
-        const int pages = pdfPages(pdf);
+        const int pages = PdfText::pageCount(pdf);
         QVERIFY2(pages >= 6, qPrintable(QString::number(pages)));
-        QVERIFY(pdfInfoField(pdf, QStringLiteral("Creator")).startsWith("Suite Valtrix "));
-        QCOMPARE(pdfInfoField(pdf, QStringLiteral("Title")), QStringLiteral("Test Report"));
+        QVERIFY(PdfText::infoField(pdf, QStringLiteral("Creator")).startsWith("Suite Valtrix "));
+        QCOMPARE(PdfText::infoField(pdf, QStringLiteral("Title")), QStringLiteral("Test Report"));
 
         QSet<QString> indexesSeen;
         int datesSeen = 0;
         for (int page = 1; page <= pages; ++page) {
-            const QString text = pageText(pdf, page);
+            const QString text = PdfText::page(pdf, page);
             QVERIFY2(text.contains("Test Report @ DRAVO 2 SN: 123456"), qPrintable(text));
             QVERIFY2(text.contains(QStringLiteral("%1 of %2").arg(page).arg(pages)),
                      qPrintable(text));
@@ -204,7 +170,7 @@ private slots:
             reportOfRuns(QStringLiteral("first"),
                          {makeReportRun(10, QDateTime(QDate(2021, 3, 1), QTime(8, 0)), 60)});
         QVERIFY(!pdf.isEmpty());
-        const QString text = pageText(pdf, 1);
+        const QString text = PdfText::page(pdf, 1);
         const QStringList expected{"Identification",
                                    "ACME",
                                    "Quantity",
@@ -252,7 +218,7 @@ private slots:
                                             {"ckbTable", false}}),
                              nullptr),
                  0);
-        const QString text = pageText(file + ".pdf", 1);
+        const QString text = PdfText::page(file + ".pdf", 1);
         QCOMPARE(text.contains("Notes"), notes);
         QCOMPARE(text.contains("Windows were open."), notes);
         QCOMPARE(text.contains("Ann Smith"), name);
@@ -269,13 +235,13 @@ private slots:
             reportOfRuns(QStringLiteral("fonts"),
                          {makeReportRun(40, QDateTime(QDate(2021, 3, 1), QTime(8, 0)), 60)});
         QVERIFY(!pdf.isEmpty());
-        const QString fonts = run(QStringLiteral("pdffonts"), {pdf});
+        const QString fonts = PdfText::fonts(pdf);
         const QStringList lines = fonts.split('\n', Qt::SkipEmptyParts).mid(2);
         QVERIFY(!lines.isEmpty());
         for (const QString &line : lines)
             QVERIFY2(line.contains(QRegularExpression("^\\S*Free(Sans|Mono|Serif)")),
                      qPrintable(fonts));
-        const QString text = pageText(pdf, 2);
+        const QString text = PdfText::page(pdf, 2);
         QVERIFY2(text.contains("Level chart"), qPrintable(text));
         QVERIFY2(text.contains(QRegularExpression("\\bLevel\\b[^ ]*\\s")), qPrintable(text));
         for (const char *tick : {"60", "75", "90"})
@@ -397,7 +363,7 @@ private slots:
                                                 {"ckbTable", false}}),
                                  nullptr),
                      0);
-            QVERIFY(pageText(file + ".pdf", 1).contains("Test Report @ DRAVO 2 SN: 123456"));
+            QVERIFY(PdfText::page(file + ".pdf", 1).contains("Test Report @ DRAVO 2 SN: 123456"));
         }
     }
 
@@ -408,8 +374,8 @@ private slots:
         const QString pdf = reportOfRuns(
             QStringLiteral("empty"), {makeReportRun(0, start, 60), makeReportRun(0, start, 60)});
         QVERIFY(!pdf.isEmpty());
-        QCOMPARE(pdfPages(pdf), 3);
-        QVERIFY(pageText(pdf, 3).contains("3 of 3"));
+        QCOMPARE(PdfText::pageCount(pdf), 3);
+        QVERIFY(PdfText::page(pdf, 3).contains("3 of 3"));
     }
 
     void tableWithoutRowsDrawsNothing()

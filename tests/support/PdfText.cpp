@@ -51,6 +51,18 @@ QString PdfText::page(const QString &file, int page)
     return layoutText({QStringLiteral("-f"), number, QStringLiteral("-l"), number, file});
 }
 
+QString PdfText::infoField(const QString &file, const QString &field)
+{
+    const QRegularExpression line(QStringLiteral("^%1:\\s+(.*)$").arg(field),
+                                  QRegularExpression::MultilineOption);
+    return line.match(output(QStringLiteral("pdfinfo"), {file})).captured(1).trimmed();
+}
+
+QString PdfText::fonts(const QString &file)
+{
+    return output(QStringLiteral("pdffonts"), {file});
+}
+
 QStringList PdfText::pages(const QString &file)
 {
     // Pages end with a form feed.

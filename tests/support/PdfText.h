@@ -18,6 +18,10 @@ public:
     static QString page(const QString &file, int page);
     // Every page, in order.
     static QStringList pages(const QString &file);
+    // One field of pdfinfo ("Creator", "Page size"...); empty when missing.
+    static QString infoField(const QString &file, const QString &field);
+    // The font table of pdffonts.
+    static QString fonts(const QString &file);
     // With VALTRIX_KEEP_REPORTS set, `dir` is kept after the test for a look
     // at the pages, and its path is printed.
     static void keepIfAsked(QTemporaryDir &dir);

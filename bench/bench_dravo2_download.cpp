@@ -1,15 +1,16 @@
 // Times the download of a long dosimeter run (28,800 one-second samples, a
-// full 8 h day) from a simulated "DRAVO 2" in this process, the parsing of its
-// records and header, and the save and reopen of the run as a ".drv" file.
-// Prints wall-clock and CPU time of each step; the CPU time includes the
-// simulated instrument's share.
+// full 8 h day) from a simulated "DRAVO 2" in another process, the parsing of
+// its records and header, and the save and reopen of the run as a ".drv" file.
+// Prints wall-clock and CPU time of each step; the CPU time is this process's
+// own.
 
+#include "BenchSupport.h"
 #include "DataFileEnvelope.h"
-#include "DeviceDateTime.h"
+#include "Device.h"
+#include "DeviceFactory.h"
 #include "Experiment.h"
 #include "FileFactory.h"
 #include "RunDownload.h"
-#include "SimulatedDravo2Link.h"
 #include "VfFile.h"
 
 #include <QCoreApplication>
@@ -18,27 +19,18 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <memory>
-#include <sys/resource.h>
 
 namespace {
 
 const int kRecords = 28800;
 const int kRunIndex = 1;
 
-double cpuSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
-           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
 class Step
 {
 public:
     explicit Step(const char *name)
         : m_name(name)
-        , m_cpu(cpuSeconds())
+        , m_cpu(BenchClock::cpuSeconds())
     {
         m_wall.start();
     }
@@ -47,7 +39,7 @@ public:
         QTextStream(stdout) << QStringLiteral("%1: wall %2 s, cpu %3 s\n")
                                    .arg(QLatin1String(m_name), -28)
                                    .arg(m_wall.elapsed() / 1000.0, 0, 'f', 3)
-                                   .arg(cpuSeconds() - m_cpu, 0, 'f', 3);
+                                   .arg(BenchClock::cpuSeconds() - m_cpu, 0, 'f', 3);
     }
 
 private:
@@ -61,36 +53,46 @@ private:
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    SimulatedDravo2Link d(500);
-    d.instrument().addRun(SimulatedDravo2Runs::makeRun(
-        kRunIndex, kRecords, parseDeviceDateTime("24/05/17,08:00:00+00")));
+    SimulatorProcess simulator({QStringLiteral("--model"), QStringLiteral("DRAVO 2"),
+                                QStringLiteral("--runs"), QString::number(kRunIndex),
+                                QStringLiteral("--records"), QString::number(kRecords)});
+    Device probed;
+    if (simulator.port().isEmpty() || probed.open(simulator.port()) != 0
+        || probed.readIdentity() != 0) {
+        QTextStream(stderr) << "simulated instrument did not answer\n";
+        return 1;
+    }
+    std::unique_ptr<Device> device(DeviceFactory::create(&probed));
+    if (!device || device->readServiceConfig() != 0) {
+        QTextStream(stderr) << "no DRAVO 2 behind " << simulator.port() << "\n";
+        return 1;
+    }
 
     std::unique_ptr<Experiment> run;
     {
         Step step("list and download");
-        const QList<QObject *> list = d.device->readExperimentList();
+        const QList<QObject *> list = device->readExperimentList();
         Experiment *downloaded = nullptr;
         const int result =
             list.isEmpty()
                 ? -1
-                : RunDownload::download(d.device.get(), qobject_cast<Experiment *>(list.first()),
+                : RunDownload::download(device.get(), qobject_cast<Experiment *>(list.first()),
                                         &downloaded);
-        d.device->clearExperimentList();
+        device->clearExperimentList();
         run.reset(downloaded);
         if (result != 0) {
             QTextStream(stderr) << "download failed: " << result << "\n";
             return 1;
         }
     }
-    QTextStream(stdout) << "records downloaded: " << run->logs().size() << " in "
-                        << d.instrument().commandsStartingWith("AT+VFRDXP=").size() << " blocks\n";
+    QTextStream(stdout) << "records downloaded: " << run->logs().size() << "\n";
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("long.drv"));
     {
         Step step("save");
         const QByteArray content = DataFileEnvelope::encode(DataFileEnvelope::document(
-            QStringLiteral("bench"), d.device->toJson(), {run->toJson()}));
+            QStringLiteral("bench"), device->toJson(), {run->toJson()}));
         if (VfFile::write(path, content) != 0) {
             QTextStream(stderr) << "save failed\n";
             return 1;

@@ -8,7 +8,7 @@ export QT_QPA_PLATFORM=offscreen QT_QUICK_BACKEND=software
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVALTRIX_BUILD_APP=OFF >/dev/null
 cmake --build build-bench -j "$(nproc)"
 for bench in build-bench/bench/bench_*; do
-    [ -x "$bench" ] || continue
+    [ -f "$bench" ] && [ -x "$bench" ] || continue
     echo "=== $(basename "$bench") ==="
     "$bench"
 done

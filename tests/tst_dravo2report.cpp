@@ -544,6 +544,26 @@ private slots:
         QVERIFY(pages.at(2).contains(QRegularExpression("003 +\\S+ +---")));
     }
 
+    // A band level the run did not know leaves its protected level and both
+    // totals out of the evaluation: the report prints "---" there, not 0.00.
+    void hearingProtectorValuesNotKnown()
+    {
+        Chain run(Dravo2ReportRun::make(10, start()));
+        QVERIFY(run);
+        QJsonObject protector = hearingProtector();
+        for (const char *key : {"NPS", "NPSp", "nps125", "npsp125"})
+            protector.remove(QLatin1String(key));
+        run->results()->refreshGeneralData(protector);
+        const QString file = pdf("protector-unknown");
+        QCOMPARE(writeReport(allOn(file), run.get()), 0);
+        const QString second = PdfText::pages(file).value(1);
+        for (const char *line : {"Total SPL [dB(A)]: ---", "Total SPLp [dB(A)]: ---"})
+            QVERIFY2(second.contains(QLatin1String(line)), line);
+        for (const char *row : {"--- +71.11 +72.11", "--- +51.22 +52.22", "20.33 +21.33"})
+            QVERIFY2(second.contains(QRegularExpression(QLatin1String(row))), row);
+        QVERIFY(!second.contains("0.00 "));
+    }
+
     // A one-third-octave run over a wide range of levels: every band and
     // every level class is shown, labelled.
     void thirdOctavesAndWideLevels()

@@ -45,6 +45,13 @@ QString twoDecimals(double value)
     return QLocale().toString(value, 'f', 2);
 }
 
+// A number of the hearing-protector evaluation, or "---" when the evaluation
+// could not give it (a band level that was not known).
+QString protectorNumber(const Dravo2Results &r, const QString &key, double value)
+{
+    return r.hearingProtectorHas(key) ? twoDecimals(value) : absent();
+}
+
 bool positive(const QString &text)
 {
     const std::optional<double> value = Dravo2ReportCharts::number(text);
@@ -612,9 +619,10 @@ void Dravo2Printer::drawTotalSpl()
     const QString unit = QStringLiteral(" [dB(A)]: ");
     const int half = contentWidth() / 2;
     const int y = m_cursorY + 2 * m_spacing;
-    const int height =
-        drawLine(tr("Total SPL") + unit + twoDecimals(r->NPS()), m_inset, y, half - m_inset);
-    drawLine(tr("Total SPLp") + unit + twoDecimals(r->NPSp()), m_inset + half, y, half - m_inset);
+    const int height = drawLine(tr("Total SPL") + unit + protectorNumber(*r, "NPS", r->NPS()),
+                                m_inset, y, half - m_inset);
+    drawLine(tr("Total SPLp") + unit + protectorNumber(*r, "NPSp", r->NPSp()), m_inset + half, y,
+             half - m_inset);
     m_cursorY = y + height + m_spacing;
 }
 
@@ -626,17 +634,17 @@ VfNormalTable *Dravo2Printer::createHearingProtectorTable(Experiment *run)
     auto *table = new VfNormalTable(m_painter);
     table->setBodyFont(m_tableBodyFont);
     table->setHeaderFont(m_tableHeaderFont);
-    const QLocale locale;
-    auto row = [&locale](const QString &title, const Dravo2Results::BandValues &values) {
+    auto row = [r](const QString &title, const char *key, const Dravo2Results::BandValues &values) {
         QStringList cells{title};
-        for (double value : values)
-            cells.append(locale.toString(value, 'f', 2));
+        for (int band = 0; band < Dravo2Results::ProtectorBands; ++band)
+            cells.append(protectorNumber(*r, Dravo2Results::protectorBandKey(key, band),
+                                         values[size_t(band)]));
         return VfTableRow(cells);
     };
-    table->setRows({row(tr("SPL") + QStringLiteral(" [dB(A)]"), r->nps()),
-                    row(tr("Attenuation") + QStringLiteral(" [dB]"), r->att()),
-                    row(tr("Standard deviation") + QStringLiteral(" [dB]"), r->desv()),
-                    row(tr("SPLp") + QStringLiteral(" [dB(A)]"), r->npsp())});
+    table->setRows({row(tr("SPL") + QStringLiteral(" [dB(A)]"), "nps", r->nps()),
+                    row(tr("Attenuation") + QStringLiteral(" [dB]"), "att", r->att()),
+                    row(tr("Standard deviation") + QStringLiteral(" [dB]"), "desv", r->desv()),
+                    row(tr("SPLp") + QStringLiteral(" [dB(A)]"), "npsp", r->npsp())});
     table->setHeaderTitles({tr("Frequency") + QStringLiteral(" [Hz]"), tr("125"), tr("250"),
                             tr("500"), tr("1k"), tr("2k"), tr("4k"), tr("8k")});
     return table;

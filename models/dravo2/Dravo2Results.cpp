@@ -335,10 +335,21 @@ int Dravo2Results::refreshGeneralData(QJsonObject data)
     return data.size();
 }
 
+QString Dravo2Results::protectorBandKey(const char *row, int band)
+{
+    return QLatin1String(row) + QLatin1String(kProtectorBands[band]);
+}
+
 void Dravo2Results::applyHearingProtector(const QJsonObject &data)
 {
     auto text = [&data](const char *key) { return data.value(QLatin1String(key)).toString(); };
-    auto number = [&data](const QString &key) { return data.value(key).toDouble(); };
+    m_protectorNumbers.clear();
+    auto number = [this, &data](const QString &key) {
+        const QJsonValue value = data.value(key);
+        if (value.isDouble())
+            m_protectorNumbers.insert(key);
+        return value.toDouble();
+    };
     m_hasHearingProtector = true;
     m_hearProtectMfc = text("hearProtectMfc");
     m_hearProtectModel = text("hearProtectModel");
@@ -349,11 +360,10 @@ void Dravo2Results::applyHearingProtector(const QJsonObject &data)
     m_NPS = number(QStringLiteral("NPS"));
     m_NPSp = number(QStringLiteral("NPSp"));
     for (int band = 0; band < ProtectorBands; ++band) {
-        const QLatin1String frequency(kProtectorBands[band]);
-        m_nps[band] = number(QLatin1String("nps") + frequency);
-        m_npsp[band] = number(QLatin1String("npsp") + frequency);
-        m_att[band] = number(QLatin1String("att") + frequency);
-        m_desv[band] = number(QLatin1String("desv") + frequency);
+        m_nps[band] = number(protectorBandKey("nps", band));
+        m_npsp[band] = number(protectorBandKey("npsp", band));
+        m_att[band] = number(protectorBandKey("att", band));
+        m_desv[band] = number(protectorBandKey("desv", band));
     }
 }
 

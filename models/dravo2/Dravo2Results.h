@@ -7,6 +7,7 @@
 #include <QDateTime>
 #include <QJsonObject>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <array>
 
@@ -198,6 +199,13 @@ public:
     // True once the results page has stored a hearing-protector evaluation, so
     // that a report tells "none" apart from an evaluation of zeros.
     bool hasHearingProtector() const { return m_hasHearingProtector; }
+    // Whether the stored evaluation held the number `key` ("NPS", "npsp125",
+    // "att8000" ...). A number it left out (a band level that was not known)
+    // reads as 0 but must not be reported as a level.
+    bool hearingProtectorHas(const QString &key) const { return m_protectorNumbers.contains(key); }
+    // The update key of a band value: `row` ("nps", "npsp", "att", "desv")
+    // and the band's frequency, "nps125".
+    static QString protectorBandKey(const char *row, int band);
 
 public slots:
     QJsonObject toJson() override;
@@ -286,6 +294,7 @@ private:
     QString m_hearingProtectorType;
     int m_stdNumber = 0;
     bool m_hasHearingProtector = false;
+    QSet<QString> m_protectorNumbers;
     double m_NPS = 0.0;
     double m_NPSp = 0.0;
     BandValues m_nps{};

@@ -233,8 +233,7 @@ function evaluate(levels, attenuation, deviation, method, type) {
 }
 
 // The object the results keep for the report. Unknown numbers are left out,
-// which the results store as 0; the report then shows the band as not
-// evaluated rather than a made-up level.
+// so that the report prints "---" for them rather than a made-up level.
 function updateObject(identification, method, type, attenuation, deviation, evaluation) {
     var update = {
         "datatype": "hearingprotect",

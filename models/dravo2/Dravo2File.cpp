@@ -3,12 +3,13 @@
 #include "DeviceDateTime.h"
 #include "Dravo2Experiment.h"
 #include "Dravo2Log.h"
+#include "Dravo2Model.h"
 #include "Dravo2Results.h"
 
 #include <QJsonArray>
 
 Dravo2File::Dravo2File(const QString &fileName)
-    : VfFile(fileName, QStringLiteral("DRAVO 2"))
+    : VfFile(fileName, dravo2ProductName())
 {
 }
 

@@ -26,7 +26,7 @@ public:
     QString pk() const { return m_pk; }
     void setPk(const QString &text) { m_pk = text; }
 
-    // Fills the record from a "+VFRDXP: " object as toJson writes it.
+    // Fills the record from an object as toJson writes it (a data file).
     void fromJson(const QJsonObject &json);
 
 public slots:

@@ -58,59 +58,6 @@ bool positive(const QString &text)
     return value && *value > 0;
 }
 
-// The configuration and result texts of one dosimeter, read through the
-// results' getters.
-struct DosimeterTexts
-{
-    QString label, freqWeighting, timeWeighting, actionLevel, criterionLevel, exchangeRate;
-    QString dose, dailyDose, lavg, ne, nen, twa;
-};
-
-DosimeterTexts dosimeterTexts(const Dravo2Results &r, int dosimeter)
-{
-    switch (dosimeter) {
-    case 0:
-        return {r.labelDos1(),
-                r.dos1freqWeighting(),
-                r.dos1timeWeighting(),
-                r.dos1actionLevel(),
-                r.dos1criterionLevel(),
-                r.dos1exchangeRate(),
-                r.doseDos1(),
-                r.dailyDoseDos1(),
-                r.lavgDos1(),
-                r.neDos1(),
-                r.nenDos1(),
-                r.twaDos1()};
-    case 1:
-        return {r.labelDos2(),
-                r.dos2freqWeighting(),
-                r.dos2timeWeighting(),
-                r.dos2actionLevel(),
-                r.dos2criterionLevel(),
-                r.dos2exchangeRate(),
-                r.doseDos2(),
-                r.dailyDoseDos2(),
-                r.lavgDos2(),
-                r.neDos2(),
-                r.nenDos2(),
-                r.twaDos2()};
-    default:
-        return {r.labelDosUSER(),
-                r.dosUSERfreqWeighting(),
-                r.dosUSERtimeWeighting(),
-                r.dosUSERactionLevel(),
-                r.dosUSERcriterionLevel(),
-                r.dosUSERexchangeRate(),
-                r.doseDosUSER(),
-                r.dailyDoseDosUSER(),
-                r.lavgDosUSER(),
-                r.neDosUSER(),
-                r.nenDosUSER(),
-                r.twaDosUSER()};
-    }
-}
-
 } // namespace
 
 Dravo2Printer::Dravo2Printer()
@@ -375,7 +322,8 @@ int Dravo2Printer::drawIdentification()
 
 Dravo2Printer::Column Dravo2Printer::configurationColumn(int dosimeter) const
 {
-    const DosimeterTexts d = dosimeterTexts(*results(), dosimeter);
+    const Dravo2Results::Dosimeter &d =
+        results()->dosimeter(Dravo2Results::DosimeterIndex(dosimeter));
     QString timeWeighting;
     if (d.timeWeighting == QLatin1String("Slow"))
         timeWeighting = tr("Slow");
@@ -409,7 +357,8 @@ void Dravo2Printer::drawConfiguration()
 
 Dravo2Printer::Column Dravo2Printer::evaluationColumn(int dosimeter) const
 {
-    const DosimeterTexts d = dosimeterTexts(*results(), dosimeter);
+    const Dravo2Results::Dosimeter &d =
+        results()->dosimeter(Dravo2Results::DosimeterIndex(dosimeter));
     // The levels that come from the dose mean nothing without a dose.
     const bool hasDose = positive(d.dose);
     auto level = [&](const QString &value) { return hasDose ? twoDecimals(value) : absent(); };

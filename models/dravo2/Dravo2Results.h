@@ -27,8 +27,35 @@ public:
     static constexpr int ProtectorBands = 7;
     using BandValues = std::array<double, ProtectorBands>;
 
+    // The three dosimeters side by side: configuration and results as text.
+    enum DosimeterIndex
+    {
+        Dos1 = 0,
+        Dos2 = 1,
+        DosUser = 2,
+        DosimeterCount = 3
+    };
+
+    struct Dosimeter
+    {
+        QString label;
+        QString actionLevel = QStringLiteral("80");
+        QString criterionLevel = QStringLiteral("85");
+        QString exchangeRate;
+        QString timeWeighting = QStringLiteral("Slow");
+        QString freqWeighting = QStringLiteral("A");
+        QString dose;
+        QString ne;
+        QString nen;
+        QString dailyDose;
+        QString twa;
+        QString lavg;
+    };
+
     Dravo2Results();
     ~Dravo2Results() override;
+
+    const Dosimeter &dosimeter(DosimeterIndex index) const { return m_dos[size_t(index)]; }
 
     // Header pages and the dosimeter configuration reply, trimmed as the
     // download leaves them. 0 read, -1 refused.
@@ -217,30 +244,6 @@ public slots:
     int refreshGeneralData(QJsonObject data) override;
 
 private:
-    enum DosimeterIndex
-    {
-        Dos1 = 0,
-        Dos2 = 1,
-        DosUser = 2,
-        DosimeterCount = 3
-    };
-
-    struct Dosimeter
-    {
-        QString label;
-        QString actionLevel = QStringLiteral("80");
-        QString criterionLevel = QStringLiteral("85");
-        QString exchangeRate;
-        QString timeWeighting = QStringLiteral("Slow");
-        QString freqWeighting = QStringLiteral("A");
-        QString dose;
-        QString ne;
-        QString nen;
-        QString dailyDose;
-        QString twa;
-        QString lavg;
-    };
-
     using TextMember = QString Dravo2Results::*;
     using DosimeterMember = QString Dosimeter::*;
     struct TextKey

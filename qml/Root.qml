@@ -12,6 +12,7 @@ import "../kestrum4/qml"
 import "../rumo/qml"
 import "../tolvar/qml"
 import "../tolvar4/qml"
+import "DeviceDate.js" as DeviceDate
 
 // The page container: the home page and one device page and one results page
 // per model, switched by named states, under a header with the logo and the
@@ -104,17 +105,8 @@ Rectangle {
     // instrument's wall-clock time; a text that is no date is shown as it
     // came.
     function convertDateTimeATToLocalTimeString(date) {
-        var parts = String(date).split(/[\/,:\-+T]/)
-        if (parts.length < 6)
-            return date
-        var year = Number(parts[0])
-        if (parts[0].length <= 2)
-            year += 2000
-        var d = new Date(year, Number(parts[1]) - 1, Number(parts[2]), Number(parts[3]),
-                         Number(parts[4]), Number(parts[5]))
-        if (isNaN(d.getTime()))
-            return date
-        return d.toLocaleString(Qt.locale(), Locale.ShortFormat)
+        var d = DeviceDate.deviceDate(date)
+        return d ? d.toLocaleString(Qt.locale(), Locale.ShortFormat) : date
     }
 
     // `number` as text, filled on the left with zeros to `targetLength`

@@ -1,6 +1,7 @@
 .pragma library
 
 .import "Dravo2HearingProtector.js" as Protector
+.import "../../qml/DeviceDate.js" as DeviceDate
 
 // The data of the results page: what the pages show of a run's JSON, with
 // every value the instrument left empty ("---") kept apart from the numbers.
@@ -34,18 +35,9 @@ function hasOctaveData(results) {
     return false
 }
 
-// An instrument date-time text ("yy/MM/dd,hh:mm:ss±zz") as a Date of the same
-// wall-clock time, or null.
+// An instrument date-time text as a Date of the same wall-clock time, or null.
 function deviceDate(text) {
-    var parts = String(text).split(/[\/,:\-+T]/)
-    if (parts.length < 6)
-        return null
-    var year = Number(parts[0])
-    if (parts[0].length <= 2)
-        year += 2000
-    var d = new Date(year, Number(parts[1]) - 1, Number(parts[2]), Number(parts[3]),
-                     Number(parts[4]), Number(parts[5]))
-    return isNaN(d.getTime()) ? null : d
+    return DeviceDate.deviceDate(text)
 }
 
 // The first value label of a dosimeter box: the average level of a 5 dB

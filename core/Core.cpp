@@ -28,6 +28,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QQmlEngine>
+#include <QScopedValueRollback>
 #include <QSerialPortInfo>
 #include <QTextCodec>
 #include <QUrl>
@@ -205,6 +206,14 @@ QString Core::buildRevision()
 
 // ------------------------------------------------------------ device state
 
+bool Core::refuseWhileTalking()
+{
+    if (!m_talking)
+        return false;
+    emit deviceBusy();
+    return true;
+}
+
 int Core::noDeviceCode() const
 {
     return m_deviceDropped ? -3 : -1;
@@ -318,11 +327,13 @@ void Core::emitPlace(void (Core::*signal)(int))
         emit(this->*signal)(m_experiment->chainPlace());
 }
 
-
 // ------------------------------------------------------- search and selection
 
 void Core::findDevices()
 {
+    if (refuseWhileTalking())
+        return;
+    const QScopedValueRollback<bool> talking(m_talking, true);
     dropDeviceUsingProbedLinks();
     clearDeviceList();
     emit devListUpdate();
@@ -346,6 +357,9 @@ void Core::findDevices()
 
 int Core::createDevice(int idx)
 {
+    if (refuseWhileTalking())
+        return -2;
+    const QScopedValueRollback<bool> talking(m_talking, true);
     if (idx < 0 || idx >= m_deviceList.size())
         return -1;
     auto *entry = qobject_cast<Device *>(m_deviceList.at(idx));
@@ -375,11 +389,17 @@ int Core::createDevice(int idx)
 
 int Core::setTimeNow()
 {
+    if (refuseWhileTalking())
+        return -2;
+    const QScopedValueRollback<bool> talking(m_talking, true);
     return talk([](Device *device) { return device->setClock(QDateTime::currentDateTime()); });
 }
 
 int Core::eraseMemory()
 {
+    if (refuseWhileTalking())
+        return -2;
+    const QScopedValueRollback<bool> talking(m_talking, true);
     if (!m_device)
         return noDeviceCode();
     emit eraseStarted();
@@ -413,6 +433,9 @@ void Core::serialErrorOcurred(QSerialPort::SerialPortError error)
 
 int Core::findExperiments()
 {
+    if (refuseWhileTalking())
+        return -2;
+    const QScopedValueRollback<bool> talking(m_talking, true);
     if (!m_device)
         return noDeviceCode();
     clearExperimentList();
@@ -427,6 +450,9 @@ int Core::findExperiments()
 
 int Core::createExperiment(QString idxList)
 {
+    if (refuseWhileTalking())
+        return -2;
+    const QScopedValueRollback<bool> talking(m_talking, true);
     if (!m_device)
         return noDeviceCode();
     const QJsonDocument document = QJsonDocument::fromJson(idxList.toUtf8());
@@ -518,6 +544,9 @@ void Core::moveTo(Experiment *run)
 
 int Core::acquireConfiguration()
 {
+    if (refuseWhileTalking())
+        return -2;
+    const QScopedValueRollback<bool> talking(m_talking, true);
     const int code = talk([](Device *device) { return device->readConfig(); });
     // No device, or the link went with the read.
     if (!m_device)
@@ -534,6 +563,9 @@ int Core::acquireConfiguration()
 
 int Core::sndConfiguration(QString cfg)
 {
+    if (refuseWhileTalking())
+        return -2;
+    const QScopedValueRollback<bool> talking(m_talking, true);
     if (!m_device)
         return noDeviceCode();
     std::unique_ptr<DeviceConfig> config(FactoryDeviceConfig::create(m_device->productName()));
@@ -547,6 +579,9 @@ int Core::sndConfiguration(QString cfg)
 
 int Core::sndCalibration(QString calib)
 {
+    if (refuseWhileTalking())
+        return -2;
+    const QScopedValueRollback<bool> talking(m_talking, true);
     CalibrationCertificate certificate;
     certificate.fromJson(calib);
     return talk([&certificate](Device *device) { return device->writeCalibration(certificate); });
@@ -554,6 +589,9 @@ int Core::sndCalibration(QString calib)
 
 int Core::acquireScheduleList()
 {
+    if (refuseWhileTalking())
+        return -2;
+    const QScopedValueRollback<bool> talking(m_talking, true);
     const int code = talk([](Device *device) { return device->readSchedules(); });
     if (code != 0)
         return code;
@@ -567,6 +605,9 @@ int Core::acquireScheduleList()
 
 int Core::sndScheduleList(QString cfg)
 {
+    if (refuseWhileTalking())
+        return -2;
+    const QScopedValueRollback<bool> talking(m_talking, true);
     if (!m_device)
         return noDeviceCode();
     if (m_device->setScheduleListJson(cfg) != 0)
@@ -647,6 +688,9 @@ int Core::saveExperimentToFile(QString fileName)
 
 void Core::parseFile(QString fileName)
 {
+    if (refuseWhileTalking())
+        return;
+    const QScopedValueRollback<bool> talking(m_talking, true);
     deleteChain();
     const QString path = QmlFileName::toLocalPath(fileName);
     delete m_dataFile;

@@ -32,6 +32,8 @@ Device::Device(QObject *parent)
 {
     m_link = m_ownLink;
     m_ownLink->setLinkType(Interface::SerialLink);
+    m_ifaceErrorConnection =
+        connect(m_ownLink, &Interface::ifaceErrorOcurred, this, &Device::ifaceErrorOcurred);
 }
 
 Device::~Device()

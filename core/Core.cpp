@@ -582,8 +582,13 @@ int Core::sndCalibration(QString calib)
     if (refuseWhileTalking())
         return -2;
     const QScopedValueRollback<bool> talking(m_talking, true);
+    if (!m_device)
+        return noDeviceCode();
+    // Text that is no certificate must not overwrite the instrument's one
+    // with an empty record.
     CalibrationCertificate certificate;
-    certificate.fromJson(calib);
+    if (certificate.fromJson(calib) != 0)
+        return -1;
     return talk([&certificate](Device *device) { return device->writeCalibration(certificate); });
 }
 

@@ -490,6 +490,10 @@ private slots:
                      "{\"date\": \"2021-10-29T14:20:02\", \"certification\": \"abc\"}"),
                  0);
         QVERIFY(rig.instrument().calibrationText().startsWith("\"ABC\""));
+        const int sent = rig.instrument().commandsStartingWith("AT+VFCTF=").size();
+        QCOMPARE(rig.core->sndCalibration("not json"), -1);
+        QCOMPARE(rig.instrument().commandsStartingWith("AT+VFCTF=").size(), sent);
+        QVERIFY(rig.instrument().calibrationText().startsWith("\"ABC\""));
         // The test model keeps no schedules.
         QCOMPARE(rig.core->acquireScheduleList(), -1);
         QCOMPARE(rig.core->sndScheduleList("[]"), -1);

@@ -682,8 +682,6 @@ int Core::saveExperimentToFile(QString fileName)
         runs.append(run->toJson());
     const QByteArray content = DataFileEnvelope::encode(
         DataFileEnvelope::document(buildRevision(), m_device->toJson(), runs));
-    if (m_dataFile->isOpen())
-        m_dataFile->close();
     if (VfFile::write(path, content) != 0) {
         emit openFileError(productName);
         return -1;
@@ -704,8 +702,6 @@ void Core::parseFile(QString fileName)
         emit invalidFile();
         return;
     }
-    if (m_dataFile->isOpen())
-        m_dataFile->close();
     if (!m_dataFile->open(QIODevice::ReadOnly)) {
         emit invalidFile();
         return;
@@ -741,7 +737,6 @@ int Core::generateReport(QString options)
         emit unsupportedDevice();
         return -1;
     }
-    m_printer = printer.get();
     printer->setProductName(m_device->productName());
     printer->setSn(m_device->sn());
     printer->setCalibration(m_device->calibration());
@@ -752,7 +747,6 @@ int Core::generateReport(QString options)
         printer->endPainting();
         printer->openReport();
     }
-    m_printer = nullptr;
     // A report that was not painted must reach the user as a failure.
     return code == 0 ? 0 : -1;
 }

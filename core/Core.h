@@ -14,7 +14,6 @@ class Experiment;
 class Results;
 class Schedule;
 class VfFile;
-class VfPrinter;
 
 // The backend that the QML scene drives, seen there as "core". Its slots take
 // JSON text or indexes, its properties give lists and JSON text, and its
@@ -38,8 +37,7 @@ class VfPrinter;
 //
 // Ownership: Core owns the probed devices, the current device, the run-list
 // entries, the chain of opened runs (each run owns its logs and results), the
-// data-file object, the printer while a report is written, and the schedules
-// being edited.
+// data-file object and the schedules being edited.
 class Core : public QObject
 {
     Q_OBJECT
@@ -177,7 +175,6 @@ private:
 
     Device *m_device = nullptr;
     Experiment *m_experiment = nullptr;
-    VfPrinter *m_printer = nullptr;
     VfFile *m_dataFile = nullptr;
     QList<QObject *> m_deviceList;
     QList<QObject *> m_experimentList;

@@ -30,7 +30,6 @@
 #include <QQmlEngine>
 #include <QScopedValueRollback>
 #include <QSerialPortInfo>
-#include <QTextCodec>
 #include <QUrl>
 
 #include <memory>
@@ -66,17 +65,6 @@ QStringList portsToProbe()
     const QString extra = qEnvironmentVariable(kExtraPortsVariable);
     ports.append(extra.split(QLatin1Char(':'), Qt::SkipEmptyParts));
     return ports;
-}
-
-// A schedule label travels inside a quoted field of an instrument command in
-// ISO 8859-1: it must survive that encoding and cannot end the field or the
-// line early.
-bool isSendableLabel(const QString &label)
-{
-    if (label.contains(QLatin1Char('"')) || label.contains(QLatin1Char('\r')) ||
-        label.contains(QLatin1Char('\n')))
-        return false;
-    return QTextCodec::codecForName("ISO 8859-1")->canEncode(label);
 }
 
 // The edited schedules are Core's own copies: the device keeps owning (and
@@ -645,7 +633,7 @@ void Core::addSchedule(QString schedule)
         emit scheduleError(tr("The schedule is not available") + QLatin1Char('.'));
         return;
     }
-    if (!isSendableLabel(candidate->label())) {
+    if (!Device::isQuotableText(candidate->label())) {
         emit scheduleError(
             tr("The schedule label may hold only Latin-1 characters, no double quote and no "
                "line break") +

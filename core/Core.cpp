@@ -28,8 +28,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QQmlEngine>
+#include <QScopedValueRollback>
 #include <QSerialPortInfo>
-#include <QTextCodec>
 #include <QUrl>
 
 #include <memory>
@@ -65,17 +65,6 @@ QStringList portsToProbe()
     const QString extra = qEnvironmentVariable(kExtraPortsVariable);
     ports.append(extra.split(QLatin1Char(':'), Qt::SkipEmptyParts));
     return ports;
-}
-
-// A schedule label travels inside a quoted field of an instrument command in
-// ISO 8859-1: it must survive that encoding and cannot end the field or the
-// line early.
-bool isSendableLabel(const QString &label)
-{
-    if (label.contains(QLatin1Char('"')) || label.contains(QLatin1Char('\r')) ||
-        label.contains(QLatin1Char('\n')))
-        return false;
-    return QTextCodec::codecForName("ISO 8859-1")->canEncode(label);
 }
 
 // The edited schedules are Core's own copies: the device keeps owning (and
@@ -205,6 +194,14 @@ QString Core::buildRevision()
 
 // ------------------------------------------------------------ device state
 
+bool Core::refuseWhileTalking()
+{
+    if (!m_talking)
+        return false;
+    emit deviceBusy();
+    return true;
+}
+
 int Core::noDeviceCode() const
 {
     return m_deviceDropped ? -3 : -1;
@@ -318,11 +315,13 @@ void Core::emitPlace(void (Core::*signal)(int))
         emit(this->*signal)(m_experiment->chainPlace());
 }
 
-
 // ------------------------------------------------------- search and selection
 
 void Core::findDevices()
 {
+    if (refuseWhileTalking())
+        return;
+    const QScopedValueRollback<bool> talking(m_talking, true);
     dropDeviceUsingProbedLinks();
     clearDeviceList();
     emit devListUpdate();
@@ -346,6 +345,9 @@ void Core::findDevices()
 
 int Core::createDevice(int idx)
 {
+    if (refuseWhileTalking())
+        return -2;
+    const QScopedValueRollback<bool> talking(m_talking, true);
     if (idx < 0 || idx >= m_deviceList.size())
         return -1;
     auto *entry = qobject_cast<Device *>(m_deviceList.at(idx));
@@ -375,11 +377,17 @@ int Core::createDevice(int idx)
 
 int Core::setTimeNow()
 {
+    if (refuseWhileTalking())
+        return -2;
+    const QScopedValueRollback<bool> talking(m_talking, true);
     return talk([](Device *device) { return device->setClock(QDateTime::currentDateTime()); });
 }
 
 int Core::eraseMemory()
 {
+    if (refuseWhileTalking())
+        return -2;
+    const QScopedValueRollback<bool> talking(m_talking, true);
     if (!m_device)
         return noDeviceCode();
     emit eraseStarted();
@@ -413,6 +421,9 @@ void Core::serialErrorOcurred(QSerialPort::SerialPortError error)
 
 int Core::findExperiments()
 {
+    if (refuseWhileTalking())
+        return -2;
+    const QScopedValueRollback<bool> talking(m_talking, true);
     if (!m_device)
         return noDeviceCode();
     clearExperimentList();
@@ -427,6 +438,9 @@ int Core::findExperiments()
 
 int Core::createExperiment(QString idxList)
 {
+    if (refuseWhileTalking())
+        return -2;
+    const QScopedValueRollback<bool> talking(m_talking, true);
     if (!m_device)
         return noDeviceCode();
     const QJsonDocument document = QJsonDocument::fromJson(idxList.toUtf8());
@@ -518,6 +532,9 @@ void Core::moveTo(Experiment *run)
 
 int Core::acquireConfiguration()
 {
+    if (refuseWhileTalking())
+        return -2;
+    const QScopedValueRollback<bool> talking(m_talking, true);
     const int code = talk([](Device *device) { return device->readConfig(); });
     // No device, or the link went with the read.
     if (!m_device)
@@ -534,6 +551,9 @@ int Core::acquireConfiguration()
 
 int Core::sndConfiguration(QString cfg)
 {
+    if (refuseWhileTalking())
+        return -2;
+    const QScopedValueRollback<bool> talking(m_talking, true);
     if (!m_device)
         return noDeviceCode();
     std::unique_ptr<DeviceConfig> config(FactoryDeviceConfig::create(m_device->productName()));
@@ -547,13 +567,24 @@ int Core::sndConfiguration(QString cfg)
 
 int Core::sndCalibration(QString calib)
 {
+    if (refuseWhileTalking())
+        return -2;
+    const QScopedValueRollback<bool> talking(m_talking, true);
+    if (!m_device)
+        return noDeviceCode();
+    // Text that is no certificate must not overwrite the instrument's one
+    // with an empty record.
     CalibrationCertificate certificate;
-    certificate.fromJson(calib);
+    if (certificate.fromJson(calib) != 0)
+        return -1;
     return talk([&certificate](Device *device) { return device->writeCalibration(certificate); });
 }
 
 int Core::acquireScheduleList()
 {
+    if (refuseWhileTalking())
+        return -2;
+    const QScopedValueRollback<bool> talking(m_talking, true);
     const int code = talk([](Device *device) { return device->readSchedules(); });
     if (code != 0)
         return code;
@@ -567,6 +598,9 @@ int Core::acquireScheduleList()
 
 int Core::sndScheduleList(QString cfg)
 {
+    if (refuseWhileTalking())
+        return -2;
+    const QScopedValueRollback<bool> talking(m_talking, true);
     if (!m_device)
         return noDeviceCode();
     if (m_device->setScheduleListJson(cfg) != 0)
@@ -599,7 +633,7 @@ void Core::addSchedule(QString schedule)
         emit scheduleError(tr("The schedule is not available") + QLatin1Char('.'));
         return;
     }
-    if (!isSendableLabel(candidate->label())) {
+    if (!Device::isQuotableText(candidate->label())) {
         emit scheduleError(
             tr("The schedule label may hold only Latin-1 characters, no double quote and no "
                "line break") +
@@ -636,8 +670,6 @@ int Core::saveExperimentToFile(QString fileName)
         runs.append(run->toJson());
     const QByteArray content = DataFileEnvelope::encode(
         DataFileEnvelope::document(buildRevision(), m_device->toJson(), runs));
-    if (m_dataFile->isOpen())
-        m_dataFile->close();
     if (VfFile::write(path, content) != 0) {
         emit openFileError(productName);
         return -1;
@@ -647,6 +679,9 @@ int Core::saveExperimentToFile(QString fileName)
 
 void Core::parseFile(QString fileName)
 {
+    if (refuseWhileTalking())
+        return;
+    const QScopedValueRollback<bool> talking(m_talking, true);
     deleteChain();
     const QString path = QmlFileName::toLocalPath(fileName);
     delete m_dataFile;
@@ -655,8 +690,6 @@ void Core::parseFile(QString fileName)
         emit invalidFile();
         return;
     }
-    if (m_dataFile->isOpen())
-        m_dataFile->close();
     if (!m_dataFile->open(QIODevice::ReadOnly)) {
         emit invalidFile();
         return;
@@ -692,7 +725,6 @@ int Core::generateReport(QString options)
         emit unsupportedDevice();
         return -1;
     }
-    m_printer = printer.get();
     printer->setProductName(m_device->productName());
     printer->setSn(m_device->sn());
     printer->setCalibration(m_device->calibration());
@@ -703,7 +735,6 @@ int Core::generateReport(QString options)
         printer->endPainting();
         printer->openReport();
     }
-    m_printer = nullptr;
     // A report that was not painted must reach the user as a failure.
     return code == 0 ? 0 : -1;
 }

@@ -14,7 +14,6 @@ class Experiment;
 class Results;
 class Schedule;
 class VfFile;
-class VfPrinter;
 
 // The backend that the QML scene drives, seen there as "core". Its slots take
 // JSON text or indexes, its properties give lists and JSON text, and its
@@ -30,10 +29,15 @@ class VfPrinter;
 // link (after a lost link the device state is already dropped and
 // deviceDisconnected emitted).
 //
+// A wait for the instrument runs the event loop, so QML may call a slot while
+// another one is still talking. Such a call is refused (-2, as if the
+// instrument were busy, and nothing is touched): it would otherwise delete the
+// device, the chain or the lists under the exchange in progress, or put a
+// second command on the line.
+//
 // Ownership: Core owns the probed devices, the current device, the run-list
 // entries, the chain of opened runs (each run owns its logs and results), the
-// data-file object, the printer while a report is written, and the schedules
-// being edited.
+// data-file object and the schedules being edited.
 class Core : public QObject
 {
     Q_OBJECT
@@ -138,6 +142,9 @@ public slots:
     void prevExp();
 
 private:
+    // True (after emitting deviceBusy) when another slot is talking to the
+    // instrument; the caller must then leave everything as it is.
+    bool refuseWhileTalking();
     // The code a slot gives when there is no device to talk to: -3 once the
     // device was dropped with its link, -1 when none was ever chosen.
     int noDeviceCode() const;
@@ -168,7 +175,6 @@ private:
 
     Device *m_device = nullptr;
     Experiment *m_experiment = nullptr;
-    VfPrinter *m_printer = nullptr;
     VfFile *m_dataFile = nullptr;
     QList<QObject *> m_deviceList;
     QList<QObject *> m_experimentList;
@@ -177,4 +183,5 @@ private:
     QList<QByteArray> m_recordReplies;
     Results *m_pendingResults = nullptr;
     bool m_deviceDropped = false;
+    bool m_talking = false;
 };

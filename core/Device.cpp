@@ -32,6 +32,8 @@ Device::Device(QObject *parent)
 {
     m_link = m_ownLink;
     m_ownLink->setLinkType(Interface::SerialLink);
+    m_ifaceErrorConnection =
+        connect(m_ownLink, &Interface::ifaceErrorOcurred, this, &Device::ifaceErrorOcurred);
 }
 
 Device::~Device()
@@ -251,15 +253,20 @@ int Device::eraseMemory()
     return finalLineCode(reply);
 }
 
+bool Device::isQuotableText(const QString &text)
+{
+    if (text.contains(QLatin1Char('"')) || text.contains(QLatin1Char('\r')) ||
+        text.contains(QLatin1Char('\n')))
+        return false;
+    return QTextCodec::codecForName("ISO 8859-1")->canEncode(text);
+}
+
 int Device::writeCalibration(const CalibrationCertificate &certificate)
 {
     const QString certification = certificate.certification().toUpper();
-    // The text travels inside a quoted field of one command line: a quote or a
-    // line break would end the field or the command early.
-    QTextCodec *latin1 = QTextCodec::codecForName("ISO 8859-1");
-    if (certification.contains(QLatin1Char('"')) || certification.contains(QLatin1Char('\r')) ||
-        certification.contains(QLatin1Char('\n')) || !latin1->canEncode(certification))
+    if (!isQuotableText(certification))
         return -1;
+    QTextCodec *latin1 = QTextCodec::codecForName("ISO 8859-1");
     const QString command = QStringLiteral("AT+VFCTF=\"%1\",\"%2\"\r\n")
                                 .arg(certification, formatDeviceDateTime(certificate.date()));
     bool sent = false;

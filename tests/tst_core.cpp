@@ -394,6 +394,54 @@ private slots:
         QCOMPARE(lost.count(), 1);
     }
 
+    // A wait for the instrument runs the event loop: a slot that QML calls
+    // then must neither delete what the exchange in progress uses nor put a
+    // second command on the line.
+    void slotsCalledDuringAnExchangeAreRefused()
+    {
+        Rig rig;
+        rig.addRuns(2, 25);
+        rig.open();
+        Core *core = rig.core.get();
+        Device *device = core->currentDevice();
+        QList<int> codes;
+        const auto reenter = [core, &codes] {
+            codes << core->createDevice(0) << core->findExperiments()
+                  << core->createExperiment("[1]") << core->setTimeNow() << core->eraseMemory()
+                  << core->acquireConfiguration() << core->acquireScheduleList()
+                  << core->sndConfiguration("{\"level\": 3}")
+                  << core->sndCalibration("{\"certification\": \"X\"}")
+                  << core->sndScheduleList("{\"scheduleList\": []}");
+            core->findDevices();
+            core->parseFile("/nonexistent/file.tst");
+        };
+        const QList<int> refused = QVector<int>(10, -2).toList();
+        QSignalSpy busy(core, &Core::deviceBusy);
+        QSignalSpy lists(core, &Core::devListUpdate);
+
+        // In the middle of a download, from its progress report.
+        const QMetaObject::Connection once = connect(core, &Core::progressBarUpdated, core, [&] {
+            disconnect(once);
+            reenter();
+        });
+        QCOMPARE(core->createExperiment("[0, 1]"), 0);
+        QCOMPARE(codes, refused);
+        QCOMPARE(busy.count(), 12);
+        QCOMPARE(lists.count(), 0);
+        QCOMPARE(core->currentDevice(), device);
+        QCOMPARE(rig.chainLength(), 2);
+
+        // Inside the wait for one reply.
+        codes.clear();
+        rig.instrument().setAnswerDelay(20);
+        QTimer::singleShot(0, core, reenter);
+        QCOMPARE(core->setTimeNow(), 0);
+        QCOMPARE(codes, refused);
+        QCOMPARE(core->currentDevice(), device);
+        QCOMPARE(rig.devices().size(), 1);
+        QCOMPARE(rig.chainLength(), 2);
+    }
+
     void newSearchDropsTheDeviceUsingAProbedLink()
     {
         Rig rig;
@@ -441,6 +489,10 @@ private slots:
         QCOMPARE(rig.core->sndCalibration(
                      "{\"date\": \"2021-10-29T14:20:02\", \"certification\": \"abc\"}"),
                  0);
+        QVERIFY(rig.instrument().calibrationText().startsWith("\"ABC\""));
+        const int sent = rig.instrument().commandsStartingWith("AT+VFCTF=").size();
+        QCOMPARE(rig.core->sndCalibration("not json"), -1);
+        QCOMPARE(rig.instrument().commandsStartingWith("AT+VFCTF=").size(), sent);
         QVERIFY(rig.instrument().calibrationText().startsWith("\"ABC\""));
         // The test model keeps no schedules.
         QCOMPARE(rig.core->acquireScheduleList(), -1);

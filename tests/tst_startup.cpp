@@ -1,3 +1,4 @@
+#include "AppScene.h"
 #include "Core.h"
 #include "SceneTextures.h"
 #include "StartUp.h"
@@ -6,21 +7,6 @@
 #include <QQuickWindow>
 #include <QSignalSpy>
 #include <QtTest>
-
-namespace {
-
-QStringList *g_warnings = nullptr;
-QtMessageHandler g_previousHandler = nullptr;
-
-void collectWarnings(QtMsgType type, const QMessageLogContext &context, const QString &text)
-{
-    if (g_warnings && type != QtDebugMsg && type != QtInfoMsg &&
-        !text.contains(QLatin1String("This plugin does not support")))
-        g_warnings->append(text);
-    g_previousHandler(type, context, text);
-}
-
-} // namespace
 
 // The start-up as main() runs it: splash, fonts, Core and the QML scene.
 class TestStartUp : public QObject
@@ -31,8 +17,7 @@ private slots:
     void startsWithSplashAndMainWindow()
     {
         QStringList warnings;
-        g_warnings = &warnings;
-        g_previousHandler = qInstallMessageHandler(collectWarnings);
+        collectSceneWarnings(&warnings);
         {
             StartUp startUp(*qApp);
             QSignalSpy messages(&startUp, &StartUp::splashMessage);
@@ -54,8 +39,7 @@ private slots:
             SceneTextures::release();
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        qInstallMessageHandler(g_previousHandler);
-        g_warnings = nullptr;
+        stopCollectingSceneWarnings();
         QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join('\n')));
     }
 };

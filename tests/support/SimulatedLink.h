@@ -7,8 +7,7 @@
 #include <memory>
 
 // A base Device opened on a fresh simulated instrument, with a short idle
-// time-out so that silence costs little. The device records link errors as a
-// model device would.
+// time-out so that silence costs little.
 struct SimulatedLink
 {
     explicit SimulatedLink(int idleTimeoutMs = 250)
@@ -17,8 +16,6 @@ struct SimulatedLink
     {
         device->open(instrument->portPath());
         device->interface()->setIdleTimeout(idleTimeoutMs);
-        QObject::connect(device->interface(), &Interface::ifaceErrorOcurred, device.get(),
-                         &Device::ifaceErrorOcurred);
     }
 
     std::unique_ptr<SimulatedInstrument> instrument;

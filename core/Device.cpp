@@ -255,9 +255,12 @@ int Device::eraseMemory()
 
 bool Device::isQuotableText(const QString &text)
 {
-    if (text.contains(QLatin1Char('"')) || text.contains(QLatin1Char('\r')) ||
-        text.contains(QLatin1Char('\n')))
-        return false;
+    // A quote would end the field; CR, LF or any other control character
+    // could end or garble the command line.
+    for (const QChar c : text) {
+        if (c == QLatin1Char('"') || c.category() == QChar::Other_Control)
+            return false;
+    }
     return QTextCodec::codecForName("ISO 8859-1")->canEncode(text);
 }
 

@@ -98,8 +98,8 @@ public:
     QJsonObject toJson() const;
 
     // True when `text` can travel inside a quoted field of one command line:
-    // it encodes in ISO 8859-1 and holds no quote or line break that would
-    // end the field or the command early.
+    // it encodes in ISO 8859-1 and holds no quote or control character that
+    // would end the field or the command early.
     static bool isQuotableText(const QString &text);
 
     static constexpr int RecordBlockSize = 10;

@@ -323,11 +323,7 @@ int Dravo2::writeConfig()
 
 bool Dravo2::isValidScheduleLabel(const QString &label)
 {
-    for (const QChar c : label) {
-        if (c == QLatin1Char('"') || c.category() == QChar::Other_Control)
-            return false;
-    }
-    return latin1()->canEncode(label);
+    return isQuotableText(label);
 }
 
 bool Dravo2::isWritableSchedule(const Schedule *schedule)

@@ -730,13 +730,12 @@ int Core::generateReport(QString options)
     printer->setCalibration(m_device->calibration());
     printer->setReportOptions(options);
     printer->setExperiment(m_experiment->first());
-    const int code = printer->print();
-    if (code == 0) {
-        printer->endPainting();
-        printer->openReport();
-    }
-    // A report that was not painted must reach the user as a failure.
-    return code == 0 ? 0 : -1;
+    // A report that was not painted or not finished must reach the user as a
+    // failure.
+    if (printer->print() != 0 || printer->endPainting() != 0)
+        return -1;
+    printer->openReport();
+    return 0;
 }
 
 // ------------------------------------------------------------ result refresh

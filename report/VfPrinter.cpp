@@ -160,8 +160,9 @@ int VfPrinter::beginPainting()
 
 int VfPrinter::endPainting()
 {
-    if (m_painter->isActive())
-        m_painter->end();
+    // Ending the painter writes the rest of the PDF, which can still fail.
+    if (m_painter->isActive() && !m_painter->end())
+        return -1;
     return 0;
 }
 

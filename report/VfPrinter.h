@@ -78,7 +78,8 @@ public:
 
     // 0 when painting began on the PDF file, -1 when the file cannot be written.
     int beginPainting();
-    // Ends the painter (closing the PDF); returns 0.
+    // Ends the painter (closing the PDF): 0, or -1 when the PDF could not be
+    // finished.
     int endPainting();
     // Makes `name` (".pdf" appended unless it ends so) the PDF file. Returns 1.
     int setOutputFile(QString name);

@@ -271,7 +271,7 @@ Window {
                                     text: qsTr("Threshold level") + " [dB]"
                                     font.pixelSize: 14
                                 }
-                                SpinBox {
+                                VfSpinBox {
                                     id: actionLevelBox
                                     objectName: "actionLevel"
                                     from: window.actionLevelRange[0]
@@ -283,7 +283,7 @@ Window {
                                     text: qsTr("Criterion level") + " [dB]"
                                     font.pixelSize: 14
                                 }
-                                SpinBox {
+                                VfSpinBox {
                                     id: criterionLevelBox
                                     objectName: "criterionLevel"
                                     from: window.criterionLevelRange[0]
@@ -295,7 +295,7 @@ Window {
                                     text: qsTr("Exchange rate") + " (q) [dB]"
                                     font.pixelSize: 14
                                 }
-                                SpinBox {
+                                VfSpinBox {
                                     id: exchangeRateBox
                                     objectName: "exchangeRate"
                                     from: window.exchangeRateRange[0]

@@ -8,7 +8,7 @@ packages=(
     qtbase5-dev qtdeclarative5-dev qtquickcontrols2-5-dev libqt5serialport5-dev libqt5charts5-dev
     qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qtquick-layouts
     qml-module-qtquick-controls qml-module-qtquick-controls2 qml-module-qtquick-dialogs
-    qml-module-qtquick-extras qml-module-qtcharts qml-module-qttest qml-module-qt-labs-platform
+    qml-module-qtquick-extras qml-module-qtcharts qml-module-qttest
     fonts-freefont-ttf fonts-dejavu-core
     xvfb xauth socat poppler-utils
 )

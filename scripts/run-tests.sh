@@ -9,7 +9,8 @@ cd "$root"
 
 bash scripts/install-deps.sh
 
-jobs="$(nproc)"
+# VALTRIX_JOBS caps the build and test parallelism on a shared machine.
+jobs="${VALTRIX_JOBS:-$(nproc)}"
 test_jobs=$(( jobs > 4 ? 4 : jobs ))
 
 export QT_QPA_PLATFORM=offscreen

@@ -1,5 +1,7 @@
 #include "SimulatedModels.h"
 
+#include "SimulatedBemari.h"
+#include "SimulatedBemariRuns.h"
 #include "SimulatedDravo2.h"
 #include "SimulatedDravo2Runs.h"
 #include "SimulatedInstrument.h"
@@ -28,6 +30,16 @@ const QList<SimulatedModel> &models()
          },
          [](SimulatedInstrument &instrument, int index, int records, const QDateTime &start) {
              instrument.addRun(SimulatedDravo2Runs::makeRun(index, records, start));
+         }},
+        {"BEMARI",
+         [](SimulatedInstrument &instrument) { SimulatedBemari::install(&instrument, "BEMARI"); },
+         [](SimulatedInstrument &instrument, int index, int records, const QDateTime &start) {
+             instrument.addRun(SimulatedBemariRuns::makeRun(index, records, start, false));
+         }},
+        {"BEMARI+",
+         [](SimulatedInstrument &instrument) { SimulatedBemari::install(&instrument, "BEMARI+"); },
+         [](SimulatedInstrument &instrument, int index, int records, const QDateTime &start) {
+             instrument.addRun(SimulatedBemariRuns::makeRun(index, records, start, true));
          }},
     };
     return rows;

@@ -1,5 +1,9 @@
 #include "Log.h"
 
+#include "DeviceDateTime.h"
+
+#include <QTextCodec>
+
 Log::Log(QObject *parent)
     : QObject(parent)
 {
@@ -14,4 +18,24 @@ int Log::parseRecord(QByteArray record)
 QJsonObject Log::toJson()
 {
     return QJsonObject();
+}
+
+QStringList Log::recordFields(QByteArray record, TextEncoding encoding)
+{
+    record.replace("+VFRDXP: ", "");
+    record.replace("\"", "");
+    record.replace("\n", "");
+    const int nul = record.indexOf('\0');
+    if (nul >= 0)
+        record.truncate(nul);
+    const QString text = encoding == TextEncoding::Utf8
+                             ? QString::fromUtf8(record)
+                             : QTextCodec::codecForName("ISO 8859-1")->toUnicode(record);
+    return text.split(QLatin1Char(','));
+}
+
+QDateTime Log::recordDateTime(const QStringList &fields)
+{
+    return fields.size() > 4 ? parseDeviceDateTime(fields.at(3) + QLatin1Char(',') + fields.at(4))
+                             : QDateTime();
 }

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QJsonObject>
 #include <QObject>
+#include <QStringList>
 
 // One logged sample of a run. Each model derives its own record class.
 class Log : public QObject
@@ -16,6 +18,20 @@ public:
     QDateTime registerDate() const { return m_registerDate; }
     // Stores without a change signal.
     void setRegisterDate(const QDateTime &date) { m_registerDate = date; }
+
+    // How an instrument writes the texts of its records.
+    enum class TextEncoding
+    {
+        Latin1,
+        Utf8
+    };
+    // The fields of one record line as the download hands it over: the
+    // "+VFRDXP: " prefix, double quotes and line feeds removed, cut at a NUL
+    // byte, split at "," with empty fields kept. The date and the time of a
+    // record are fields 3 and 4.
+    static QStringList recordFields(QByteArray record, TextEncoding encoding);
+    // The date-time of fields 3 and 4.
+    static QDateTime recordDateTime(const QStringList &fields);
 
 public slots:
     // Reads one "+VFRDXP: " record: 0 read, 1 bad record.

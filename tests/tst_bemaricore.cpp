@@ -42,13 +42,6 @@ Commands settingCommands(const SimulatedInstrument &instrument)
 const Commands kQueries{"AT+VFFQWGHT?", "AT+VFTMWGHT?", "AT+VFOCTAVE?"};
 const Commands kWrites{"AT+VFFQWGHT=\"C\"", "AT+VFTMWGHT=\"Fast\"", "AT+VFOCTAVE=\"1/3\""};
 
-void addModels()
-{
-    QTest::addColumn<QByteArray>("model");
-    QTest::newRow("BEMARI") << QByteArray("BEMARI");
-    QTest::newRow("BEMARI+") << QByteArray("BEMARI+");
-}
-
 } // namespace
 
 // The sound level meters driven through Core as the pages drive them: the
@@ -58,7 +51,7 @@ class TestBemariCore : public QObject
     Q_OBJECT
 
 private slots:
-    void searchFindsTheModelAndReadsTheServiceWord_data() { addModels(); }
+    void searchFindsTheModelAndReadsTheServiceWord_data() { addBemariModelRows(); }
     void searchFindsTheModelAndReadsTheServiceWord()
     {
         QFETCH(QByteArray, model);
@@ -75,7 +68,7 @@ private slots:
         QCOMPARE(busy.count(), 0);
     }
 
-    void settingsAreReadAndWritten_data() { addModels(); }
+    void settingsAreReadAndWritten_data() { addBemariModelRows(); }
     void settingsAreReadAndWritten()
     {
         QFETCH(QByteArray, model);
@@ -192,7 +185,7 @@ private slots:
         }
     }
 
-    void droppedLinkIsReported_data() { addModels(); }
+    void droppedLinkIsReported_data() { addBemariModelRows(); }
     void droppedLinkIsReported()
     {
         QFETCH(QByteArray, model);

@@ -1,6 +1,7 @@
 #include "DeviceFactory.h"
 #include "Experiment.h"
 #include "SimulatedBemari.h"
+#include "SimulatedBemariCore.h"
 #include "SimulatedBemariRuns.h"
 #include "SimulatedLink.h"
 #include "models/bemari/BemariConfig.h"
@@ -67,13 +68,6 @@ Commands pageCommands(int index, QList<int> pages)
     return commands;
 }
 
-void addModels()
-{
-    QTest::addColumn<QByteArray>("model");
-    QTest::newRow("BEMARI") << QByteArray("BEMARI");
-    QTest::newRow("BEMARI+") << QByteArray("BEMARI+");
-}
-
 } // namespace
 
 // The sound level meters' own exchanges against the simulated instruments:
@@ -83,7 +77,7 @@ class TestBemariDevice : public QObject
     Q_OBJECT
 
 private slots:
-    void modelDeviceTakesOverTheProbedOne_data() { addModels(); }
+    void modelDeviceTakesOverTheProbedOne_data() { addBemariModelRows(); }
     void modelDeviceTakesOverTheProbedOne()
     {
         QFETCH(QByteArray, model);
@@ -214,7 +208,7 @@ private slots:
         QCOMPARE(m.meter->soundLevelConfig()->timeWeighting(), QString("Slow"));
     }
 
-    void headerReadsPagesOneToFiveThenEight_data() { addModels(); }
+    void headerReadsPagesOneToFiveThenEight_data() { addBemariModelRows(); }
     void headerReadsPagesOneToFiveThenEight()
     {
         QFETCH(QByteArray, model);

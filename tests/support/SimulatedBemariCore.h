@@ -9,8 +9,17 @@
 #include "SimulatedModels.h"
 
 #include <QDateTime>
+#include <QTest>
 #include <QVariant>
 #include <memory>
+
+// A data column "model" with a row for each sound level meter.
+inline void addBemariModelRows()
+{
+    QTest::addColumn<QByteArray>("model");
+    QTest::newRow("BEMARI") << QByteArray("BEMARI");
+    QTest::newRow("BEMARI+") << QByteArray("BEMARI+");
+}
 
 // A simulated "BEMARI" or "BEMARI+" on a pseudo-terminal, found by a Core's
 // search through VALTRIX_EXTRA_PORTS and selected there, as the pages do it.

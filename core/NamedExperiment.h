@@ -1,0 +1,56 @@
+#pragma once
+
+#include "Experiment.h"
+
+#include <QJsonObject>
+#include <QString>
+
+// A run that the instrument lists under a name of its own, one run-list line
+// "<n>,<index>,<size>,<date>,<time>,<name>[,...]" (quotes removed; the date
+// text holds the comma between date and time). The name travels with the run
+// when it is downloaded and into its data file ("expName").
+//
+// The run's JSON: "date", "size" and "index" (texts), "deviceName",
+// "expName", "eventIndex" (the 1-based place in the chain, a number),
+// "logList" (every log's JSON) and "results" ({} for a run without results).
+class NamedExperiment : public Experiment
+{
+    Q_OBJECT
+    Q_PROPERTY(QString exp_Name READ exp_Name WRITE setExp_Name NOTIFY experimentNameChanged)
+
+public:
+    // How the instrument writes the run names of its list.
+    enum class NameEncoding
+    {
+        Latin1,
+        Utf8
+    };
+
+    static constexpr int ListEntryFields = 6;
+
+    QString exp_Name() const { return m_expName; }
+    // Emits experimentNameChanged when the name changes.
+    void setExp_Name(const QString &name);
+
+    // The run's own fields of a "Body" element as toJson writes them: date,
+    // device name, index, size and name (a file without a name gives none).
+    void readRunJson(const QJsonObject &run);
+
+public slots:
+    // Date, size, index and, from a named entry, the name.
+    void copyHeader(const Experiment *entry) override;
+    QJsonObject toJson() override;
+    // 0 taken, -1 a line of fewer than six fields (nothing changed). The list
+    // fills many entries at once: the name is stored without a signal.
+    int parseListEntry(QByteArray line) override;
+
+signals:
+    void experimentNameChanged();
+
+protected:
+    explicit NamedExperiment(NameEncoding encoding, QObject *parent = nullptr);
+
+private:
+    NameEncoding m_encoding;
+    QString m_expName;
+};

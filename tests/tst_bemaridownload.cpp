@@ -117,7 +117,7 @@ private slots:
         QTest::addColumn<QByteArray>("reply");
         QTest::addColumn<int>("result");
         QTest::newRow("ERROR") << Fault::Error << QByteArray() << -1;
-        QTest::newRow("BUSY") << Fault::Busy << QByteArray() << -1;
+        QTest::newRow("BUSY") << Fault::Busy << QByteArray() << -2;
         QTest::newRow("silence") << Fault::Silence << QByteArray() << -1;
         QTest::newRow("truncated") << Fault::Truncate << QByteArray() << -1;
         QTest::newRow("record of five fields")

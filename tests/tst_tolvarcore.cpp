@@ -268,6 +268,7 @@ private slots:
         pump().scriptFault(prefix, fault, 1, reply);
         QSignalSpy busySignals(m_core.get(), &Core::deviceBusy);
         QSignalSpy disconnected(m_core.get(), &Core::deviceDisconnected);
+        QSignalSpy updated(m_core.get(), &Core::experimentUpdated);
         QCOMPARE(m_core->createExperiment("[0, 2]"), result);
         QCOMPARE(busySignals.count(), busy);
         QCOMPARE(disconnected.count(), result == -3 ? 1 : 0);
@@ -276,7 +277,9 @@ private slots:
             QVERIFY(!m_core->currentExperiment());
             return;
         }
-        // The first run stays, whole; the failed one is not in the chain.
+        // The first run stays, whole, and the pages are told; the failed one
+        // is not in the chain.
+        QCOMPARE(updated.count(), 1);
         const QList<QJsonObject> chain = chainJson();
         QCOMPARE(chain.size(), 1);
         QCOMPARE(chain.first().value("index"), QJsonValue("1"));

@@ -20,17 +20,21 @@ QJsonObject Log::toJson()
     return QJsonObject();
 }
 
-QStringList Log::recordFields(QByteArray record, TextEncoding encoding)
+QByteArray Log::recordBytes(QByteArray record)
 {
     record.replace("+VFRDXP: ", "");
     record.replace("\"", "");
     record.replace("\n", "");
     const int nul = record.indexOf('\0');
-    if (nul >= 0)
-        record.truncate(nul);
+    return nul < 0 ? record : record.left(nul);
+}
+
+QStringList Log::recordFields(const QByteArray &record, TextEncoding encoding)
+{
+    const QByteArray bytes = recordBytes(record);
     const QString text = encoding == TextEncoding::Utf8
-                             ? QString::fromUtf8(record)
-                             : QTextCodec::codecForName("ISO 8859-1")->toUnicode(record);
+                             ? QString::fromUtf8(bytes)
+                             : QTextCodec::codecForName("ISO 8859-1")->toUnicode(bytes);
     return text.split(QLatin1Char(','));
 }
 

@@ -29,7 +29,7 @@ public:
     // "+VFRDXP: " prefix, double quotes and line feeds removed, cut at a NUL
     // byte, split at "," with empty fields kept. The date and the time of a
     // record are fields 3 and 4.
-    static QStringList recordFields(QByteArray record, TextEncoding encoding);
+    static QStringList recordFields(const QByteArray &record, TextEncoding encoding);
     // The date-time of fields 3 and 4.
     static QDateTime recordDateTime(const QStringList &fields);
 
@@ -40,6 +40,11 @@ public slots:
 
 signals:
     void logItemChanged();
+
+protected:
+    // The fields of a "+VFRDXP: " record as bytes: the prefix, every double
+    // quote and every line feed removed, cut at the first NUL.
+    static QByteArray recordBytes(QByteArray record);
 
 private:
     QDateTime m_registerDate;

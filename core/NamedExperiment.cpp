@@ -5,8 +5,12 @@
 #include "Results.h"
 
 #include <QJsonArray>
-#include <QStringList>
 #include <QTextCodec>
+
+NamedExperiment::NamedExperiment(QObject *parent)
+    : Experiment(parent)
+{
+}
 
 NamedExperiment::NamedExperiment(NameEncoding encoding, QObject *parent)
     : Experiment(parent)
@@ -39,28 +43,36 @@ int NamedExperiment::parseListEntry(QByteArray line)
                        : QTextCodec::codecForName("ISO 8859-1")->toUnicode(line);
     text.remove(QLatin1Char('"'));
     const QStringList fields = text.split(QLatin1Char(','));
-    if (fields.size() < ListEntryFields)
+    if (fields.size() < qMax(6, listEntryFields()))
         return -1;
     setIndex(fields.at(1).toInt());
     setSize(fields.at(2).toInt());
     setDateTime(parseDeviceDateTime(fields.at(3) + QLatin1Char(',') + fields.at(4)));
     m_expName = fields.at(5);
+    readListEntryFields(fields);
     return 0;
 }
 
-QJsonObject NamedExperiment::toJson()
+QJsonObject NamedExperiment::entryJson() const
 {
-    QJsonArray logList;
-    for (Log *log : logs())
-        logList.append(log->toJson());
     return {{QStringLiteral("date"), formatDeviceDateTime(dateTime())},
             {QStringLiteral("size"), QString::number(size())},
             {QStringLiteral("deviceName"), deviceName()},
             {QStringLiteral("expName"), m_expName},
             {QStringLiteral("index"), QString::number(index())},
-            {QStringLiteral("eventIndex"), position()},
-            {QStringLiteral("logList"), logList},
-            {QStringLiteral("results"), results() ? results()->toJson() : QJsonObject()}};
+            {QStringLiteral("eventIndex"), position()}};
+}
+
+QJsonObject NamedExperiment::toJson()
+{
+    QJsonArray logList;
+    const QList<Log *> samples = logs();
+    for (Log *log : samples)
+        logList.append(log->toJson());
+    QJsonObject json = entryJson();
+    json.insert(QStringLiteral("logList"), logList);
+    json.insert(QStringLiteral("results"), results() ? results()->toJson() : QJsonObject());
+    return json;
 }
 
 void NamedExperiment::readRunJson(const QJsonObject &run)

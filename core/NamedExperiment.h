@@ -4,11 +4,13 @@
 
 #include <QJsonObject>
 #include <QString>
+#include <QStringList>
 
-// A run that the instrument lists under a name of its own, one run-list line
-// "<n>,<index>,<size>,<date>,<time>,<name>[,...]" (quotes removed; the date
-// text holds the comma between date and time). The name travels with the run
-// when it is downloaded and into its data file ("expName").
+// A run whose run-list line names it. The line's fields are "<n>,<index>,
+// <size>,<date>,<time>,<name>" (quotes removed; the date text holds the comma
+// between date and time), followed by any fields of the model's own. The name
+// travels with the run when it is downloaded and into its data file
+// ("expName").
 //
 // The run's JSON: "date", "size" and "index" (texts), "deviceName",
 // "expName", "eventIndex" (the 1-based place in the chain, a number),
@@ -26,7 +28,9 @@ public:
         Utf8
     };
 
-    static constexpr int ListEntryFields = 6;
+    // Names in Latin-1.
+    explicit NamedExperiment(QObject *parent = nullptr);
+    explicit NamedExperiment(NameEncoding encoding, QObject *parent = nullptr);
 
     QString exp_Name() const { return m_expName; }
     // Emits experimentNameChanged when the name changes.
@@ -40,17 +44,25 @@ public slots:
     // Date, size, index and, from a named entry, the name.
     void copyHeader(const Experiment *entry) override;
     QJsonObject toJson() override;
-    // 0 taken, -1 a line of fewer than six fields (nothing changed). The list
-    // fills many entries at once: the name is stored without a signal.
+    // 0 taken, -1 a line of fewer fields than the model's line holds (nothing
+    // changed). The list fills many entries at once: the name is stored
+    // without a signal.
     int parseListEntry(QByteArray line) override;
 
 signals:
     void experimentNameChanged();
 
 protected:
-    explicit NamedExperiment(NameEncoding encoding, QObject *parent = nullptr);
+    // The fields a model's run-list line holds at least.
+    virtual int listEntryFields() const { return 6; }
+    // Reads the model's own fields of a line that holds listEntryFields().
+    virtual void readListEntryFields(const QStringList &fields) { Q_UNUSED(fields) }
+
+    // The run as its run-list entry gives it: "date", "size", "deviceName",
+    // "expName", "index" and "eventIndex", the place of the run in its chain.
+    QJsonObject entryJson() const;
 
 private:
-    NameEncoding m_encoding;
+    NameEncoding m_encoding = NameEncoding::Latin1;
     QString m_expName;
 };

@@ -8,9 +8,7 @@
 
 namespace {
 
-const QByteArray kOk = "\r\nOK\r\n";
 const QByteArray kInformationEnd = "\r\n\r\nOK\r\n";
-const QByteArray kPagePrefix = "+VFXPHDR: ";
 
 QByteArray prefixOf(const QByteArray &name)
 {
@@ -161,55 +159,44 @@ int SoundLevelMeter::writeConfig()
     return code;
 }
 
-int SoundLevelMeter::readHeaderPage(int page, SoundLevelResults *results, int index)
+int SoundLevelMeter::readResultsPage(int page, SoundLevelResults *results, int index)
 {
     std::unique_ptr<SoundLevelResults> owned(results);
     if (!owned)
         return -1;
-    bool sent = false;
-    QByteArray reply = exchange(
-        "AT+VFXPHDR=" + QByteArray::number(page) + ',' + QByteArray::number(index) + "\r\n", &sent);
-    if (!sent)
-        return -3;
-    // Each page line keeps its prefix; a line of a multi-line page ends with
-    // a carriage return of the instrument's own.
-    reply.replace("\r\n" + kPagePrefix, kPagePrefix);
-    const int code = finalLineCode(reply);
-    if (code == 0) {
-        reply.replace(kInformationEnd, "\n");
-        reply.replace(kOk, "");
-        if (owned->parsePage(page, reply) != 0)
-            return -1;
-        owned.release();
-        return 0;
-    }
-    // A page answered with anything but OK or BUSY is no page.
-    return code == -2 ? busyCode(code) : -1;
+    QByteArray text;
+    const int code = readHeaderPage(page, index, text);
+    if (code != 0)
+        return code;
+    if (owned->parsePage(page, text) != 0)
+        return -1;
+    owned.release();
+    return 0;
 }
 
 int SoundLevelMeter::readHeaderPage1(SoundLevelResults *results, int index)
 {
-    return readHeaderPage(1, results, index);
+    return readResultsPage(1, results, index);
 }
 
 int SoundLevelMeter::readHeaderPage2(SoundLevelResults *results, int index)
 {
-    return readHeaderPage(2, results, index);
+    return readResultsPage(2, results, index);
 }
 
 int SoundLevelMeter::readHeaderPage3(SoundLevelResults *results, int index)
 {
-    return readHeaderPage(3, results, index);
+    return readResultsPage(3, results, index);
 }
 
 int SoundLevelMeter::readHeaderPage4(SoundLevelResults *results, int index)
 {
-    return readHeaderPage(4, results, index);
+    return readResultsPage(4, results, index);
 }
 
 int SoundLevelMeter::readHeaderPage5(SoundLevelResults *results, int index)
 {
-    return readHeaderPage(5, results, index);
+    return readResultsPage(5, results, index);
 }
 
 Results *SoundLevelMeter::readExperimentHeader(Experiment *run)
@@ -220,7 +207,7 @@ Results *SoundLevelMeter::readExperimentHeader(Experiment *run)
     SoundLevelResults *results = newResults();
     for (int page = 1; page <= HeaderPages; ++page) {
         // A failed page has deleted the results.
-        if (readHeaderPage(page, results, index) != 0)
+        if (readResultsPage(page, results, index) != 0)
             return nullptr;
     }
     // Without page 8 the battery and stop fields keep their defaults.

@@ -39,7 +39,7 @@ public:
 
     // Header page `page` (1 to 5) of run `index` into `results`. On any
     // failure the results are deleted; on success they stay the caller's.
-    int readHeaderPage(int page, SoundLevelResults *results, int index);
+    int readResultsPage(int page, SoundLevelResults *results, int index);
     int readHeaderPage1(SoundLevelResults *results, int index);
     int readHeaderPage2(SoundLevelResults *results, int index);
     int readHeaderPage3(SoundLevelResults *results, int index);

@@ -11,7 +11,7 @@ class Dravo2Experiment : public NamedExperiment
 
 public:
     explicit Dravo2Experiment(QObject *parent = nullptr)
-        : NamedExperiment(NameEncoding::Latin1, parent)
+        : NamedExperiment(parent)
     {
     }
 };

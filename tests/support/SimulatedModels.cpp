@@ -5,6 +5,7 @@
 #include "SimulatedDravo2.h"
 #include "SimulatedDravo2Runs.h"
 #include "SimulatedInstrument.h"
+#include "SimulatedTolvarRuns.h"
 
 namespace {
 
@@ -40,6 +41,17 @@ const QList<SimulatedModel> &models()
          [](SimulatedInstrument &instrument) { SimulatedBemari::install(&instrument, "BEMARI+"); },
          [](SimulatedInstrument &instrument, int index, int records, const QDateTime &start) {
              instrument.addRun(SimulatedBemariRuns::makeRun(index, records, start, true));
+         }},
+        // The pumps answer the common commands only.
+        {"TOLVAR 3 PLUS", [](SimulatedInstrument &) {},
+         [](SimulatedInstrument &instrument, int index, int records, const QDateTime &start) {
+             instrument.addRun(SimulatedTolvarRuns::makeRun(SimulatedTolvarRuns::Model::Tolvar3Plus,
+                                                            index, records, start));
+         }},
+        {"TOLVAR 4", [](SimulatedInstrument &) {},
+         [](SimulatedInstrument &instrument, int index, int records, const QDateTime &start) {
+             instrument.addRun(SimulatedTolvarRuns::makeRun(SimulatedTolvarRuns::Model::Tolvar4,
+                                                            index, records, start));
          }},
     };
     return rows;

@@ -182,6 +182,21 @@ private slots:
         QCOMPARE(qobject_cast<Dravo2Results *>(run->results())->l10(), QString("86.2"));
     }
 
+    // A line of page 6 that is no band line is skipped; the run downloads
+    // with every band the page announced.
+    void pageSixSkipsAShortLine()
+    {
+        SimulatedDravo2Link d;
+        SimulatedInstrument::Run run = SimulatedDravo2Runs::makeRun(2, 5, start());
+        const int bands = run.pages.value(6).count("\r\n+VFXPHDR: ") + 1;
+        run.pages[6] += "\r\n\r\n+VFXPHDR: 6,2";
+        d.instrument().addRun(run);
+        Experiment *downloaded = nullptr;
+        QCOMPARE(downloadIndex(d, 2, &downloaded), 0);
+        std::unique_ptr<Experiment> kept(downloaded);
+        QCOMPARE(qobject_cast<Dravo2Results *>(kept->results())->leqList().size(), bands);
+    }
+
     void failedHeaderPageDropsTheRun_data()
     {
         QTest::addColumn<QByteArray>("command");
@@ -204,10 +219,12 @@ private slots:
                 << command << int(Fault::Busy) << QByteArray() << -1 << sent;
             QTest::newRow(name + " silence")
                 << command << int(Fault::Silence) << QByteArray() << -1 << sent;
-            QTest::newRow(name + " too few fields")
-                << command << int(Fault::Reply)
-                << SimulatedInstrument::information("VFXPHDR", {shortPages.at(page - 1)}) << -1
-                << sent;
+            // Page 6 skips a short line (see pageSixSkipsAShortLine).
+            if (page != 6)
+                QTest::newRow(name + " too few fields")
+                    << command << int(Fault::Reply)
+                    << SimulatedInstrument::information("VFXPHDR", {shortPages.at(page - 1)}) << -1
+                    << sent;
         }
         QTest::newRow("page 3 truncated")
             << QByteArray("AT+VFXPHDR=3,") << int(Fault::Truncate) << QByteArray() << -1 << 5;

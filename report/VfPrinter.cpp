@@ -264,8 +264,9 @@ int VfPrinter::finishPage()
 
 int VfPrinter::drawDateLine(const QDateTime &dateTime, int x, int y)
 {
-    const QString text =
-        tr("Date") + QStringLiteral(": ") + dateText(dateTime.toLocalTime().date());
+    // An instrument's date is its own calendar day, whatever this
+    // computer's zone.
+    const QString text = tr("Date") + QStringLiteral(": ") + dateText(dateTime.date());
     return drawTextAt(text, x, y, m_painter->window());
 }
 

@@ -173,9 +173,9 @@ int VfPrinter::setOutputFile(QString name)
     return 1;
 }
 
-void VfPrinter::openReport()
+bool VfPrinter::openReport()
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(outputFileName()));
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(outputFileName()));
 }
 
 int VfPrinter::textHeight(const QString &text, const QRect &area, int flags) const

@@ -26,6 +26,7 @@
 #include <QJsonObject>
 #include <QLineSeries>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QValueAxis>
 #include <QtTest>
@@ -514,8 +515,12 @@ private slots:
         QVERIFY(!pages.at(1).contains("Type:"));
 
         m_viewer->urls.clear();
+        QSignalSpy why(&core, &Core::writeError);
         QCOMPARE(core.generateReport(text(allOn("/nonexistent-dir/sub/report"))), -1);
         QVERIFY(m_viewer->urls.isEmpty());
+        QCOMPARE(why.count(), 1);
+        QCOMPARE(why.first().first().toString(),
+                 QString("The folder \"/nonexistent-dir/sub\" does not exist."));
     }
 
     // Values the instrument left empty print as "---", never as 0.00, and a

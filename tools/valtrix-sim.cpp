@@ -3,6 +3,7 @@
 // ended. Give the path to the application through VALTRIX_EXTRA_PORTS.
 
 #include "SimulatedInstrument.h"
+#include "SimulatedKestrum.h"
 #include "SimulatedModels.h"
 
 #include <QCommandLineParser>
@@ -47,7 +48,11 @@ int main(int argc, char *argv[])
     const QCommandLineOption delay(QStringLiteral("answer-delay"),
                                    QStringLiteral("Pause before every answer, in ms."),
                                    QStringLiteral("ms"), QStringLiteral("0"));
-    parser.addOptions({model, serial, runs, records, delay});
+    const QCommandLineOption boards(
+        QStringLiteral("boards"),
+        QStringLiteral("Expansion boards (0 to 3) in the runs of a \"KESTRUM 4\"."),
+        QStringLiteral("count"), QStringLiteral("0"));
+    parser.addOptions({model, serial, runs, records, delay, boards});
     parser.process(app);
 
     SimulatedInstrument instrument;
@@ -61,6 +66,8 @@ int main(int argc, char *argv[])
     instrument.setIdentity("valtrix", instrument.productName(), parser.value(serial).toLatin1(),
                            "1.00");
     instrument.setAnswerDelay(parser.value(delay).toInt());
+    if (SimulatedKestrum *heatStress = SimulatedKestrum::of(&instrument))
+        heatStress->expansionBoards = qBound(0, parser.value(boards).toInt(), 3);
     const QDateTime start = QDateTime::currentDateTime().addDays(-1);
     for (int index = 1; index <= parser.value(runs).toInt(); ++index)
         addSimulatedRun(instrument, index, parser.value(records).toInt(),

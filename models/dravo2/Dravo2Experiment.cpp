@@ -1,12 +1,6 @@
 #include "Dravo2Experiment.h"
 
-#include "DeviceDateTime.h"
-#include "Log.h"
-#include "Results.h"
-
-#include <QJsonArray>
 #include <QStringList>
-#include <QTextCodec>
 
 namespace {
 
@@ -29,14 +23,9 @@ void Dravo2Experiment::setExp_Name(const QString &name)
 
 int Dravo2Experiment::parseListEntry(QByteArray line)
 {
-    QString text = QTextCodec::codecForName("ISO 8859-1")->toUnicode(line);
-    text.remove(QLatin1Char('"'));
-    const QStringList fields = text.split(QLatin1Char(','));
-    if (fields.size() < kListEntryFields)
+    QStringList fields;
+    if (readListEntry(line, kListEntryFields, &fields) != 0)
         return -1;
-    setIndex(fields.at(1).toInt());
-    setSize(fields.at(2).toInt());
-    setDateTime(parseDeviceDateTime(fields.at(3) + QLatin1Char(',') + fields.at(4)));
     // The list fills many entries at once; the name needs no change signal.
     m_expName = fields.at(5);
     return 0;
@@ -44,15 +33,7 @@ int Dravo2Experiment::parseListEntry(QByteArray line)
 
 QJsonObject Dravo2Experiment::toJson()
 {
-    QJsonArray logList;
-    for (Log *log : logs())
-        logList.append(log->toJson());
-    return {{QStringLiteral("date"), formatDeviceDateTime(dateTime())},
-            {QStringLiteral("size"), QString::number(size())},
-            {QStringLiteral("deviceName"), deviceName()},
-            {QStringLiteral("expName"), m_expName},
-            {QStringLiteral("index"), QString::number(index())},
-            {QStringLiteral("eventIndex"), position()},
-            {QStringLiteral("logList"), logList},
-            {QStringLiteral("results"), results() ? results()->toJson() : QJsonObject()}};
+    QJsonObject json = commonJson();
+    json.insert(QStringLiteral("expName"), m_expName);
+    return json;
 }

@@ -23,15 +23,9 @@ Dravo2Log::Dravo2Log(QObject *parent)
 
 int Dravo2Log::parseRecord(QByteArray record)
 {
-    record.replace("+VFRDXP: ", "");
-    record.replace("\"", "");
-    record.replace("\n", "");
-    const int nul = record.indexOf('\0');
-    const QString text = QString::fromLatin1(nul < 0 ? record : record.left(nul));
-    const QStringList fields = text.split(QLatin1Char(','));
-    if (fields.size() < kRecordFields)
+    const QStringList fields = readRecordFields(record, kRecordFields);
+    if (fields.isEmpty())
         return 1;
-    setRegisterDate(parseDeviceDateTime(fields.at(3) + QLatin1Char(',') + fields.at(4)));
     m_lavgDosimeter1 = levelOrDashes(fields.at(5));
     m_lavgDosimeter2 = levelOrDashes(fields.at(6));
     m_lavgDosimeter3 = levelOrDashes(fields.at(7));

@@ -1,7 +1,5 @@
 #include "SimulatedDravo2Runs.h"
 
-#include "DeviceDateTime.h"
-
 namespace {
 
 QByteArray number(int value)
@@ -11,10 +9,7 @@ QByteArray number(int value)
 
 QByteArray joinFields(const QList<QByteArray> &fields)
 {
-    QByteArray text;
-    for (int i = 0; i < fields.size(); ++i)
-        text += (i ? "," : "") + fields.at(i);
-    return text;
+    return SimulatedInstrument::joinFields(fields);
 }
 
 QByteArray quoted(const QByteArray &text)
@@ -26,9 +21,7 @@ QByteArray quoted(const QByteArray &text)
 
 QByteArray SimulatedDravo2Runs::quotedDateTime(const QDateTime &dateTime)
 {
-    if (!dateTime.isValid())
-        return quoted(",");
-    return quoted(formatDeviceDateTime(dateTime).toLatin1());
+    return SimulatedInstrument::quotedDateTime(dateTime);
 }
 
 QByteArray SimulatedDravo2Runs::sampleLevel(int number, int dosimeter)

@@ -1,5 +1,7 @@
 #include "SimulatedInstrument.h"
 
+#include "DeviceDateTime.h"
+
 #include <QSocketNotifier>
 #include <QTimer>
 
@@ -95,6 +97,21 @@ QByteArray SimulatedInstrument::information(const QByteArray &name, const QList<
     for (const QByteArray &text : texts)
         reply += "\r\n+" + name + ": " + text + "\r\n";
     return reply + ok();
+}
+
+QByteArray SimulatedInstrument::joinFields(const QList<QByteArray> &fields)
+{
+    QByteArray text;
+    for (int i = 0; i < fields.size(); ++i)
+        text += (i ? "," : "") + fields.at(i);
+    return text;
+}
+
+QByteArray SimulatedInstrument::quotedDateTime(const QDateTime &dateTime)
+{
+    if (!dateTime.isValid())
+        return "\",\"";
+    return '"' + formatDeviceDateTime(dateTime).toLatin1() + '"';
 }
 
 void SimulatedInstrument::installCommonCommands()

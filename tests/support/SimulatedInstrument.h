@@ -94,6 +94,11 @@ public:
     static QByteArray busy() { return "\r\nBUSY\r\n"; }
     // "\r\n+NAME: text\r\n" for each text, then OK.
     static QByteArray information(const QByteArray &name, const QList<QByteArray> &texts);
+    // The fields of one reply line, joined with ",".
+    static QByteArray joinFields(const QList<QByteArray> &fields);
+    // The instrument's quoted date-time, or a quoted "," when `dateTime` is
+    // not valid, so the date and time fields stay in place but empty.
+    static QByteArray quotedDateTime(const QDateTime &dateTime);
 
 signals:
     void commandReceived(const QByteArray &command);

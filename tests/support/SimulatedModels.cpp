@@ -3,6 +3,8 @@
 #include "SimulatedDravo2.h"
 #include "SimulatedDravo2Runs.h"
 #include "SimulatedInstrument.h"
+#include "SimulatedKestrum.h"
+#include "SimulatedKestrumRuns.h"
 
 namespace {
 
@@ -17,6 +19,19 @@ void addGenericRun(SimulatedInstrument &instrument, int index, int records, cons
     instrument.addRun(run);
 }
 
+// A heat-stress run at the instrument's interval; a "KESTRUM 4" run carries
+// the expansion boards the instrument is set to.
+SimulatedKestrumRuns::Header kestrumHeader(SimulatedInstrument &instrument)
+{
+    SimulatedKestrumRuns::Header header;
+    if (const SimulatedKestrum *state = SimulatedKestrum::of(&instrument)) {
+        header.sampleSeconds = state->intervalSeconds;
+        header.unit = state->unit;
+        header.expansionBoards = state->expansionBoards;
+    }
+    return header;
+}
+
 // One row per simulated model family.
 const QList<SimulatedModel> &models()
 {
@@ -28,6 +43,22 @@ const QList<SimulatedModel> &models()
          },
          [](SimulatedInstrument &instrument, int index, int records, const QDateTime &start) {
              instrument.addRun(SimulatedDravo2Runs::makeRun(index, records, start));
+         }},
+        {"KESTRUM 2",
+         [](SimulatedInstrument &instrument) {
+             SimulatedKestrum::install(&instrument, "KESTRUM 2");
+         },
+         [](SimulatedInstrument &instrument, int index, int records, const QDateTime &start) {
+             instrument.addRun(SimulatedKestrumRuns::makeKestrum2Run(index, records, start,
+                                                                     kestrumHeader(instrument)));
+         }},
+        {"KESTRUM 4",
+         [](SimulatedInstrument &instrument) {
+             SimulatedKestrum::install(&instrument, "KESTRUM 4");
+         },
+         [](SimulatedInstrument &instrument, int index, int records, const QDateTime &start) {
+             instrument.addRun(SimulatedKestrumRuns::makeKestrum4Run(index, records, start,
+                                                                     kestrumHeader(instrument)));
          }},
     };
     return rows;

@@ -7,5 +7,5 @@
 // product names and file extensions. A family adds its row here.
 QList<ModelEntry> builtInModels()
 {
-    return {dravo2Model(), kestrum2Model()};
+    return {dravo2Model(), kestrum2Model(), kestrum4Model()};
 }

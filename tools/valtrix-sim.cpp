@@ -52,7 +52,11 @@ int main(int argc, char *argv[])
         QStringLiteral("boards"),
         QStringLiteral("Expansion boards (0 to 3) in the runs of a \"KESTRUM 4\"."),
         QStringLiteral("count"), QStringLiteral("0"));
-    parser.addOptions({model, serial, runs, records, delay, boards});
+    const QCommandLineOption interval(
+        QStringLiteral("interval"),
+        QStringLiteral("Sample interval of a heat-stress monitor, in seconds."),
+        QStringLiteral("seconds"), QStringLiteral("60"));
+    parser.addOptions({model, serial, runs, records, delay, boards, interval});
     parser.process(app);
 
     SimulatedInstrument instrument;
@@ -66,8 +70,10 @@ int main(int argc, char *argv[])
     instrument.setIdentity("valtrix", instrument.productName(), parser.value(serial).toLatin1(),
                            "1.00");
     instrument.setAnswerDelay(parser.value(delay).toInt());
-    if (SimulatedKestrum *heatStress = SimulatedKestrum::of(&instrument))
+    if (SimulatedKestrum *heatStress = SimulatedKestrum::of(&instrument)) {
         heatStress->expansionBoards = qBound(0, parser.value(boards).toInt(), 3);
+        heatStress->intervalSeconds = qMax(1, parser.value(interval).toInt());
+    }
     const QDateTime start = QDateTime::currentDateTime().addDays(-1);
     for (int index = 1; index <= parser.value(runs).toInt(); ++index)
         addSimulatedRun(instrument, index, parser.value(records).toInt(),

@@ -127,18 +127,24 @@ void Experiment::deleteChain()
     delete this;
 }
 
+QJsonObject Experiment::entryJson() const
+{
+    return {{QStringLiteral("date"), formatDeviceDateTime(m_dateTime)},
+            {QStringLiteral("size"), QString::number(m_size)},
+            {QStringLiteral("deviceName"), m_deviceName},
+            {QStringLiteral("index"), QString::number(m_index)},
+            {QStringLiteral("eventIndex"), position()}};
+}
+
 QJsonObject Experiment::commonJson()
 {
     QJsonArray logList;
     for (Log *log : qAsConst(m_logs))
         logList.append(log->toJson());
-    return {{QStringLiteral("date"), formatDeviceDateTime(m_dateTime)},
-            {QStringLiteral("size"), QString::number(m_size)},
-            {QStringLiteral("deviceName"), m_deviceName},
-            {QStringLiteral("index"), QString::number(m_index)},
-            {QStringLiteral("eventIndex"), position()},
-            {QStringLiteral("logList"), logList},
-            {QStringLiteral("results"), m_results ? m_results->toJson() : QJsonObject()}};
+    QJsonObject json = entryJson();
+    json.insert(QStringLiteral("logList"), logList);
+    json.insert(QStringLiteral("results"), m_results ? m_results->toJson() : QJsonObject());
+    return json;
 }
 
 void Experiment::readCommonJson(const QJsonObject &json)

@@ -66,9 +66,8 @@ public:
     // Deletes every run after this one, then this one.
     void deleteChain();
 
-    // The members every model's run object holds: "date" (device date-time),
-    // "size" and "index" (as text), "deviceName", "eventIndex" (the place in
-    // the chain, from 1), "logList" (each log's JSON) and "results".
+    // The members every model's run object holds: those of entryJson,
+    // "logList" (each log's JSON) and "results".
     QJsonObject commonJson();
     // Reads "date", "deviceName", "index" and "size" of a run object as
     // commonJson writes them (text that is no number reads as 0).
@@ -84,6 +83,10 @@ public slots:
     virtual int parseListEntry(QByteArray line);
 
 protected:
+    // The run as its run-list entry gives it: "date" (device date-time),
+    // "size" and "index" (as text), "deviceName" and "eventIndex" (the place
+    // in the chain, from 1).
+    QJsonObject entryJson() const;
     // Reads what every "+VFXPLST: " entry holds: the run's memory index
     // (field 1), its record count (field 2) and its start (fields 3 and 4).
     // The entry is read as ISO 8859-1 up to a NUL, without its double quotes,

@@ -18,14 +18,18 @@ QJsonObject Log::toJson()
     return QJsonObject();
 }
 
-QStringList Log::readRecordFields(QByteArray record, int minimumFields)
+QByteArray Log::recordBytes(QByteArray record)
 {
     record.replace("+VFRDXP: ", "");
     record.replace("\"", "");
     record.replace("\n", "");
     const int nul = record.indexOf('\0');
-    const QString text = QString::fromLatin1(nul < 0 ? record : record.left(nul));
-    const QStringList fields = text.split(QLatin1Char(','));
+    return nul < 0 ? record : record.left(nul);
+}
+
+QStringList Log::readRecordFields(QByteArray record, int minimumFields)
+{
+    const QStringList fields = QString::fromLatin1(recordBytes(record)).split(QLatin1Char(','));
     if (fields.size() < minimumFields || fields.size() < 5)
         return {};
     setRegisterDate(parseDeviceDateTime(fields.at(3) + QLatin1Char(',') + fields.at(4)));

@@ -101,9 +101,9 @@ private slots:
                                                {"dryTMax", 33},   {"dryTMin", 27.5},
                                                {"globeTMax", 40}, {"globeTMin", 35}};
         QTest::newRow("page 3 not measured")
-            << 3 << QByteArray("3,7,---,18.25,33,,40,abc") << 0
+            << 3 << QByteArray("3,7,---,18.25,33,,40,35") << 0
             << QJsonObject{
-                   {"wetTMax", none}, {"wetTMin", 18.25}, {"dryTMin", none}, {"globeTMin", none}};
+                   {"wetTMax", none}, {"wetTMin", 18.25}, {"dryTMin", none}, {"globeTMin", 35}};
         QTest::newRow("page 3 of seven fields")
             << 3 << QByteArray("3,7,25.5,18.25,33,27.5,40") << -1 << QJsonObject();
         QTest::newRow("page 3 given page 1")

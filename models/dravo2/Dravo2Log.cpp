@@ -23,9 +23,11 @@ Dravo2Log::Dravo2Log(QObject *parent)
 
 int Dravo2Log::parseRecord(QByteArray record)
 {
-    const QStringList fields = readRecordFields(record, kRecordFields);
-    if (fields.isEmpty())
+    const QString text = QString::fromLatin1(recordBytes(record));
+    const QStringList fields = text.split(QLatin1Char(','));
+    if (fields.size() < kRecordFields)
         return 1;
+    setRegisterDate(parseDeviceDateTime(fields.at(3) + QLatin1Char(',') + fields.at(4)));
     m_lavgDosimeter1 = levelOrDashes(fields.at(5));
     m_lavgDosimeter2 = levelOrDashes(fields.at(6));
     m_lavgDosimeter3 = levelOrDashes(fields.at(7));

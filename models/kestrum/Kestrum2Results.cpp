@@ -1,7 +1,7 @@
 #include "Kestrum2Results.h"
 
-#include "JsonNumber.h"
 #include "KestrumFields.h"
+#include "MeasuredValue.h"
 
 #include <limits>
 
@@ -62,14 +62,14 @@ int Kestrum2Results::parseHeader3(QByteArray reply)
 QJsonObject Kestrum2Results::toJson()
 {
     QJsonObject json{
-        {QStringLiteral("dryTMax"), numberOrNull(m_dryTMax)},
-        {QStringLiteral("dryTMin"), numberOrNull(m_dryTMin)},
-        {QStringLiteral("wetTMax"), numberOrNull(m_wetTMax)},
-        {QStringLiteral("wetTMin"), numberOrNull(m_wetTMin)},
-        {QStringLiteral("globeTMax"), numberOrNull(m_globeTMax)},
-        {QStringLiteral("globeTMin"), numberOrNull(m_globeTMin)},
-        {QStringLiteral("IBUTGiMed"), numberOrNull(m_ibutgiMed)},
-        {QStringLiteral("IBUTGeMed"), numberOrNull(m_ibutgeMed)},
+        {QStringLiteral("dryTMax"), MeasuredValue::toJson(m_dryTMax)},
+        {QStringLiteral("dryTMin"), MeasuredValue::toJson(m_dryTMin)},
+        {QStringLiteral("wetTMax"), MeasuredValue::toJson(m_wetTMax)},
+        {QStringLiteral("wetTMin"), MeasuredValue::toJson(m_wetTMin)},
+        {QStringLiteral("globeTMax"), MeasuredValue::toJson(m_globeTMax)},
+        {QStringLiteral("globeTMin"), MeasuredValue::toJson(m_globeTMin)},
+        {QStringLiteral("IBUTGiMed"), MeasuredValue::toJson(m_ibutgiMed)},
+        {QStringLiteral("IBUTGeMed"), MeasuredValue::toJson(m_ibutgeMed)},
     };
     m_header.writeJson(json);
     writeCommonJson(json);
@@ -79,13 +79,13 @@ QJsonObject Kestrum2Results::toJson()
 void Kestrum2Results::fromJson(const QJsonObject &json)
 {
     readCommonJson(json);
-    m_dryTMax = numberOrNan(json.value(QStringLiteral("dryTMax")));
-    m_dryTMin = numberOrNan(json.value(QStringLiteral("dryTMin")));
-    m_wetTMax = numberOrNan(json.value(QStringLiteral("wetTMax")));
-    m_wetTMin = numberOrNan(json.value(QStringLiteral("wetTMin")));
-    m_globeTMax = numberOrNan(json.value(QStringLiteral("globeTMax")));
-    m_globeTMin = numberOrNan(json.value(QStringLiteral("globeTMin")));
-    m_ibutgiMed = numberOrNan(json.value(QStringLiteral("IBUTGiMed")));
-    m_ibutgeMed = numberOrNan(json.value(QStringLiteral("IBUTGeMed")));
+    m_dryTMax = MeasuredValue::fromJson(json.value(QStringLiteral("dryTMax")));
+    m_dryTMin = MeasuredValue::fromJson(json.value(QStringLiteral("dryTMin")));
+    m_wetTMax = MeasuredValue::fromJson(json.value(QStringLiteral("wetTMax")));
+    m_wetTMin = MeasuredValue::fromJson(json.value(QStringLiteral("wetTMin")));
+    m_globeTMax = MeasuredValue::fromJson(json.value(QStringLiteral("globeTMax")));
+    m_globeTMin = MeasuredValue::fromJson(json.value(QStringLiteral("globeTMin")));
+    m_ibutgiMed = MeasuredValue::fromJson(json.value(QStringLiteral("IBUTGiMed")));
+    m_ibutgeMed = MeasuredValue::fromJson(json.value(QStringLiteral("IBUTGeMed")));
     m_header.readJson(json);
 }

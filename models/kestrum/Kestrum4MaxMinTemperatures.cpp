@@ -1,25 +1,25 @@
 #include "Kestrum4MaxMinTemperatures.h"
 
-#include "JsonNumber.h"
+#include "MeasuredValue.h"
 
 QJsonObject Kestrum4MaxMinTemperatures::toJson() const
 {
-    return {{QStringLiteral("dryTMax"), numberOrNull(m_dryTMax)},
-            {QStringLiteral("dryTMin"), numberOrNull(m_dryTMin)},
-            {QStringLiteral("wetTMax"), numberOrNull(m_wetTMax)},
-            {QStringLiteral("wetTMin"), numberOrNull(m_wetTMin)},
-            {QStringLiteral("globeTMax"), numberOrNull(m_globeTMax)},
-            {QStringLiteral("globeTMin"), numberOrNull(m_globeTMin)}};
+    return {{QStringLiteral("dryTMax"), MeasuredValue::toJson(m_dryTMax)},
+            {QStringLiteral("dryTMin"), MeasuredValue::toJson(m_dryTMin)},
+            {QStringLiteral("wetTMax"), MeasuredValue::toJson(m_wetTMax)},
+            {QStringLiteral("wetTMin"), MeasuredValue::toJson(m_wetTMin)},
+            {QStringLiteral("globeTMax"), MeasuredValue::toJson(m_globeTMax)},
+            {QStringLiteral("globeTMin"), MeasuredValue::toJson(m_globeTMin)}};
 }
 
 Kestrum4MaxMinTemperatures Kestrum4MaxMinTemperatures::fromJson(const QJsonObject &json)
 {
     Kestrum4MaxMinTemperatures record;
-    record.m_dryTMax = numberOrNan(json.value(QStringLiteral("dryTMax")));
-    record.m_dryTMin = numberOrNan(json.value(QStringLiteral("dryTMin")));
-    record.m_wetTMax = numberOrNan(json.value(QStringLiteral("wetTMax")));
-    record.m_wetTMin = numberOrNan(json.value(QStringLiteral("wetTMin")));
-    record.m_globeTMax = numberOrNan(json.value(QStringLiteral("globeTMax")));
-    record.m_globeTMin = numberOrNan(json.value(QStringLiteral("globeTMin")));
+    record.m_dryTMax = MeasuredValue::fromJson(json.value(QStringLiteral("dryTMax")));
+    record.m_dryTMin = MeasuredValue::fromJson(json.value(QStringLiteral("dryTMin")));
+    record.m_wetTMax = MeasuredValue::fromJson(json.value(QStringLiteral("wetTMax")));
+    record.m_wetTMin = MeasuredValue::fromJson(json.value(QStringLiteral("wetTMin")));
+    record.m_globeTMax = MeasuredValue::fromJson(json.value(QStringLiteral("globeTMax")));
+    record.m_globeTMin = MeasuredValue::fromJson(json.value(QStringLiteral("globeTMin")));
     return record;
 }

@@ -1,9 +1,8 @@
 #include "KestrumFields.h"
 
 #include "DeviceDateTime.h"
+#include "MeasuredValue.h"
 #include "Results.h"
-
-#include <limits>
 
 namespace {
 
@@ -27,9 +26,7 @@ QList<QByteArray> KestrumFields::headerPage(QByteArray reply, int page, int mini
 
 double KestrumFields::number(const QByteArray &field)
 {
-    bool ok = false;
-    const double value = field.trimmed().toDouble(&ok);
-    return ok ? value : std::numeric_limits<double>::quiet_NaN();
+    return MeasuredValue::fromText(text(field));
 }
 
 int KestrumFields::seconds(const QByteArray &field)

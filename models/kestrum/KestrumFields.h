@@ -17,8 +17,8 @@ public:
     // or field 0 is not the page number.
     static QList<QByteArray> headerPage(QByteArray reply, int page, int minimum);
 
-    // A field read as a number with "." as the decimal point; NaN when it is
-    // no number ("---", empty).
+    // A field read as a number with "." as the decimal point; NaN when the
+    // instrument left it empty or "---".
     static double number(const QByteArray &field);
     // A whole count of seconds; -1 when the field is no whole number.
     static int seconds(const QByteArray &field);

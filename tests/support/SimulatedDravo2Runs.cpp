@@ -7,22 +7,11 @@ QByteArray number(int value)
     return QByteArray::number(value);
 }
 
-QByteArray joinFields(const QList<QByteArray> &fields)
-{
-    return SimulatedInstrument::joinFields(fields);
-}
-
-QByteArray quoted(const QByteArray &text)
-{
-    return '"' + text + '"';
-}
+using SimulatedText::joinFields;
+using SimulatedText::quoted;
+using SimulatedText::quotedDateTime;
 
 } // namespace
-
-QByteArray SimulatedDravo2Runs::quotedDateTime(const QDateTime &dateTime)
-{
-    return SimulatedInstrument::quotedDateTime(dateTime);
-}
 
 QByteArray SimulatedDravo2Runs::sampleLevel(int number, int dosimeter)
 {

@@ -98,11 +98,6 @@ public:
     static QByteArray busy() { return "\r\nBUSY\r\n"; }
     // "\r\n+NAME: text\r\n" for each text, then OK.
     static QByteArray information(const QByteArray &name, const QList<QByteArray> &texts);
-    // The fields of one reply line, joined with ",".
-    static QByteArray joinFields(const QList<QByteArray> &fields);
-    // The instrument's quoted date-time, or a quoted "," when `dateTime` is
-    // not valid, so the date and time fields stay in place but empty.
-    static QByteArray quotedDateTime(const QDateTime &dateTime);
 
 signals:
     void commandReceived(const QByteArray &command);
@@ -145,3 +140,13 @@ private:
     int m_tricklePiece = 3;
     int m_answerDelayMs = 0;
 };
+
+// Builders of the texts of information lines: fields joined by ",", a text in
+// double quotes, and the instrument's quoted date-time, or a quoted "," when
+// `dateTime` is not valid, so that the date and time fields stay in place but
+// empty.
+namespace SimulatedText {
+QByteArray joinFields(const QList<QByteArray> &fields);
+QByteArray quoted(const QByteArray &text);
+QByteArray quotedDateTime(const QDateTime &dateTime);
+} // namespace SimulatedText

@@ -16,10 +16,7 @@ QByteArray fixed(double value, int decimals)
     return QByteArray::number(value, 'f', decimals);
 }
 
-QByteArray quoted(const QByteArray &text)
-{
-    return '"' + text + '"';
-}
+using SimulatedText::quoted;
 
 // The extremes and means of one board over a run's samples.
 struct BoardSummary
@@ -61,22 +58,22 @@ QList<QByteArray> emptyFields(int count)
 
 QByteArray listEntry(int index, int records, const QDateTime &start)
 {
-    return SimulatedInstrument::joinFields(
-        {"1", number(index), number(records), SimulatedInstrument::quotedDateTime(start)});
+    return SimulatedText::joinFields(
+        {"1", number(index), number(records), SimulatedText::quotedDateTime(start)});
 }
 
 QByteArray recordHead(int index, int sample, const QDateTime &time)
 {
-    return SimulatedInstrument::joinFields(
-        {number(index), number(sample), "0", SimulatedInstrument::quotedDateTime(time)});
+    return SimulatedText::joinFields(
+        {number(index), number(sample), "0", SimulatedText::quotedDateTime(time)});
 }
 
 QByteArray pageEight(int index, const SimulatedKestrumRuns::Header &header)
 {
-    return SimulatedInstrument::joinFields(
-        {"8", number(index), number(header.vbatStart), number(header.vbatStop),
-         number(header.coulombCounterStart), number(header.coulombCounterStop),
-         quoted(header.stopReason)});
+    return SimulatedText::joinFields({"8", number(index), number(header.vbatStart),
+                                      number(header.vbatStop), number(header.coulombCounterStart),
+                                      number(header.coulombCounterStop),
+                                      quoted(header.stopReason)});
 }
 
 SimulatedInstrument::Run emptyRun(int index, const QDateTime &start)
@@ -130,7 +127,7 @@ QByteArray SimulatedKestrumRuns::replaceField(const QByteArray &line, int field,
     QList<QByteArray> fields = line.split(',');
     if (field >= 0 && field < fields.size())
         fields[field] = text;
-    return SimulatedInstrument::joinFields(fields);
+    return SimulatedText::joinFields(fields);
 }
 
 SimulatedInstrument::Run SimulatedKestrumRuns::makeKestrum2Run(int index, int records,
@@ -145,26 +142,26 @@ SimulatedInstrument::Run SimulatedKestrumRuns::makeKestrum2Run(int index, int re
             recordHead(index, sample, start.addSecs(qint64(sample - 1) * header.sampleSeconds))};
         for (int q = 0; q < QuantityCount; ++q)
             fields.append(readingText(sample, 0, Quantity(q)));
-        run.records.append(SimulatedInstrument::joinFields(fields));
+        run.records.append(SimulatedText::joinFields(fields));
     }
     const int duration = records * header.sampleSeconds;
     const QDateTime stop = start.addSecs(duration + header.pauseSeconds);
     const BoardSummary main(records, 0);
     const QByteArray runIndex = number(index);
-    run.pages.insert(1, SimulatedInstrument::joinFields(
-                            {"1", runIndex, number(header.sampleSeconds),
-                             number(header.pauseSeconds), number(duration), header.unit}));
-    run.pages.insert(2, SimulatedInstrument::joinFields(
-                            {"2", runIndex, headerValue(records, main.mean[WbgtIndoor], 2),
-                             headerValue(records, main.mean[WbgtOutdoor], 2),
-                             SimulatedInstrument::quotedDateTime(start),
-                             SimulatedInstrument::quotedDateTime(stop)}));
+    run.pages.insert(
+        1, SimulatedText::joinFields({"1", runIndex, number(header.sampleSeconds),
+                                      number(header.pauseSeconds), number(duration), header.unit}));
+    run.pages.insert(
+        2, SimulatedText::joinFields({"2", runIndex, headerValue(records, main.mean[WbgtIndoor], 2),
+                                      headerValue(records, main.mean[WbgtOutdoor], 2),
+                                      SimulatedText::quotedDateTime(start),
+                                      SimulatedText::quotedDateTime(stop)}));
     QList<QByteArray> extremes{"3", runIndex};
     for (Quantity q : {Wet, Dry, Globe}) {
         extremes.append(headerValue(records, main.max[q], 1));
         extremes.append(headerValue(records, main.min[q], 1));
     }
-    run.pages.insert(3, SimulatedInstrument::joinFields(extremes));
+    run.pages.insert(3, SimulatedText::joinFields(extremes));
     run.pages.insert(8, pageEight(index, header));
     return run;
 }
@@ -191,22 +188,22 @@ SimulatedInstrument::Run SimulatedKestrumRuns::makeKestrum4Run(int index, int re
             fields << fixed(0.1 * (1 + (sample + board) % 5), 1) << "1"
                    << "0";
         }
-        run.records.append(SimulatedInstrument::joinFields(fields));
+        run.records.append(SimulatedText::joinFields(fields));
     }
 
     const int duration = records * header.sampleSeconds;
     const QDateTime stop = start.addSecs(duration + header.pauseSeconds);
     const QByteArray runIndex = number(index);
-    run.pages.insert(
-        1, SimulatedInstrument::joinFields(
-               {"1", runIndex, "0", number(duration), SimulatedInstrument::quotedDateTime(start),
-                SimulatedInstrument::quotedDateTime(stop), number(header.pauseSeconds),
-                number(header.sampleSeconds), header.unit}));
+    run.pages.insert(1,
+                     SimulatedText::joinFields(
+                         {"1", runIndex, "0", number(duration),
+                          SimulatedText::quotedDateTime(start), SimulatedText::quotedDateTime(stop),
+                          number(header.pauseSeconds), number(header.sampleSeconds), header.unit}));
     QList<QByteArray> expansions{"2", runIndex, number(boards - 1)};
     for (int board = 1; board < boards; ++board)
         expansions << boardSerial(board) << quoted("CERT-EXP" + number(board))
-                   << SimulatedInstrument::quotedDateTime(start.addDays(-30 * board));
-    run.pages.insert(2, SimulatedInstrument::joinFields(expansions));
+                   << SimulatedText::quotedDateTime(start.addDays(-30 * board));
+    run.pages.insert(2, SimulatedText::joinFields(expansions));
     QList<QByteArray> means{"3", runIndex};
     QList<QByteArray> extremes{"4", runIndex};
     for (int board = 0; board < kGroups; ++board) {
@@ -223,8 +220,8 @@ SimulatedInstrument::Run SimulatedKestrumRuns::makeKestrum4Run(int index, int re
             extremes.append(headerValue(records, summary.min[q], 1));
         }
     }
-    run.pages.insert(3, SimulatedInstrument::joinFields(means));
-    run.pages.insert(4, SimulatedInstrument::joinFields(extremes));
+    run.pages.insert(3, SimulatedText::joinFields(means));
+    run.pages.insert(4, SimulatedText::joinFields(extremes));
     run.pages.insert(8, pageEight(index, header));
     return run;
 }

@@ -5,6 +5,7 @@
 #include "SimulatedInstrument.h"
 #include "SimulatedKestrum.h"
 #include "SimulatedKestrumRuns.h"
+#include "SimulatedTolvarRuns.h"
 
 namespace {
 
@@ -59,6 +60,17 @@ const QList<SimulatedModel> &models()
          [](SimulatedInstrument &instrument, int index, int records, const QDateTime &start) {
              instrument.addRun(SimulatedKestrumRuns::makeKestrum4Run(index, records, start,
                                                                      kestrumHeader(instrument)));
+         }},
+        // The pumps answer the common commands only.
+        {"TOLVAR 3 PLUS", [](SimulatedInstrument &) {},
+         [](SimulatedInstrument &instrument, int index, int records, const QDateTime &start) {
+             instrument.addRun(SimulatedTolvarRuns::makeRun(SimulatedTolvarRuns::Model::Tolvar3Plus,
+                                                            index, records, start));
+         }},
+        {"TOLVAR 4", [](SimulatedInstrument &) {},
+         [](SimulatedInstrument &instrument, int index, int records, const QDateTime &start) {
+             instrument.addRun(SimulatedTolvarRuns::makeRun(SimulatedTolvarRuns::Model::Tolvar4,
+                                                            index, records, start));
          }},
     };
     return rows;

@@ -1,7 +1,10 @@
 // A simulated Valtrix instrument on a pseudo-terminal. It prints the path of
 // its serial port on the first line of standard output and answers until it is
-// ended. Give the path to the application through VALTRIX_EXTRA_PORTS.
+// ended. Give the path to the application through VALTRIX_EXTRA_PORTS; with
+// --link, a symbolic link at a path of your choice leads to the port, so that
+// the path stays the same from one start of the simulator to the next.
 
+#include "SimulatedDravo2.h"
 #include "SimulatedInstrument.h"
 #include "SimulatedKestrum.h"
 #include "SimulatedModels.h"
@@ -9,6 +12,8 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
 #include <QSocketNotifier>
 #include <QTextStream>
 
@@ -24,6 +29,18 @@ void requestQuit(int)
     const char byte = 1;
     ssize_t ignored = ::write(quitPipe[1], &byte, 1);
     (void)ignored;
+}
+
+// Makes `link` a symbolic link to `target`. An earlier link there (of an
+// earlier start) is replaced; any other file is left alone.
+bool makeLink(const QString &link, const QString &target)
+{
+    const QFileInfo existing(link);
+    if (existing.exists() || existing.isSymLink()) {
+        if (!existing.isSymLink() || !QFile::remove(link))
+            return false;
+    }
+    return QFile::link(target, link);
 }
 
 } // namespace
@@ -56,8 +73,22 @@ int main(int argc, char *argv[])
         QStringLiteral("interval"),
         QStringLiteral("Sample interval of a heat-stress monitor, in seconds."),
         QStringLiteral("seconds"), QStringLiteral("60"));
-    parser.addOptions({model, serial, runs, records, delay, boards, interval});
+    const QCommandLineOption link(
+        QStringLiteral("link"),
+        QStringLiteral("Also reach the port through a symbolic link at this path, which stays "
+                       "the same when the simulator is started again."),
+        QStringLiteral("path"));
+    const QCommandLineOption octave(
+        QStringLiteral("octave"),
+        QStringLiteral("Octave analysis of a \"DRAVO 2\" and of its runs: 1/1 or 1/3."),
+        QStringLiteral("analysis"), QStringLiteral("1/1"));
+    parser.addOptions({model, serial, runs, records, delay, link, octave, boards, interval});
     parser.process(app);
+    const QByteArray octaveAnalysis = parser.value(octave).toLatin1();
+    if (octaveAnalysis != "1/1" && octaveAnalysis != "1/3") {
+        QTextStream(stderr) << "--octave takes 1/1 or 1/3\n";
+        return 1;
+    }
 
     SimulatedInstrument instrument;
     if (!instrument.isConnected()) {
@@ -70,6 +101,8 @@ int main(int argc, char *argv[])
     instrument.setIdentity("valtrix", instrument.productName(), parser.value(serial).toLatin1(),
                            "1.00");
     instrument.setAnswerDelay(parser.value(delay).toInt());
+    if (SimulatedDravo2 *dosimeter = SimulatedDravo2::of(&instrument))
+        dosimeter->octaveAnalysis = octaveAnalysis;
     if (SimulatedKestrum *heatStress = SimulatedKestrum::of(&instrument)) {
         heatStress->expansionBoards = qBound(0, parser.value(boards).toInt(), 3);
         heatStress->intervalSeconds = qMax(1, parser.value(interval).toInt());
@@ -86,6 +119,17 @@ int main(int argc, char *argv[])
         QObject::connect(quit, &QSocketNotifier::activated, &app, &QCoreApplication::quit);
     }
 
+    const QString linkPath = parser.value(link);
+    if (!linkPath.isEmpty() && !makeLink(linkPath, instrument.portPath())) {
+        QTextStream(stderr) << "could not make the link " << linkPath
+                            << " (a file that is no link is left alone)\n";
+        return 1;
+    }
+
     QTextStream(stdout) << instrument.portPath() << Qt::endl;
-    return app.exec();
+    const int result = app.exec();
+    // The link leads nowhere once the simulator is gone.
+    if (!linkPath.isEmpty() && QFileInfo(linkPath).symLinkTarget() == instrument.portPath())
+        QFile::remove(linkPath);
+    return result;
 }

@@ -2,8 +2,6 @@
 
 #include "DeviceDateTime.h"
 
-#include <QTextCodec>
-
 Log::Log(QObject *parent)
     : QObject(parent)
 {
@@ -29,17 +27,12 @@ QByteArray Log::recordBytes(QByteArray record)
     return nul < 0 ? record : record.left(nul);
 }
 
-QStringList Log::recordFields(const QByteArray &record, TextEncoding encoding)
+QStringList Log::readRecordFields(QByteArray record, int minimumFields, TextEncoding encoding)
 {
-    const QByteArray bytes = recordBytes(record);
-    const QString text = encoding == TextEncoding::Utf8
-                             ? QString::fromUtf8(bytes)
-                             : QTextCodec::codecForName("ISO 8859-1")->toUnicode(bytes);
-    return text.split(QLatin1Char(','));
-}
-
-QDateTime Log::recordDateTime(const QStringList &fields)
-{
-    return fields.size() > 4 ? parseDeviceDateTime(fields.at(3) + QLatin1Char(',') + fields.at(4))
-                             : QDateTime();
+    const QStringList fields =
+        decodeInstrumentText(recordBytes(record), encoding).split(QLatin1Char(','));
+    if (fields.size() < minimumFields || fields.size() < 5)
+        return {};
+    setRegisterDate(parseDeviceDateTime(fields.at(3) + QLatin1Char(',') + fields.at(4)));
+    return fields;
 }

@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QStringList>
 
+#include "TextEncoding.h"
+
 // One logged sample of a run. Each model derives its own record class.
 class Log : public QObject
 {
@@ -19,24 +21,18 @@ public:
     // Stores without a change signal.
     void setRegisterDate(const QDateTime &date) { m_registerDate = date; }
 
-    // How an instrument writes the texts of its records.
-    enum class TextEncoding
-    {
-        Latin1,
-        Utf8
-    };
-    // The fields of one record line as the download hands it over: the
-    // "+VFRDXP: " prefix, double quotes and line feeds removed, cut at a NUL
-    // byte, split at "," with empty fields kept. The date and the time of a
-    // record are fields 3 and 4.
-    static QStringList recordFields(const QByteArray &record, TextEncoding encoding);
-    // The date-time of fields 3 and 4.
-    static QDateTime recordDateTime(const QStringList &fields);
-
 public slots:
     // Reads one "+VFRDXP: " record: 0 read, 1 bad record.
     virtual int parseRecord(QByteArray record);
     virtual QJsonObject toJson();
+
+protected:
+    // The fields of one "+VFRDXP: " record: the prefix, double quotes and line
+    // feeds removed, read as `encoding` up to a NUL, split at ",". With at
+    // least `minimumFields` fields the sample's date-time is taken from fields
+    // 3 and 4; with fewer the list is empty and nothing changes.
+    QStringList readRecordFields(QByteArray record, int minimumFields,
+                                 TextEncoding encoding = TextEncoding::Latin1);
 
 signals:
     void logItemChanged();

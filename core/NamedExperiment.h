@@ -21,16 +21,9 @@ class NamedExperiment : public Experiment
     Q_PROPERTY(QString exp_Name READ exp_Name WRITE setExp_Name NOTIFY experimentNameChanged)
 
 public:
-    // How the instrument writes the run names of its list.
-    enum class NameEncoding
-    {
-        Latin1,
-        Utf8
-    };
-
     // Names in Latin-1.
     explicit NamedExperiment(QObject *parent = nullptr);
-    explicit NamedExperiment(NameEncoding encoding, QObject *parent = nullptr);
+    explicit NamedExperiment(TextEncoding encoding, QObject *parent = nullptr);
 
     QString exp_Name() const { return m_expName; }
     // Emits experimentNameChanged when the name changes.
@@ -63,6 +56,6 @@ protected:
     QJsonObject entryJson() const;
 
 private:
-    NameEncoding m_encoding = NameEncoding::Latin1;
+    TextEncoding m_encoding = TextEncoding::Latin1;
     QString m_expName;
 };

@@ -11,7 +11,7 @@ class BemariExperiment : public NamedExperiment
 
 public:
     explicit BemariExperiment(QObject *parent = nullptr)
-        : NamedExperiment(NameEncoding::Utf8, parent)
+        : NamedExperiment(TextEncoding::Utf8, parent)
     {
     }
 };

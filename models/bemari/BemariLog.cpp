@@ -9,10 +9,9 @@ BemariLog::BemariLog(QObject *parent)
 
 int BemariLog::parseRecord(QByteArray record)
 {
-    const QStringList fields = recordFields(record, TextEncoding::Utf8);
-    if (fields.size() < RecordFields)
+    const QStringList fields = readRecordFields(record, RecordFields, TextEncoding::Utf8);
+    if (fields.isEmpty())
         return 1;
-    setRegisterDate(recordDateTime(fields));
     m_level = fields.at(5).isEmpty() ? QStringLiteral("---") : fields.at(5);
     readMoreFields(fields);
     return 0;

@@ -23,10 +23,11 @@ Dravo2Log::Dravo2Log(QObject *parent)
 
 int Dravo2Log::parseRecord(QByteArray record)
 {
-    const QStringList fields = recordFields(record, TextEncoding::Latin1);
+    const QString text = QString::fromLatin1(recordBytes(record));
+    const QStringList fields = text.split(QLatin1Char(','));
     if (fields.size() < kRecordFields)
         return 1;
-    setRegisterDate(recordDateTime(fields));
+    setRegisterDate(parseDeviceDateTime(fields.at(3) + QLatin1Char(',') + fields.at(4)));
     m_lavgDosimeter1 = levelOrDashes(fields.at(5));
     m_lavgDosimeter2 = levelOrDashes(fields.at(6));
     m_lavgDosimeter3 = levelOrDashes(fields.at(7));

@@ -4,6 +4,7 @@
 #include "Interface.h"
 #include "PdfText.h"
 #include "PrinterFactory.h"
+#include "ReportViewer.h"
 #include "SimulatedInstrument.h"
 #include "SimulatedModels.h"
 #include "TolvarReportRun.h"
@@ -16,7 +17,6 @@
 #include "models/tolvar/TolvarResults.h"
 
 #include <QChart>
-#include <QDesktopServices>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -32,18 +32,6 @@ using Model = SimulatedTolvarRuns::Model;
 Q_DECLARE_METATYPE(SimulatedTolvarRuns::Model)
 
 namespace {
-
-// Stands in for the desktop's viewer: keeps the files it is asked to open.
-class ReportViewer : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> opened;
-
-public slots:
-    void open(const QUrl &url) { opened.append(url); }
-};
 
 QDateTime start()
 {
@@ -147,8 +135,6 @@ private slots:
         addSimulatedRun(pump, 1, 600, start());
         qputenv("VALTRIX_EXTRA_PORTS", pump.portPath().toLocal8Bit());
         ReportViewer viewer;
-        QDesktopServices::setUrlHandler("file", &viewer, "open");
-        auto unsetHandler = qScopeGuard([] { QDesktopServices::unsetUrlHandler("file"); });
 
         QStringList files;
         {

@@ -208,6 +208,9 @@ private slots:
             QVERIFY2(first.contains(line), qPrintable(line));
         QCOMPARE(first.contains("Status: Deviate more than 5%"), model == Model::Tolvar4);
         QVERIFY(downloaded.at(1).contains("Flow x Time"));
+        // The time axis starts at the instrument's own 08:00, whatever this
+        // computer's zone.
+        QVERIFY(downloaded.at(1).contains(QRegularExpression("\\s08:00:00\\s")));
         QVERIFY(downloaded.at(1).contains("Backpressure x Time"));
         // The table: the flow mark, the instrument's own times.
         const QString table = downloaded.at(2);

@@ -56,7 +56,6 @@ QChart *timeChart(const QString &title, QValueAxis **values, QDateTimeAxis **tim
     chart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
     *values = new QValueAxis;
     *times = new QDateTimeAxis;
-    (*times)->setFormat(QStringLiteral("hh:mm:ss"));
     (*times)->setTitleText(QCoreApplication::translate("TolvarPrinter", "Time", "X axis label"));
     chart->addAxis(*values, Qt::AlignLeft);
     chart->addAxis(*times, Qt::AlignBottom);
@@ -70,15 +69,8 @@ void addSeries(QChart *chart, QAbstractSeries *series)
         series->attachAxis(axis);
 }
 
-// The instrument's wall-clock time of a sample, placed on the chart as this
-// computer's local time so that the axis shows it as the instrument did.
-qreal chartX(const QDateTime &time)
-{
-    return QDateTime(time.date(), time.time(), Qt::LocalTime).toMSecsSinceEpoch();
-}
-
 // Lowest and highest of the finite values that `value` takes over the samples
-// with a valid time, appended to `series` as they go.
+// with a valid time, and the first and last of those times on the chart.
 struct Extent
 {
     double lo = std::numeric_limits<double>::infinity();
@@ -98,26 +90,19 @@ Extent plot(Experiment *run, QXYSeries *series,
     for (const Log *log : logs) {
         const auto *sample = qobject_cast<const TolvarLog *>(log);
         const double y = sample ? value(sample) : std::nan("");
-        const QDateTime time = log->registerDate();
+        const QDateTime time = VfReportChart::chartTime(log->registerDate());
         if (!std::isfinite(y) || !time.isValid())
             continue;
         extent.lo = qMin(extent.lo, y);
         extent.hi = qMax(extent.hi, y);
-        if (!extent.first.isValid())
+        if (!extent.first.isValid() || time < extent.first)
             extent.first = time;
-        extent.last = time;
-        points.append(QPointF(chartX(time), y));
+        if (!extent.last.isValid() || time > extent.last)
+            extent.last = time;
+        points.append(QPointF(time.toMSecsSinceEpoch(), y));
     }
     series->replace(points);
     return extent;
-}
-
-void setTimeRange(QDateTimeAxis *axis, const Extent &extent)
-{
-    if (extent.empty())
-        return;
-    axis->setRange(QDateTime::fromMSecsSinceEpoch(qint64(chartX(extent.first))),
-                   QDateTime::fromMSecsSinceEpoch(qint64(chartX(extent.last))));
 }
 
 } // namespace
@@ -156,7 +141,7 @@ QChart *TolvarReportCharts::flowChart(Experiment *run, bool points)
         values->setRange(extent.lo, extent.hi);
         VfPrinter::setAxisRange(values);
     }
-    setTimeRange(times, extent);
+    VfReportChart::tidyTimeAxis(times, extent.first, extent.last);
     return chart;
 }
 
@@ -182,6 +167,6 @@ QChart *TolvarReportCharts::backpressureChart(Experiment *run, bool inKPa, bool 
         values->setRange(extent.lo - 1.0, extent.hi + 1.0);
         VfPrinter::setAxisRange(values);
     }
-    setTimeRange(times, extent);
+    VfReportChart::tidyTimeAxis(times, extent.first, extent.last);
     return chart;
 }

@@ -4,6 +4,8 @@
 #include "LogFactory.h"
 #include "Results.h"
 
+#include <QScopedValueRollback>
+
 Experiment::Experiment(QObject *parent)
     : QObject(parent)
 {
@@ -67,6 +69,22 @@ void Experiment::setLogs(const QList<Log *> &logs)
             delete log;
     }
     m_logs = logs;
+}
+
+QJsonObject Experiment::summaryJson()
+{
+    const QScopedValueRollback<bool> leaveOut(m_leaveOutSamples, true);
+    return toJson();
+}
+
+QJsonArray Experiment::logListJson() const
+{
+    QJsonArray list;
+    if (m_leaveOutSamples)
+        return list;
+    for (Log *log : m_logs)
+        list.append(log->toJson());
+    return list;
 }
 
 Experiment *Experiment::first()

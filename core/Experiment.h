@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QList>
 #include <QObject>
@@ -50,6 +51,9 @@ public:
     void setResults(Results *results);
 
     QList<Log *> logs() const { return m_logs; }
+    // The run's JSON with an empty sample list: what a results page reads
+    // again on every new result, at any run length.
+    QJsonObject summaryJson();
     // Takes ownership of the given logs; the logs held before are deleted.
     void setLogs(const QList<Log *> &logs);
 
@@ -74,6 +78,12 @@ public slots:
     // Reads one "+VFXPLST: " line: 0 read, -1 refused.
     virtual int parseListEntry(QByteArray line);
 
+protected:
+    // The samples as toJson writes them ("logList"): every log's toJson, in
+    // order; empty while summaryJson runs. Models write their sample list
+    // with it.
+    QJsonArray logListJson() const;
+
 signals:
     void experimentDateTimeChanged();
     void experimentSizeChanged();
@@ -87,6 +97,7 @@ private:
     int m_status = 0;
     QString m_deviceName;
     QList<Log *> m_logs;
+    bool m_leaveOutSamples = false;
     Results *m_results = nullptr;
     Experiment *m_next = nullptr;
     Experiment *m_prev = nullptr;

@@ -27,6 +27,7 @@
 #include <QQuickWindow>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QXYSeries>
 #include <QtTest>
 
 #include <memory>
@@ -501,10 +502,20 @@ void TstDravo2App::downloadSaveAndEvaluate()
     QObject *bar = named("downloadProgress", page);
     connect(m_core.get(), &Core::progressBarUpdated, this,
             [&] { progress.append(bar->property("value").toDouble()); });
+    // The file is there before the results page draws anything.
     const QString path = m_dir.filePath("line3");
+    QList<bool> savedWhenDrawn;
+    auto *levels = qobject_cast<QtCharts::QXYSeries *>(
+        named("noiseChart", named("pageDravoResults"))->property("series").value<QObject *>());
+    QVERIFY(levels);
+    connect(levels, &QtCharts::QXYSeries::pointsReplaced, this,
+            [&] { savedWhenDrawn.append(QFile::exists(path + ".drv")); });
     QCOMPARE(call(page, "saveChosenRuns", QUrl::fromLocalFile(path).toString()).toInt(), 0);
     disconnect(m_core.get(), &Core::progressBarUpdated, this, nullptr);
     QVERIFY(!saveDialog->property("visible").toBool());
+    QTRY_VERIFY(!savedWhenDrawn.isEmpty());
+    disconnect(levels, nullptr, this, nullptr);
+    QVERIFY(!savedWhenDrawn.contains(false));
 
     // The bar moved through each run and ends full.
     QVERIFY(progress.size() >= 4);

@@ -1,7 +1,6 @@
 #include "Dravo2Experiment.h"
 
 #include "DeviceDateTime.h"
-#include "Log.h"
 #include "Results.h"
 
 #include <QJsonArray>
@@ -44,15 +43,12 @@ int Dravo2Experiment::parseListEntry(QByteArray line)
 
 QJsonObject Dravo2Experiment::toJson()
 {
-    QJsonArray logList;
-    for (Log *log : logs())
-        logList.append(log->toJson());
     return {{QStringLiteral("date"), formatDeviceDateTime(dateTime())},
             {QStringLiteral("size"), QString::number(size())},
             {QStringLiteral("deviceName"), deviceName()},
             {QStringLiteral("expName"), m_expName},
             {QStringLiteral("index"), QString::number(index())},
             {QStringLiteral("eventIndex"), position()},
-            {QStringLiteral("logList"), logList},
+            {QStringLiteral("logList"), logListJson()},
             {QStringLiteral("results"), results() ? results()->toJson() : QJsonObject()}};
 }

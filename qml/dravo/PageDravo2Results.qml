@@ -11,7 +11,8 @@ import "Dravo2Results.js" as Data
 VfPage {
     id: page
 
-    // The run shown, as core.experiment gives it (parsed).
+    // The run shown, as core.experimentSummary gives it (parsed): everything
+    // but its samples, which come through core.samples.
     property var experiment: ({})
     property var results: ({})
     property bool hasOctave: false
@@ -19,6 +20,13 @@ VfPage {
     property string workingHoursError: ""
     // Where the shown run stands in core's chain of opened runs.
     property int place: root.expEmptyList
+    // core.samples.runId of the samples in the charts.
+    property int shownRun: -1
+    // One row per sample of the run shown.
+    property QtObject samplesModel: core.samples.newTable([
+        { "key": "date", "format": "time" },
+        { "key": "level", "format": "number", "decimals": 2 }
+    ])
 
     property alias printerConfiguration: printerConfiguration
     property alias workingHoursField: workingHoursField
@@ -31,7 +39,7 @@ VfPage {
     property alias histogramChart: histogramChart
     property alias leqChart: leqChart
     property alias hearingProtector: hearingProtector
-    property alias samplesModel: samplesModel
+    property alias samplesTable: samplesTable
 
     signal showResults()
 
@@ -64,12 +72,13 @@ VfPage {
         return true
     }
 
-    // Reads core.experiment and shows it. A new run starts on the first tab;
-    // a recomputed one stays where the user is.
+    // Reads the current run and shows it. A new run starts on the first tab;
+    // a recomputed one stays where the user is, and its samples are not drawn
+    // again.
     function refresh(newRun) {
         var parsed
         try {
-            parsed = JSON.parse(core.experiment)
+            parsed = JSON.parse(core.experimentSummary)
         } catch (e) {
             return false
         }
@@ -82,9 +91,8 @@ VfPage {
         tabs = Data.tabsFor(hasOctave)
         fillResults()
         fillInfo()
-        fillTable()
-        noiseChart.populateChart(parsed.logList)
-        histogramChart.populateHistogram(parsed.logList, results.sampleTime)
+        if (shownRun !== core.samples.runId)
+            fillSamples()
         if (hasOctave) {
             leqChart.populateLeqChart(results.leqList, results.octaveAnalysis)
             hearingProtector.populateHearingProtect(results)
@@ -141,17 +149,19 @@ VfPage {
         expInfo.posCheck = checkText(results.posCal, results.posCalDate)
     }
 
-    function fillTable() {
-        samplesModel.clear()
-        var logs = experiment.logList || []
-        for (var i = 0; i < logs.length; ++i) {
-            var when = Data.deviceDate(logs[i].date)
-            samplesModel.append({
-                "date": when ? when.toLocaleTimeString(Qt.locale(), "hh:mm:ss")
-                             : plainText(logs[i].date),
-                "level": valueText(logs[i].level)
-            })
-        }
+    // The charts of the samples (the table follows the run by itself).
+    function fillSamples() {
+        shownRun = core.samples.runId
+        noiseChart.populateChart()
+        histogramChart.populateHistogram(core.samples.values("level"), results.sampleTime)
+    }
+
+    // A new run is shown once the caller of the download is done with it
+    // (the device page saves it first), so that drawing never delays the
+    // save.
+    function showNewRun() {
+        if (refresh(true))
+            showResults()
     }
 
     function tabTitle(key) {
@@ -168,16 +178,13 @@ VfPage {
         target: core
         function onExperimentUpdated(position) {
             page.place = position
-            if (page.refresh(true))
-                page.showResults()
+            Qt.callLater(page.showNewRun)
         }
         function onResultsUpdated(position) {
             page.place = position
             page.refresh(false)
         }
     }
-
-    ListModel { id: samplesModel }
 
     Dravo2PrinterConfiguration {
         id: printerConfiguration
@@ -270,7 +277,7 @@ VfPage {
             objectName: "samplesTable"
             Layout.fillWidth: true
             Layout.fillHeight: true
-            model: samplesModel
+            model: page.samplesModel
 
             VfTableViewColumn {
                 role: "date"

@@ -1,6 +1,7 @@
 #include "VfSampleTable.h"
 
 #include "DeviceDateTime.h"
+#include "VfReportText.h"
 #include "VfSamples.h"
 
 #include <QDateTime>
@@ -8,18 +9,14 @@
 #include <QLocale>
 #include <QVariantMap>
 
-#include <cmath>
-
 namespace {
-
-const QString kNoValue = QStringLiteral("---");
 
 QString asText(const QJsonValue &value)
 {
     if (value.isString())
         return value.toString();
     if (value.isDouble())
-        return QString::number(value.toDouble());
+        return QString::number(value.toDouble(), 'g', QLocale::FloatingPointShortest);
     if (value.isBool())
         return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
     return QString();
@@ -88,15 +85,10 @@ QString VfSampleTable::cell(int row, const Column &column) const
     const QJsonValue value = VfSamples::valueAt(m_samples->sample(row), column.key);
     const QString text = asText(value);
     if (text.isEmpty())
-        return kNoValue;
+        return VfReportText::absent();
     switch (column.format) {
-    case Format::Number: {
-        bool ok = false;
-        const double number = value.isDouble() ? value.toDouble() : text.toDouble(&ok);
-        if ((!value.isDouble() && !ok) || !std::isfinite(number))
-            return text;
-        return QLocale().toString(number, 'f', column.decimals);
-    }
+    case Format::Number:
+        return VfReportText::numberOrStored(text, column.decimals);
     case Format::Time:
     case Format::DateTime: {
         QDate date;

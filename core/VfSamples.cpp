@@ -4,6 +4,7 @@
 #include "Experiment.h"
 #include "Log.h"
 #include "PointThinning.h"
+#include "VfReportText.h"
 #include "VfSampleTable.h"
 
 #include <QChart>
@@ -57,9 +58,7 @@ double readNumber(const QJsonValue &value, WallClock &clock)
     QTime time;
     if (readDeviceWallClock(text, &date, &time))
         return double(clock.msecs(date, time));
-    bool ok = false;
-    const double number = text.toDouble(&ok);
-    return ok && std::isfinite(number) ? number : kNoValue;
+    return VfReportText::number(text).value_or(kNoValue);
 }
 
 // Puts `value` in row `row` of `column`, leaving the rows before it that had

@@ -28,27 +28,32 @@ class VfSampleTable;
 // zone. Anything else ("---", "OL", an empty text) is no value: it is left out
 // of charts, and a table shows it as it came ("---" when empty).
 //
-// How a results page uses it:
+// How a results page uses it (reading the run's other values from
+// core.experimentSummary, the run with an empty sample list):
 //   // The table, made once; it follows the run shown by itself.
 //   property QtObject samplesModel: core.samples.newTable([
 //       { "key": "date", "format": "time" },
 //       { "key": "level", "format": "number", "decimals": 2 }])
 //   VfTable { model: page.samplesModel; VfTableViewColumn { role: "date" } ... }
 //
-//   // On experimentUpdated, fill the page with Qt.callLater, so that the
-//   // device page has saved the run before anything is drawn. On every
-//   // refresh, refill the charts only when another run is shown, so that new
-//   // results (working hours...) do not draw the samples again:
-//   if (shownRun !== core.samples.runId) {
-//       shownRun = core.samples.runId
-//       var range = core.samples.fillSeries(levelSeries, "date", "level")
-//       if (range.count > 0) {
-//           timeAxis.min = range.xMin; timeAxis.max = range.xMax
-//           levelAxis.min = range.yMin; levelAxis.max = range.yMax
+//   // On experimentUpdated, show the run with Qt.callLater, so that the device
+//   // page has saved it before anything is drawn. The charts are filled by a
+//   // VfSampleCharts (qml/VfSampleCharts.qml): once per run, so that new
+//   // results (working hours...) do not draw the samples again, and after the
+//   // page's next frame. The page calls sampleCharts.showRun() on every
+//   // refresh and fills its series in onFill:
+//   VfSampleCharts {
+//       id: sampleCharts
+//       onFill: {
+//           var range = core.samples.fillSeries(levelSeries, "date", "level")
+//           if (range.count > 0) {
+//               timeAxis.min = range.xMin; timeAxis.max = range.xMax
+//               levelAxis.min = range.yMin; levelAxis.max = range.yMax
+//           }
 //       }
 //   }
-//   // Several series per chart: one fillSeries per series.
-//   // The run's values for statistics of the page's own: core.samples.values(key)
+//   // Several series per chart: one fillSeries per series. The run's values
+//   // for statistics of the page's own: core.samples.values(key).
 //
 // The series on screen is thinned to the lowest and highest point of each
 // column no wider than a pixel (thinToColumns), so no peak is lost; the

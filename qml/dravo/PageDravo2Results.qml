@@ -21,7 +21,7 @@ VfPage {
     // Where the shown run stands in core's chain of opened runs.
     property int place: root.expEmptyList
     // core.samples.runId of the samples in the charts.
-    property int shownRun: -1
+    property alias shownRun: sampleCharts.shownRun
     // One row per sample of the run shown.
     property QtObject samplesModel: core.samples.newTable([
         { "key": "date", "format": "time" },
@@ -91,8 +91,7 @@ VfPage {
         tabs = Data.tabsFor(hasOctave)
         fillResults()
         fillInfo()
-        if (shownRun !== core.samples.runId)
-            fillSamples()
+        sampleCharts.showRun()
         if (hasOctave) {
             leqChart.populateLeqChart(results.leqList, results.octaveAnalysis)
             hearingProtector.populateHearingProtect(results)
@@ -149,13 +148,6 @@ VfPage {
         expInfo.posCheck = checkText(results.posCal, results.posCalDate)
     }
 
-    // The charts of the samples (the table follows the run by itself).
-    function fillSamples() {
-        shownRun = core.samples.runId
-        noiseChart.populateChart()
-        histogramChart.populateHistogram(core.samples.values("level"), results.sampleTime)
-    }
-
     // A new run is shown once the caller of the download is done with it
     // (the device page saves it first), so that drawing never delays the
     // save.
@@ -183,6 +175,15 @@ VfPage {
         function onResultsUpdated(position) {
             page.place = position
             page.refresh(false)
+        }
+    }
+
+    // The charts of the samples (the table follows the run by itself).
+    VfSampleCharts {
+        id: sampleCharts
+        onFill: {
+            noiseChart.populateChart()
+            histogramChart.populateHistogram(core.samples.values("level"), page.results.sampleTime)
         }
     }
 

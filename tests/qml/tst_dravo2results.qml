@@ -86,14 +86,14 @@ Item {
         })
     }
 
-    // A new run, as core shows it: the page draws it once the caller of the
-    // download is done.
+    // A new run, as core shows it: the page shows it once the caller of the
+    // download is done, and its samples after the page's next frame.
     function show(changes) {
         var text = run(changes || {})
         sampleRuns.show(text)
         core.experimentSummary = text
         core.experimentUpdated(-3)
-        testCase.wait(0)
+        testCase.tryCompare(page, "shownRun", sampleRuns.samples.runId)
     }
 
     function tabKeys() {

@@ -36,12 +36,12 @@ class VfSampleTable;
 //       { "key": "level", "format": "number", "decimals": 2 }])
 //   VfTable { model: page.samplesModel; VfTableViewColumn { role: "date" } ... }
 //
-//   // On experimentUpdated, show the run with Qt.callLater, so that the device
-//   // page has saved it before anything is drawn. The charts are filled by a
-//   // VfSampleCharts (qml/VfSampleCharts.qml): once per run, so that new
-//   // results (working hours...) do not draw the samples again, and after the
-//   // page's next frame. The page calls sampleCharts.showRun() on every
-//   // refresh and fills its series in onFill:
+//   // The charts are filled by a VfSampleCharts (qml/VfSampleCharts.qml):
+//   // once per run, so that new results (working hours...) do not draw the
+//   // samples again, and after the page's next frame, when the device page
+//   // has saved the run. The page calls sampleCharts.showRun() on every
+//   // refresh (experimentUpdated, resultsUpdated) and fills its series in
+//   // onFill:
 //   VfSampleCharts {
 //       id: sampleCharts
 //       onFill: {

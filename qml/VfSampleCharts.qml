@@ -3,10 +3,12 @@ import QtQuick.Window 2.15
 
 // Puts the samples of the run shown into a results page's charts: once per
 // run, so that new results (working hours, a hearing protector) leave the
-// charts alone, and after the page has drawn a frame, so that the page shows
-// at once and the GUI thread is never held by a save and a chart fill in one
-// piece. The page calls showRun() whenever it shows core's current run, and
-// fills its charts in onFill with core.samples (see core/VfSamples.h).
+// charts alone, and only after the page has drawn a frame. Whoever downloaded
+// the run has saved it by then (nothing is drawn before the download's
+// caller is done), the page shows at once, and the GUI thread is never held
+// by a save and a chart fill in one piece. The page calls showRun() whenever
+// it shows core's current run, and fills its charts in onFill with
+// core.samples (see core/VfSamples.h).
 Item {
     id: charts
 
@@ -21,9 +23,11 @@ Item {
         if (shownRun === core.samples.runId && !pending)
             return
         var window = charts.Window.window
-        // A window that draws nothing (hidden, or none yet) sends no frame.
+        // A window that draws nothing (hidden, or none yet) sends no frame:
+        // the charts are filled once the caller is done.
         if (!window || !window.visible) {
-            fillNow()
+            pending = false
+            Qt.callLater(charts.fillNow)
             return
         }
         pending = true

@@ -952,6 +952,8 @@ private slots:
                                        "scheduleError(QString)",
                                        "openFileError(QString)",
                                        "configurationError()",
+                                       "writeError(QString)",
+                                       "reportNotOpened(QString)",
                                        "setTimeNow()",
                                        "findExperiments()",
                                        "saveExperimentToFile(QString)",

@@ -86,8 +86,8 @@ Item {
         })
     }
 
-    // A new run, as core shows it: the page shows it once the caller of the
-    // download is done, and its samples after the page's next frame.
+    // A new run, as core shows it: the page shows its samples after its next
+    // frame.
     function show(changes) {
         var text = run(changes || {})
         sampleRuns.show(text)
@@ -252,9 +252,13 @@ Item {
         function test_failedReportIsShown() {
             core.results = { "generateReport": -1 }
             page.printerConfiguration.outputFile.filename = "file:///tmp/noise"
+            page.printerConfiguration.show()
             page.printerConfiguration.submit()
-            verify(root.dialogs.printerErrorDialog.visible)
-            root.dialogs.printerErrorDialog.close()
+            var failed = page.printerConfiguration.dialogs.printerErrorDialog
+            verify(failed.visible)
+            verify(page.printerConfiguration.visible, "kept open for another try")
+            failed.close()
+            page.printerConfiguration.hide()
         }
 
         function test_recalculateSendsTheProtector() {

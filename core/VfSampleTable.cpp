@@ -43,9 +43,15 @@ VfSampleTable::VfSampleTable(VfSamples *samples, const QVariantList &columns)
     }
 }
 
-void VfSampleTable::endRunChange()
+void VfSampleTable::endRemoveAll()
 {
-    endResetModel();
+    endRemoveRows();
+    emit countChanged();
+}
+
+void VfSampleTable::endInsertAll()
+{
+    endInsertRows();
     emit countChanged();
 }
 

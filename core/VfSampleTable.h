@@ -12,7 +12,9 @@ class VfSamples;
 // one role per column, each cell the sample's value as text in the column's
 // format. Cells are made only when a view asks for them, so a run of any
 // length opens at once. Made by VfSamples::newTable, which describes the
-// column formats, and reset by it whenever another run is shown.
+// column formats. When another run is shown, the rows of the old one are
+// removed and those of the new one inserted (not a reset, which views that
+// are still making rows do not take well).
 class VfSampleTable : public QAbstractListModel
 {
     Q_OBJECT
@@ -29,9 +31,12 @@ public:
     // The cells of `row` by role name; empty outside the table.
     Q_INVOKABLE QVariantMap get(int row) const;
 
-    // Around a change of the run shown.
-    void beginRunChange() { beginResetModel(); }
-    void endRunChange();
+    // Around the removal of every row, and the insertion of `count` rows,
+    // when another run is shown.
+    void beginRemoveAll(int count) { beginRemoveRows(QModelIndex(), 0, count - 1); }
+    void endRemoveAll();
+    void beginInsertAll(int count) { beginInsertRows(QModelIndex(), 0, count - 1); }
+    void endInsertAll();
 
 signals:
     void countChanged();

@@ -123,17 +123,28 @@ void VfSamples::setRun(const Experiment *run)
 {
     if (run == m_run)
         return;
-    for (VfSampleTable *table : qAsConst(m_tables))
-        table->beginRunChange();
+    const int shown = m_logs.size();
+    if (shown > 0) {
+        for (VfSampleTable *table : qAsConst(m_tables))
+            table->beginRemoveAll(shown);
+        m_logs.clear();
+        for (VfSampleTable *table : qAsConst(m_tables))
+            table->endRemoveAll();
+    }
     m_run = run;
-    m_logs = run ? run->logs() : QList<Log *>();
     ++m_runId;
     m_columnsRead = false;
     m_columns.clear();
     m_cachedRow = -1;
     m_cachedSample = QJsonObject();
-    for (VfSampleTable *table : qAsConst(m_tables))
-        table->endRunChange();
+    const QList<Log *> logs = run ? run->logs() : QList<Log *>();
+    if (!logs.isEmpty()) {
+        for (VfSampleTable *table : qAsConst(m_tables))
+            table->beginInsertAll(logs.size());
+        m_logs = logs;
+        for (VfSampleTable *table : qAsConst(m_tables))
+            table->endInsertAll();
+    }
     emit runChanged();
 }
 

@@ -103,7 +103,7 @@ private slots:
     void seriesOverValuesFromNestedKeys();
     void valuesOfEverySample();
     void tableCellsInTheirFormats();
-    void anotherRunResetsTheTables();
+    void anotherRunReplacesTheRows();
 };
 
 void TestSamples::initTestCase()
@@ -273,7 +273,7 @@ void TestSamples::tableCellsInTheirFormats()
     QVERIFY(!table->data(table->index(5, 0), Qt::UserRole + 4).isValid());
 }
 
-void TestSamples::anotherRunResetsTheTables()
+void TestSamples::anotherRunReplacesTheRows()
 {
     std::unique_ptr<Experiment> first = mixedRun();
     std::unique_ptr<Experiment> second = runOf({{{"level", "70"}}});
@@ -281,18 +281,22 @@ void TestSamples::anotherRunResetsTheTables()
     samples.setRun(first.get());
     auto *table = qobject_cast<QAbstractItemModel *>(
         samples.newTable({QVariantMap{{"key", "level"}, {"format", "number"}}}));
-    QSignalSpy reset(table, &QAbstractItemModel::modelReset);
+    QSignalSpy removed(table, &QAbstractItemModel::rowsRemoved);
+    QSignalSpy inserted(table, &QAbstractItemModel::rowsInserted);
     QSignalSpy count(table, SIGNAL(countChanged()));
     QSignalSpy runChanged(&samples, &VfSamples::runChanged);
     const int firstId = samples.runId();
 
     samples.setRun(first.get());
-    QCOMPARE(reset.count(), 0);
+    QCOMPARE(removed.count() + inserted.count(), 0);
     QCOMPARE(runChanged.count(), 0);
 
     samples.setRun(second.get());
-    QCOMPARE(reset.count(), 1);
-    QCOMPARE(count.count(), 1);
+    QCOMPARE(removed.count(), 1);
+    QCOMPARE(removed.at(0).mid(1), (QList<QVariant>{0, 5}));
+    QCOMPARE(inserted.count(), 1);
+    QCOMPARE(inserted.at(0).mid(1), (QList<QVariant>{0, 0}));
+    QCOMPARE(count.count(), 2);
     QCOMPARE(runChanged.count(), 1);
     QVERIFY(samples.runId() != firstId);
     QCOMPARE(table->rowCount(), 1);
@@ -302,6 +306,8 @@ void TestSamples::anotherRunResetsTheTables()
     // Once no run is shown, the run can go.
     samples.setRun(nullptr);
     second.reset();
+    QCOMPARE(removed.count(), 2);
+    QCOMPARE(inserted.count(), 1);
     QCOMPARE(table->rowCount(), 0);
     QCOMPARE(samples.count(), 0);
     QVERIFY(samples.values("level").isEmpty());

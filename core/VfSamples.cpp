@@ -27,8 +27,9 @@ constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
 // Columns of a thinned series when no screen says better.
 constexpr int kFewestColumns = 1024;
 
-// Local milliseconds of wall-clock times, with the zone looked up once per
-// hour: a run's samples mostly share their hour.
+// Local milliseconds of wall-clock times, where a date-time axis labels them
+// at that time (as VfReportChart::chartTime places a report's points), with
+// the zone looked up once per hour: a run's samples mostly share their hour.
 class WallClock
 {
 public:

@@ -6,6 +6,7 @@
 #include "Results.h"
 
 #include <QJsonArray>
+#include <QScopedValueRollback>
 
 Experiment::Experiment(QObject *parent)
     : QObject(parent)
@@ -77,6 +78,22 @@ void Experiment::setLogs(const QList<Log *> &logs)
     m_logs = logs;
 }
 
+QJsonObject Experiment::summaryJson()
+{
+    const QScopedValueRollback<bool> leaveOut(m_leaveOutSamples, true);
+    return toJson();
+}
+
+QJsonArray Experiment::logListJson() const
+{
+    QJsonArray list;
+    if (m_leaveOutSamples)
+        return list;
+    for (Log *log : m_logs)
+        list.append(log->toJson());
+    return list;
+}
+
 Experiment *Experiment::first()
 {
     Experiment *run = this;
@@ -141,11 +158,8 @@ QJsonObject Experiment::entryJson() const
 
 QJsonObject Experiment::commonJson()
 {
-    QJsonArray logList;
-    for (Log *log : qAsConst(m_logs))
-        logList.append(log->toJson());
     QJsonObject json = entryJson();
-    json.insert(QStringLiteral("logList"), logList);
+    json.insert(QStringLiteral("logList"), logListJson());
     json.insert(QStringLiteral("results"), m_results ? m_results->toJson() : QJsonObject());
     return json;
 }

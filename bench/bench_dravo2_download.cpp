@@ -14,7 +14,6 @@
 #include "VfFile.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -25,29 +24,6 @@ namespace {
 const int kRecords = 28800;
 const int kRunIndex = 1;
 
-class Step
-{
-public:
-    explicit Step(const char *name)
-        : m_name(name)
-        , m_cpu(BenchClock::cpuSeconds())
-    {
-        m_wall.start();
-    }
-    ~Step()
-    {
-        QTextStream(stdout) << QStringLiteral("%1: wall %2 s, cpu %3 s\n")
-                                   .arg(QLatin1String(m_name), -28)
-                                   .arg(m_wall.elapsed() / 1000.0, 0, 'f', 3)
-                                   .arg(BenchClock::cpuSeconds() - m_cpu, 0, 'f', 3);
-    }
-
-private:
-    const char *m_name;
-    double m_cpu;
-    QElapsedTimer m_wall;
-};
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -57,8 +33,8 @@ int main(int argc, char *argv[])
                                 QStringLiteral("--runs"), QString::number(kRunIndex),
                                 QStringLiteral("--records"), QString::number(kRecords)});
     Device probed;
-    if (simulator.port().isEmpty() || probed.open(simulator.port()) != 0
-        || probed.readIdentity() != 0) {
+    if (simulator.port().isEmpty() || probed.open(simulator.port()) != 0 ||
+        probed.readIdentity() != 0) {
         QTextStream(stderr) << "simulated instrument did not answer\n";
         return 1;
     }
@@ -70,7 +46,7 @@ int main(int argc, char *argv[])
 
     std::unique_ptr<Experiment> run;
     {
-        Step step("list and download");
+        BenchStep step("list and download");
         const QList<QObject *> list = device->readExperimentList();
         Experiment *downloaded = nullptr;
         const int result =
@@ -90,9 +66,9 @@ int main(int argc, char *argv[])
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("long.drv"));
     {
-        Step step("save");
-        const QByteArray content = DataFileEnvelope::encode(DataFileEnvelope::document(
-            QStringLiteral("bench"), device->toJson(), {run->toJson()}));
+        BenchStep step("save");
+        const QByteArray content = DataFileEnvelope::encode(
+            DataFileEnvelope::document(QStringLiteral("bench"), device->toJson(), {run->toJson()}));
         if (VfFile::write(path, content) != 0) {
             QTextStream(stderr) << "save failed\n";
             return 1;
@@ -100,7 +76,7 @@ int main(int argc, char *argv[])
     }
     QTextStream(stdout) << "file size: " << QFileInfo(path).size() << " bytes\n";
     {
-        Step step("reopen");
+        BenchStep step("reopen");
         std::unique_ptr<VfFile> file(FileFactory::createByExtension(path));
         if (!file || !file->open(QIODevice::ReadOnly))
             return 1;

@@ -84,6 +84,14 @@ public:
     int setClock(const QDateTime &dateTime);
     int eraseMemory();
     int readCommonHeader(Results *results, int index);
+    // One information page: sends `command` and hands its reply to `text`
+    // with every "\r\n" + `prefix` cut to `prefix`, the blank line before the
+    // final OK made one "\n" and the OK removed. A page of several lines
+    // keeps them separated by "\r\n". 0 read; -1 ERROR or an unfinished
+    // reply; -2 BUSY (after `busy()`); -3 not sent.
+    int readInformationPage(const QByteArray &command, const QByteArray &prefix, QByteArray *text);
+    // Header page `page` of run `index` ("AT+VFXPHDR=<page>,<index>").
+    int readHeaderPage(int page, int index, QByteArray *text);
     // The runs the instrument lists. The caller owns the returned runs.
     QList<QObject *> readExperimentList();
     // The record lines of a run, downloaded in blocks of ten; empty when a
@@ -133,6 +141,16 @@ protected:
     // The text of an information reply: every `prefix` ("\r\n+CMD: "), the
     // final OK and every line break removed, cut at the first NUL.
     static QByteArray informationText(QByteArray reply, const QByteArray &prefix);
+    // The certificate exchanges "AT+<name>?" and "AT+<name>=" of the device's
+    // calibration record. The read: 0, -1 ERROR or an unreadable record, -2
+    // BUSY (no signal). The write sends the text in upper case: 0 when the
+    // reply is exactly OK, -2 exactly BUSY (after `busy()`), -1 otherwise, also
+    // when the text cannot travel in a quoted field (nothing is sent then).
+    int readCertificate(const QByteArray &name);
+    // The text of a certificate reply: UTF-8 when the bytes are valid UTF-8,
+    // else ISO 8859-1 (the encoding the certificate is written in).
+    static QString certificateText(const QByteArray &bytes);
+    int writeCertificate(const QByteArray &name, const CalibrationCertificate &certificate);
 
 private:
     int readIdentityField(const char *command, const QByteArray &prefix, QString &text);

@@ -155,18 +155,27 @@ void Device::setScheduleList(const QList<Schedule *> &schedules)
     m_scheduleList = schedules;
 }
 
-int Device::setScheduleListJson(const QString &json)
+QList<Schedule *> Device::schedulesFromJson(const QString &json, int maxDuration, bool *ok)
 {
-    const QJsonDocument document = QJsonDocument::fromJson(json.toUtf8());
-    if (!document.isObject())
-        return -1;
     QList<Schedule *> schedules;
+    const QJsonDocument document = QJsonDocument::fromJson(json.toUtf8());
+    *ok = document.isObject();
     const QJsonArray array = document.object().value(QStringLiteral("scheduleList")).toArray();
     for (const QJsonValue &value : array) {
         auto *schedule = new Schedule;
+        schedule->setMaxDuration(maxDuration);
         schedule->fromJson(value.toObject());
         schedules.append(schedule);
     }
+    return schedules;
+}
+
+int Device::setScheduleListJson(const QString &json)
+{
+    bool ok = false;
+    const QList<Schedule *> schedules = schedulesFromJson(json, 0, &ok);
+    if (!ok)
+        return -1;
     setScheduleList(schedules);
     return 0;
 }
@@ -193,6 +202,10 @@ int Device::readIdentityField(const char *command, const QByteArray &prefix, QSt
 int Device::readIdentity()
 {
     echoOff();
+    // A port that talks on and on (a console, a GPS receiver) holds no
+    // instrument: leave it at once rather than wait out every query.
+    if (m_link && m_link->lastWaitEnd() == Interface::WaitEnd::ReplyLimit)
+        return 1;
     QString text;
     if (readIdentityField("AT+CGMI\r\n", "\r\n+CGMI: ", text) != 0)
         return 1;
@@ -276,8 +289,8 @@ int Device::readCalibration()
 
 int Device::writeCertificate(const QByteArray &name, const CalibrationCertificate &certificate)
 {
-    const QString certification = certificate.certification().toUpper();
-    if (!isQuotableText(certification))
+    const QString certification = certificate.instrumentText();
+    if (!certificate.isWritable() || !isQuotableText(certification))
         return -1;
     QTextCodec *latin1 = QTextCodec::codecForName("ISO 8859-1");
     const QString command = QStringLiteral("AT+%1=\"%2\",\"%3\"\r\n")
@@ -304,18 +317,9 @@ int Device::readCertificate(const QByteArray &name)
         return -2;
     if (!reply.endsWith(kOk))
         return -1;
+    // The certificate is written in ISO 8859-1 and comes back so.
     const QByteArray text = informationText(reply, "\r\n+" + name + ": ");
-    return m_calibration.fromReply(certificateText(text)) == 0 ? 0 : -1;
-}
-
-QString Device::certificateText(const QByteArray &bytes)
-{
-    // The certificate is written in ISO 8859-1, so that is what an instrument
-    // gives back; a reply in valid UTF-8 is read as such.
-    QTextCodec::ConverterState state;
-    const QString text =
-        QTextCodec::codecForName("UTF-8")->toUnicode(bytes.constData(), bytes.size(), &state);
-    return state.invalidChars == 0 ? text : QString::fromLatin1(bytes);
+    return m_calibration.fromReply(QString::fromLatin1(text)) == 0 ? 0 : -1;
 }
 
 int Device::readInformationPage(const QByteArray &command, const QByteArray &prefix,
@@ -357,22 +361,39 @@ int Device::readCommonHeader(Results *results, int index)
     return results->parseCommonHeader(page) == 0 ? 0 : -1;
 }
 
-QList<QObject *> Device::readExperimentList()
+QList<QObject *> Device::readExperimentList(int *status)
+{
+    int code = 0;
+    const QList<QObject *> runs = listRuns(code);
+    if (status)
+        *status = code;
+    return runs;
+}
+
+QList<QObject *> Device::listRuns(int &status)
 {
     bool sent = false;
     QByteArray reply = exchange("AT+VFXPLST\r\n", &sent);
     if (!sent) {
         m_experimentList.clear();
+        status = -3;
         return m_experimentList;
     }
     reply.replace("\r\n+VFXPLST: ", "");
-    if (!reply.endsWith(kOk))
+    if (!reply.endsWith(kOk)) {
+        // A busy instrument is announced as in every other exchange; ERROR,
+        // silence and garbage alike leave the list unread.
+        status = reply.endsWith(kBusy) ? -2 : -1;
+        if (status == -2)
+            emit busy();
         return m_experimentList;
+    }
     reply.replace("\r\n\r\nOK\r\n", "");
     reply.replace(kOk, "");
     reply.replace("\n", "");
     const QList<QByteArray> lines = reply.split('\r');
     m_experimentList.clear();
+    status = 0;
     if (lines.size() == 1 && lines.first().isEmpty())
         return m_experimentList;
     for (const QByteArray &line : lines) {
@@ -380,9 +401,11 @@ QList<QObject *> Device::readExperimentList()
         // A run that no model class can hold is left out of the list.
         if (!run)
             continue;
-        if (run->parseListEntry(line) != 0) {
+        // A negative size would be downloaded as a request for no records.
+        if (run->parseListEntry(line) != 0 || run->size() < 0) {
             delete run;
             clearExperimentList();
+            status = -1;
             break;
         }
         m_experimentList.append(run);
@@ -390,13 +413,25 @@ QList<QObject *> Device::readExperimentList()
     return m_experimentList;
 }
 
-QList<QByteArray> Device::readExperimentData(Experiment *run)
+QList<QByteArray> Device::readExperimentData(Experiment *run, int *status)
+{
+    int code = 0;
+    const QList<QByteArray> records = downloadRecords(run, code);
+    if (status)
+        *status = code;
+    return records;
+}
+
+QList<QByteArray> Device::downloadRecords(Experiment *run, int &status)
 {
     QList<QByteArray> records;
+    status = -1;
     if (!run)
         return records;
     const int index = run->index();
     const int size = run->size();
+    if (size < 0)
+        return records;
     emit dataRegisterProgessUpdate(0.0);
 
     int done = 0;
@@ -409,11 +444,17 @@ QList<QByteArray> Device::readExperimentData(Experiment *run)
                                    "\r\n";
         bool sent = false;
         QByteArray reply = exchange(command, &sent);
-        if (!sent)
+        if (!sent) {
+            status = -3;
             return records;
+        }
         reply.replace("\r\n+VFRDXP: ", "+VFRDXP: ");
-        if (!reply.endsWith(kOk))
-            break;
+        if (!reply.endsWith(kOk)) {
+            status = reply.endsWith(kBusy) ? -2 : -1;
+            if (status == -2)
+                emit busy();
+            return {};
+        }
         reply.replace("\r\n\r\nOK\r\n", "");
         reply.replace(kOk, "");
         reply.replace("\r\n", "\n\r");
@@ -423,8 +464,7 @@ QList<QByteArray> Device::readExperimentData(Experiment *run)
         first = last + 1;
     } while (done < size);
 
-    if (done != size)
-        return {};
+    status = 0;
     // A run without records answers its one request with a bare OK: there is
     // no record line to hand on.
     if (size == 0)

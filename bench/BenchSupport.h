@@ -25,8 +25,8 @@ public:
     {
         rusage usage{};
         getrusage(RUSAGE_SELF, &usage);
-        return usage.ru_utime.tv_sec + usage.ru_utime.tv_usec / 1e6 + usage.ru_stime.tv_sec +
-               usage.ru_stime.tv_usec / 1e6;
+        return usage.ru_utime.tv_sec + usage.ru_utime.tv_usec / 1e6 + usage.ru_stime.tv_sec
+               + usage.ru_stime.tv_usec / 1e6;
     }
     static double peakMegabytes()
     {
@@ -38,27 +38,6 @@ public:
 private:
     QElapsedTimer m_wall;
     double m_cpuStart = 0;
-};
-
-// Prints the wall-clock and CPU time of one named step when it ends.
-class BenchStep
-{
-public:
-    explicit BenchStep(const char *name)
-        : m_name(name)
-    {
-    }
-    ~BenchStep()
-    {
-        QTextStream(stdout) << QStringLiteral("%1: wall %2 s, cpu %3 s\n")
-                                   .arg(QLatin1String(m_name), -28)
-                                   .arg(m_clock.wallSeconds(), 0, 'f', 3)
-                                   .arg(m_clock.cpuSecondsUsed(), 0, 'f', 3);
-    }
-
-private:
-    const char *m_name;
-    BenchClock m_clock;
 };
 
 // The simulated instrument in a process of its own, so that its work is not

@@ -323,7 +323,7 @@ int Device::readCertificate(const QByteArray &name)
 }
 
 int Device::readInformationPage(const QByteArray &command, const QByteArray &prefix,
-                                QByteArray *text)
+                                QByteArray &text)
 {
     bool sent = false;
     QByteArray reply = exchange(command, &sent);
@@ -333,7 +333,7 @@ int Device::readInformationPage(const QByteArray &command, const QByteArray &pre
     if (reply.endsWith(kOk)) {
         reply.replace("\r\n\r\nOK\r\n", "\n");
         reply.replace(kOk, "");
-        *text = reply;
+        text = reply;
         return 0;
     }
     if (reply.endsWith(kBusy)) {
@@ -343,7 +343,7 @@ int Device::readInformationPage(const QByteArray &command, const QByteArray &pre
     return -1;
 }
 
-int Device::readHeaderPage(int page, int index, QByteArray *text)
+int Device::readHeaderPage(int page, int index, QByteArray &text)
 {
     return readInformationPage("AT+VFXPHDR=" + QByteArray::number(page) + ',' +
                                    QByteArray::number(index) + "\r\n",
@@ -353,7 +353,7 @@ int Device::readHeaderPage(int page, int index, QByteArray *text)
 int Device::readCommonHeader(Results *results, int index)
 {
     QByteArray page;
-    const int code = readHeaderPage(8, index, &page);
+    const int code = readHeaderPage(8, index, page);
     if (code != 0)
         return code;
     if (!results)

@@ -93,9 +93,11 @@ public:
     // final OK made one "\n" and the OK removed. A page of several lines
     // keeps them separated by "\r\n". 0 read; -1 ERROR or an unfinished
     // reply; -2 BUSY (after `busy()`); -3 not sent.
-    int readInformationPage(const QByteArray &command, const QByteArray &prefix, QByteArray *text);
-    // Header page `page` of run `index` ("AT+VFXPHDR=<page>,<index>").
-    int readHeaderPage(int page, int index, QByteArray *text);
+    int readInformationPage(const QByteArray &command, const QByteArray &prefix, QByteArray &text);
+    // Header page `page` of run `index` ("AT+VFXPHDR=<page>,<index>"), as the
+    // header parsers take it: every line as "+VFXPHDR: <fields>", the last one
+    // ending in "\n". Results as readInformationPage.
+    int readHeaderPage(int page, int index, QByteArray &text);
     // The runs the instrument lists. The caller owns the returned runs.
     // `status`: 0 read; -1 ERROR, no usable reply or a bad line (the list is
     // then empty); -2 BUSY (after `busy()`); -3 not sent.

@@ -335,7 +335,7 @@ private slots:
         QCOMPARE(list.size(), 3);
         QCOMPARE(list.at(2)->property("type").toString(), QString("GAS"));
         QCOMPARE(list.at(2)->property("subType").toString(), QString("CO"));
-        QCOMPARE(list.at(0)->property("exp_Name").toString(), QString("WORKSHOP LIGHT"));
+        QCOMPARE(list.at(1)->property("exp_Name").toString(), QString("WORKSHOP LIGHT"));
 
         QSignalSpy progress(m_core.get(), &Core::progressBarUpdated);
         QSignalSpy updated(m_core.get(), &Core::experimentUpdated);
@@ -359,7 +359,7 @@ private slots:
         QCOMPARE(
             gas.value("evaluationResultsList").toArray().first().toObject(),
             QJsonObject({{"label", "TWA"}, {"type", "f"}, {"dataValue", 12.5}, {"unity", "ppm"}}));
-        const QJsonObject light = runs.at(0).value("results").toObject();
+        const QJsonObject light = runs.at(1).value("results").toObject();
         QCOMPARE(
             light.value("configList").toArray().first().toObject(),
             QJsonObject({{"label", "LAMP"}, {"type", "s"}, {"dataValue", "LED"}, {"unity", ""}}));
@@ -438,8 +438,7 @@ private slots:
             QTest::newRow(name + " silence")
                 << command << int(Fault::Silence) << QByteArray() << -1;
         }
-        // The second run has five quantities; a page that brings fewer lines
-        // than it announces is short.
+        // A page that brings fewer lines than it announces is short.
         QTest::newRow("page 3 short")
             << QByteArray("AT+VFXPHDR=3,2") << int(Fault::Reply)
             << SimulatedInstrument::information("VFXPHDR", {"3,2,5,0,21.5", "3,2,5,1,40.0"}) << -1;
@@ -449,7 +448,7 @@ private slots:
         QTest::newRow("page 4 link lost")
             << QByteArray("AT+VFXPHDR=4,2") << int(Fault::DropLink) << QByteArray() << -3;
 
-        // Samples of the second run (five values each).
+        // Samples of the second run.
         const QDateTime at = start();
         const QList<QByteArray> five{"1", "2", "3", "4", "5"};
         const QByteArray whole = SimulatedRumoRuns::sampleRecord(2, 11, at, five);
@@ -508,7 +507,7 @@ private slots:
         const QJsonObject results = experiment().value("results").toObject();
         QCOMPARE(results.value("vbatStart").toInt(), 0);
         QCOMPARE(results.value("stopReason").toString(), QString());
-        QCOMPARE(results.value("label").toString(), QString("WORKSHOP LIGHT"));
+        QCOMPARE(results.value("label").toString(), QString("OFFICE 2"));
     }
 };
 

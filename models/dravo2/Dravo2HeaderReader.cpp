@@ -30,7 +30,7 @@ Dravo2HeaderReader::Step Dravo2HeaderReader::readPage(Device *device, const QByt
                                                       Parser parser)
 {
     QByteArray page;
-    const int code = device->readInformationPage(command, prefix, &page);
+    const int code = device->readInformationPage(command, prefix, page);
     if (code == 0) {
         if (multiLine)
             page.replace("\r\n", "\n\r");

@@ -45,7 +45,7 @@ Results *Rumo::readExperimentHeader(Experiment *run)
     int page = 1;
     for (const PageParser parser : kPageParsers) {
         QByteArray text;
-        if (readHeaderPage(page++, index, &text) != 0 || (results.get()->*parser)(text) != 0)
+        if (readHeaderPage(page++, index, text) != 0 || (results.get()->*parser)(text) != 0)
             return nullptr;
     }
     // A missing page 8 leaves its battery and stop fields at their defaults.

@@ -1,29 +1,14 @@
 #include "RumoExperiment.h"
 
-#include "DeviceDateTime.h"
 #include "RumoLog.h"
 #include "RumoResults.h"
 
 #include <QJsonArray>
 #include <QStringList>
 
-namespace {
-
-const int kListEntryFields = 7;
-
-} // namespace
-
 RumoExperiment::RumoExperiment(QObject *parent)
-    : Experiment(parent)
+    : NamedExperiment(parent)
 {
-}
-
-void RumoExperiment::setExp_Name(const QString &name)
-{
-    if (m_expName == name)
-        return;
-    m_expName = name;
-    emit experimentNameChanged();
 }
 
 void RumoExperiment::setType(const QString &type)
@@ -44,7 +29,7 @@ void RumoExperiment::setSubType(const QString &subType)
 
 void RumoExperiment::copyHeader(const Experiment *entry)
 {
-    Experiment::copyHeader(entry);
+    NamedExperiment::copyHeader(entry);
     if (const auto *listed = qobject_cast<const RumoExperiment *>(entry)) {
         setExp_Name(listed->exp_Name());
         setType(listed->type());
@@ -52,22 +37,11 @@ void RumoExperiment::copyHeader(const Experiment *entry)
     }
 }
 
-int RumoExperiment::parseListEntry(QByteArray line)
+void RumoExperiment::readListEntryFields(const QStringList &fields)
 {
-    // ISO 8859-1 maps every byte to the code point of the same value.
-    QString text = QString::fromLatin1(line);
-    text.remove(QLatin1Char('"'));
-    const QStringList fields = text.split(QLatin1Char(','));
-    if (fields.size() < kListEntryFields)
-        return -1;
-    setIndex(fields.at(1).toInt());
-    setSize(fields.at(2).toInt());
-    setDateTime(parseDeviceDateTime(fields.at(3) + QLatin1Char(',') + fields.at(4)));
-    setExp_Name(fields.at(5));
     setType(fields.at(6));
     // A line of seven fields names no gas.
     setSubType(fields.value(7));
-    return 0;
 }
 
 int RumoExperiment::parseRecords(QList<QByteArray> records)
@@ -104,14 +78,10 @@ QJsonObject RumoExperiment::toJson()
     for (Log *log : logs())
         logList.append(log->toJson());
     auto *results = qobject_cast<RumoResults *>(this->results());
-    return {{QStringLiteral("date"), formatDeviceDateTime(dateTime())},
-            {QStringLiteral("size"), QString::number(size())},
-            {QStringLiteral("deviceName"), deviceName()},
-            {QStringLiteral("index"), QString::number(index())},
-            {QStringLiteral("expName"), m_expName},
-            {QStringLiteral("experimentType"), m_type},
-            {QStringLiteral("experimentSubType"), m_subType},
-            {QStringLiteral("eventIndex"), position()},
-            {QStringLiteral("logList"), logList},
-            {QStringLiteral("results"), results ? results->toJson() : RumoResults().toJson()}};
+    QJsonObject json = entryJson();
+    json.insert(QStringLiteral("experimentType"), m_type);
+    json.insert(QStringLiteral("experimentSubType"), m_subType);
+    json.insert(QStringLiteral("logList"), logList);
+    json.insert(QStringLiteral("results"), results ? results->toJson() : RumoResults().toJson());
+    return json;
 }

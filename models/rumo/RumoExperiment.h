@@ -1,26 +1,23 @@
 #pragma once
 
-#include "Experiment.h"
+#include "NamedExperiment.h"
 
 #include <QString>
 
-// One run of a "RUMO" logger: its run-list entry (name, sensor type and gas),
-// and once downloaded or opened from a file, its samples and results.
+// One run of a "RUMO" logger: its run-list entry (name, then sensor type and
+// gas), and once downloaded or opened from a file, its samples and results.
 //
 // A sample spans several record lines: a date line that announces the number
 // N of value lines that follow, then N lines of one value each.
-class RumoExperiment : public Experiment
+class RumoExperiment : public NamedExperiment
 {
     Q_OBJECT
-    Q_PROPERTY(QString exp_Name READ exp_Name WRITE setExp_Name NOTIFY experimentNameChanged)
     Q_PROPERTY(QString type READ type WRITE setType NOTIFY experimentTypeChanged)
     Q_PROPERTY(QString subType READ subType WRITE setSubType NOTIFY experimentTypeChanged)
 
 public:
     explicit RumoExperiment(QObject *parent = nullptr);
 
-    QString exp_Name() const { return m_expName; }
-    void setExp_Name(const QString &name);
     QString type() const { return m_type; }
     void setType(const QString &type);
     QString subType() const { return m_subType; }
@@ -35,15 +32,16 @@ public slots:
     // samples read before it stay).
     int parseRecords(QList<QByteArray> records) override;
     QJsonObject toJson() override;
-    // 0 taken; -1 a line of fewer than 7 fields (nothing changed).
-    int parseListEntry(QByteArray line) override;
 
 signals:
-    void experimentNameChanged();
     void experimentTypeChanged();
 
+protected:
+    // The list line adds the sensor type, and the gas of a gas sensor.
+    int listEntryFields() const override { return 7; }
+    void readListEntryFields(const QStringList &fields) override;
+
 private:
-    QString m_expName;
     QString m_type;
     QString m_subType;
 };

@@ -74,15 +74,6 @@ SimulatedRumoRuns::Header SimulatedRumoRuns::sensorHeader(int index)
     header.sensorCalibration = QDateTime(QDate(2024, 3, 12), QTime(10, 15), Qt::OffsetFromUTC, 0);
     switch ((index - 1) % 4) {
     case 0:
-        header.label = "WORKSHOP LIGHT";
-        header.sensorType = "LUX_UV";
-        header.quantities = {{"ILUM", "lx", 350, 400},
-                             {"UVA", "W/m\xb2", 0.5, 1.5},
-                             {"UVB", "W/m\xb2", 0.01, 0.05},
-                             {"UVI", "", 0, 3}};
-        header.configuration = {{"LAMP", "s", "LED", ""}};
-        break;
-    case 1:
         header.label = "OFFICE 2";
         header.sensorType = "AMB";
         header.quantities = {{"TEMP",
@@ -93,6 +84,15 @@ SimulatedRumoRuns::Header SimulatedRumoRuns::sensorHeader(int index)
                              {"PRESS", "kPa", 100.5, 1.2},
                              {"IAQ", "", 25, 50},
                              {"VEL", "m/s", 0.1, 0.4}};
+        break;
+    case 1:
+        header.label = "WORKSHOP LIGHT";
+        header.sensorType = "LUX_UV";
+        header.quantities = {{"ILUM", "lx", 350, 400},
+                             {"UVA", "W/m\xb2", 0.5, 1.5},
+                             {"UVB", "W/m\xb2", 0.01, 0.05},
+                             {"UVI", "", 0, 3}};
+        header.configuration = {{"LAMP", "s", "LED", ""}};
         break;
     case 2:
         header.label = "BOILER ROOM";

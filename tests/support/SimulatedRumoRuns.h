@@ -54,9 +54,9 @@ public:
         QByteArray stopReason = "USER";
     };
 
-    // The sensors the simulator cycles through, by run index: 1 a light and
-    // UV sensor, 2 an ambient sensor, 3 a carbon monoxide sensor, 4 a
-    // magnetic-field sensor; then again.
+    // The sensors the simulator cycles through, by run index: 1 an ambient
+    // sensor (five quantities), 2 a light and UV sensor, 3 a carbon monoxide
+    // sensor, 4 a magnetic-field sensor; then again.
     static Header sensorHeader(int index);
 
     static SimulatedInstrument::Run makeRun(int index, int records, const QDateTime &start,

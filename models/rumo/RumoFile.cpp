@@ -1,6 +1,5 @@
 #include "RumoFile.h"
 
-#include "DeviceDateTime.h"
 #include "RumoExperiment.h"
 #include "RumoLog.h"
 #include "RumoModel.h"
@@ -25,11 +24,7 @@ Experiment *RumoFile::parseRun(const QJsonObject &object)
         return object.value(QLatin1String(key)).toString();
     };
     auto *run = new RumoExperiment;
-    run->setDateTime(parseDeviceDateTime(text("date")));
-    run->setDeviceName(text("deviceName"));
-    // Both are written as decimal texts.
-    run->setIndex(text("index").toInt());
-    run->setSize(text("size").toInt());
+    run->readCommonJson(object);
     run->setExp_Name(text("expName"));
     // Read back too, so that a file saved again keeps the run's sensor.
     run->setType(text("experimentType"));

@@ -9,13 +9,9 @@ namespace {
 const int kLineFields = 6;
 
 // The fields of one record line without its prefix, quotes and line feed.
-QStringList lineFields(QByteArray line)
+QStringList lineFields(const QByteArray &bytes)
 {
-    line.replace("+VFRDXP: ", "");
-    line.replace("\"", "");
-    line.replace("\n", "");
-    const int nul = line.indexOf('\0');
-    return QString::fromUtf8(nul < 0 ? line : line.left(nul)).split(QLatin1Char(','));
+    return QString::fromUtf8(bytes).split(QLatin1Char(','));
 }
 
 } // namespace
@@ -27,13 +23,13 @@ RumoLog::RumoLog(QObject *parent)
 
 int RumoLog::announcedValues(QByteArray line)
 {
-    const QStringList fields = lineFields(line);
+    const QStringList fields = lineFields(recordBytes(line));
     return fields.size() < kLineFields ? -1 : fields.at(3).toInt();
 }
 
 int RumoLog::parseRecord(QByteArray record)
 {
-    const QStringList fields = lineFields(record);
+    const QStringList fields = lineFields(recordBytes(record));
     if (fields.size() < kLineFields)
         return 1;
     if (fields.at(4).toInt() == 0) {

@@ -74,14 +74,11 @@ int RumoExperiment::parseRecords(QList<QByteArray> records)
 
 QJsonObject RumoExperiment::toJson()
 {
-    QJsonArray logList;
-    for (Log *log : logs())
-        logList.append(log->toJson());
     auto *results = qobject_cast<RumoResults *>(this->results());
     QJsonObject json = entryJson();
     json.insert(QStringLiteral("experimentType"), m_type);
     json.insert(QStringLiteral("experimentSubType"), m_subType);
-    json.insert(QStringLiteral("logList"), logList);
+    json.insert(QStringLiteral("logList"), logListJson());
     json.insert(QStringLiteral("results"), results ? results->toJson() : RumoResults().toJson());
     return json;
 }

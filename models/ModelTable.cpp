@@ -3,6 +3,7 @@
 #include "models/bemari/BemariModel.h"
 #include "models/dravo2/Dravo2Model.h"
 #include "models/kestrum/KestrumModel.h"
+#include "models/rumo/RumoModel.h"
 #include "models/tolvar/TolvarModel.h"
 
 // The rows of every model family, in the order in which the factories test
@@ -10,5 +11,5 @@
 QList<ModelEntry> builtInModels()
 {
     return {dravo2Model(),   bemariModel(), bemariPlusModel(), kestrum2Model(),
-            kestrum4Model(), tolvarModel(), tolvar4Model()};
+            kestrum4Model(), tolvarModel(), tolvar4Model(),    rumoModel()};
 }

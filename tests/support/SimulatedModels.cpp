@@ -7,6 +7,8 @@
 #include "SimulatedInstrument.h"
 #include "SimulatedKestrum.h"
 #include "SimulatedKestrumRuns.h"
+#include "SimulatedRumo.h"
+#include "SimulatedRumoRuns.h"
 #include "SimulatedTolvarRuns.h"
 
 namespace {
@@ -63,6 +65,10 @@ const QList<SimulatedModel> &models()
          [](SimulatedInstrument &instrument) { SimulatedBemari::install(&instrument, "BEMARI+"); },
          [](SimulatedInstrument &instrument, int index, int records, const QDateTime &start) {
              instrument.addRun(SimulatedBemariRuns::makeRun(index, records, start, true));
+         }},
+        {"RUMO", [](SimulatedInstrument &instrument) { SimulatedRumo::install(&instrument); },
+         [](SimulatedInstrument &instrument, int index, int records, const QDateTime &start) {
+             instrument.addRun(SimulatedRumoRuns::makeRun(index, records, start));
          }},
         {"KESTRUM 2",
          [](SimulatedInstrument &instrument) {

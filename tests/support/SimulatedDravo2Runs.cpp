@@ -1,7 +1,5 @@
 #include "SimulatedDravo2Runs.h"
 
-#include "DeviceDateTime.h"
-
 namespace {
 
 QByteArray number(int value)
@@ -11,10 +9,12 @@ QByteArray number(int value)
 
 QByteArray joinFields(const QList<QByteArray> &fields)
 {
-    QByteArray text;
-    for (int i = 0; i < fields.size(); ++i)
-        text += (i ? "," : "") + fields.at(i);
-    return text;
+    return SimulatedInstrument::joinFields(fields);
+}
+
+QByteArray quotedDateTime(const QDateTime &dateTime)
+{
+    return SimulatedInstrument::quotedDateTime(dateTime);
 }
 
 QByteArray quoted(const QByteArray &text)
@@ -23,13 +23,6 @@ QByteArray quoted(const QByteArray &text)
 }
 
 } // namespace
-
-QByteArray SimulatedDravo2Runs::quotedDateTime(const QDateTime &dateTime)
-{
-    if (!dateTime.isValid())
-        return quoted(",");
-    return quoted(formatDeviceDateTime(dateTime).toLatin1());
-}
 
 QByteArray SimulatedDravo2Runs::sampleLevel(int number, int dosimeter)
 {
@@ -50,17 +43,6 @@ QByteArray SimulatedDravo2Runs::record(int index, int number, const QDateTime &t
                        quotedDateTime(time), sampleLevel(number, 0), sampleLevel(number, 1),
                        sampleLevel(number, 2), sampleLevel(number, 3),
                        QByteArray::number(100 + number % 30)});
-}
-
-QByteArray SimulatedDravo2Runs::joinLines(const QList<QByteArray> &lines)
-{
-    // The instrument frames each line as "\r\n+VFXPHDR: text\r\n"; the
-    // simulated instrument frames one page text, so the later lines carry
-    // their own framing.
-    QByteArray text;
-    for (int i = 0; i < lines.size(); ++i)
-        text += (i ? QByteArray("\r\n\r\n+VFXPHDR: ") : QByteArray()) + lines.at(i);
-    return text;
 }
 
 QMap<int, QByteArray> SimulatedDravo2Runs::pages(int index, int records, const QDateTime &start,
@@ -89,7 +71,7 @@ QMap<int, QByteArray> SimulatedDravo2Runs::pages(int index, int records, const Q
         bands.append(joinFields(
             {"6", run, number(header.bands.size()), number(i), band.frequency, band.leq}));
     }
-    pages.insert(6, joinLines(bands));
+    pages.insert(6, SimulatedInstrument::joinInformationLines("VFXPHDR", bands));
     const QDateTime preCalDate =
         header.preCal.isEmpty() ? QDateTime() : start.addSecs(-header.preCalBeforeSeconds);
     const QDateTime posCalDate =

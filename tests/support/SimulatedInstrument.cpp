@@ -1,5 +1,7 @@
 #include "SimulatedInstrument.h"
 
+#include "DeviceDateTime.h"
+
 #include <QSocketNotifier>
 #include <QTimer>
 
@@ -95,6 +97,29 @@ QByteArray SimulatedInstrument::information(const QByteArray &name, const QList<
     for (const QByteArray &text : texts)
         reply += "\r\n+" + name + ": " + text + "\r\n";
     return reply + ok();
+}
+
+QByteArray SimulatedInstrument::joinFields(const QList<QByteArray> &fields)
+{
+    QByteArray text;
+    for (int i = 0; i < fields.size(); ++i)
+        text += (i ? "," : "") + fields.at(i);
+    return text;
+}
+
+QByteArray SimulatedInstrument::quotedDateTime(const QDateTime &dateTime)
+{
+    const QByteArray text = dateTime.isValid() ? formatDeviceDateTime(dateTime).toLatin1() : ",";
+    return '"' + text + '"';
+}
+
+QByteArray SimulatedInstrument::joinInformationLines(const QByteArray &name,
+                                                     const QList<QByteArray> &lines)
+{
+    QByteArray text;
+    for (int i = 0; i < lines.size(); ++i)
+        text += (i ? "\r\n\r\n+" + name + ": " : QByteArray()) + lines.at(i);
+    return text;
 }
 
 void SimulatedInstrument::installCommonCommands()

@@ -3,6 +3,8 @@
 #include "SimulatedDravo2.h"
 #include "SimulatedDravo2Runs.h"
 #include "SimulatedInstrument.h"
+#include "SimulatedQuillon.h"
+#include "SimulatedQuillonRuns.h"
 
 namespace {
 
@@ -28,6 +30,10 @@ const QList<SimulatedModel> &models()
          },
          [](SimulatedInstrument &instrument, int index, int records, const QDateTime &start) {
              instrument.addRun(SimulatedDravo2Runs::makeRun(index, records, start));
+         }},
+        {"QUILLON", [](SimulatedInstrument &instrument) { SimulatedQuillon::install(&instrument); },
+         [](SimulatedInstrument &instrument, int index, int records, const QDateTime &start) {
+             instrument.addRun(SimulatedQuillonRuns::makeRun(index, records, start));
          }},
     };
     return rows;

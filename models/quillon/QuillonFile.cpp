@@ -5,6 +5,7 @@
 #include "QuillonLog.h"
 #include "QuillonModel.h"
 #include "QuillonResults.h"
+#include "VfReportText.h"
 
 #include <QJsonArray>
 #include <array>
@@ -16,15 +17,6 @@ namespace {
 using Axis = QuillonResults::Axis;
 constexpr int kAxes = QuillonResults::AxisCount;
 
-std::optional<double> number(const QString &text)
-{
-    bool ok = false;
-    const double value = text.toDouble(&ok);
-    if (!ok || !std::isfinite(value))
-        return std::nullopt;
-    return value;
-}
-
 // The time-weighted mean square acceleration of each axis over the samples.
 // A sample whose interval or value is not a number is left out of that axis,
 // never counted as 0.
@@ -33,13 +25,13 @@ class SampleMeans
 public:
     void add(const QuillonLog &sample)
     {
-        const std::optional<double> interval = number(sample.interval());
+        const std::optional<double> interval = VfReportText::number(sample.interval());
         if (!interval)
             return;
         m_totalTime += *interval;
         const QString values[kAxes] = {sample.awX(), sample.awY(), sample.awZ()};
         for (int a = 0; a < kAxes; ++a) {
-            const std::optional<double> aw = number(values[a]);
+            const std::optional<double> aw = VfReportText::number(values[a]);
             if (!aw)
                 continue;
             m_squares[a] += *aw * *aw * *interval;
@@ -60,7 +52,7 @@ public:
     QString rms(int axis) const
     {
         const std::optional<double> mean = meanSquare(axis);
-        return mean ? text(std::sqrt(*mean)) : QStringLiteral("---");
+        return mean ? text(std::sqrt(*mean)) : VfReportText::absent();
     }
 
     // The vector sum of the three axes, as the instrument's a_mr.
@@ -70,7 +62,7 @@ public:
         for (int a = 0; a < kAxes; ++a) {
             const std::optional<double> mean = meanSquare(a);
             if (!mean)
-                return QStringLiteral("---");
+                return VfReportText::absent();
             sum += *mean;
         }
         return text(std::sqrt(sum));

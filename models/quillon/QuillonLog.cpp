@@ -1,6 +1,7 @@
 #include "QuillonLog.h"
 
 #include "DeviceDateTime.h"
+#include "VfReportText.h"
 
 #include <QStringList>
 #include <iterator>
@@ -45,7 +46,7 @@ int QuillonLog::parseRecord(QByteArray record)
     for (int i = 0; i < int(std::size(byPosition)); ++i) {
         const QString &field = fields.at(first + i);
         // An empty value is shown as absent, never as 0.
-        this->*byPosition[i] = field.isEmpty() ? QStringLiteral("---") : field;
+        this->*byPosition[i] = field.isEmpty() ? VfReportText::absent() : field;
     }
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "QuillonResults.h"
 
 #include "DeviceDateTime.h"
+#include "VfReportText.h"
 
 #include <QJsonArray>
 #include <QJsonValue>
@@ -48,7 +49,7 @@ QString text(const QByteArray &field)
 QString dashed(const QByteArray &field)
 {
     const QString value = text(field);
-    return value.isEmpty() ? QStringLiteral("---") : value;
+    return value.isEmpty() ? VfReportText::absent() : value;
 }
 
 // Fields `date` and the next one as an instrument date-time; an empty date

@@ -59,7 +59,7 @@ private:
         m_instrument->clearCommands();
         if (m_core->createDevice(0) != 0 || m_core->devName() != "QUILLON")
             return false;
-        m_core->currentDevice()->interface()->setIdleTimeout(250);
+        m_core->currentDevice()->interface()->setIdleTimeout(1000);
         return true;
     }
 

@@ -3,6 +3,7 @@
 #include "models/quillon/Quillon.h"
 #include "models/quillon/QuillonConfig.h"
 #include "models/quillon/QuillonExperiment.h"
+#include "models/quillon/QuillonExposureComponent.h"
 #include "models/quillon/QuillonFile.h"
 #include "models/quillon/QuillonLog.h"
 #include "models/quillon/QuillonResults.h"
@@ -19,5 +20,8 @@ ModelEntry quillonModel()
     entry.makeLog = []() -> Log * { return new QuillonLog; };
     entry.makeResults = []() -> Results * { return new QuillonResults; };
     entry.makeFile = [](const QString &fileName) -> VfFile * { return new QuillonFile(fileName); };
+    entry.makeExposureComponent = []() -> ExposureComponent * {
+        return new QuillonExposureComponent;
+    };
     return entry;
 }

@@ -1,9 +1,12 @@
 #include "QuillonResults.h"
 
 #include "DeviceDateTime.h"
+#include "Experiment.h"
+#include "HoursMinutes.h"
 #include "VfReportText.h"
 
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QJsonValue>
 #include <cmath>
 #include <limits>
@@ -65,6 +68,12 @@ double numberOrZero(const QString &value)
     bool ok = false;
     const double number = value.toDouble(&ok);
     return ok ? number : 0.0;
+}
+
+// A value the instrument sent, or NaN when it is not a number.
+double number(const QString &value)
+{
+    return VfReportText::number(value).value_or(kNaN);
 }
 
 // A number for the JSON text; what is not finite (not combined yet) is null.
@@ -394,5 +403,62 @@ int QuillonResults::refreshGeneralData(QJsonObject data)
     if (data.value(QStringLiteral("datatype")).toString() != QLatin1String("updateAvORArep"))
         return -1;
     m_bArepEvaluation = data.value(QStringLiteral("arep")).toBool(false);
+    return 0;
+}
+
+int QuillonResults::refreshWorkingHours(QString json)
+{
+    const QJsonDocument document = QJsonDocument::fromJson(json.toUtf8());
+    if (!document.isObject())
+        return -1;
+    const QString hours = document.object().value(QStringLiteral("workingHours")).toString();
+    const int seconds = hoursMinutesToSeconds(hours);
+    if (seconds <= 0)
+        return -1;
+    s_daily.are =
+        QuillonExposure::rescaleAre(s_daily.are, hoursMinutesToSeconds(s_workingHours), seconds);
+    s_workingHours = hours;
+    return 0;
+}
+
+int QuillonResults::refreshExposureComponent(QJsonObject component)
+{
+    const QString time = component.value(QStringLiteral("exposureTime")).toString();
+    const int seconds = hoursMinutesToSeconds(time);
+    if (seconds < 0)
+        return -1;
+    m_exposureTime = time;
+    for (AxisValues &values : m_axes)
+        values.vdvExposure = QuillonExposure::scaledVdv(number(values.vdv), number(values.factor),
+                                                        seconds, m_totalTime);
+    return m_totalTime > 0 ? 0 : -1;
+}
+
+QuillonExposure::Component QuillonResults::exposureComponent() const
+{
+    QuillonExposure::Component component;
+    // A run that was given no exposure time counts as 00:00.
+    component.seconds = qMax(0, hoursMinutesToSeconds(m_exposureTime));
+    component.acceleration = number(m_bArepEvaluation ? m_arep : m_amrGlobal);
+    for (int a = 0; a < AxisCount; ++a) {
+        const AxisValues &values = m_axes[a];
+        component.vdvExposure[a] = values.vdvExposure;
+        component.axisAcceleration[a] = number(m_bArepEvaluation ? values.arep : values.am);
+        component.crestFactors[a] = number(values.crestFactor);
+    }
+    return component;
+}
+
+int QuillonResults::applyExposureComponents(Experiment *run)
+{
+    if (!run)
+        return -1;
+    QList<QuillonExposure::Component> components;
+    for (const Experiment *each = run->first(); each; each = each->next()) {
+        // A run without vibration results adds nothing to the day.
+        if (const auto *results = qobject_cast<const QuillonResults *>(each->results()))
+            components.append(results->exposureComponent());
+    }
+    s_daily = QuillonExposure::combine(components, hoursMinutesToSeconds(s_workingHours));
     return 0;
 }

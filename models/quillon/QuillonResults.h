@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AmrPerOctave.h"
+#include "QuillonExposure.h"
 #include "Results.h"
 
 #include <QByteArray>
@@ -77,16 +78,9 @@ public:
         double vdvExposure = 0;
     };
 
-    // The daily exposure over the opened runs; NaN until combined.
-    struct DailyValues
-    {
-        std::array<double, AxisCount> a8;          // "a8x", "a8y", "a8z"
-        std::array<double, AxisCount> vdvExposure; // "vdvXexp", "vdvYexp", "vdvZexp"
-        double vdvR;
-        double are;
-        double aren;
-        double fc; // the greatest crest factor
-    };
+    // The daily exposure over the opened runs ("a8x", "vdvXexp", "vdvR",
+    // "are", "aren", "fc"); NaN until combined.
+    using DailyValues = QuillonExposure::Daily;
 
     QuillonResults();
     ~QuillonResults() override;
@@ -170,9 +164,19 @@ public:
 
 public slots:
     QJsonObject toJson() override;
+    // {"workingHours": "hh:mm"} rescales `are` to the new working hours: 0.
+    // -1 for a text that is not a JSON object, or hours that are not "hh:mm"
+    // or come to 00:00; then nothing changes.
+    int refreshWorkingHours(QString json) override;
+    // {"exposureTime": "hh:mm"}: the run's exposure time, and its VDV scaled
+    // to it. -1 for a time that is not "hh:mm" (nothing changes) or for a
+    // run without a total time (its scaled VDV is then not available).
+    int refreshExposureComponent(QJsonObject component) override;
     // {"datatype": "updateAvORArep", "arep": bool} sets the switch: 0; any
     // other object changes nothing: -1.
     int refreshGeneralData(QJsonObject data) override;
+    // The day over every run of `run`'s chain: 0; -1 without a run.
+    int applyExposureComponents(Experiment *run) override;
 
 private:
     using TextMember = QString QuillonResults::*;
@@ -202,6 +206,8 @@ private:
     static QString maximumTimeKey(int axis, int weighting);
 
     static void resetDailyValues();
+    // What this run brings to the day.
+    QuillonExposure::Component exposureComponent() const;
 
     std::array<AxisValues, AxisCount> m_axes;
     std::array<QList<AmrPerOctave *>, AxisCount> m_bands;

@@ -8,10 +8,12 @@
 #include <memory>
 
 // A "QUILLON" device on a simulated vibration meter; tests add runs with
-// SimulatedQuillonRuns.
+// SimulatedQuillonRuns. The idle time-out is short enough that a silent
+// instrument costs little, and long enough that a loaded machine does not cut
+// an answer short.
 struct SimulatedQuillonLink
 {
-    explicit SimulatedQuillonLink(int idleTimeoutMs = 250)
+    explicit SimulatedQuillonLink(int idleTimeoutMs = 1000)
         : link(idleTimeoutMs)
         , state(SimulatedQuillon::install(link.instrument.get()))
     {

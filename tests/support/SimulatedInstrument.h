@@ -85,6 +85,10 @@ public:
     QList<QByteArray> commandsStartingWith(const QByteArray &prefix) const;
     void clearCommands() { m_commands.clear(); }
 
+    // Sends `line` every `intervalMs` from now on, whatever is asked, as a
+    // console or a GPS receiver on a serial port does.
+    void startChatter(const QByteArray &line, int intervalMs);
+
     // Closes the line now, as a pulled cable would.
     void dropLink();
 

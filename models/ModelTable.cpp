@@ -2,10 +2,11 @@
 
 #include "models/dravo2/Dravo2Model.h"
 #include "models/quillon/QuillonModel.h"
+#include "models/tolvar/TolvarModel.h"
 
 // The rows of every model family, in the order in which the factories test
 // product names and file extensions. A family adds its row here.
 QList<ModelEntry> builtInModels()
 {
-    return {dravo2Model(), quillonModel()};
+    return {dravo2Model(), quillonModel(), tolvarModel(), tolvar4Model()};
 }

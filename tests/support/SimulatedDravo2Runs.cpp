@@ -7,20 +7,9 @@ QByteArray number(int value)
     return QByteArray::number(value);
 }
 
-QByteArray joinFields(const QList<QByteArray> &fields)
-{
-    return SimulatedInstrument::joinFields(fields);
-}
-
-QByteArray quotedDateTime(const QDateTime &dateTime)
-{
-    return SimulatedInstrument::quotedDateTime(dateTime);
-}
-
-QByteArray quoted(const QByteArray &text)
-{
-    return '"' + text + '"';
-}
+using SimulatedText::joinFields;
+using SimulatedText::quoted;
+using SimulatedText::quotedDateTime;
 
 } // namespace
 
@@ -71,7 +60,7 @@ QMap<int, QByteArray> SimulatedDravo2Runs::pages(int index, int records, const Q
         bands.append(joinFields(
             {"6", run, number(header.bands.size()), number(i), band.frequency, band.leq}));
     }
-    pages.insert(6, SimulatedInstrument::joinInformationLines("VFXPHDR", bands));
+    pages.insert(6, SimulatedText::joinInformationLines("VFXPHDR", bands));
     const QDateTime preCalDate =
         header.preCal.isEmpty() ? QDateTime() : start.addSecs(-header.preCalBeforeSeconds);
     const QDateTime posCalDate =

@@ -106,7 +106,7 @@ QByteArray SimulatedInstrument::information(const QByteArray &name, const QList<
     return reply + ok();
 }
 
-QByteArray SimulatedInstrument::joinFields(const QList<QByteArray> &fields)
+QByteArray SimulatedText::joinFields(const QList<QByteArray> &fields)
 {
     QByteArray text;
     for (int i = 0; i < fields.size(); ++i)
@@ -114,14 +114,18 @@ QByteArray SimulatedInstrument::joinFields(const QList<QByteArray> &fields)
     return text;
 }
 
-QByteArray SimulatedInstrument::quotedDateTime(const QDateTime &dateTime)
+QByteArray SimulatedText::quoted(const QByteArray &text)
 {
-    const QByteArray text = dateTime.isValid() ? formatDeviceDateTime(dateTime).toLatin1() : ",";
     return '"' + text + '"';
 }
 
-QByteArray SimulatedInstrument::joinInformationLines(const QByteArray &name,
-                                                     const QList<QByteArray> &lines)
+QByteArray SimulatedText::quotedDateTime(const QDateTime &dateTime)
+{
+    return quoted(dateTime.isValid() ? formatDeviceDateTime(dateTime).toLatin1() : ",");
+}
+
+QByteArray SimulatedText::joinInformationLines(const QByteArray &name,
+                                               const QList<QByteArray> &lines)
 {
     QByteArray text;
     for (int i = 0; i < lines.size(); ++i)

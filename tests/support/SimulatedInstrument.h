@@ -99,18 +99,6 @@ public:
     // "\r\n+NAME: text\r\n" for each text, then OK.
     static QByteArray information(const QByteArray &name, const QList<QByteArray> &texts);
 
-    // Field builders for the texts of replies and records.
-    // The fields joined by ",".
-    static QByteArray joinFields(const QList<QByteArray> &fields);
-    // The instrument's date-time in double quotes, or a quoted "," when
-    // `dateTime` is not valid, so the date and time fields stay in place but
-    // empty.
-    static QByteArray quotedDateTime(const QDateTime &dateTime);
-    // Several "+<name>: " lines as the text of one: the lines after the
-    // first carry their own framing, so that information(name, {text})
-    // frames each line.
-    static QByteArray joinInformationLines(const QByteArray &name, const QList<QByteArray> &lines);
-
 signals:
     void commandReceived(const QByteArray &command);
 
@@ -152,3 +140,16 @@ private:
     int m_tricklePiece = 3;
     int m_answerDelayMs = 0;
 };
+
+// Builders of the texts of information lines: fields joined by ",", a text in
+// double quotes, and the instrument's quoted date-time, or a quoted "," when
+// `dateTime` is not valid, so that the date and time fields stay in place but
+// empty.
+namespace SimulatedText {
+QByteArray joinFields(const QList<QByteArray> &fields);
+QByteArray quoted(const QByteArray &text);
+QByteArray quotedDateTime(const QDateTime &dateTime);
+// Several "+<name>: " lines as the text of one: the lines after the first
+// carry their own framing, so that information(name, {text}) frames each.
+QByteArray joinInformationLines(const QByteArray &name, const QList<QByteArray> &lines);
+} // namespace SimulatedText

@@ -5,6 +5,7 @@
 #include "SimulatedInstrument.h"
 #include "SimulatedQuillon.h"
 #include "SimulatedQuillonRuns.h"
+#include "SimulatedTolvarRuns.h"
 
 namespace {
 
@@ -34,6 +35,17 @@ const QList<SimulatedModel> &models()
         {"QUILLON", [](SimulatedInstrument &instrument) { SimulatedQuillon::install(&instrument); },
          [](SimulatedInstrument &instrument, int index, int records, const QDateTime &start) {
              instrument.addRun(SimulatedQuillonRuns::makeRun(index, records, start));
+         }},
+        // The pumps answer the common commands only.
+        {"TOLVAR 3 PLUS", [](SimulatedInstrument &) {},
+         [](SimulatedInstrument &instrument, int index, int records, const QDateTime &start) {
+             instrument.addRun(SimulatedTolvarRuns::makeRun(SimulatedTolvarRuns::Model::Tolvar3Plus,
+                                                            index, records, start));
+         }},
+        {"TOLVAR 4", [](SimulatedInstrument &) {},
+         [](SimulatedInstrument &instrument, int index, int records, const QDateTime &start) {
+             instrument.addRun(SimulatedTolvarRuns::makeRun(SimulatedTolvarRuns::Model::Tolvar4,
+                                                            index, records, start));
          }},
     };
     return rows;

@@ -7,20 +7,9 @@ QByteArray number(int value)
     return QByteArray::number(value);
 }
 
-QByteArray joinFields(const QList<QByteArray> &fields)
-{
-    return SimulatedInstrument::joinFields(fields);
-}
-
-QByteArray quotedDateTime(const QDateTime &dateTime)
-{
-    return SimulatedInstrument::quotedDateTime(dateTime);
-}
-
-QByteArray quoted(const QByteArray &text)
-{
-    return '"' + text + '"';
-}
+using SimulatedText::joinFields;
+using SimulatedText::quoted;
+using SimulatedText::quotedDateTime;
 
 QByteArray twoDecimals(double value)
 {
@@ -166,7 +155,7 @@ QByteArray SimulatedQuillonRuns::section(int section, int index, const QDateTime
                 lines << joinFields({"7", run, h.numFreq, number(band), number(a),
                                      h.bandFrequencies.at(band), values.at(band)});
         }
-        return SimulatedInstrument::joinInformationLines("VFXPHDR", lines);
+        return SimulatedText::joinInformationLines("VFXPHDR", lines);
     }
     case 8:
         return joinFields({"8", run, number(h.vbatStart), number(h.vbatStop),

@@ -1,6 +1,7 @@
 #include "ModelRegistry.h"
 
 #include "models/dravo2/Dravo2Model.h"
+#include "models/kestrum/KestrumModel.h"
 #include "models/quillon/QuillonModel.h"
 #include "models/tolvar/TolvarModel.h"
 
@@ -8,5 +9,6 @@
 // product names and file extensions. A family adds its row here.
 QList<ModelEntry> builtInModels()
 {
-    return {dravo2Model(), quillonModel(), tolvarModel(), tolvar4Model()};
+    return {dravo2Model(),   quillonModel(), kestrum2Model(),
+            kestrum4Model(), tolvarModel(),  tolvar4Model()};
 }

@@ -95,10 +95,7 @@ QuillonFile::QuillonFile(const QString &fileName)
 Experiment *QuillonFile::parseRun(const QJsonObject &object)
 {
     auto *run = new QuillonExperiment;
-    run->setDateTime(parseDeviceDateTime(object.value(QStringLiteral("date")).toString()));
-    run->setDeviceName(object.value(QStringLiteral("deviceName")).toString());
-    run->setIndex(object.value(QStringLiteral("index")).toString().toInt());
-    run->setSize(object.value(QStringLiteral("size")).toString().toInt());
+    run->readCommonJson(object);
     run->setExp_Name(object.value(QStringLiteral("expName")).toString());
     run->setType(object.value(QStringLiteral("experimentType")).toString());
 

@@ -28,15 +28,9 @@ QuillonLog::QuillonLog(QObject *parent)
 
 int QuillonLog::parseRecord(QByteArray record)
 {
-    record.replace("+VFRDXP: ", "");
-    record.replace("\"", "");
-    record.replace("\n", "");
-    const int nul = record.indexOf('\0');
-    const QString text = QString::fromUtf8(nul < 0 ? record : record.left(nul));
-    const QStringList fields = text.split(QLatin1Char(','));
-    if (fields.size() < kRecordFields)
+    const QStringList fields = readRecordFields(record, kRecordFields);
+    if (fields.isEmpty())
         return 1;
-    setRegisterDate(parseDeviceDateTime(fields.at(3) + QLatin1Char(',') + fields.at(4)));
     // The record sends the crest factors before the dose values.
     const Member byPosition[] = {&QuillonLog::m_interval, &QuillonLog::m_awX,  &QuillonLog::m_awY,
                                  &QuillonLog::m_awZ,      &QuillonLog::m_fcX,  &QuillonLog::m_fcY,

@@ -3,6 +3,7 @@
 #include "DeviceDateTime.h"
 #include "Experiment.h"
 #include "HoursMinutes.h"
+#include "MeasuredValue.h"
 #include "VfReportText.h"
 
 #include <QJsonArray>
@@ -74,12 +75,6 @@ double numberOrZero(const QString &value)
 double number(const QString &value)
 {
     return VfReportText::number(value).value_or(kNaN);
-}
-
-// A number for the JSON text; what is not finite (not combined yet) is null.
-QJsonValue jsonNumber(double value)
-{
-    return std::isfinite(value) ? QJsonValue(value) : QJsonValue(QJsonValue::Null);
 }
 
 } // namespace
@@ -329,7 +324,7 @@ QJsonObject QuillonResults::toJson()
     json.insert(QStringLiteral("startTime"), formatDeviceDateTime(m_startTime));
     json.insert(QStringLiteral("stopTime"), formatDeviceDateTime(m_stopTime));
     json.insert(QStringLiteral("durationStr"), durationStr());
-    json.insert(QStringLiteral("totalTime"), jsonNumber(m_totalTime));
+    json.insert(QStringLiteral("totalTime"), MeasuredValue::toJson(m_totalTime));
     json.insert(QStringLiteral("exposureTime"), m_exposureTime);
     json.insert(QStringLiteral("bArepEvaluation"), m_bArepEvaluation);
 
@@ -343,7 +338,8 @@ QJsonObject QuillonResults::toJson()
                 json.insert(weightedKey(key.prefix, a, w), values.weighted[w].*key.member);
             json.insert(maximumTimeKey(a, w), formatDeviceDateTime(values.weighted[w].maximumTime));
         }
-        json.insert(axisKey("vdv", a) + QStringLiteral("expi"), jsonNumber(values.vdvExposure));
+        json.insert(axisKey("vdv", a) + QStringLiteral("expi"),
+                    MeasuredValue::toJson(values.vdvExposure));
         QJsonArray bands;
         for (const AmrPerOctave *band : m_bands[a])
             bands.append(band->toJson());
@@ -354,13 +350,15 @@ QJsonObject QuillonResults::toJson()
     json.insert(QStringLiteral("workingHours"), s_workingHours);
     const char *const lower = "xyz";
     for (int a = 0; a < AxisCount; ++a) {
-        json.insert(QStringLiteral("a8") + QLatin1Char(lower[a]), jsonNumber(s_daily.a8[a]));
-        json.insert(axisKey("vdv", a) + QStringLiteral("exp"), jsonNumber(s_daily.vdvExposure[a]));
+        json.insert(QStringLiteral("a8") + QLatin1Char(lower[a]),
+                    MeasuredValue::toJson(s_daily.a8[a]));
+        json.insert(axisKey("vdv", a) + QStringLiteral("exp"),
+                    MeasuredValue::toJson(s_daily.vdvExposure[a]));
     }
-    json.insert(QStringLiteral("vdvR"), jsonNumber(s_daily.vdvR));
-    json.insert(QStringLiteral("are"), jsonNumber(s_daily.are));
-    json.insert(QStringLiteral("aren"), jsonNumber(s_daily.aren));
-    json.insert(QStringLiteral("fc"), jsonNumber(s_daily.fc));
+    json.insert(QStringLiteral("vdvR"), MeasuredValue::toJson(s_daily.vdvR));
+    json.insert(QStringLiteral("are"), MeasuredValue::toJson(s_daily.are));
+    json.insert(QStringLiteral("aren"), MeasuredValue::toJson(s_daily.aren));
+    json.insert(QStringLiteral("fc"), MeasuredValue::toJson(s_daily.fc));
     writeCommonJson(json);
     return json;
 }

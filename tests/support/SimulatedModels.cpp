@@ -7,6 +7,8 @@
 #include "SimulatedQuillonRuns.h"
 #include "SimulatedKestrum.h"
 #include "SimulatedKestrumRuns.h"
+#include "SimulatedRumo.h"
+#include "SimulatedRumoRuns.h"
 #include "SimulatedTolvarRuns.h"
 
 namespace {
@@ -57,6 +59,10 @@ const QList<SimulatedModel> &models()
         {"QUILLON", [](SimulatedInstrument &instrument) { SimulatedQuillon::install(&instrument); },
          [](SimulatedInstrument &instrument, int index, int records, const QDateTime &start) {
              instrument.addRun(SimulatedQuillonRuns::makeRun(index, records, start));
+         }},
+        {"RUMO", [](SimulatedInstrument &instrument) { SimulatedRumo::install(&instrument); },
+         [](SimulatedInstrument &instrument, int index, int records, const QDateTime &start) {
+             instrument.addRun(SimulatedRumoRuns::makeRun(index, records, start));
          }},
         {"KESTRUM 2",
          [](SimulatedInstrument &instrument) {

@@ -7,6 +7,8 @@
 #include "SimulatedInstrument.h"
 #include "SimulatedKestrum.h"
 #include "SimulatedKestrumRuns.h"
+#include "SimulatedQuillon.h"
+#include "SimulatedQuillonRuns.h"
 #include "SimulatedRumo.h"
 #include "SimulatedRumoRuns.h"
 #include "SimulatedTolvarRuns.h"
@@ -65,6 +67,10 @@ const QList<SimulatedModel> &models()
          [](SimulatedInstrument &instrument) { SimulatedBemari::install(&instrument, "BEMARI+"); },
          [](SimulatedInstrument &instrument, int index, int records, const QDateTime &start) {
              instrument.addRun(SimulatedBemariRuns::makeRun(index, records, start, true));
+         }},
+        {"QUILLON", [](SimulatedInstrument &instrument) { SimulatedQuillon::install(&instrument); },
+         [](SimulatedInstrument &instrument, int index, int records, const QDateTime &start) {
+             instrument.addRun(SimulatedQuillonRuns::makeRun(index, records, start));
          }},
         {"RUMO", [](SimulatedInstrument &instrument) { SimulatedRumo::install(&instrument); },
          [](SimulatedInstrument &instrument, int index, int records, const QDateTime &start) {

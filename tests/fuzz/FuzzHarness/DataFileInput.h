@@ -1,0 +1,36 @@
+#pragma once
+
+#include "ModelRegistry.h"
+
+#include <QByteArray>
+#include <QList>
+
+class Core;
+
+// The input of the data-file targets: a byte that picks the model (every
+// registered model with a file reader), a byte whose lowest bit tells how the
+// rest is taken, then the rest: either the file's content as it stands, or
+// the JSON document that a valid envelope (Base64 line and its digest) is
+// built around, so that the JSON and the model's reader are reached.
+class DataFileInput
+{
+public:
+    // The registered models that read data files.
+    static QList<ModelEntry> models();
+    static QByteArray write(int model, bool wrapped, const QByteArray &rest);
+
+    // False when the input is too short or no model reads files.
+    bool read(const QByteArray &data);
+    QString productName() const { return m_productName; }
+    QString extension() const { return m_extension; }
+    QByteArray content() const { return m_content; }
+
+    // Writes the file into the target's scratch folder and opens it through
+    // Core::parseFile, as the user's "open" does. True when a run opened.
+    bool open(Core &core) const;
+
+private:
+    QString m_productName;
+    QString m_extension;
+    QByteArray m_content;
+};

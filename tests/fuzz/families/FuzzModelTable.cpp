@@ -1,0 +1,21 @@
+#include "FuzzModel.h"
+
+#include "Dravo2Fuzz.h"
+
+// One line per family: its rows of the fuzz targets.
+QList<FuzzModel> fuzzModels()
+{
+    QList<FuzzModel> models;
+    models += dravo2FuzzModels();
+    return models;
+}
+
+const FuzzModel *fuzzModel(const QString &productName)
+{
+    static const QList<FuzzModel> models = fuzzModels();
+    for (const FuzzModel &model : models) {
+        if (model.productName == productName)
+            return &model;
+    }
+    return nullptr;
+}

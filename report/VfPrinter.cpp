@@ -52,7 +52,6 @@ constexpr int kNotesBottomReserve = 89;
 constexpr int kSignatureGaps = 5;
 constexpr int kUnsignedDrop = 15;
 
-
 QString pageText(int page, int count)
 {
     return QStringLiteral("%1 ").arg(page) + VfPrinter::tr("of") + QStringLiteral(" %1").arg(count);
@@ -595,4 +594,68 @@ QString VfPrinter::zeroPaddedNumber(double value, int intDigits, int decimals)
 QString VfPrinter::dateText(const QDate &date)
 {
     return QLocale::system().toString(date, QLocale::ShortFormat);
+}
+
+// ------------------------------------------------------------ section helpers
+
+int VfPrinter::contentWidth() const
+{
+    return m_painter->window().width() - 2 * m_inset;
+}
+
+int VfPrinter::openSection(const QString &heading)
+{
+    m_cursorY += m_spacing;
+    drawParagraph(heading);
+    const int top = m_cursorY;
+    m_cursorY += m_spacing;
+    m_painter->setFont(m_labelFont);
+    return top;
+}
+
+void VfPrinter::closeSection(int top)
+{
+    drawSectionFrame(top, m_cursorY);
+    m_sectionEndY = m_cursorY;
+    m_painter->resetTransform();
+    m_painter->translate(0, m_cursorY);
+}
+
+int VfPrinter::drawLine(const QString &text, int x, int y, int width, bool bold)
+{
+    QFont font = m_labelFont;
+    font.setBold(bold);
+    m_painter->setFont(font);
+    const int height = drawTextAt(text, x, y, QRect(0, 0, qMax(1, width), 0));
+    m_painter->setFont(m_labelFont);
+    return height;
+}
+
+int VfPrinter::drawColumns(const QList<Column> &columns, int y, bool headed)
+{
+    if (columns.isEmpty())
+        return y;
+    const int step = contentWidth() / columns.size();
+    int bottom = y;
+    for (int k = 0; k < columns.size(); ++k) {
+        const int x = m_inset + k * step;
+        int cur = y;
+        const Column &lines = columns.at(k);
+        for (int i = 0; i < lines.size(); ++i)
+            cur += drawLine(lines.at(i), x, cur, step - m_inset, headed && i == 0);
+        bottom = qMax(bottom, cur);
+    }
+    return bottom;
+}
+
+int VfPrinter::drawChart(QtCharts::QChart *chart, int y, int height)
+{
+    renderChart(chart, QRect(m_inset, y, contentWidth(), height));
+    return height;
+}
+
+int VfPrinter::sharedChartHeight(int count, int reserve, int full, int least) const
+{
+    const int room = m_painter->window().height() - m_footerHeight - m_cursorY - reserve;
+    return qBound(least, room / qMax(1, count) - m_spacing, full);
 }

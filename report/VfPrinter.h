@@ -11,6 +11,7 @@
 #include <QPrinter>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 class Experiment;
 class QPainter;
@@ -168,6 +169,31 @@ public slots:
     void finishTablePage();
 
 protected:
+    // One column of lines drawn side by side with others.
+    using Column = QStringList;
+
+    // The width between the side insets of the page.
+    int contentWidth() const;
+    // A framed section: its heading centred, then the frame's top, which
+    // closeSection needs. The cursor is inside the frame, in the label font.
+    int openSection(const QString &heading);
+    // Closes the frame opened at `top` at the cursor and moves the painter's
+    // origin there.
+    void closeSection(int top);
+    // A line of text in the label font wrapped at `width`; its height.
+    int drawLine(const QString &text, int x, int y, int width, bool bold = false);
+    // Columns of lines side by side across the page from y, each line wrapped
+    // in its column; a headed column's first line is bold. The bottom of the
+    // longest column.
+    int drawColumns(const QList<Column> &columns, int y, bool headed = true);
+    // Draws a chart at (inset, y), `height` tall across the content width, and
+    // deletes it; the height taken.
+    int drawChart(QtCharts::QChart *chart, int y, int height);
+    // The height of each of `count` charts that share what is left of the page
+    // below the cursor and above `reserve` pixels: at most `full`, at least
+    // `least`.
+    int sharedChartHeight(int count, int reserve, int full, int least) const;
+
     // Parses the options text and stores the common keys. False (and nothing
     // changed) when the text is not JSON; a JSON text that is not an object
     // reads as an empty object. `object` receives the parsed object so that a

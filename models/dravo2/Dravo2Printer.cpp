@@ -3,8 +3,8 @@
 #include "Experiment.h"
 #include "VfFullPageTable.h"
 #include "VfNormalTable.h"
+#include "VfReportText.h"
 #include "VfSubSuperScript.h"
-#include "models/dravo2/Dravo2Dose.h"
 #include "models/dravo2/Dravo2Log.h"
 #include "models/dravo2/Dravo2ReportCharts.h"
 #include "models/dravo2/Dravo2Results.h"
@@ -30,14 +30,13 @@ constexpr int kOctaveChartMinHeight = 120;
 
 QString absent()
 {
-    return Dravo2Dose::absent();
+    return VfReportText::absent();
 }
 
 // Two decimals in the default locale, or "---" for a text that is not a number.
 QString twoDecimals(const QString &text)
 {
-    const std::optional<double> value = Dravo2ReportCharts::number(text);
-    return value ? QLocale().toString(*value, 'f', 2) : absent();
+    return VfReportText::numberOrAbsent(text, 2);
 }
 
 QString twoDecimals(double value)
@@ -54,7 +53,7 @@ QString protectorNumber(const Dravo2Results &r, const QString &key, double value
 
 bool positive(const QString &text)
 {
-    const std::optional<double> value = Dravo2ReportCharts::number(text);
+    const std::optional<double> value = VfReportText::number(text);
     return value && *value > 0;
 }
 
@@ -204,62 +203,6 @@ QList<VfTableRow> Dravo2Printer::tableRow(Experiment *run)
 }
 
 // ------------------------------------------------------------ layout helpers
-
-int Dravo2Printer::contentWidth() const
-{
-    return m_painter->window().width() - 2 * m_inset;
-}
-
-int Dravo2Printer::openSection(const QString &heading)
-{
-    m_cursorY += m_spacing;
-    drawParagraph(heading);
-    const int top = m_cursorY;
-    m_cursorY += m_spacing;
-    m_painter->setFont(m_labelFont);
-    return top;
-}
-
-void Dravo2Printer::closeSection(int top)
-{
-    drawSectionFrame(top, m_cursorY);
-    m_sectionEndY = m_cursorY;
-    m_painter->resetTransform();
-    m_painter->translate(0, m_cursorY);
-}
-
-int Dravo2Printer::drawLine(const QString &text, int x, int y, int width, bool bold)
-{
-    QFont font = m_labelFont;
-    font.setBold(bold);
-    m_painter->setFont(font);
-    const int height = drawTextAt(text, x, y, QRect(0, 0, qMax(1, width), 0));
-    m_painter->setFont(m_labelFont);
-    return height;
-}
-
-int Dravo2Printer::drawColumns(const QList<Column> &columns, int y, bool headed)
-{
-    if (columns.isEmpty())
-        return y;
-    const int step = contentWidth() / columns.size();
-    int bottom = y;
-    for (int k = 0; k < columns.size(); ++k) {
-        const int x = m_inset + k * step;
-        int cur = y;
-        const Column &lines = columns.at(k);
-        for (int i = 0; i < lines.size(); ++i)
-            cur += drawLine(lines.at(i), x, cur, step - m_inset, headed && i == 0);
-        bottom = qMax(bottom, cur);
-    }
-    return bottom;
-}
-
-int Dravo2Printer::drawChart(QtCharts::QChart *chart, int y, int height)
-{
-    renderChart(chart, QRect(m_inset, y, contentWidth(), height));
-    return height;
-}
 
 QString Dravo2Printer::timeText(const QDateTime &dateTime, bool withDate) const
 {
@@ -417,7 +360,7 @@ QString Dravo2Printer::checkLine(const QString &label, const QString &value,
                                  const QDateTime &date) const
 {
     const QString head = label + QStringLiteral(" [dB]: ");
-    const std::optional<double> level = Dravo2ReportCharts::number(value);
+    const std::optional<double> level = VfReportText::number(value);
     if (!date.isValid() || !level)
         return head + absent();
     const QDateTime local = date.toLocalTime();
@@ -435,8 +378,8 @@ Dravo2Printer::Column Dravo2Printer::fieldCheckColumn() const
         lines.append(checkLine(tr("Pre check"), r->preCal(), r->preCalDate()));
     if (m_ckbPosCal)
         lines.append(checkLine(tr("Pos check"), r->posCal(), r->posCalDate()));
-    const std::optional<double> pre = Dravo2ReportCharts::number(r->preCal());
-    const std::optional<double> pos = Dravo2ReportCharts::number(r->posCal());
+    const std::optional<double> pre = VfReportText::number(r->preCal());
+    const std::optional<double> pos = VfReportText::number(r->posCal());
     if (m_ckbPreCal && m_ckbPosCal && pre && pos)
         lines.append(tr("Desviate") + QStringLiteral(" [dB]: ") + twoDecimals(*pre - *pos));
     return lines;
@@ -477,12 +420,6 @@ void Dravo2Printer::drawCalibration()
 }
 
 // ------------------------------------------------------------ charts
-
-int Dravo2Printer::sharedChartHeight(int count, int reserve, int full, int least) const
-{
-    const int room = m_painter->window().height() - m_footerHeight - m_cursorY - reserve;
-    return qBound(least, room / qMax(1, count) - m_spacing, full);
-}
 
 void Dravo2Printer::drawChartsSection()
 {

@@ -45,27 +45,11 @@ public slots:
     VfNormalTable *createHearingProtectorTable(Experiment *run);
 
 private:
-    // One column of texts drawn side by side with others.
-    using Column = QStringList;
-
     Dravo2Results *results() const;
     bool octavePageWanted() const;
     bool secondPageWanted() const;
     // The selected dosimeters (1, 2, USER in that order) as indexes 0 to 2.
     QList<int> selectedDosimeters() const;
-
-    // Section frame helpers shared by every framed section: a heading, then
-    // the frame top; and the frame closed at the cursor.
-    int openSection(const QString &heading);
-    void closeSection(int top);
-
-    // A line of text in the label font wrapped at `width`; its height.
-    int drawLine(const QString &text, int x, int y, int width, bool bold = false);
-    // Columns of lines side by side across the page from y, each line
-    // wrapped in its column; a headed column's first line is bold. The
-    // bottom of the longest column.
-    int drawColumns(const QList<Column> &columns, int y, bool headed = true);
-    int contentWidth() const;
 
     Column configurationColumn(int dosimeter) const;
     Column evaluationColumn(int dosimeter) const;
@@ -74,12 +58,6 @@ private:
     Column laboratoryColumn() const;
     void drawHearingProtector();
     void drawTotalSpl();
-
-    // The height of each of `count` charts that share what is left of the
-    // page above `reserve` pixels: at most `full`, at least `least`.
-    int sharedChartHeight(int count, int reserve, int full, int least) const;
-    // Draws a chart at (inset, y), `height` tall across the content width.
-    int drawChart(QtCharts::QChart *chart, int y, int height);
 
     QString checkLine(const QString &label, const QString &value, const QDateTime &date) const;
     QString timeText(const QDateTime &dateTime, bool withDate) const;

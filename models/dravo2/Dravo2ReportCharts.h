@@ -31,25 +31,12 @@ public:
     // Minutes spent in each 5 dB class: class k holds [5k, 5k + 5) dB.
     using ClassMinutes = std::array<double, HistogramClasses>;
 
-    // The number a text holds; nothing for "---", an empty or any other text
-    // that is not a finite number.
-    static std::optional<double> number(const QString &text);
-
     // The sound level of a logged sample, when it is a number.
     static std::optional<double> level(const Log *log);
 
     // Each sample adds one sample interval to the class of its level; levels
     // below 0 dB or at 150 dB and above belong to no class.
     static ClassMinutes histogramMinutes(const QList<Log *> &logs, int sampleSeconds);
-
-    // The correction in dB of weighting 'A' or 'C' (0 for 'Z') at the
-    // one-third-octave band whose centre is nearest `frequencyHz`; nothing
-    // when the frequency lies outside 10 Hz to 20 kHz.
-    static std::optional<double> weightingCorrection(double frequencyHz, char weighting);
-
-    // A band's axis text: "31.5", "63", "1 k", "1.25 k", "12.5 k"; the stored
-    // text when it is not a number.
-    static QString bandLabel(const QString &frequency);
 
     // Sound level over time, with at most about two points per pixel of
     // `plotWidth` (every extreme kept) so that a day of samples stays light.

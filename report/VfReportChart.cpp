@@ -1,0 +1,141 @@
+#include "VfReportChart.h"
+
+#include "VfPrinter.h"
+
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QDateTimeAxis>
+#include <QFontMetrics>
+#include <QValueAxis>
+
+#include <cmath>
+#include <iterator>
+
+using namespace QtCharts;
+
+namespace {
+
+// Most intervals a value axis of the report's small charts shows with room
+// for every label.
+constexpr int kMostIntervals = 6;
+constexpr int kBarLabelPixels = 7;
+
+} // namespace
+
+QFont VfReportChart::font(int pixels)
+{
+    return VfPrinter::reportFont(QStringLiteral("FreeSans"), pixels);
+}
+
+QChart *VfReportChart::newChart(const QString &title)
+{
+    auto *chart = new QChart;
+    chart->setTitle(title);
+    chart->setMargins(QMargins(0, 0, 0, 0));
+    chart->setBackgroundRoundness(0);
+    chart->setLocalizeNumbers(true);
+    chart->legend()->hide();
+    return chart;
+}
+
+void VfReportChart::attach(QChart *chart, QAbstractSeries *series, QAbstractAxis *x,
+                           QAbstractAxis *y)
+{
+    chart->addSeries(series);
+    chart->addAxis(y, Qt::AlignLeft);
+    chart->addAxis(x, Qt::AlignBottom);
+    series->attachAxis(x);
+    series->attachAxis(y);
+}
+
+bool VfReportChart::nearlyEqual(double a, double b)
+{
+    return std::abs(a - b) * 1e12 <= qMin(std::abs(a), std::abs(b));
+}
+
+void VfReportChart::setValueRange(QValueAxis *axis, double lo, double hi)
+{
+    if (nearlyEqual(hi, lo))
+        axis->setRange(lo - 1, hi + 1);
+    else
+        axis->setRange(lo, hi);
+}
+
+void VfReportChart::tidyValueAxis(QValueAxis *axis)
+{
+    VfPrinter::setAxisRange(axis);
+    const double lo = axis->min();
+    const double hi = axis->max();
+    if (!(hi > lo))
+        return;
+    for (int exponent = -3; exponent <= 4; ++exponent) {
+        for (double mantissa : {1.0, 2.0, 5.0}) {
+            const double step = mantissa * std::pow(10.0, exponent);
+            const double first = std::floor(lo / step + 1e-9) * step;
+            const int intervals = int(std::ceil((hi - first) / step - 1e-9));
+            if (intervals > kMostIntervals)
+                continue;
+            axis->setRange(first, first + intervals * step);
+            axis->setTickCount(intervals + 1);
+            axis->setLabelFormat(QStringLiteral("%.%1f").arg(qMax(0, -exponent)));
+            return;
+        }
+    }
+}
+
+void VfReportChart::tidyTimeAxis(QDateTimeAxis *axis, QDateTime from, QDateTime to)
+{
+    static const qint64 steps[] = {1,     2,     5,     10,    15,    30,    60,
+                                   120,   300,   600,   900,   1800,  3600,  7200,
+                                   10800, 14400, 21600, 43200, 86400, 172800};
+    if (!from.isValid() || !to.isValid()) {
+        axis->setFormat(QStringLiteral("hh:mm:ss"));
+        return;
+    }
+    if (to <= from)
+        to = from.addSecs(1);
+    // Steps are counted in local time so that an hour tick falls on the hour.
+    const qint64 offset = from.toLocalTime().offsetFromUtc();
+    const qint64 begin = from.toSecsSinceEpoch() + offset;
+    const qint64 end = to.toSecsSinceEpoch() + offset;
+    qint64 step = steps[std::size(steps) - 1];
+    for (qint64 candidate : steps) {
+        const qint64 first = begin - ((begin % candidate) + candidate) % candidate;
+        const qint64 intervals = (end - first + candidate - 1) / candidate;
+        if (intervals <= kMostIntervals) {
+            step = candidate;
+            break;
+        }
+    }
+    const qint64 first = begin - ((begin % step) + step) % step;
+    const qint64 intervals = qMax<qint64>(1, (end - first + step - 1) / step);
+    axis->setRange(QDateTime::fromSecsSinceEpoch(first - offset),
+                   QDateTime::fromSecsSinceEpoch(first + intervals * step - offset));
+    axis->setTickCount(int(intervals) + 1);
+    // A run that goes past midnight shows the day on each tick.
+    const bool severalDays = from.toLocalTime().date() != to.toLocalTime().date();
+    axis->setFormat(severalDays  ? QStringLiteral("dd/MM hh:mm")
+                    : step >= 60 ? QStringLiteral("hh:mm")
+                                 : QStringLiteral("hh:mm:ss"));
+}
+
+QBarSeries *VfReportChart::labelledBars(QBarSet *set, const QColor &colour, int precision)
+{
+    set->setColor(colour);
+    set->setBorderColor(Qt::transparent);
+    set->setLabelColor(Qt::black);
+    set->setLabelFont(font(kBarLabelPixels));
+    auto *series = new QBarSeries;
+    series->append(set);
+    series->setLabelsVisible(true);
+    series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
+    series->setLabelsPrecision(precision);
+    return series;
+}
+
+double VfReportChart::labelRoom(double span, int plotPixels)
+{
+    const int labelPixels = QFontMetrics(font(kBarLabelPixels)).height() + 4;
+    return span * labelPixels / qMax(1, plotPixels - labelPixels);
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QColor>
+#include <QDateTime>
+#include <QFont>
+#include <QString>
+
+namespace QtCharts {
+class QAbstractAxis;
+class QAbstractSeries;
+class QBarSeries;
+class QBarSet;
+class QChart;
+class QDateTimeAxis;
+class QValueAxis;
+} // namespace QtCharts
+
+// The pieces every report chart is made of: a bare chart in the report's
+// faces, series attached to a left value axis and a bottom axis, value axes
+// ticked on round steps, time axes ticked on round times of day, and bars with
+// their values printed above them. A chart is made new for one drawing; the
+// printer renders and deletes it.
+class VfReportChart
+{
+public:
+    // The report's sans face at `pixels`, for chart labels.
+    static QFont font(int pixels = 8);
+
+    // A chart without legend, margins or rounded corners, with `title`.
+    static QtCharts::QChart *newChart(const QString &title);
+
+    // Adds `series` with `y` at the left and `x` at the bottom.
+    static void attach(QtCharts::QChart *chart, QtCharts::QAbstractSeries *series,
+                       QtCharts::QAbstractAxis *x, QtCharts::QAbstractAxis *y);
+
+    // The range [lo, hi] on `axis`, widened by 1 either way when the two are
+    // equal, so that a flat series still has an axis around it.
+    static void setValueRange(QtCharts::QValueAxis *axis, double lo, double hi);
+
+    // The framework's tidy range (VfPrinter::setAxisRange), then ticks on
+    // round steps (1, 2 or 5 times a power of ten): the ends go out to whole
+    // steps so that every tick label is a round value.
+    static void tidyValueAxis(QtCharts::QValueAxis *axis);
+
+    // The time axis over [from, to] with ticks on round times of day (whole
+    // seconds, minutes or hours), the range widened to whole steps. Invalid
+    // ends leave the axis's range to its series.
+    static void tidyTimeAxis(QtCharts::QDateTimeAxis *axis, QDateTime from, QDateTime to);
+
+    // A bar series of `set` in `colour`, each bar's value printed above it
+    // with `precision` significant digits.
+    static QtCharts::QBarSeries *labelledBars(QtCharts::QBarSet *set, const QColor &colour,
+                                              int precision);
+
+    // Room above the highest bar for its value label, in value units, for a
+    // plot of `plotPixels` showing `span` value units.
+    static double labelRoom(double span, int plotPixels);
+
+    // Whether two values are equal but for rounding.
+    static bool nearlyEqual(double a, double b);
+};

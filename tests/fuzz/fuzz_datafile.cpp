@@ -20,12 +20,6 @@
 
 namespace {
 
-Core *core()
-{
-    static Core *shared = new Core;
-    return shared;
-}
-
 // The instrument and every run of the opened chain, as the application
 // holds them.
 QByteArray opened(Core &core)
@@ -49,30 +43,26 @@ void fail(const DataFileInput &input, const char *fault, const QByteArray &detai
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
-    FuzzApp::start(argc, argv);
-    if (DataFileInput::models().isEmpty()) {
-        std::fprintf(stderr, "no model reads data files\n");
-        std::exit(1);
-    }
+    DataFileInput::start(argc, argv);
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     DataFileInput input;
-    if (!input.read(QByteArray(reinterpret_cast<const char *>(data), int(size))) ||
-        !input.open(*core()))
+    if (!input.open(data, size))
         return 0;
-    const QByteArray first = opened(*core());
+    Core &core = DataFileInput::core();
+    const QByteArray first = opened(core);
 
     const QString saved = QDir(QString::fromLocal8Bit(FuzzApp::scratchDir()))
                               .filePath(QStringLiteral("saved") + input.extension());
-    if (core()->saveExperimentToFile(saved) != 0)
+    if (core.saveExperimentToFile(saved) != 0)
         fail(input, "an opened file could not be saved");
-    core()->parseFile(saved);
-    if (!core()->currentExperiment())
+    core.parseFile(saved);
+    if (!core.currentExperiment())
         fail(input, "the saved file does not open");
-    const QByteArray second = opened(*core());
+    const QByteArray second = opened(core);
     if (first != second)
         fail(input, "the saved file opens with other contents",
              "first:\n" + first + "\nsecond:\n" + second);

@@ -29,12 +29,6 @@ public slots:
     void open(const QUrl &) {}
 };
 
-Core *core()
-{
-    static Core *shared = new Core;
-    return shared;
-}
-
 QString reportOptions(const QString &productName)
 {
     const FuzzModel *model = fuzzModel(productName);
@@ -49,23 +43,18 @@ QString reportOptions(const QString &productName)
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
-    FuzzApp::start(argc, argv);
+    DataFileInput::start(argc, argv);
     static Viewer viewer;
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &viewer, "open");
-    if (DataFileInput::models().isEmpty()) {
-        std::fprintf(stderr, "no model reads data files\n");
-        std::exit(1);
-    }
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     DataFileInput input;
-    if (!input.read(QByteArray(reinterpret_cast<const char *>(data), int(size))) ||
-        !input.open(*core()))
+    if (!input.open(data, size))
         return 0;
-    if (core()->generateReport(reportOptions(input.productName())) != 0) {
+    if (DataFileInput::core().generateReport(reportOptions(input.productName())) != 0) {
         std::fprintf(stderr, "%s: the report of an opened file failed\n",
                      qPrintable(input.productName()));
         std::abort();

@@ -7,6 +7,9 @@
 #include <QCryptographicHash>
 #include <QDir>
 
+#include <cstdio>
+#include <cstdlib>
+
 QList<ModelEntry> DataFileInput::models()
 {
     QList<ModelEntry> readers;
@@ -42,12 +45,29 @@ bool DataFileInput::read(const QByteArray &data)
     return true;
 }
 
-bool DataFileInput::open(Core &core) const
+void DataFileInput::start(int *argc, char ***argv)
 {
+    FuzzApp::start(argc, argv);
+    if (models().isEmpty()) {
+        std::fprintf(stderr, "no model reads data files\n");
+        std::exit(1);
+    }
+}
+
+Core &DataFileInput::core()
+{
+    static Core *shared = new Core;
+    return *shared;
+}
+
+bool DataFileInput::open(const uint8_t *data, size_t size)
+{
+    if (!read(QByteArray(reinterpret_cast<const char *>(data), int(size))))
+        return false;
     const QString path = QDir(QString::fromLocal8Bit(FuzzApp::scratchDir()))
                              .filePath(QStringLiteral("input") + m_extension);
     if (VfFile::write(path, m_content) != 0)
         qFatal("cannot write %s", qPrintable(path));
-    core.parseFile(path);
-    return core.currentExperiment() != nullptr;
+    core().parseFile(path);
+    return core().currentExperiment() != nullptr;
 }

@@ -5,6 +5,9 @@
 #include <QByteArray>
 #include <QList>
 
+#include <cstddef>
+#include <cstdint>
+
 class Core;
 
 // The input of the data-file targets: a byte that picks the model (every
@@ -19,15 +22,22 @@ public:
     static QList<ModelEntry> models();
     static QByteArray write(int model, bool wrapped, const QByteArray &rest);
 
+    // Starts the target's application; ends the process when no model reads
+    // data files.
+    static void start(int *argc, char ***argv);
+    // The Core that opens the target's files.
+    static Core &core();
+
     // False when the input is too short or no model reads files.
     bool read(const QByteArray &data);
     QString productName() const { return m_productName; }
     QString extension() const { return m_extension; }
     QByteArray content() const { return m_content; }
 
-    // Writes the file into the target's scratch folder and opens it through
-    // Core::parseFile, as the user's "open" does. True when a run opened.
-    bool open(Core &core) const;
+    // Reads the input, writes its file into the target's scratch folder and
+    // opens it through core()'s parseFile, as the user's "open" does. True
+    // when a run opened.
+    bool open(const uint8_t *data, size_t size);
 
 private:
     QString m_productName;

@@ -6,6 +6,15 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <cstdlib>
+
+namespace {
+
+// The widest UTC offset the instrument's quarter-hour zone field reads back.
+const int kMaxOffsetSeconds = 14 * 3600;
+
+} // namespace
+
 QJsonObject CalibrationCertificate::toJson() const
 {
     QJsonObject json;
@@ -29,6 +38,23 @@ int CalibrationCertificate::fromJson(const QString &json)
     m_date = date;
     m_certification = object.value(QStringLiteral("certification")).toString();
     return 0;
+}
+
+QString CalibrationCertificate::instrumentText() const
+{
+    QString text = m_certification;
+    for (QChar &c : text) {
+        const QChar upper = c.toUpper();
+        if (upper.unicode() <= 0xff)
+            c = upper;
+    }
+    return text;
+}
+
+bool CalibrationCertificate::isWritable() const
+{
+    return !m_certification.trimmed().isEmpty() && m_date.isValid() &&
+           std::abs(m_date.offsetFromUtc()) <= kMaxOffsetSeconds;
 }
 
 int CalibrationCertificate::fromReply(const QString &text)

@@ -40,6 +40,9 @@ constexpr int kVersionMajor = 1;
 constexpr int kVersionMinor = 0;
 constexpr int kMaxSchedules = 10;
 constexpr int kSearchEventsMs = 100;
+// The identity replies are a few bytes: a probed port gets this long for each,
+// so that one that never falls silent holds the search only briefly.
+constexpr int kProbeReplyLimitMs = 2000;
 constexpr int kEraseEventsMs = 800;
 constexpr int kProgressEventsMs = 100;
 
@@ -332,11 +335,13 @@ void Core::findDevices()
         emit findingDevices(i * 100.0 / count);
         QCoreApplication::processEvents(QEventLoop::AllEvents, kSearchEventsMs);
         auto *probed = new Device;
+        probed->interface()->setReplyLimit(kProbeReplyLimitMs);
         if (probed->open(ports.at(i - 1)) != 0 || probed->readIdentity() != 0 ||
             probed->manufactoryName() != QLatin1String("valtrix")) {
             delete probed;
             continue;
         }
+        probed->interface()->setReplyLimit(Interface::DefaultReplyLimitMs);
         m_deviceList.append(probed);
     }
     emit devListUpdate();
@@ -428,12 +433,16 @@ int Core::findExperiments()
         return noDeviceCode();
     clearExperimentList();
     emit experimentListUpdate();
-    m_experimentList = m_device->readExperimentList();
+    int code = 0;
+    m_experimentList = m_device->readExperimentList(&code);
     m_device->releaseExperimentList();
     if (linkLost())
         return -3;
+    // A list that could not be read is no empty memory: the page must say so.
+    if (code != 0)
+        clearExperimentList();
     emit experimentListUpdate();
-    return 0;
+    return code;
 }
 
 int Core::createExperiment(QString idxList)
@@ -448,15 +457,20 @@ int Core::createExperiment(QString idxList)
     const QJsonArray indexes = document.array();
     if (!document.isArray() || indexes.isEmpty())
         return -1;
+    int code = 0;
     for (const QJsonValue &index : indexes) {
-        const int code = downloadRun(index.toInt());
+        code = downloadRun(index.toInt());
         if (code != 0)
-            return code;
+            break;
     }
+    // After a lost link there is nothing left to show. Any other failure
+    // keeps the runs downloaded before it, and the pages show them.
+    if (code == -3 || !m_experiment)
+        return code;
     emit expCompListUpdate();
     emit dataRegisterListUpdate();
     emitPlace(&Core::experimentUpdated);
-    return 0;
+    return code;
 }
 
 int Core::downloadRun(int entryIndex)
@@ -476,15 +490,16 @@ int Core::downloadRun(int entryIndex)
     run->setDeviceName(productName);
     run->copyHeader(qobject_cast<Experiment *>(m_experimentList.at(entryIndex)));
 
-    m_recordReplies = m_device->readExperimentData(run.get());
+    int code = 0;
+    m_recordReplies = m_device->readExperimentData(run.get(), &code);
     if (linkLost())
         return -3;
-    // An empty reply means a refused block, unless the run holds no records.
-    const bool refused = m_recordReplies.isEmpty() && run->size() > 0;
-    if (refused || run->parseRecords(m_recordReplies) != 0 || !m_device) {
+    if (code != 0 || run->parseRecords(m_recordReplies) != 0 || !m_device) {
         delete m_pendingResults;
         m_pendingResults = nullptr;
-        return m_device ? -1 : noDeviceCode();
+        if (!m_device)
+            return noDeviceCode();
+        return code == -2 ? -2 : -1;
     }
 
     // The header pages give the run's results in place of the empty ones.
@@ -603,41 +618,57 @@ int Core::sndScheduleList(QString cfg)
     const QScopedValueRollback<bool> talking(m_talking, true);
     if (!m_device)
         return noDeviceCode();
-    if (m_device->setScheduleListJson(cfg) != 0)
+    bool isObject = false;
+    QList<Schedule *> schedules = Device::schedulesFromJson(cfg, scheduleMaxDuration(), &isObject);
+    if (!isObject)
         return -1;
+    // Every schedule passes the checks of the schedule form, or nothing is
+    // sent: the instrument would run what it is given.
+    for (int i = 0; i < schedules.size(); ++i) {
+        const QString refusal = scheduleRefusal(*schedules.at(i), schedules.mid(0, i));
+        if (!refusal.isEmpty()) {
+            qDeleteAll(schedules);
+            emit scheduleError(refusal);
+            return -1;
+        }
+    }
+    m_device->setScheduleList(schedules);
     return talk([](Device *device) { return device->writeSchedules(); });
+}
+
+int Core::scheduleMaxDuration() const
+{
+    DeviceConfig *config = m_device ? m_device->config() : nullptr;
+    return config ? config->maxExperimentDuration() : DeviceConfig::DefaultMaxExperimentDuration;
+}
+
+QString Core::scheduleRefusal(const Schedule &candidate, const QList<Schedule *> &others) const
+{
+    if (others.size() >= kMaxSchedules)
+        return tr("The dosimeter support up to 10 schedules") + QLatin1Char('.');
+    if (!candidate.fitsMaxDuration())
+        return tr("The experiment is too long") + QLatin1Char('.');
+    if (!candidate.isFree(others))
+        return tr("The schedule is not available") + QLatin1Char('.');
+    if (!Device::isQuotableText(candidate.label()))
+        return tr("The schedule label may hold only Latin-1 characters, no double quote and no "
+                  "line break") +
+               QLatin1Char('.');
+    return QString();
 }
 
 void Core::addSchedule(QString schedule)
 {
     const QJsonObject json = QJsonDocument::fromJson(schedule.toUtf8()).object();
-    DeviceConfig *config = m_device ? m_device->config() : nullptr;
-    const int maxDuration =
-        config ? config->maxExperimentDuration() : DeviceConfig::DefaultMaxExperimentDuration;
-
-    if (m_virtualScheduleList.size() >= kMaxSchedules) {
-        emit scheduleError(tr("The dosimeter support up to 10 schedules") + QLatin1Char('.'));
-        return;
-    }
-    auto candidate = std::make_unique<Schedule>();
-    candidate->setMaxDuration(maxDuration);
-    candidate->fromJson(json);
-    if (!candidate->fitsMaxDuration()) {
-        emit scheduleError(tr("The experiment is too long") + QLatin1Char('.'));
-        return;
-    }
     QList<Schedule *> others;
     for (QObject *object : qAsConst(m_virtualScheduleList))
         others.append(qobject_cast<Schedule *>(object));
-    if (!candidate->isFree(others)) {
-        emit scheduleError(tr("The schedule is not available") + QLatin1Char('.'));
-        return;
-    }
-    if (!Device::isQuotableText(candidate->label())) {
-        emit scheduleError(
-            tr("The schedule label may hold only Latin-1 characters, no double quote and no "
-               "line break") +
-            QLatin1Char('.'));
+    auto candidate = std::make_unique<Schedule>();
+    candidate->setMaxDuration(scheduleMaxDuration());
+    candidate->fromJson(json);
+    const QString refusal = scheduleRefusal(*candidate, others);
+    if (!refusal.isEmpty()) {
+        emit scheduleError(refusal);
         return;
     }
     m_virtualScheduleList.append(candidate.release());

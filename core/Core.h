@@ -170,6 +170,11 @@ private:
     // Drops the current device when it talks through a probed device's link.
     void dropDeviceUsingProbedLinks();
     int downloadRun(int entryIndex);
+    // The longest run a schedule may take on the current device.
+    int scheduleMaxDuration() const;
+    // Why `candidate` cannot join `others` in the schedule list (the
+    // message for the user), or an empty text when it can.
+    QString scheduleRefusal(const Schedule &candidate, const QList<Schedule *> &others) const;
     // Emits `signal` with the current run's place code, when there is a run.
     void emitPlace(void (Core::*signal)(int));
 

@@ -155,18 +155,27 @@ void Device::setScheduleList(const QList<Schedule *> &schedules)
     m_scheduleList = schedules;
 }
 
-int Device::setScheduleListJson(const QString &json)
+QList<Schedule *> Device::schedulesFromJson(const QString &json, int maxDuration, bool *ok)
 {
-    const QJsonDocument document = QJsonDocument::fromJson(json.toUtf8());
-    if (!document.isObject())
-        return -1;
     QList<Schedule *> schedules;
+    const QJsonDocument document = QJsonDocument::fromJson(json.toUtf8());
+    *ok = document.isObject();
     const QJsonArray array = document.object().value(QStringLiteral("scheduleList")).toArray();
     for (const QJsonValue &value : array) {
         auto *schedule = new Schedule;
+        schedule->setMaxDuration(maxDuration);
         schedule->fromJson(value.toObject());
         schedules.append(schedule);
     }
+    return schedules;
+}
+
+int Device::setScheduleListJson(const QString &json)
+{
+    bool ok = false;
+    const QList<Schedule *> schedules = schedulesFromJson(json, 0, &ok);
+    if (!ok)
+        return -1;
     setScheduleList(schedules);
     return 0;
 }
@@ -193,6 +202,10 @@ int Device::readIdentityField(const char *command, const QByteArray &prefix, QSt
 int Device::readIdentity()
 {
     echoOff();
+    // A port that talks on and on (a console, a GPS receiver) holds no
+    // instrument: leave it at once rather than wait out every query.
+    if (m_link && m_link->lastWaitEnd() == Interface::WaitEnd::ReplyLimit)
+        return 1;
     QString text;
     if (readIdentityField("AT+CGMI\r\n", "\r\n+CGMI: ", text) != 0)
         return 1;
@@ -266,8 +279,8 @@ bool Device::isQuotableText(const QString &text)
 
 int Device::writeCalibration(const CalibrationCertificate &certificate)
 {
-    const QString certification = certificate.certification().toUpper();
-    if (!isQuotableText(certification))
+    const QString certification = certificate.instrumentText();
+    if (!certificate.isWritable() || !isQuotableText(certification))
         return -1;
     QTextCodec *latin1 = QTextCodec::codecForName("ISO 8859-1");
     const QString command = QStringLiteral("AT+VFCTF=\"%1\",\"%2\"\r\n")
@@ -293,8 +306,9 @@ int Device::readCalibration()
         return -2;
     if (!reply.endsWith(kOk))
         return -1;
+    // The certificate is written in ISO 8859-1 and comes back so.
     const QByteArray text = informationText(reply, "\r\n+VFCTF: ");
-    return m_calibration.fromReply(QString::fromUtf8(text)) == 0 ? 0 : -1;
+    return m_calibration.fromReply(QString::fromLatin1(text)) == 0 ? 0 : -1;
 }
 
 int Device::readCommonHeader(Results *results, int index)
@@ -318,22 +332,39 @@ int Device::readCommonHeader(Results *results, int index)
     return -1;
 }
 
-QList<QObject *> Device::readExperimentList()
+QList<QObject *> Device::readExperimentList(int *status)
+{
+    int code = 0;
+    const QList<QObject *> runs = listRuns(code);
+    if (status)
+        *status = code;
+    return runs;
+}
+
+QList<QObject *> Device::listRuns(int &status)
 {
     bool sent = false;
     QByteArray reply = exchange("AT+VFXPLST\r\n", &sent);
     if (!sent) {
         m_experimentList.clear();
+        status = -3;
         return m_experimentList;
     }
     reply.replace("\r\n+VFXPLST: ", "");
-    if (!reply.endsWith(kOk))
+    if (!reply.endsWith(kOk)) {
+        // A busy instrument is announced as in every other exchange; ERROR,
+        // silence and garbage alike leave the list unread.
+        status = reply.endsWith(kBusy) ? -2 : -1;
+        if (status == -2)
+            emit busy();
         return m_experimentList;
+    }
     reply.replace("\r\n\r\nOK\r\n", "");
     reply.replace(kOk, "");
     reply.replace("\n", "");
     const QList<QByteArray> lines = reply.split('\r');
     m_experimentList.clear();
+    status = 0;
     if (lines.size() == 1 && lines.first().isEmpty())
         return m_experimentList;
     for (const QByteArray &line : lines) {
@@ -341,9 +372,11 @@ QList<QObject *> Device::readExperimentList()
         // A run that no model class can hold is left out of the list.
         if (!run)
             continue;
-        if (run->parseListEntry(line) != 0) {
+        // A negative size would be downloaded as a request for no records.
+        if (run->parseListEntry(line) != 0 || run->size() < 0) {
             delete run;
             clearExperimentList();
+            status = -1;
             break;
         }
         m_experimentList.append(run);
@@ -351,13 +384,25 @@ QList<QObject *> Device::readExperimentList()
     return m_experimentList;
 }
 
-QList<QByteArray> Device::readExperimentData(Experiment *run)
+QList<QByteArray> Device::readExperimentData(Experiment *run, int *status)
+{
+    int code = 0;
+    const QList<QByteArray> records = downloadRecords(run, code);
+    if (status)
+        *status = code;
+    return records;
+}
+
+QList<QByteArray> Device::downloadRecords(Experiment *run, int &status)
 {
     QList<QByteArray> records;
+    status = -1;
     if (!run)
         return records;
     const int index = run->index();
     const int size = run->size();
+    if (size < 0)
+        return records;
     emit dataRegisterProgessUpdate(0.0);
 
     int done = 0;
@@ -370,11 +415,17 @@ QList<QByteArray> Device::readExperimentData(Experiment *run)
                                    "\r\n";
         bool sent = false;
         QByteArray reply = exchange(command, &sent);
-        if (!sent)
+        if (!sent) {
+            status = -3;
             return records;
+        }
         reply.replace("\r\n+VFRDXP: ", "+VFRDXP: ");
-        if (!reply.endsWith(kOk))
-            break;
+        if (!reply.endsWith(kOk)) {
+            status = reply.endsWith(kBusy) ? -2 : -1;
+            if (status == -2)
+                emit busy();
+            return {};
+        }
         reply.replace("\r\n\r\nOK\r\n", "");
         reply.replace(kOk, "");
         reply.replace("\r\n", "\n\r");
@@ -384,8 +435,7 @@ QList<QByteArray> Device::readExperimentData(Experiment *run)
         first = last + 1;
     } while (done < size);
 
-    if (done != size)
-        return {};
+    status = 0;
     // A run without records answers its one request with a bare OK: there is
     // no record line to hand on.
     if (size == 0)

@@ -77,6 +77,10 @@ public:
     // The device owns its schedules; the ones held before are deleted.
     void setScheduleList(const QList<Schedule *> &schedules);
     int setScheduleListJson(const QString &json);
+    // New schedules, one per element of the "scheduleList" array of a JSON
+    // object, each given `maxDuration`; `ok` is false when the text is not a
+    // JSON object. The caller owns them.
+    static QList<Schedule *> schedulesFromJson(const QString &json, int maxDuration, bool *ok);
 
     void echoOff();
     // 0 identified, 1 a query failed (the identities read before it stay).
@@ -85,10 +89,15 @@ public:
     int eraseMemory();
     int readCommonHeader(Results *results, int index);
     // The runs the instrument lists. The caller owns the returned runs.
-    QList<QObject *> readExperimentList();
+    // `status`: 0 read; -1 ERROR, no usable reply or a bad line (the list is
+    // then empty); -2 BUSY (after `busy()`); -3 not sent.
+    QList<QObject *> readExperimentList(int *status = nullptr);
     // The record lines of a run, downloaded in blocks of ten; empty when a
-    // block was refused.
-    QList<QByteArray> readExperimentData(Experiment *run);
+    // block was refused. `status`: 0 every block read (a run of no records
+    // gives no lines); -1 a block answered ERROR or not at all, or a negative
+    // size; -2 BUSY (after `busy()`); -3 a block could not be sent (the lines
+    // read before it are returned).
+    QList<QByteArray> readExperimentData(Experiment *run, int *status = nullptr);
     void clearExperimentList();
     // Forgets the listed runs without deleting them, once their new owner has
     // taken them: the device must not hand them out again after that owner
@@ -135,6 +144,8 @@ protected:
     static QByteArray informationText(QByteArray reply, const QByteArray &prefix);
 
 private:
+    QList<QObject *> listRuns(int &status);
+    QList<QByteArray> downloadRecords(Experiment *run, int &status);
     int readIdentityField(const char *command, const QByteArray &prefix, QString &text);
 
     QPointer<Interface> m_link;

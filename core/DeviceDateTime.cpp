@@ -6,6 +6,10 @@
 namespace {
 
 const QString kPattern = QStringLiteral("yy/MM/dd,hh:mm:ss");
+// The instruments' two-digit year always means 20yy. It is read with the
+// century in front: read as 19yy, 29 February 2000 would be no date.
+const QString kCenturyPattern = QStringLiteral("yyyy/MM/dd,hh:mm:ss");
+const QString kCentury = QStringLiteral("20");
 const int kPatternLength = 17;
 const int kQuarterHour = 900;
 // QTimeZone accepts offsets of at most 14 hours either way.
@@ -15,7 +19,8 @@ const int kMaxQuarterHours = 56;
 
 QDateTime parseDeviceDateTime(const QString &text)
 {
-    const QDateTime wallClock = QDateTime::fromString(text.left(kPatternLength), kPattern);
+    const QDateTime wallClock =
+        QDateTime::fromString(kCentury + text.left(kPatternLength), kCenturyPattern);
     if (!wallClock.isValid())
         return QDateTime();
 
@@ -25,10 +30,7 @@ QDateTime parseDeviceDateTime(const QString &text)
     if (std::abs(zoneQuarters) > kMaxQuarterHours)
         return QDateTime();
 
-    // "yy" reads as 19yy; the instruments mean 20yy.
-    QDateTime result(wallClock.date().addYears(100), wallClock.time(),
-                     QTimeZone(zoneQuarters * kQuarterHour));
-    return result;
+    return QDateTime(wallClock.date(), wallClock.time(), QTimeZone(zoneQuarters * kQuarterHour));
 }
 
 QString formatDeviceDateTime(const QDateTime &dateTime)

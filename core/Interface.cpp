@@ -13,10 +13,13 @@ const qint32 kBaudRate = 1000000;
 Interface::Interface(QObject *parent)
     : QObject(parent)
     , m_idleTimer(new QTimer(this))
+    , m_limitTimer(new QTimer(this))
 {
     qRegisterMetaType<QSerialPort::SerialPortError>("QSerialPort::SerialPortError");
-    m_idleTimer->setSingleShot(true);
-    m_idleTimer->setTimerType(Qt::PreciseTimer);
+    for (QTimer *timer : {m_idleTimer, m_limitTimer}) {
+        timer->setSingleShot(true);
+        timer->setTimerType(Qt::PreciseTimer);
+    }
 }
 
 Interface::~Interface()
@@ -89,24 +92,34 @@ QByteArray Interface::readReply()
     if (m_waiting)
         return QByteArray("");
     if (!m_complete && m_port) {
-        // Wait in an event loop woken by the port and by the idle timer, so
+        // Wait in an event loop woken by the port and by the two timers, so
         // that the host does not spin while the instrument answers.
         QEventLoop loop;
         const QPointer<Interface> self(this);
         m_waitLoop = &loop;
         m_waiting = true;
+        m_lastWaitEnd = WaitEnd::Idle;
         const QMetaObject::Connection idle =
             connect(m_idleTimer, &QTimer::timeout, &loop, &QEventLoop::quit);
+        const QMetaObject::Connection limit = connect(m_limitTimer, &QTimer::timeout, &loop, [&] {
+            m_lastWaitEnd = WaitEnd::ReplyLimit;
+            loop.quit();
+        });
         m_idleTimer->start(m_idleTimeoutMs);
+        m_limitTimer->start(m_replyLimitMs);
         loop.exec();
         // An event handled during the wait may have deleted this link.
         if (!self)
             return QByteArray("");
         disconnect(idle);
+        disconnect(limit);
         m_idleTimer->stop();
+        m_limitTimer->stop();
         m_waiting = false;
         m_waitLoop = nullptr;
     }
+    if (m_complete)
+        m_lastWaitEnd = WaitEnd::Complete;
     const QByteArray reply = m_reply;
     m_reply = QByteArray("");
     return reply;

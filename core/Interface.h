@@ -11,8 +11,9 @@ class QTimer;
 // The serial link of one instrument: writes one command line at a time and
 // collects the reply until it ends with a final result line ("\r\nOK\r\n",
 // "\r\nERROR\r\n" or "\r\nBUSY\r\n") or the line has been idle for the idle
-// time-out (500 ms). Each arrival of bytes restarts the idle time-out; there is
-// no overall limit.
+// time-out (500 ms). Each arrival of bytes restarts the idle time-out; the
+// reply limit bounds the whole wait, so that a port that never falls silent
+// (a console, a GPS receiver, a confused instrument) cannot hold it forever.
 class Interface : public QObject
 {
     Q_OBJECT
@@ -23,6 +24,18 @@ public:
         SerialLink = 0
     };
     static constexpr int DefaultIdleTimeoutMs = 500;
+    // The longest reply is a block of ten records, a few kilobytes: even a
+    // line of 9600 baud carries it in about 5 s, and a slow instrument gets
+    // the rest.
+    static constexpr int DefaultReplyLimitMs = 10000;
+
+    // How the last wait for a reply ended.
+    enum class WaitEnd
+    {
+        Complete,   // a final result line ended the reply
+        Idle,       // the line fell silent
+        ReplyLimit, // the port kept sending until the reply limit
+    };
 
     explicit Interface(QObject *parent = nullptr);
     ~Interface() override;
@@ -52,6 +65,9 @@ public:
     // Tests shorten the idle time-out so that silence does not cost 500 ms.
     void setIdleTimeout(int milliseconds) { m_idleTimeoutMs = milliseconds; }
     int idleTimeout() const { return m_idleTimeoutMs; }
+    void setReplyLimit(int milliseconds) { m_replyLimitMs = milliseconds; }
+    int replyLimit() const { return m_replyLimitMs; }
+    WaitEnd lastWaitEnd() const { return m_lastWaitEnd; }
 
 signals:
     void ifaceErrorOcurred(QSerialPort::SerialPortError s);
@@ -72,6 +88,9 @@ private:
     QMetaObject::Connection m_readConnection;
     bool m_waiting = false;
     int m_idleTimeoutMs = DefaultIdleTimeoutMs;
+    int m_replyLimitMs = DefaultReplyLimitMs;
+    WaitEnd m_lastWaitEnd = WaitEnd::Complete;
     QEventLoop *m_waitLoop = nullptr;
     QTimer *m_idleTimer = nullptr;
+    QTimer *m_limitTimer = nullptr;
 };

@@ -32,13 +32,24 @@ VfPage {
         if (result !== root.deviceSuccessful)
             return
         // The link may be lost in either step; core then has dropped the
-        // device and the page must not open.
-        if (core.setTimeNow() === root.deviceDisconnected
-                || core.findExperiments() === root.deviceDisconnected) {
+        // device and the page must not open. A busy instrument (a run in
+        // progress) answers nothing else either.
+        var result = core.setTimeNow()
+        if (result === root.deviceSuccessful || result === root.deviceError)
+            result = core.findExperiments()
+        if (result === root.deviceDisconnected) {
             dialogs.devDisconnectedDialog.open()
             return
         }
+        if (result === root.deviceBusy) {
+            dialogs.deviceBusyDialog.open()
+            return
+        }
+        // An unreadable run list is no empty memory: the page opens (its
+        // configuration window can still erase the memory) and says so.
         root.showDevicePage(core.devName)
+        if (result !== root.deviceSuccessful)
+            dialogs.rcvExpListDialog.open()
     }
 
     function findDevices() {

@@ -19,6 +19,7 @@ Item {
     property alias eraseDialog: eraseDialog
     property alias rcvCfgErrorDialog: rcvCfgErrorDialog
     property alias rcvSchedulListDialog: rcvSchedulListDialog
+    property alias rcvExpListDialog: rcvExpListDialog
     property alias printerErrorDialog: printerErrorDialog
 
     // The erase flow: Yes on eraseDialog erases the instrument memory and
@@ -154,6 +155,15 @@ Item {
         title: qsTr("Warning")
         icon: StandardIcon.Warning
         text: qsTr("Suite Valtrix couldn't receive the schedule list from device")
+        standardButtons: StandardButton.Ok
+    }
+
+    MessageDialog {
+        id: rcvExpListDialog
+        objectName: "rcvExpListDialog"
+        title: qsTr("Warning")
+        icon: StandardIcon.Warning
+        text: qsTr("Suite Valtrix couldn't receive the experiment list from device")
         standardButtons: StandardButton.Ok
     }
 

@@ -96,6 +96,8 @@ private slots:
     void selectingOpensTheModelPage();
     void unsupportedProductIsReported();
     void disconnectedInstrumentIsReported();
+    void refusedClockOrRunListIsReported_data();
+    void refusedClockOrRunListIsReported();
     void openFileLeavesHome();
     void tamperedFileIsRefused();
 
@@ -299,6 +301,36 @@ void TstApp::disconnectedInstrumentIsReported()
     click(listRow(0));
     QTRY_VERIFY(homeDialog("devDisconnectedDialog")->property("visible").toBool());
     QCOMPARE(named("root")->property("state").toString(), QString());
+}
+
+void TstApp::refusedClockOrRunListIsReported_data()
+{
+    QTest::addColumn<QByteArray>("command");
+    QTest::addColumn<int>("fault");
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<QString>("state");
+    const int busy = int(SimulatedInstrument::Fault::Busy);
+    const int error = int(SimulatedInstrument::Fault::Error);
+    QTest::newRow("clock busy") << QByteArray("AT+CCLK=") << busy << "deviceBusyDialog"
+                                << "";
+    QTest::newRow("run list busy") << QByteArray("AT+VFXPLST") << busy << "deviceBusyDialog"
+                                   << "";
+    // The page still opens: its configuration window can erase the memory.
+    QTest::newRow("run list refused") << QByteArray("AT+VFXPLST") << error << "rcvExpListDialog"
+                                      << "Dravo2State";
+}
+
+void TstApp::refusedClockOrRunListIsReported()
+{
+    QFETCH(QByteArray, command);
+    QFETCH(int, fault);
+    QFETCH(QString, dialog);
+    QFETCH(QString, state);
+    findDevices();
+    m_supported->scriptFault(command, SimulatedInstrument::Fault(fault));
+    click(listRow(0));
+    QTRY_VERIFY(homeDialog(qPrintable(dialog))->property("visible").toBool());
+    QCOMPARE(named("root")->property("state").toString(), state);
 }
 
 void TstApp::openFileLeavesHome()

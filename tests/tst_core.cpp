@@ -171,6 +171,22 @@ private slots:
         QCOMPARE(serials, (QStringList{"1000", "1001", "1003"}));
     }
 
+    // A port that talks on and on (a console, a GPS receiver) holds no
+    // instrument: the search leaves it after the echo-off and goes on.
+    void searchLeavesAPortThatNeverFallsSilent()
+    {
+        Rig rig(2);
+        rig.instrument(0).scriptFault("", SimulatedInstrument::Fault::Silence, 0);
+        rig.instrument(0).startChatter("$GPGGA,123519,4807.038,N\r\n", 100);
+        QSignalSpy finished(rig.core.get(), &Core::findDeviceFinished);
+        rig.search();
+        QCOMPARE(finished.count(), 1);
+        QCOMPARE(rig.instrument(0).commands(), QList<QByteArray>{"ATE0"});
+        QCOMPARE(rig.devices().size(), 1);
+        QCOMPARE(rig.devices().first()->sn(), QString("1001"));
+        QCOMPARE(rig.devices().first()->interface()->replyLimit(), Interface::DefaultReplyLimitMs);
+    }
+
     void searchWithoutPorts()
     {
         Rig rig(0);
@@ -265,12 +281,43 @@ private slots:
         rig.addRuns(3);
         rig.open();
         QCOMPARE(rig.experimentCount(), 3);
+        QSignalSpy busy(rig.core.get(), &Core::deviceBusy);
         rig.instrument().scriptFault("AT+VFXPLST", SimulatedInstrument::Fault::Busy);
-        QCOMPARE(rig.core->findExperiments(), 0);
+        QCOMPARE(rig.core->findExperiments(), -2);
+        QCOMPARE(busy.count(), 1);
         QCOMPARE(rig.experimentCount(), 0);
         QCOMPARE(rig.core->createExperiment("[0]"), -1);
         QCOMPARE(rig.core->findExperiments(), 0);
         QCOMPARE(rig.experimentCount(), 3);
+    }
+
+    // A run list that could not be read is reported, never shown as an
+    // empty memory.
+    void unreadableRunListIsAFailure_data()
+    {
+        QTest::addColumn<SimulatedInstrument::Fault>("fault");
+        QTest::addColumn<QByteArray>("reply");
+        QTest::newRow("ERROR") << SimulatedInstrument::Fault::Error << QByteArray();
+        QTest::newRow("silence") << SimulatedInstrument::Fault::Silence << QByteArray();
+        QTest::newRow("cut short") << SimulatedInstrument::Fault::Truncate << QByteArray();
+        QTest::newRow("negative size")
+            << SimulatedInstrument::Fault::Reply
+            << QByteArray("\r\n+VFXPLST: 0,12,run0\r\n\r\n+VFXPLST: 1,-5,run1\r\n\r\nOK\r\n");
+    }
+
+    void unreadableRunListIsAFailure()
+    {
+        QFETCH(SimulatedInstrument::Fault, fault);
+        QFETCH(QByteArray, reply);
+        Rig rig;
+        rig.addRuns(2);
+        rig.open();
+        rig.instrument().scriptFault("AT+VFXPLST", fault, 1, reply);
+        QSignalSpy busy(rig.core.get(), &Core::deviceBusy);
+        QCOMPARE(rig.core->findExperiments(), -1);
+        QCOMPARE(rig.experimentCount(), 0);
+        QCOMPARE(busy.count(), 0);
+        QVERIFY(rig.core->currentDevice());
     }
 
     // -------------------------------------------------------- download
@@ -320,8 +367,12 @@ private slots:
             << QByteArray("AT+VFRDXP=1,") << SimulatedInstrument::Fault::Garble;
         QTest::newRow("header refused")
             << QByteArray("AT+VFXPHDR=1,1") << SimulatedInstrument::Fault::Error;
+        QTest::newRow("records busy")
+            << QByteArray("AT+VFRDXP=1,") << SimulatedInstrument::Fault::Busy;
     }
 
+    // The runs downloaded before the failing one stay, and the pages are told
+    // so that the user sees them; a busy instrument is announced.
     void failedRunKeepsTheRunsBeforeIt()
     {
         QFETCH(QByteArray, prefix);
@@ -331,8 +382,13 @@ private slots:
         rig.open();
         rig.instrument().scriptFault(prefix, fault);
         QSignalSpy updated(rig.core.get(), &Core::experimentUpdated);
-        QCOMPARE(rig.core->createExperiment("[0, 1, 2]"), -1);
-        QCOMPARE(updated.count(), 0);
+        QSignalSpy components(rig.core.get(), &Core::expCompListUpdate);
+        QSignalSpy busy(rig.core.get(), &Core::deviceBusy);
+        const bool isBusy = fault == SimulatedInstrument::Fault::Busy;
+        QCOMPARE(rig.core->createExperiment("[0, 1, 2]"), isBusy ? -2 : -1);
+        QCOMPARE(busy.count(), isBusy ? 1 : 0);
+        QCOMPARE(intArguments(updated), QList<int>{-3});
+        QCOMPARE(components.count(), 1);
         QCOMPARE(rig.chainLength(), 1);
         QCOMPARE(rig.core->currentExperiment()->index(), 0);
         QCOMPARE(rig.core->createExperiment("{\"not\": \"an array\"}"), -1);
@@ -497,6 +553,30 @@ private slots:
         // The test model keeps no schedules.
         QCOMPARE(rig.core->acquireScheduleList(), -1);
         QCOMPARE(rig.core->sndScheduleList("[]"), -1);
+    }
+
+    // A certificate without text, or without a date the instrument can
+    // hold, would replace the instrument's own: nothing is sent.
+    void unusableCalibrationSendsNothing_data()
+    {
+        QTest::addColumn<QString>("json");
+        QTest::newRow("empty object") << "{}";
+        QTest::newRow("no text") << R"({"date": "2021-10-29T14:20:02"})";
+        QTest::newRow("date that does not parse")
+            << R"({"date": "29/10/2021", "certification": "LAB 7"})";
+        QTest::newRow("offset the zone field cannot hold")
+            << R"({"date": "2021-10-29T14:20:02+23:59", "certification": "LAB 7"})";
+    }
+
+    void unusableCalibrationSendsNothing()
+    {
+        QFETCH(QString, json);
+        Rig rig;
+        rig.open();
+        const QByteArray before = rig.instrument().calibrationText();
+        QCOMPARE(rig.core->sndCalibration(json), -1);
+        QVERIFY(rig.instrument().commandsStartingWith("AT+VFCTF=").isEmpty());
+        QCOMPARE(rig.instrument().calibrationText(), before);
     }
 
     // ------------------------------------------------------- schedules

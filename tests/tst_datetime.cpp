@@ -26,6 +26,10 @@ private slots:
             << at(QDateTime(QDate(2099, 12, 31), QTime(23, 59, 59), Qt::UTC), 3600);
         QTest::newRow("no zone reads as UTC") << "21/10/29,14:20:02" << at(wallClock, 0);
         QTest::newRow("largest zone") << "21/10/29,14:20:02+56" << at(wallClock, 14 * 3600);
+        QTest::newRow("29 February 2000")
+            << "00/02/29,12:00:00+00"
+            << at(QDateTime(QDate(2000, 2, 29), QTime(12, 0), Qt::UTC), 0);
+        QTest::newRow("no 29 February in 2001") << "01/02/29,12:00:00+00" << QDateTime();
         QTest::newRow("bad month") << "21/13/01,00:00:00+00" << QDateTime();
         QTest::newRow("empty") << "" << QDateTime();
         QTest::newRow("zone beyond +14 h") << "21/10/29,14:20:02+57" << QDateTime();

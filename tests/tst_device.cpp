@@ -45,6 +45,19 @@ SimulatedInstrument::Run makeRun(int index, int records)
     return run;
 }
 
+// A reply that refuses an exchange, with the result it gives and whether the
+// device announces a busy instrument.
+void refusedReplies()
+{
+    QTest::addColumn<int>("fault");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<bool>("busySignal");
+    QTest::newRow("BUSY") << int(Fault::Busy) << -2 << true;
+    QTest::newRow("ERROR") << int(Fault::Error) << -1 << false;
+    QTest::newRow("silence") << int(Fault::Silence) << -1 << false;
+    QTest::newRow("cut short") << int(Fault::Truncate) << -1 << false;
+}
+
 } // namespace
 
 // The exchanges every model shares, against the simulated instrument.
@@ -158,6 +171,7 @@ private slots:
         Results results;
         CalibrationCertificate certificate;
         certificate.setCertification("c");
+        certificate.setDate(QDateTime(QDate(2022, 1, 2), QTime(3, 4, 5), Qt::UTC));
         const QMap<QString, std::function<int()>> run{
             {"clock", [&] { return l.device->setClock(QDateTime::currentDateTime()); }},
             {"erase", [&] { return l.device->eraseMemory(); }},
@@ -182,6 +196,64 @@ private slots:
         QVERIFY(l.device->calibration().certification().isEmpty());
     }
 
+    // The certificate comes back in the code page it was written in. Letters
+    // whose upper case ISO 8859-1 cannot hold stay as they are.
+    void calibrationRoundTripsInLatin1_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("sent");
+        QTest::addColumn<QString>("readBack");
+        QTest::newRow("accents") << QString::fromUtf8("Certificação nº 12")
+                                 << QByteArray("CERTIFICA\xc7\xc3O N\xba 12")
+                                 << QString::fromUtf8("CERTIFICAÇÃO Nº 12");
+        QTest::newRow("no Latin-1 upper case")
+            << QString::fromUtf8("5 µPa ÿ") << QByteArray("5 \xb5PA \xff")
+            << QString::fromUtf8("5 µPA ÿ");
+    }
+
+    void calibrationRoundTripsInLatin1()
+    {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, sent);
+        QFETCH(QString, readBack);
+        SimulatedLink l;
+        CalibrationCertificate certificate;
+        certificate.setCertification(text);
+        certificate.setDate(QDateTime(QDate(2022, 1, 2), QTime(3, 4, 5), Qt::UTC));
+        QCOMPARE(l.device->writeCalibration(certificate), 0);
+        QCOMPARE(l.instrument->calibrationText(), '"' + sent + "\",\"22/01/02,03:04:05+00\"");
+        QCOMPARE(l.device->readCalibration(), 0);
+        QCOMPARE(l.device->calibration().certification(), readBack);
+        QCOMPARE(l.device->calibration().date(), certificate.date());
+    }
+
+    // Nothing is sent that would leave the instrument without a usable
+    // certificate.
+    void calibrationWriteRefusesAnUnusableRecord_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QDateTime>("date");
+        const QDateTime date(QDate(2022, 1, 2), QTime(3, 4, 5), Qt::UTC);
+        QTest::newRow("no text") << QString() << date;
+        QTest::newRow("blank text") << "   " << date;
+        QTest::newRow("no date") << "LAB 7" << QDateTime();
+        QTest::newRow("offset beyond 14 h")
+            << "LAB 7"
+            << QDateTime(date.date(), date.time(), Qt::OffsetFromUTC, 23 * 3600 + 59 * 60);
+    }
+
+    void calibrationWriteRefusesAnUnusableRecord()
+    {
+        QFETCH(QString, text);
+        QFETCH(QDateTime, date);
+        SimulatedLink l;
+        CalibrationCertificate certificate;
+        certificate.setCertification(text);
+        certificate.setDate(date);
+        QCOMPARE(l.device->writeCalibration(certificate), -1);
+        QVERIFY(l.instrument->commands().isEmpty());
+    }
+
     void calibrationWriteRefusesTextThatWouldSplitTheCommand_data()
     {
         QTest::addColumn<QString>("text");
@@ -197,6 +269,7 @@ private slots:
         SimulatedLink l;
         CalibrationCertificate certificate;
         certificate.setCertification(text);
+        certificate.setDate(QDateTime(QDate(2022, 1, 2), QTime(3, 4, 5), Qt::UTC));
         QCOMPARE(l.device->writeCalibration(certificate), -1);
         QVERIFY(l.instrument->commands().isEmpty());
     }
@@ -231,6 +304,8 @@ private slots:
             << QList<QByteArray>{"1,25", "2,0", "5,300"} << QList<int>{1, 2, 5};
         QTest::newRow("a malformed line discards the list")
             << QList<QByteArray>{"1,25", "garbage", "5,300"} << QList<int>{};
+        QTest::newRow("a negative size discards the list")
+            << QList<QByteArray>{"1,25", "2,-5"} << QList<int>{};
     }
 
     void runList()
@@ -244,23 +319,35 @@ private slots:
             run.listEntry = entry;
             l.instrument->addRun(run);
         }
-        const QList<QObject *> runs = l.device->readExperimentList();
+        int status = 1;
+        const QList<QObject *> runs = l.device->readExperimentList(&status);
         QList<int> listed;
         for (QObject *object : runs)
             listed.append(qobject_cast<Experiment *>(object)->index());
         QCOMPARE(listed, indexes);
+        QCOMPARE(status, indexes.isEmpty() && !entries.isEmpty() ? -1 : 0);
         qDeleteAll(runs);
     }
 
-    void runListKeepsPreviousOnBusy()
+    void runListFailures_data() { refusedReplies(); }
+
+    // A list that could not be read keeps the previous one and says why.
+    void runListFailures()
     {
+        QFETCH(int, fault);
+        QFETCH(int, result);
+        QFETCH(bool, busySignal);
         SimulatedLink l;
         l.device->setProductName(kModel);
         l.instrument->addRun(makeRun(1, 3));
         const QList<QObject *> first = l.device->readExperimentList();
         QCOMPARE(first.size(), 1);
-        l.instrument->scriptFault("AT+VFXPLST", Fault::Busy);
-        QCOMPARE(l.device->readExperimentList(), first);
+        l.instrument->scriptFault("AT+VFXPLST", Fault(fault));
+        QSignalSpy busy(l.device.get(), &Device::busy);
+        int status = 0;
+        QCOMPARE(l.device->readExperimentList(&status), first);
+        QCOMPARE(status, result);
+        QCOMPARE(busy.count(), busySignal ? 1 : 0);
         qDeleteAll(first);
     }
 
@@ -292,24 +379,26 @@ private slots:
         ListedRun run;
         run.setIndex(2);
         QSignalSpy progress(l.device.get(), &Device::dataRegisterProgessUpdate);
-        const QList<QByteArray> records = l.device->readExperimentData(&run);
+        int status = 1;
+        const QList<QByteArray> records = l.device->readExperimentData(&run, &status);
         QCOMPARE(l.instrument->commands(), QList<QByteArray>{"AT+VFRDXP=2,1,0"});
         QVERIFY(records.isEmpty());
+        QCOMPARE(status, 0);
         QCOMPARE(progress.last().first().toDouble(), 100.0);
+
+        // A refused request is no empty run.
+        l.instrument->scriptFault("AT+VFRDXP", Fault::Error);
+        QVERIFY(l.device->readExperimentData(&run, &status).isEmpty());
+        QCOMPARE(status, -1);
     }
 
-    void downloadRefusedBlock_data()
-    {
-        QTest::addColumn<int>("fault");
-        QTest::newRow("BUSY") << int(Fault::Busy);
-        QTest::newRow("ERROR") << int(Fault::Error);
-        QTest::newRow("silence") << int(Fault::Silence);
-        QTest::newRow("truncated") << int(Fault::Truncate);
-    }
+    void downloadRefusedBlock_data() { refusedReplies(); }
 
     void downloadRefusedBlock()
     {
         QFETCH(int, fault);
+        QFETCH(int, result);
+        QFETCH(bool, busySignal);
         SimulatedLink l;
         l.instrument->addRun(makeRun(3, 25));
         l.instrument->scriptFault("AT+VFRDXP", Fault(fault), 2);
@@ -317,9 +406,11 @@ private slots:
         ListedRun run;
         run.setIndex(3);
         run.setSize(25);
-        QVERIFY(l.device->readExperimentData(&run).isEmpty());
+        int status = 0;
+        QVERIFY(l.device->readExperimentData(&run, &status).isEmpty());
+        QCOMPARE(status, result);
         QCOMPARE(l.instrument->commands().size(), 2);
-        QCOMPARE(busy.count(), 0);
+        QCOMPARE(busy.count(), busySignal ? 1 : 0);
     }
 
     void linkDroppedMidDownload()

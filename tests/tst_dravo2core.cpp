@@ -203,6 +203,44 @@ private slots:
         QVERIFY(m_state->scheduleSlots.at(1).startsWith("\"Late\","));
     }
 
+    // The list the window sends passes the checks of the schedule form, or
+    // the instrument gets nothing of it.
+    void refusedScheduleListSendsNothing_data()
+    {
+        QTest::addColumn<QJsonArray>("list");
+        QTest::addColumn<QString>("message");
+        QJsonArray eleven;
+        for (int day = 1; day <= 11; ++day)
+            eleven.append(schedule(day, "S", "08:00", "09:00"));
+        QTest::newRow("eleven schedules") << eleven << "The dosimeter support up to 10 schedules.";
+        QTest::newRow("empty schedule: a whole day")
+            << QJsonArray{QJsonObject()} << "The experiment is too long.";
+        QTest::newRow("too long") << QJsonArray{schedule(3, "S", "06:00", "16:00")}
+                                  << "The experiment is too long.";
+        QTest::newRow("overlapping")
+            << QJsonArray{schedule(3, "A", "06:00", "10:00"), schedule(3, "B", "09:00", "11:00")}
+            << "The schedule is not available.";
+        QTest::newRow("quote in a label")
+            << QJsonArray{schedule(3, "A\",\"B", "06:00", "10:00")}
+            << "The schedule label may hold only Latin-1 characters, no double quote and no line "
+               "break.";
+    }
+
+    void refusedScheduleListSendsNothing()
+    {
+        QFETCH(QJsonArray, list);
+        QFETCH(QString, message);
+        QVERIFY(connectDosimeter(0));
+        QCOMPARE(m_core->acquireConfiguration(), 0);
+        m_instrument->clearCommands();
+        QSignalSpy refused(m_core.get(), &Core::scheduleError);
+        QCOMPARE(m_core->sndScheduleList(text({{"scheduleList", list}})), -1);
+        QVERIFY(m_instrument->commands().isEmpty());
+        QCOMPARE(refused.count(), 1);
+        QCOMPARE(refused.first().first().toString(), message);
+        QVERIFY(m_core->currentDevice()->scheduleList().isEmpty());
+    }
+
     void busyAndLostLink()
     {
         QVERIFY(connectDosimeter(0));

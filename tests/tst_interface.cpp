@@ -45,6 +45,7 @@ private slots:
         QCOMPARE(l.link.write("AT+X\r\n"), 0);
         QCOMPARE(l.link.readReply(), reply);
         QVERIFY2(clock.elapsed() < 2000, "the wait did not end on the final line");
+        QCOMPARE(l.link.lastWaitEnd(), Interface::WaitEnd::Complete);
         QCOMPARE(l.instrument.commands(), QList<QByteArray>{"AT+X"});
     }
 
@@ -81,6 +82,21 @@ private slots:
         l.link.write("AT+CGMI\r\n");
         QCOMPARE(l.link.readReply(), QByteArray(""));
         QVERIFY(clock.elapsed() >= kIdleMs - 5);
+    }
+
+    // A port that never falls silent ends the wait at the reply limit, with
+    // what it sent; the idle time-out alone would wait for ever.
+    void talkativePortEndsTheWaitAtTheReplyLimit()
+    {
+        Link l;
+        l.link.setReplyLimit(3 * kIdleMs);
+        l.instrument.scriptFault("", SimulatedInstrument::Fault::Silence, 0);
+        l.instrument.startChatter("$GPGGA,123519,4807.038,N\r\n", 100);
+        QCOMPARE(l.link.open(), 0);
+        l.link.write("ATE0\r\n");
+        const QByteArray reply = l.link.readReply();
+        QVERIFY(reply.contains("$GPGGA"));
+        QCOMPARE(l.link.lastWaitEnd(), Interface::WaitEnd::ReplyLimit);
     }
 
     void secondReadWithoutWriteReturnsAtOnce()

@@ -79,6 +79,13 @@ QList<QByteArray> SimulatedInstrument::commandsStartingWith(const QByteArray &pr
     return matching;
 }
 
+void SimulatedInstrument::startChatter(const QByteArray &line, int intervalMs)
+{
+    auto *timer = new QTimer(this);
+    connect(timer, &QTimer::timeout, this, [this, line] { sendNow(line); });
+    timer->start(intervalMs);
+}
+
 void SimulatedInstrument::dropLink()
 {
     delete m_notifier;

@@ -93,6 +93,10 @@ public:
     // are used up the handlers answer again.
     void scriptReplies(const QList<QByteArray> &replies) { m_scriptedReplies = replies; }
 
+    // Sends `line` every `intervalMs` from now on, whatever is asked, as a
+    // console or a GPS receiver on a serial port does.
+    void startChatter(const QByteArray &line, int intervalMs);
+
     // Closes the line now, as a pulled cable would.
     void dropLink();
 

@@ -4,114 +4,12 @@
 // Prints wall-clock and CPU time of each step; the CPU time is this process's
 // own.
 
-#include "BenchSupport.h"
-#include "DataFileEnvelope.h"
-#include "Device.h"
-#include "DeviceFactory.h"
-#include "Experiment.h"
-#include "FileFactory.h"
-#include "RunDownload.h"
-#include "VfFile.h"
+#include "BenchDownload.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QFileInfo>
-#include <QTemporaryDir>
-#include <QTextStream>
-#include <memory>
-
-namespace {
-
-const int kRecords = 28800;
-const int kRunIndex = 1;
-
-class Step
-{
-public:
-    explicit Step(const char *name)
-        : m_name(name)
-        , m_cpu(BenchClock::cpuSeconds())
-    {
-        m_wall.start();
-    }
-    ~Step()
-    {
-        QTextStream(stdout) << QStringLiteral("%1: wall %2 s, cpu %3 s\n")
-                                   .arg(QLatin1String(m_name), -28)
-                                   .arg(m_wall.elapsed() / 1000.0, 0, 'f', 3)
-                                   .arg(BenchClock::cpuSeconds() - m_cpu, 0, 'f', 3);
-    }
-
-private:
-    const char *m_name;
-    double m_cpu;
-    QElapsedTimer m_wall;
-};
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    SimulatorProcess simulator({QStringLiteral("--model"), QStringLiteral("DRAVO 2"),
-                                QStringLiteral("--runs"), QString::number(kRunIndex),
-                                QStringLiteral("--records"), QString::number(kRecords)});
-    Device probed;
-    if (simulator.port().isEmpty() || probed.open(simulator.port()) != 0
-        || probed.readIdentity() != 0) {
-        QTextStream(stderr) << "simulated instrument did not answer\n";
-        return 1;
-    }
-    std::unique_ptr<Device> device(DeviceFactory::create(&probed));
-    if (!device || device->readServiceConfig() != 0) {
-        QTextStream(stderr) << "no DRAVO 2 behind " << simulator.port() << "\n";
-        return 1;
-    }
-
-    std::unique_ptr<Experiment> run;
-    {
-        Step step("list and download");
-        const QList<QObject *> list = device->readExperimentList();
-        Experiment *downloaded = nullptr;
-        const int result =
-            list.isEmpty()
-                ? -1
-                : RunDownload::download(device.get(), qobject_cast<Experiment *>(list.first()),
-                                        &downloaded);
-        device->clearExperimentList();
-        run.reset(downloaded);
-        if (result != 0) {
-            QTextStream(stderr) << "download failed: " << result << "\n";
-            return 1;
-        }
-    }
-    QTextStream(stdout) << "records downloaded: " << run->logs().size() << "\n";
-
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("long.drv"));
-    {
-        Step step("save");
-        const QByteArray content = DataFileEnvelope::encode(DataFileEnvelope::document(
-            QStringLiteral("bench"), device->toJson(), {run->toJson()}));
-        if (VfFile::write(path, content) != 0) {
-            QTextStream(stderr) << "save failed\n";
-            return 1;
-        }
-    }
-    QTextStream(stdout) << "file size: " << QFileInfo(path).size() << " bytes\n";
-    {
-        Step step("reopen");
-        std::unique_ptr<VfFile> file(FileFactory::createByExtension(path));
-        if (!file || !file->open(QIODevice::ReadOnly))
-            return 1;
-        const QByteArray content = file->readAll();
-        std::unique_ptr<Device> device(file->readHeader(content));
-        Experiment *reopened = device ? file->parse(content) : nullptr;
-        if (!reopened || reopened->logs().size() != kRecords) {
-            QTextStream(stderr) << "reopen failed, status " << file->status() << "\n";
-            return 1;
-        }
-        reopened->deleteChain();
-    }
-    return 0;
+    return benchDownloadSaveReopen(QStringLiteral("DRAVO 2"), 28800);
 }

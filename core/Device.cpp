@@ -313,17 +313,28 @@ int Device::readCalibration()
 
 int Device::readCommonHeader(Results *results, int index)
 {
+    QByteArray text;
+    const int code = readHeaderPage(8, index, text);
+    if (code != 0)
+        return code;
+    if (!results)
+        return -1;
+    return results->parseCommonHeader(text) == 0 ? 0 : -1;
+}
+
+int Device::readHeaderPage(int page, int index, QByteArray &text)
+{
     bool sent = false;
-    QByteArray reply = exchange("AT+VFXPHDR=8," + QByteArray::number(index) + "\r\n", &sent);
+    QByteArray reply = exchange(
+        "AT+VFXPHDR=" + QByteArray::number(page) + ',' + QByteArray::number(index) + "\r\n", &sent);
     if (!sent)
         return -3;
     reply.replace("\r\n+VFXPHDR: ", "+VFXPHDR: ");
     if (reply.endsWith(kOk)) {
         reply.replace("\r\n\r\nOK\r\n", "\n");
         reply.replace(kOk, "");
-        if (!results)
-            return -1;
-        return results->parseCommonHeader(reply) == 0 ? 0 : -1;
+        text = reply;
+        return 0;
     }
     if (reply.endsWith(kBusy)) {
         emit busy();

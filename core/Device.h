@@ -88,6 +88,11 @@ public:
     int setClock(const QDateTime &dateTime);
     int eraseMemory();
     int readCommonHeader(Results *results, int index);
+    // Header page `page` of run `index` ("AT+VFXPHDR=<page>,<index>"), as the
+    // header parsers take it: every line as "+VFXPHDR: <fields>", the last one
+    // ending in "\n". 0 with the text; -1 ERROR or any other reply; -2 BUSY
+    // (after busy()); -3 not sent.
+    int readHeaderPage(int page, int index, QByteArray &text);
     // The runs the instrument lists. The caller owns the returned runs.
     // `status`: 0 read; -1 ERROR, no usable reply or a bad line (the list is
     // then empty); -2 BUSY (after `busy()`); -3 not sent.

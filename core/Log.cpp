@@ -15,3 +15,12 @@ QJsonObject Log::toJson()
 {
     return QJsonObject();
 }
+
+QByteArray Log::recordBytes(QByteArray record)
+{
+    record.replace("+VFRDXP: ", "");
+    record.replace("\"", "");
+    record.replace("\n", "");
+    const int nul = record.indexOf('\0');
+    return nul < 0 ? record : record.left(nul);
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QJsonObject>
 #include <QObject>
@@ -24,6 +25,11 @@ public slots:
 
 signals:
     void logItemChanged();
+
+protected:
+    // The fields of a "+VFRDXP: " record as bytes: the prefix, every double
+    // quote and every line feed removed, cut at the first NUL.
+    static QByteArray recordBytes(QByteArray record);
 
 private:
     QDateTime m_registerDate;

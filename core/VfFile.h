@@ -26,6 +26,8 @@ public:
 
     QString path() const { return m_path; }
     QString baseName() const { return m_baseName; }
+    // The model whose files this reads; empty for a file of no model.
+    QString productName() const { return m_productName; }
     int status() const { return m_status; }
     void clearStatus() { m_status = Ok; }
 

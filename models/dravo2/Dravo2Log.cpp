@@ -23,11 +23,7 @@ Dravo2Log::Dravo2Log(QObject *parent)
 
 int Dravo2Log::parseRecord(QByteArray record)
 {
-    record.replace("+VFRDXP: ", "");
-    record.replace("\"", "");
-    record.replace("\n", "");
-    const int nul = record.indexOf('\0');
-    const QString text = QString::fromLatin1(nul < 0 ? record : record.left(nul));
+    const QString text = QString::fromLatin1(recordBytes(record));
     const QStringList fields = text.split(QLatin1Char(','));
     if (fields.size() < kRecordFields)
         return 1;

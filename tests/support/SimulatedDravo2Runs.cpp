@@ -1,7 +1,5 @@
 #include "SimulatedDravo2Runs.h"
 
-#include "DeviceDateTime.h"
-
 namespace {
 
 QByteArray number(int value)
@@ -9,27 +7,11 @@ QByteArray number(int value)
     return QByteArray::number(value);
 }
 
-QByteArray joinFields(const QList<QByteArray> &fields)
-{
-    QByteArray text;
-    for (int i = 0; i < fields.size(); ++i)
-        text += (i ? "," : "") + fields.at(i);
-    return text;
-}
-
-QByteArray quoted(const QByteArray &text)
-{
-    return '"' + text + '"';
-}
+using SimulatedText::joinFields;
+using SimulatedText::quoted;
+using SimulatedText::quotedDateTime;
 
 } // namespace
-
-QByteArray SimulatedDravo2Runs::quotedDateTime(const QDateTime &dateTime)
-{
-    if (!dateTime.isValid())
-        return quoted(",");
-    return quoted(formatDeviceDateTime(dateTime).toLatin1());
-}
 
 QByteArray SimulatedDravo2Runs::sampleLevel(int number, int dosimeter)
 {

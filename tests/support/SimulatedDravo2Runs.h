@@ -74,9 +74,6 @@ public:
     // The texts after "+VFDOSCFG: ", one per dosimeter.
     static QList<QByteArray> configurationTexts(const Header &header);
 
-    // The instrument's quoted date-time, or a quoted "," when `dateTime` is
-    // not valid, so the date and time fields stay in place but empty.
-    static QByteArray quotedDateTime(const QDateTime &dateTime);
     // The level logged for sample `number` (1-based) of dosimeter `dosimeter`
     // (0 to 2) or of the sound level (3).
     static QByteArray sampleLevel(int number, int dosimeter);

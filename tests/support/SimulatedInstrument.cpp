@@ -1,5 +1,7 @@
 #include "SimulatedInstrument.h"
 
+#include "DeviceDateTime.h"
+
 #include <QSocketNotifier>
 #include <QTimer>
 
@@ -102,6 +104,24 @@ QByteArray SimulatedInstrument::information(const QByteArray &name, const QList<
     for (const QByteArray &text : texts)
         reply += "\r\n+" + name + ": " + text + "\r\n";
     return reply + ok();
+}
+
+QByteArray SimulatedText::joinFields(const QList<QByteArray> &fields)
+{
+    QByteArray text;
+    for (int i = 0; i < fields.size(); ++i)
+        text += (i ? "," : "") + fields.at(i);
+    return text;
+}
+
+QByteArray SimulatedText::quoted(const QByteArray &text)
+{
+    return '"' + text + '"';
+}
+
+QByteArray SimulatedText::quotedDateTime(const QDateTime &dateTime)
+{
+    return quoted(dateTime.isValid() ? formatDeviceDateTime(dateTime).toLatin1() : ",");
 }
 
 void SimulatedInstrument::installCommonCommands()

@@ -152,3 +152,13 @@ private:
     int m_tricklePiece = 3;
     int m_answerDelayMs = 0;
 };
+
+// Builders of the texts of information lines: fields joined by ",", a text in
+// double quotes, and the instrument's quoted date-time, or a quoted "," when
+// `dateTime` is not valid, so that the date and time fields stay in place but
+// empty.
+namespace SimulatedText {
+QByteArray joinFields(const QList<QByteArray> &fields);
+QByteArray quoted(const QByteArray &text);
+QByteArray quotedDateTime(const QDateTime &dateTime);
+} // namespace SimulatedText

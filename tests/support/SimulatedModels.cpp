@@ -3,6 +3,7 @@
 #include "SimulatedDravo2.h"
 #include "SimulatedDravo2Runs.h"
 #include "SimulatedInstrument.h"
+#include "SimulatedTolvarRuns.h"
 
 namespace {
 
@@ -28,6 +29,17 @@ const QList<SimulatedModel> &models()
          },
          [](SimulatedInstrument &instrument, int index, int records, const QDateTime &start) {
              instrument.addRun(SimulatedDravo2Runs::makeRun(index, records, start));
+         }},
+        // The pumps answer the common commands only.
+        {"TOLVAR 3 PLUS", [](SimulatedInstrument &) {},
+         [](SimulatedInstrument &instrument, int index, int records, const QDateTime &start) {
+             instrument.addRun(SimulatedTolvarRuns::makeRun(SimulatedTolvarRuns::Model::Tolvar3Plus,
+                                                            index, records, start));
+         }},
+        {"TOLVAR 4", [](SimulatedInstrument &) {},
+         [](SimulatedInstrument &instrument, int index, int records, const QDateTime &start) {
+             instrument.addRun(SimulatedTolvarRuns::makeRun(SimulatedTolvarRuns::Model::Tolvar4,
+                                                            index, records, start));
          }},
     };
     return rows;

@@ -43,13 +43,13 @@ void fail(const DataFileInput &input, const char *fault, const QByteArray &detai
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
-    DataFileInput::start(argc, argv);
+    DataFileInput::start(argc, argv, DataFileInput::Models::Readable);
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    DataFileInput input;
+    DataFileInput input(DataFileInput::Models::Readable);
     if (!input.open(data, size))
         return 0;
     Core &core = DataFileInput::core();

@@ -43,7 +43,7 @@ QString reportOptions(const QString &productName)
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
-    DataFileInput::start(argc, argv);
+    DataFileInput::start(argc, argv, DataFileInput::Models::Printable);
     static Viewer viewer;
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &viewer, "open");
     return 0;
@@ -51,7 +51,7 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    DataFileInput input;
+    DataFileInput input(DataFileInput::Models::Printable);
     if (!input.open(data, size))
         return 0;
     if (DataFileInput::core().generateReport(reportOptions(input.productName())) != 0) {

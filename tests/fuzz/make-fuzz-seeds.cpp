@@ -67,8 +67,7 @@ int indexOfModel(const QList<ModelEntry> &models, const QString &productName)
 // The saved file of the rig's two runs, raw and as the JSON inside.
 void writeDataFiles(SeedWriter &seeds, CoreRig &rig, const QString &productName)
 {
-    const int model = indexOfModel(DataFileInput::models(), productName);
-    if (model < 0)
+    if (indexOfModel(DataFileInput::models(DataFileInput::Models::Readable), productName) < 0)
         return;
     const QString path =
         QDir(QString::fromLocal8Bit(FuzzApp::scratchDir()))
@@ -81,9 +80,16 @@ void writeDataFiles(SeedWriter &seeds, CoreRig &rig, const QString &productName)
         return;
     const QByteArray content = file.readAll();
     const QByteArray json = QByteArray::fromBase64(content.left(content.indexOf('\n')));
-    for (const QString &target : {QStringLiteral("datafile"), QStringLiteral("report")}) {
-        seeds.write(target, DataFileInput::write(model, false, content));
-        seeds.write(target, DataFileInput::write(model, true, json));
+    const QPair<QString, DataFileInput::Models> targets[] = {
+        {QStringLiteral("datafile"), DataFileInput::Models::Readable},
+        {QStringLiteral("report"), DataFileInput::Models::Printable},
+    };
+    for (const auto &target : targets) {
+        const int model = indexOfModel(DataFileInput::models(target.second), productName);
+        if (model < 0)
+            continue;
+        seeds.write(target.first, DataFileInput::write(model, false, content));
+        seeds.write(target.first, DataFileInput::write(model, true, json));
     }
 }
 

@@ -10,11 +10,12 @@
 #include <cstdio>
 #include <cstdlib>
 
-QList<ModelEntry> DataFileInput::models()
+QList<ModelEntry> DataFileInput::models(Models kind)
 {
     QList<ModelEntry> readers;
     for (const ModelEntry &entry : ModelRegistry::instance().entries()) {
-        if (entry.makeFile && !entry.extension.isEmpty())
+        if (entry.makeFile && !entry.extension.isEmpty() &&
+            (kind == Models::Readable || entry.makePrinter))
             readers.append(entry);
     }
     return readers;
@@ -27,7 +28,7 @@ QByteArray DataFileInput::write(int model, bool wrapped, const QByteArray &rest)
 
 bool DataFileInput::read(const QByteArray &data)
 {
-    static const QList<ModelEntry> readers = models();
+    const QList<ModelEntry> readers = models(m_kind);
     if (data.size() < 2 || readers.isEmpty())
         return false;
     const ModelEntry &model = readers.at(static_cast<unsigned char>(data.at(0)) % readers.size());
@@ -45,11 +46,11 @@ bool DataFileInput::read(const QByteArray &data)
     return true;
 }
 
-void DataFileInput::start(int *argc, char ***argv)
+void DataFileInput::start(int *argc, char ***argv, Models kind)
 {
     FuzzApp::start(argc, argv);
-    if (models().isEmpty()) {
-        std::fprintf(stderr, "no model reads data files\n");
+    if (models(kind).isEmpty()) {
+        std::fprintf(stderr, "no model of the kind the target needs\n");
         std::exit(1);
     }
 }

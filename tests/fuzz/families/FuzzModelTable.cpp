@@ -1,12 +1,14 @@
 #include "FuzzModel.h"
 
 #include "Dravo2Fuzz.h"
+#include "TolvarFuzz.h"
 
 // One line per family: its rows of the fuzz targets.
 QList<FuzzModel> fuzzModels()
 {
     QList<FuzzModel> models;
     models += dravo2FuzzModels();
+    models += tolvarFuzzModels();
     return models;
 }
 

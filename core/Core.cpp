@@ -24,6 +24,8 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -701,11 +703,26 @@ int Core::saveExperimentToFile(QString fileName)
         runs.append(run->toJson());
     const QByteArray content = DataFileEnvelope::encode(
         DataFileEnvelope::document(buildRevision(), m_device->toJson(), runs));
-    if (VfFile::write(path, content) != 0) {
+    QString reason;
+    if (VfFile::write(path, content, &reason) != 0) {
+        emit writeError(writeProblem(path, reason));
         emit openFileError(productName);
         return -1;
     }
     return 0;
+}
+
+QString Core::writeProblem(const QString &path, const QString &reason)
+{
+    const QFileInfo file(path);
+    const QFileInfo folder(file.absolutePath());
+    if (!folder.isDir())
+        return tr("The folder \"%1\" does not exist.")
+            .arg(QDir::toNativeSeparators(folder.filePath()));
+    if (!folder.isWritable() || (file.exists() && !file.isWritable()))
+        return tr("There is no permission to write \"%1\".").arg(QDir::toNativeSeparators(path));
+    const QString text = tr("\"%1\" could not be written.").arg(QDir::toNativeSeparators(path));
+    return reason.isEmpty() ? text : text + QLatin1Char(' ') + reason;
 }
 
 void Core::parseFile(QString fileName)
@@ -762,10 +779,13 @@ int Core::generateReport(QString options)
     printer->setReportOptions(options);
     printer->setExperiment(m_experiment->first());
     // A report that was not painted or not finished must reach the user as a
-    // failure.
-    if (printer->print() != 0 || printer->endPainting() != 0)
+    // failure, with the reason when it is the file.
+    if (printer->print() != 0 || printer->endPainting() != 0) {
+        emit writeError(writeProblem(printer->reportFileName()));
         return -1;
-    printer->openReport();
+    }
+    if (!printer->openReport())
+        emit reportNotOpened(QDir::toNativeSeparators(printer->reportFileName()));
     return 0;
 }
 

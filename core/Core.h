@@ -114,6 +114,11 @@ signals:
     void scheduleError(QString message);
     void openFileError(QString productName);
     void configurationError();
+    // A data file or a report could not be written; `message` says why.
+    void writeError(QString message);
+    // The report was written to `fileName`, but no viewer of the desktop
+    // opened it.
+    void reportNotOpened(QString fileName);
 
 public slots:
     int setTimeNow();
@@ -170,6 +175,9 @@ private:
     // Drops the current device when it talks through a probed device's link.
     void dropDeviceUsingProbedLinks();
     int downloadRun(int entryIndex);
+    // Why `path` could not be written, for the user: a folder that does not
+    // exist, no permission, or the system's `reason`.
+    static QString writeProblem(const QString &path, const QString &reason = QString());
     // The longest run a schedule may take on the current device.
     int scheduleMaxDuration() const;
     // Why `candidate` cannot join `others` in the schedule list (the

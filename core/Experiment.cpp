@@ -1,5 +1,6 @@
 #include "Experiment.h"
 
+#include "DeviceDateTime.h"
 #include "Log.h"
 #include "LogFactory.h"
 #include "Results.h"
@@ -26,6 +27,11 @@ void Experiment::setDateTime(const QDateTime &dateTime)
         return;
     m_dateTime = dateTime;
     emit experimentDateTimeChanged();
+}
+
+QString Experiment::dateText() const
+{
+    return formatDeviceDateTime(m_dateTime);
 }
 
 void Experiment::setSize(int size)

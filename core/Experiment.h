@@ -16,6 +16,9 @@ class Experiment : public QObject
 {
     Q_OBJECT
     Q_PROPERTY(QDateTime dateTime READ dateTime WRITE setDateTime NOTIFY experimentDateTimeChanged)
+    // The start as the instrument's date-time text, for pages that show its
+    // own wall-clock time (a QDateTime reaches QML as an instant).
+    Q_PROPERTY(QString dateText READ dateText NOTIFY experimentDateTimeChanged)
     Q_PROPERTY(int size READ size WRITE setSize NOTIFY experimentSizeChanged)
     Q_PROPERTY(int index READ index WRITE setIndex NOTIFY experimentIndexChanged)
     Q_PROPERTY(int status READ status WRITE setStatus NOTIFY experimentExpStatusChanged)
@@ -35,6 +38,7 @@ public:
 
     QDateTime dateTime() const { return m_dateTime; }
     void setDateTime(const QDateTime &dateTime);
+    QString dateText() const;
     int size() const { return m_size; }
     void setSize(int size);
     int index() const { return m_index; }

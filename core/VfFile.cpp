@@ -98,17 +98,23 @@ Experiment *VfFile::parseRun(const QJsonObject &run)
     return nullptr;
 }
 
-int VfFile::write(const QString &fileName, const QByteArray &content)
+int VfFile::write(const QString &fileName, const QByteArray &content, QString *error)
 {
     QSaveFile file(fileName);
+    const auto fail = [&file, error] {
+        if (error)
+            *error = file.errorString();
+        return -1;
+    };
     // Unbuffered, so that a short write (a full disk, a file-size limit) shows
     // in write()'s count: a buffered write reports the whole content and the
     // commit then keeps a truncated file.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return -1;
+        return fail();
     if (file.write(content) != content.size()) {
+        const int result = fail();
         file.cancelWriting();
-        return -1;
+        return result;
     }
-    return file.commit() ? 0 : -1;
+    return file.commit() ? 0 : fail();
 }

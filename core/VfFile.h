@@ -36,8 +36,8 @@ public:
     Device *readHeader(QByteArray content);
 
     // Writes the whole file or nothing: the old file stays when writing fails.
-    // 0 written, -1 not.
-    static int write(const QString &fileName, const QByteArray &content);
+    // 0 written, -1 not (with the system's reason in `error` when given).
+    static int write(const QString &fileName, const QByteArray &content, QString *error = nullptr);
 
 public slots:
     // Every run of "Body" as a chain (the head is returned; the caller owns the

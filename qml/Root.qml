@@ -22,6 +22,9 @@ Rectangle {
 
     // The state the back button returns to.
     property string lastState: ""
+    // Set by a page while it reads the instrument: the pages stay where they
+    // are until it is done (the page then shows what it read).
+    property bool navigationLocked: false
 
     // Results of core's device slots.
     readonly property int deviceSuccessful: 0
@@ -78,6 +81,8 @@ Rectangle {
 
     // One step back; a second step from there leads home.
     function goBack() {
+        if (navigationLocked)
+            return
         var target = lastState
         lastState = ""
         state = target
@@ -172,6 +177,8 @@ Rectangle {
             width: 52
             height: 52
             visible: root.state !== ""
+            enabled: !root.navigationLocked
+            opacity: enabled ? 1 : 0.4
             imgbtnpicdef: "/voltar1x.png"
             imgbtnpichover: "/voltar1xhover.png"
             imgbtnpicclicked: "/voltar1xclicked.png"

@@ -45,6 +45,20 @@ Rectangle {
                 contentY = r.y + r.height - height
         }
 
+        // A click in the box below the lines written so far places the
+        // cursor at the end of the text: the editor takes clicks on its
+        // text only.
+        MouseArea {
+            objectName: "obsTextArea"
+            width: flick.width
+            height: Math.max(edit.height, flick.height)
+            cursorShape: Qt.IBeamCursor
+            onPressed: {
+                edit.forceActiveFocus(Qt.MouseFocusReason)
+                edit.cursorPosition = edit.length
+            }
+        }
+
         TextEdit {
             id: edit
             width: flick.width

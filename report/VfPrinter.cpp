@@ -173,9 +173,9 @@ int VfPrinter::setOutputFile(QString name)
     return 1;
 }
 
-void VfPrinter::openReport()
+bool VfPrinter::openReport()
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(outputFileName()));
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(outputFileName()));
 }
 
 int VfPrinter::textHeight(const QString &text, const QRect &area, int flags) const
@@ -264,8 +264,9 @@ int VfPrinter::finishPage()
 
 int VfPrinter::drawDateLine(const QDateTime &dateTime, int x, int y)
 {
-    const QString text =
-        tr("Date") + QStringLiteral(": ") + dateText(dateTime.toLocalTime().date());
+    // An instrument's date is its own calendar day, whatever this
+    // computer's zone.
+    const QString text = tr("Date") + QStringLiteral(": ") + dateText(dateTime.date());
     return drawTextAt(text, x, y, m_painter->window());
 }
 

@@ -86,9 +86,10 @@ public:
     int setOutputFile(QString name);
     // The PDF file that print writes.
     QString reportFileName() const { return outputFileName(); }
-    // Hands the finished PDF to the desktop's viewer. A viewer that cannot be
-    // started does not make the report a failure.
-    void openReport();
+    // Hands the finished PDF to the desktop's viewer; false when no viewer
+    // took it. A viewer that cannot be started does not make the report a
+    // failure.
+    bool openReport();
 
     // Report options that every family shares (their JSON keys are the
     // members' names, the sample-table switch is "ckbTable").

@@ -84,22 +84,32 @@ void VfReportChart::tidyValueAxis(QValueAxis *axis)
     }
 }
 
+QDateTime VfReportChart::chartTime(const QDateTime &instrumentTime)
+{
+    if (!instrumentTime.isValid())
+        return QDateTime();
+    return QDateTime(instrumentTime.date(), instrumentTime.time(), Qt::LocalTime);
+}
+
 void VfReportChart::tidyTimeAxis(QDateTimeAxis *axis, QDateTime from, QDateTime to)
 {
     static const qint64 steps[] = {1,     2,     5,     10,    15,    30,    60,
                                    120,   300,   600,   900,   1800,  3600,  7200,
                                    10800, 14400, 21600, 43200, 86400, 172800};
-    if (!from.isValid() || !to.isValid()) {
-        axis->setFormat(QStringLiteral("hh:mm:ss"));
+    constexpr qint64 kDay = 86400;
+    axis->setFormat(QStringLiteral("hh:mm:ss"));
+    if (!from.isValid() || !to.isValid())
         return;
-    }
     if (to <= from)
         to = from.addSecs(1);
     // Steps are counted in local time so that an hour tick falls on the hour.
-    const qint64 offset = from.toLocalTime().offsetFromUtc();
+    const qint64 offset = from.offsetFromUtc();
     const qint64 begin = from.toSecsSinceEpoch() + offset;
     const qint64 end = to.toSecsSinceEpoch() + offset;
-    qint64 step = steps[std::size(steps) - 1];
+    // Beyond the listed steps (a clock reset can make a run span years),
+    // whole days, as many as keep the tick count small.
+    const qint64 span = end - begin;
+    qint64 step = qMax<qint64>(1, (span / kMostIntervals + kDay - 1) / kDay) * kDay;
     for (qint64 candidate : steps) {
         const qint64 first = begin - ((begin % candidate) + candidate) % candidate;
         const qint64 intervals = (end - first + candidate - 1) / candidate;
@@ -114,10 +124,8 @@ void VfReportChart::tidyTimeAxis(QDateTimeAxis *axis, QDateTime from, QDateTime 
                    QDateTime::fromSecsSinceEpoch(first + intervals * step - offset));
     axis->setTickCount(int(intervals) + 1);
     // A run that goes past midnight shows the day on each tick.
-    const bool severalDays = from.toLocalTime().date() != to.toLocalTime().date();
-    axis->setFormat(severalDays  ? QStringLiteral("dd/MM hh:mm")
-                    : step >= 60 ? QStringLiteral("hh:mm")
-                                 : QStringLiteral("hh:mm:ss"));
+    if (from.date() != to.date())
+        axis->setFormat(QStringLiteral("dd/MM hh:mm:ss"));
 }
 
 QBarSeries *VfReportChart::labelledBars(QBarSet *set, const QColor &colour, int precision)

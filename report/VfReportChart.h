@@ -42,9 +42,16 @@ public:
     // steps so that every tick label is a round value.
     static void tidyValueAxis(QtCharts::QValueAxis *axis);
 
-    // The time axis over [from, to] with ticks on round times of day (whole
-    // seconds, minutes or hours), the range widened to whole steps. Invalid
-    // ends leave the axis's range to its series.
+    // An instrument's date-time as a time axis shows it: the axis labels its
+    // points in this computer's local time, so the point stands at the
+    // instrument's own wall-clock time read as local time.
+    static QDateTime chartTime(const QDateTime &instrumentTime);
+
+    // The time axis over [from, to] (chart times) with a few ticks on round
+    // times of day (whole seconds, minutes, hours or days, whatever the
+    // span), the range widened to whole steps, labelled "hh:mm:ss" (with the
+    // day when the span passes midnight). Invalid ends leave the axis's range
+    // to its series.
     static void tidyTimeAxis(QtCharts::QDateTimeAxis *axis, QDateTime from, QDateTime to);
 
     // A bar series of `set` in `colour`, each bar's value printed above it

@@ -3,6 +3,13 @@
 #include <QLocale>
 #include <cmath>
 
+namespace {
+
+// Above this, a double holds no fraction any more.
+constexpr double kLargestExactHundredths = 9007199254740992.0; // 2^53
+
+} // namespace
+
 std::optional<double> VfReportText::number(const QString &text)
 {
     bool ok = false;
@@ -36,8 +43,13 @@ QString VfReportText::bandLabel(const QString &frequency)
     if (*f >= 1000) {
         // Whole kilohertz without decimals, "1.25 k" with as many as it needs.
         const double kilo = *f / 1000;
-        const qint64 hundredths = std::llround(kilo * 100);
-        const int decimals = hundredths % 100 == 0 ? 0 : hundredths % 10 == 0 ? 1 : 2;
+        // A frequency beyond any band (a damaged file) has no hundredths to
+        // look at, and would not fit the integer.
+        const double hundredths = std::round(kilo * 100);
+        const int decimals = hundredths > kLargestExactHundredths ? 0
+                             : std::fmod(hundredths, 100) == 0    ? 0
+                             : std::fmod(hundredths, 10) == 0     ? 1
+                                                                  : 2;
         return locale.toString(kilo, 'f', decimals) + QStringLiteral(" k");
     }
     return locale.toString(*f, 'f', *f >= 50 ? 0 : 1);

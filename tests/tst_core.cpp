@@ -896,6 +896,8 @@ private slots:
                                        "scheduleError(QString)",
                                        "openFileError(QString)",
                                        "configurationError()",
+                                       "writeError(QString)",
+                                       "reportNotOpened(QString)",
                                        "setTimeNow()",
                                        "findExperiments()",
                                        "saveExperimentToFile(QString)",

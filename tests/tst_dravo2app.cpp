@@ -9,9 +9,12 @@
 #include "Device.h"
 #include "Experiment.h"
 #include "Interface.h"
+#include "PdfText.h"
+#include "PrinterFactory.h"
 #include "SimulatedDravo2.h"
 #include "SimulatedInstrument.h"
 #include "SimulatedModels.h"
+#include "VfPrinter.h"
 #include "models/dravo2/Dravo2Results.h"
 
 #include <QAbstractButton>
@@ -19,6 +22,8 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMessageBox>
 #include <QProcess>
 #include <QQmlApplicationEngine>
@@ -27,8 +32,11 @@
 #include <QQuickWindow>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QTimeZone>
+#include <QWheelEvent>
 #include <QtTest>
 
+#include <ctime>
 #include <memory>
 
 // Runs a helper that checks as it goes, and ends the walk when it failed.
@@ -85,6 +93,11 @@ private slots:
     void downloadSaveAndEvaluate();
     void eraseTheMemory();
     void linkLostDuringDownload();
+    void configurationOpensWithABusySlot();
+    void navigationWaitsForTheDownload();
+    void resultsAndReportShowTheInstrumentTime();
+    void reportWindowAtItsMinimumSize();
+    void failedWritesSayWhy();
 
 private:
     QObject *named(const char *objectName, QObject *from = nullptr) const;
@@ -126,6 +139,10 @@ private:
 void TstDravo2App::initTestCase()
 {
     QVERIFY(m_dir.isValid());
+    // This computer's zone is UTC, so that an instrument elsewhere shows
+    // whether its own times are shown.
+    qputenv("TZ", "UTC");
+    tzset();
     collectSceneWarnings(&m_warnings);
 }
 
@@ -669,6 +686,193 @@ void TstDravo2App::linkLostDuringDownload()
     QVERIFY(!QFile::exists(path));
     QCOMPARE(named("listview", named("devsearch"))->property("count").toInt(), 0);
     QCOMPARE(page->property("downloading").toBool(), false);
+}
+
+// A schedule slot the instrument answers busy is left out; the window opens.
+void TstDravo2App::configurationOpensWithABusySlot()
+{
+    m_dravo->scheduleSlots[2] = "\"Kept\",\"24/05/17,08:00:00+00\",,,\"24/05/17,09:00:00+00\"";
+    STEP(openInstrument());
+    m_instrument->scriptFault("AT+VFSCH=0,4", SimulatedInstrument::Fault::Busy);
+    STEP(openConfiguration());
+    QCOMPARE(named("scheduleTable", configWindow())->property("count").toInt(), 1);
+    QVERIFY(!rootDialog("rcvSchedulListDialog")->property("visible").toBool());
+    STEP(click(item("closeCfgBtn", configWindow())));
+}
+
+// While the instrument is being read the back arrow does nothing, so the
+// user is not pulled back to the results later; each download's progress
+// starts at 0.
+void TstDravo2App::navigationWaitsForTheDownload()
+{
+    STEP(openInstrument());
+    QObject *page = named("pageDravo2");
+    QQuickItem *back = item("backButton");
+    QObject *bar = named("downloadProgress", page);
+    QStringList statesDuringTheDownload;
+    QList<double> firstProgress;
+    const auto duringTheDownload = [&] {
+        if (!statesDuringTheDownload.isEmpty())
+            return;
+        const QPointF centre(back->width() / 2, back->height() / 2);
+        QTest::mouseClick(m_window, Qt::LeftButton, Qt::NoModifier,
+                          back->mapToScene(centre).toPoint());
+        statesDuringTheDownload.append(state());
+    };
+    connect(m_core.get(), &Core::progressBarUpdated, this, duringTheDownload);
+    connect(m_instrument.get(), &SimulatedInstrument::commandReceived, this,
+            [&](const QByteArray &command) {
+                if (command.startsWith("AT+VFRDXP") && command.endsWith(",1,10"))
+                    firstProgress.append(bar->property("value").toDouble());
+            });
+    for (int run : {0, 1}) {
+        statesDuringTheDownload.clear();
+        STEP(click(runRow(run)));
+        const QString path = m_dir.filePath(QString("run%1").arg(run));
+        QCOMPARE(call(page, "saveChosenRuns", QUrl::fromLocalFile(path).toString()).toInt(), 0);
+        QCOMPARE(statesDuringTheDownload, QStringList{"Dravo2State"});
+        QCOMPARE(state(), QString("DravoResultsState"));
+        QCOMPARE(bar->property("value").toDouble(), 100.0);
+        STEP(click(back));
+        QCOMPARE(state(), QString("Dravo2State"));
+    }
+    disconnect(m_core.get(), nullptr, this, nullptr);
+    disconnect(m_instrument.get(), nullptr, this, nullptr);
+    QCOMPARE(firstProgress, (QList<double>{0.0, 0.0}));
+    QVERIFY(back->isEnabled());
+}
+
+// The run list, the results page and the report show the instrument's own
+// wall-clock time, wherever this computer is.
+void TstDravo2App::resultsAndReportShowTheInstrumentTime()
+{
+    m_instrument->clearRuns();
+    const QTimeZone utcMinus3(-3 * 3600);
+    addSimulatedRun(*m_instrument, 0, kRecordsOfRun0,
+                    QDateTime(QDate(2024, 5, 17), QTime(8, 30), utcMinus3));
+    addSimulatedRun(*m_instrument, 1, kRecordsOfRun1,
+                    QDateTime(QDate(2024, 5, 18), QTime(8, 30), utcMinus3));
+    STEP(openInstrument());
+    QObject *page = named("pageDravo2");
+    const QString listed = named("runDate", runRow(0))->property("text").toString();
+    QVERIFY2(listed.contains("8:30") && !listed.contains("11:30"), qPrintable(listed));
+    STEP(click(runRow(0)));
+    QCOMPARE(call(page, "saveChosenRuns", QUrl::fromLocalFile(m_dir.filePath("zone")).toString())
+                 .toInt(),
+             0);
+    const QString shown = named("dravo2ExpInfo")->property("date").toString();
+    QVERIFY2(shown.contains("8:30") && !shown.contains("11:30"), qPrintable(shown));
+
+    std::unique_ptr<VfPrinter> printer(PrinterFactory::create("DRAVO 2"));
+    const QString pdf = m_dir.filePath("zone.pdf");
+    printer->setReportOptions(QString::fromUtf8(
+        QJsonDocument(QJsonObject{{"fileName", pdf}, {"ckbDosUSERDosiCfg", true}}).toJson()));
+    printer->setExperiment(m_core->currentExperiment());
+    QCOMPARE(printer->print(), 0);
+    QCOMPARE(printer->endPainting(), 0);
+    QVERIFY(PdfText::page(pdf, 1).contains("Start time: 08:30:00"));
+}
+
+// At its smallest the report window still reaches every field: the notes
+// are scrolled to and typed into anywhere in their box.
+void TstDravo2App::reportWindowAtItsMinimumSize()
+{
+    STEP(openInstrument());
+    STEP(click(runRow(0)));
+    QCOMPARE(call(named("pageDravo2"), "saveChosenRuns",
+                  QUrl::fromLocalFile(m_dir.filePath("small")).toString())
+                 .toInt(),
+             0);
+    QObject *results = named("pageDravoResults");
+    auto *report = qobject_cast<QQuickWindow *>(named("dravo2PrinterConfiguration", results));
+    STEP(click(item("generateReport", results)));
+    QVERIFY(QTest::qWaitForWindowExposed(report));
+    QVERIFY(report->minimumWidth() <= m_window->minimumWidth());
+    QVERIFY(report->minimumHeight() <= m_window->minimumHeight());
+    report->resize(report->minimumSize());
+    QTRY_COMPARE(report->size(), report->minimumSize());
+
+    QQuickItem *notes = item("obsText", report);
+    QQuickItem *bar = item("fileName", report);
+    QObject *options = named("reportOptions", report)->property("contentItem").value<QObject *>();
+    QVERIFY(options);
+    const auto notesBottom = [&] {
+        return notes->mapToScene(QPointF(notes->width() / 2, notes->height() - 8));
+    };
+    // The user turns the wheel over the options until the bottom of the
+    // notes box is above the file bar.
+    const QPoint over(report->width() / 2, 40);
+    for (int turn = 0; turn < 40 && notesBottom().y() >= bar->mapToScene(QPointF(0, 0)).y() - 4;
+         ++turn) {
+        QWheelEvent wheel(over, report->mapToGlobal(over), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        wheel.setTimestamp(ulong(1000 + 200 * turn));
+        QCoreApplication::sendEvent(report, &wheel);
+        QTest::qWait(20);
+    }
+    QTRY_VERIFY(!options->property("moving").toBool());
+    QTest::qWait(500);
+    QVERIFY2(notesBottom().y() < bar->mapToScene(QPointF(0, 0)).y() - 4,
+             "the notes stay behind the file bar");
+    QVERIFY(notesBottom().y() > 0);
+    // A click low in the empty box places the cursor all the same.
+    QTest::mouseClick(report, Qt::LeftButton, Qt::NoModifier, notesBottom().toPoint());
+    for (const char key : QByteArray("Noisy afternoon"))
+        QTest::keyClick(report, key);
+    QCOMPARE(notes->property("obstext").toString(), QString("Noisy afternoon"));
+    QMetaObject::invokeMethod(report, "close");
+}
+
+// A report or a data file that cannot be written says why; the report
+// window stays open for another try. When no viewer opens the report, the
+// user is told where it is.
+void TstDravo2App::failedWritesSayWhy()
+{
+    STEP(openInstrument());
+    QObject *page = named("pageDravo2");
+    STEP(click(runRow(0)));
+    const QString missing = m_dir.filePath("no such folder");
+    QCOMPARE(
+        call(page, "saveChosenRuns", QUrl::fromLocalFile(missing + "/run.drv").toString()).toInt(),
+        0);
+    QObject *saveFail = named("saveFailDialog", page);
+    QTRY_VERIFY(saveFail->property("visible").toBool());
+    QVERIFY2(saveFail->property("informativeText").toString().contains(missing),
+             qPrintable(saveFail->property("informativeText").toString()));
+    QMetaObject::invokeMethod(saveFail, "close");
+
+    QObject *results = named("pageDravoResults");
+    auto *report = qobject_cast<QQuickWindow *>(named("dravo2PrinterConfiguration", results));
+    STEP(click(item("generateReport", results)));
+    QVERIFY(QTest::qWaitForWindowExposed(report));
+    QVERIFY(named("fileName", report)
+                ->setProperty("filename", QUrl::fromLocalFile(missing + "/report.pdf").toString()));
+    STEP(click(item("generatePdf", report)));
+    QObject *failed = named("printerErrorDialog", named("dravo2ReportDialogs", report));
+    QTRY_VERIFY(failed->property("visible").toBool());
+    QVERIFY2(failed->property("informativeText").toString().contains(missing),
+             qPrintable(failed->property("informativeText").toString()));
+    QVERIFY(report->isVisible());
+    QMetaObject::invokeMethod(failed, "close");
+
+    // No viewer on this desktop: the report is written all the same.
+    const QString pdf = m_dir.filePath("unviewed.pdf");
+    QVERIFY(
+        named("fileName", report)->setProperty("filename", QUrl::fromLocalFile(pdf).toString()));
+    STEP(click(item("generatePdf", report)));
+    QTRY_VERIFY(!report->isVisible());
+    QVERIFY(QFile::exists(pdf));
+    QObject *written = named("reportNotOpenedDialog", named("pageDravoResults"));
+    QTRY_VERIFY(written->property("visible").toBool());
+    QVERIFY(written->property("informativeText").toString().contains(pdf));
+    QMetaObject::invokeMethod(written, "close");
+    // Qt's own notes on the file it could not open and on the offscreen
+    // platform, which opens no document.
+    for (int i = m_warnings.size() - 1; i >= 0; --i) {
+        if (m_warnings.at(i).contains("QPainter::begin") ||
+            m_warnings.at(i).contains("openDocument"))
+            m_warnings.removeAt(i);
+    }
 }
 
 QTEST_MAIN(TstDravo2App)

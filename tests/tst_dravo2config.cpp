@@ -57,7 +57,7 @@ private slots:
         QTest::newRow("5400 s") << QByteArray("5400") << "01:30";
         QTest::newRow("90000 s beyond a day") << QByteArray("90000") << "25:00";
         QTest::newRow("360000 s three hour digits") << QByteArray("360000") << "100:00";
-        QTest::newRow("not a number keeps the value") << QByteArray("8h") << "07:00";
+        QTest::newRow("not a number reads as 0") << QByteArray("8h") << "00:00";
         QTest::newRow("negative keeps the value") << QByteArray("-60") << "07:00";
     }
 
@@ -95,7 +95,8 @@ private slots:
         QTest::newRow("4,12 twelve hours") << QByteArray("4,12") << 0 << true << 43200;
         QTest::newRow("5,1 other record") << QByteArray("5,1") << -1 << true << 100;
         QTest::newRow("one field") << QByteArray("3") << -1 << true << 100;
-        QTest::newRow("not a number") << QByteArray("4,x") << -1 << true << 100;
+        QTest::newRow("limit not a number") << QByteArray("4,x") << -1 << true << 100;
+        QTest::newRow("mode not a number reads as off") << QByteArray("3,x") << 0 << false << 100;
     }
 
     void scheduleRecords()

@@ -126,7 +126,7 @@ private slots:
         auto *first = qobject_cast<Dravo2Results *>(reopened->results());
         QCOMPARE(first->hearProtectModel(), QString());
         QCOMPARE(first->NPS(), 0.0);
-        QCOMPARE(first->leqList().size(), 11);
+        QCOMPARE(first->leqList().size(), 9);
         QCOMPARE(reopened->logs().size(), 12);
     }
 

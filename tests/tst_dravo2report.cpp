@@ -20,14 +20,17 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
+#include <QDateTimeAxis>
 #include <QDesktopServices>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLineSeries>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QValueAxis>
 #include <QtTest>
+#include <ctime>
 #include <memory>
 
 namespace {
@@ -191,6 +194,10 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
+        // This computer's zone is UTC, so that an instrument elsewhere shows
+        // whether its own times are printed.
+        qputenv("TZ", "UTC");
+        tzset();
         // VALTRIX_KEEP_REPORTS keeps the PDFs for a look at the pages.
         PdfText::keepIfAsked(m_dir);
         QLocale::setDefault(QLocale::c());
@@ -225,7 +232,7 @@ private slots:
                           "Working hours [hh:mm]: 08:00",
                           "Valuation company: Hygiene Lab Ltd",
                           "Collected by: Carla Collector",
-                          "Date: " + VfPrinter::dateText(start().toLocalTime().date()),
+                          "Date: " + VfPrinter::dateText(start().date()),
                           "Configuration",
                           "Freq. weighting curve: C",
                           "Time weighting: Fast",
@@ -508,8 +515,12 @@ private slots:
         QVERIFY(!pages.at(1).contains("Type:"));
 
         m_viewer->urls.clear();
+        QSignalSpy why(&core, &Core::writeError);
         QCOMPARE(core.generateReport(text(allOn("/nonexistent-dir/sub/report"))), -1);
         QVERIFY(m_viewer->urls.isEmpty());
+        QCOMPARE(why.count(), 1);
+        QCOMPARE(why.first().first().toString(),
+                 QString("The folder \"/nonexistent-dir/sub\" does not exist."));
     }
 
     // Values the instrument left empty print as "---", never as 0.00, and a
@@ -538,10 +549,28 @@ private slots:
             QVERIFY2(first.contains(QLatin1String(line)), line);
         QVERIFY(!first.contains("Desviate"));
         QVERIFY(!first.contains(": 0.00"));
-        const QString stop = VfPrinter::dateText(start().addSecs(90000 + 600).toLocalTime().date());
+        const QString stop = VfPrinter::dateText(start().addSecs(90000 + 600).date());
         QVERIFY2(first.contains("Stop time: " + stop), qPrintable(stop));
         QVERIFY(pages.at(2).contains(QRegularExpression("002 +\\S+ +---")));
         QVERIFY(pages.at(2).contains(QRegularExpression("003 +\\S+ +---")));
+    }
+
+    // Every time of the report is the instrument's own wall-clock time, as
+    // the results page shows it, wherever this computer is.
+    void instrumentWallClockTimes()
+    {
+        // The run passes midnight at the instrument, not in UTC.
+        Chain run(Dravo2ReportRun::make(3, parseDeviceDateTime("24/05/17,23:59:59-12")));
+        QVERIFY(run);
+        const QString file = pdf("wall-clock");
+        QCOMPARE(writeReport(allOn(file), run.get()), 0);
+        const QStringList pages = PdfText::pages(file);
+        const QString startText = VfPrinter::dateText(QDate(2024, 5, 17)) + " 23:59:59";
+        QVERIFY2(pages.at(0).contains("Start time: " + startText), qPrintable(pages.at(0)));
+        QVERIFY(pages.at(0).contains("Date: " + VfPrinter::dateText(QDate(2024, 5, 17))));
+        QVERIFY(pages.at(2).contains(QRegularExpression("001 +23:59:59")));
+        QVERIFY(pages.at(2).contains(QRegularExpression("002 +00:00:00")));
+        QVERIFY(pages.at(2).contains(VfPrinter::dateText(QDate(2024, 5, 18))));
     }
 
     // A band level the run did not know leaves its protected level and both
@@ -590,8 +619,9 @@ private slots:
         QVERIFY(pages.at(1).contains("1/3 Octave"));
         for (const char *label : {"1.25 k", "12.5 k", "3.15 k", "50", "16 k"})
             QVERIFY2(pages.at(1).contains(QLatin1String(label)), label);
-        for (const char *label : {"25-30", "130-135"})
-            QVERIFY2(pages.at(0).contains(QLatin1String(label)), label);
+        // The level classes are named by their upper edges.
+        QVERIFY(pages.at(0).contains("135"));
+        QVERIFY(!pages.at(0).contains("130-135"));
     }
 
     // Each sample adds its interval to its 5 dB class; levels that are not
@@ -607,6 +637,12 @@ private slots:
         }
         const Dravo2ReportCharts::ClassMinutes minutes =
             Dravo2ReportCharts::histogramMinutes(logs, 30);
+        // Each class shown is named by its upper edge, as on the results page.
+        std::unique_ptr<QtCharts::QChart> chart(Dravo2ReportCharts::histogram(logs, 30));
+        auto *axis =
+            qobject_cast<QtCharts::QBarCategoryAxis *>(chart->axes(Qt::Horizontal).value(0));
+        QVERIFY(axis);
+        QCOMPARE(axis->categories(), (QStringList{"5", "85", "90", "150"}));
         qDeleteAll(logs);
         Dravo2ReportCharts::ClassMinutes expected{};
         expected[16] = 0.5;
@@ -675,6 +711,51 @@ private slots:
 
         std::unique_ptr<QtCharts::QChart> empty(Dravo2ReportCharts::levelOverTime({}, 600));
         QVERIFY(empty);
+    }
+
+    // The time axis shows the instrument's own wall-clock time to the
+    // second, and keeps to a few ticks whatever the span: a clock reset can
+    // make a run span a century.
+    void timeAxis_data()
+    {
+        QTest::addColumn<QDateTime>("first");
+        QTest::addColumn<QDateTime>("last");
+        QTest::addColumn<QString>("format");
+        const QDateTime morning = parseDeviceDateTime("24/05/17,08:30:00-12");
+        QTest::newRow("a minute at UTC-3") << morning << morning.addSecs(60) << "hh:mm:ss";
+        QTest::newRow("a day and a half")
+            << morning << morning.addSecs(36 * 3600) << "dd/MM hh:mm:ss";
+        QTest::newRow("a century")
+            << parseDeviceDateTime("00/01/01,00:00:00+00")
+            << parseDeviceDateTime("99/12/31,23:00:00+00") << "dd/MM hh:mm:ss";
+    }
+
+    void timeAxis()
+    {
+        QFETCH(QDateTime, first);
+        QFETCH(QDateTime, last);
+        QFETCH(QString, format);
+        QList<Log *> logs;
+        for (const QDateTime &at : {first, last}) {
+            auto *log = new Dravo2Log;
+            log->setRegisterDate(at);
+            log->setLevel("80.0");
+            logs.append(log);
+        }
+        std::unique_ptr<QtCharts::QChart> chart(Dravo2ReportCharts::levelOverTime(logs, 600));
+        qDeleteAll(logs);
+        auto *axis = qobject_cast<QtCharts::QDateTimeAxis *>(chart->axes(Qt::Horizontal).value(0));
+        QVERIFY(axis);
+        QCOMPARE(axis->format(), format);
+        QVERIFY2(axis->tickCount() <= 8, qPrintable(QString::number(axis->tickCount())));
+        // The axis labels local time: the instrument's wall-clock time stands
+        // there as it is, whatever this computer's zone.
+        const QDateTime firstShown(first.date(), first.time(), Qt::LocalTime);
+        const QDateTime lastShown(last.date(), last.time(), Qt::LocalTime);
+        QVERIFY(axis->min() <= firstShown);
+        QVERIFY(axis->max() >= lastShown);
+        if (first.daysTo(last) == 0)
+            QCOMPARE(axis->min(), firstShown);
     }
 };
 

@@ -118,6 +118,10 @@ private slots:
                                << "12.5 k";
         QTest::newRow("text") << "n/a"
                               << "n/a";
+        // A damaged file: a frequency far beyond any band is written whole.
+        QTest::newRow("1e22") << "1e22"
+                              << "10000000000000000000 k";
+        QTest::newRow("1e300") << "1e300" << QLocale::c().toString(1e297, 'f', 0) + " k";
     }
 
     void bandLabels()

@@ -119,6 +119,16 @@ int Dravo2::queryNumber(const QByteArray &name, const std::function<void(int)> &
     });
 }
 
+int Dravo2::querySetting(const QByteArray &name, const std::function<void(int)> &set)
+{
+    // A setting the instrument sent garbled reads as 0, as every number
+    // field does; the window then shows it for the user to correct.
+    return query(name, false, [&set](const QByteArray &value) {
+        set(value.toInt());
+        return true;
+    });
+}
+
 int Dravo2::queryText(const QByteArray &name, const std::function<void(const QString &)> &set)
 {
     return query(name, true, [&set](const QByteArray &value) {
@@ -139,17 +149,17 @@ int Dravo2::readServiceConfig()
 
 int Dravo2::readThresholdLevel(Dravo2Config *config)
 {
-    return queryNumber("VFTRHLVL", [config](int level) { config->setActionLevel(level); });
+    return querySetting("VFTRHLVL", [config](int level) { config->setActionLevel(level); });
 }
 
 int Dravo2::readCriterionLevel(Dravo2Config *config)
 {
-    return queryNumber("VFCRTLVL", [config](int level) { config->setCriterionLevel(level); });
+    return querySetting("VFCRTLVL", [config](int level) { config->setCriterionLevel(level); });
 }
 
 int Dravo2::readExchangeRate(Dravo2Config *config)
 {
-    return queryNumber("VFXCHRAT", [config](int rate) { config->setExchangeRate(rate); });
+    return querySetting("VFXCHRAT", [config](int rate) { config->setExchangeRate(rate); });
 }
 
 int Dravo2::readFrequencyWeighting(Dravo2Config *config)
@@ -178,8 +188,10 @@ int Dravo2::readExperimentDuration(Dravo2Config *config)
 
 int Dravo2::readScheduleStatus(Dravo2Config *config)
 {
+    // A record that cannot be read leaves the switch off.
     return queryCommand("AT+VFSCH=3\r\n", kScheduleName, false, [config](const QByteArray &value) {
-        return config->setScheduleStatusFromReply(value) == 0;
+        config->setScheduleStatusFromReply(value);
+        return true;
     });
 }
 
@@ -304,21 +316,14 @@ int Dravo2::writeConfig()
     // A record made from the configuration window knows no schedule limit.
     if (m_scheduleMaxTime >= 0)
         config->setScheduleMaxTime(m_scheduleMaxTime);
-    if (!config->isWritable(hasOctaveOption()))
+    // The run may last no longer than the instrument's limit, as the
+    // window tells the user.
+    const int limit =
+        m_scheduleMaxTime >= 0 ? m_scheduleMaxTime : Dravo2Config::DefaultScheduleMaxTime;
+    if (!config->isWritable(hasOctaveOption()) ||
+        Dravo2Config::durationSeconds(config->experimentDuration()) > limit)
         return -1;
-    int status = writeSettings(*config);
-    if (status != 0)
-        return status;
-
-    Dravo2Config readBack;
-    status = readSettings(&readBack);
-    if (status != 0)
-        return status;
-    if (readScheduleMaxTime(&readBack) == 0) {
-        m_scheduleMaxTime = readBack.scheduleMaxTime();
-        config->setScheduleMaxTime(m_scheduleMaxTime);
-    }
-    return config->sameSettings(readBack, hasOctaveOption()) ? 0 : -1;
+    return writeSettings(*config);
 }
 
 bool Dravo2::isValidScheduleLabel(const QString &label)
@@ -357,22 +362,14 @@ int Dravo2::readScheduleSlot(int slot, Schedule **schedule)
     const QByteArray reply = exchange("AT+VFSCH=0," + QByteArray::number(slot) + "\r\n", &sent);
     if (!sent)
         return -3;
-    const int code = finalLineCode(reply);
-    // An unprogrammed slot is answered with ERROR or with no record at all.
-    if (code == -1 || exactFinalLineCode(reply) == 0)
-        return 0;
-    if (code != 0)
-        return reportBusy(code);
+    // An empty slot is answered with ERROR or with no record; a busy
+    // instrument or a record that cannot be read leaves the slot out too.
     const QByteArray prefix = "\r\n+" + kScheduleName + ": ";
     if (!isOneInformationLine(reply, prefix))
-        return -3;
-    const QByteArray record = informationText(reply, prefix);
+        return 0;
     auto read = std::make_unique<Schedule>();
-    // A record that cannot be read is not an empty slot: taking it as one
-    // would erase the schedule when the list is written back.
-    if (read->parseScheduleReply(record) != 0 || read->index() != slot)
-        return -3;
-    *schedule = read.release();
+    if (read->parseScheduleReply(informationText(reply, prefix)) == 0 && read->index() == slot)
+        *schedule = read.release();
     return 0;
 }
 
@@ -381,11 +378,11 @@ int Dravo2::readSchedules()
     QList<Schedule *> schedules;
     for (int slot = 0; slot < ScheduleSlots; ++slot) {
         Schedule *schedule = nullptr;
-        const int status = readScheduleSlot(slot, &schedule);
-        if (status != 0) {
-            // The list in place may be on show; a partial read never replaces it.
+        if (readScheduleSlot(slot, &schedule) != 0) {
+            // The list in place may be on show; a line that is gone never
+            // replaces it.
             qDeleteAll(schedules);
-            return status;
+            return -3;
         }
         if (schedule)
             schedules.append(schedule);

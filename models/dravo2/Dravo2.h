@@ -12,8 +12,8 @@ class Dravo2Config;
 // The "DRAVO 2" noise dosimeter: its service word, its measurement
 // configuration (nine queries, eight writes) and its ten schedule slots.
 //
-// Every exchange returns 0 done, -1 ERROR (or a value refused before sending,
-// or a write that read back different), -2 BUSY (after `busy()`), -3 not sent
+// Every exchange returns 0 done, -1 ERROR (or a value refused before sending),
+// -2 BUSY (after `busy()`), -3 not sent
 // or no usable reply.
 class Dravo2 : public Device
 {
@@ -68,11 +68,13 @@ public slots:
     // page before page 8 fails. The caller owns the results.
     Results *readExperimentHeader(Experiment *run) override;
     int readConfig() override;
-    // Writes the held configuration, then reads it back: a setting that the
-    // instrument holds differently gives -1.
+    // Writes the held configuration; nothing is read back. A value outside
+    // its fixed set, or a run longer than the instrument's schedule limit,
+    // gives -1 with nothing sent.
     int writeConfig() override;
-    // Reads the ten slots. BUSY gives -2 and silence -3, leaving the list as
-    // it was: only a slot the instrument answers as empty is left out.
+    // Reads the ten slots. A slot that is empty, busy or unreadable is left
+    // out; only a command that cannot be sent fails the read (-3, the list
+    // left as it was).
     int readSchedules() override;
     // Schedule mode off, the ten slots (set or cleared), schedule mode on.
     int writeSchedules() override;
@@ -87,7 +89,10 @@ private:
     int query(const QByteArray &name, bool quoted, const Store &store);
     int queryCommand(const QByteArray &command, const QByteArray &name, bool quoted,
                      const Store &store);
+    // A number the instrument must send as one (the service word).
     int queryNumber(const QByteArray &name, const std::function<void(int)> &set);
+    // A configuration level: a value that is not a number reads as 0.
+    int querySetting(const QByteArray &name, const std::function<void(int)> &set);
     // A text value, sent between double quotes.
     int queryText(const QByteArray &name, const std::function<void(const QString &)> &set);
     // One write "AT+<name>=<value>"; the reply must be exactly a final line.
@@ -100,8 +105,8 @@ private:
     // The settings in reading and writing order, stopping at the first failure.
     int readSettings(Dravo2Config *config);
     int writeSettings(const Dravo2Config &config);
-    // 0 with the schedule of a programmed slot, or with null for a slot the
-    // instrument answered as empty.
+    // 0 with the schedule of a programmed slot, or with null for a slot left
+    // out; -3 when the command could not be sent.
     int readScheduleSlot(int slot, Schedule **schedule);
     static QByteArray scheduleSetCommand(int slot, const Schedule &schedule);
     static bool isWritableSchedule(const Schedule *schedule);

@@ -75,8 +75,9 @@ Dravo2Config::Dravo2Config(QObject *parent)
 
 int Dravo2Config::setExperimentDurationFromReply(const QByteArray &seconds)
 {
-    int value = 0;
-    if (!Dravo2Config::replyInteger(seconds, &value) || value < 0)
+    // A count that is not a number reads as 0.
+    const int value = seconds.toInt();
+    if (value < 0)
         return -1;
     m_experimentDuration = durationText(value);
     return 0;
@@ -84,10 +85,10 @@ int Dravo2Config::setExperimentDurationFromReply(const QByteArray &seconds)
 
 int Dravo2Config::setScheduleStatusFromReply(const QByteArray &record)
 {
-    int value = 0;
-    if (!scheduleRecordValue(record, "3", &value))
+    const QList<QByteArray> fields = record.split(',');
+    if (fields.size() < 2 || fields.at(0) != "3")
         return -1;
-    m_scheduleStatus = value != 0;
+    m_scheduleStatus = fields.at(1).toInt() != 0;
     return 0;
 }
 
@@ -126,16 +127,6 @@ bool Dravo2Config::isWritable(bool withOctave) const
            durationSeconds(m_experimentDuration) >= 0 && ActionLevelRange.contains(m_actionLevel) &&
            CriterionLevelRange.contains(m_criterionLevel) &&
            ExchangeRateRange.contains(m_exchangeRate);
-}
-
-bool Dravo2Config::sameSettings(const Dravo2Config &other, bool withOctave) const
-{
-    return m_timeWeighting == other.m_timeWeighting &&
-           m_frequencyWeighting == other.m_frequencyWeighting &&
-           (!withOctave || m_octaveAnalysis == other.m_octaveAnalysis) &&
-           durationSeconds(m_experimentDuration) == durationSeconds(other.m_experimentDuration) &&
-           m_actionLevel == other.m_actionLevel && m_criterionLevel == other.m_criterionLevel &&
-           m_exchangeRate == other.m_exchangeRate && m_scheduleStatus == other.m_scheduleStatus;
 }
 
 QJsonObject Dravo2Config::toJson()

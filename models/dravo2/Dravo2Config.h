@@ -79,8 +79,6 @@ public:
     // Every setting from its fixed set; the octave mode only counts when the
     // instrument has octave analysis.
     bool isWritable(bool withOctave) const;
-    // The settings that a write sends agree with `other`'s.
-    bool sameSettings(const Dravo2Config &other, bool withOctave) const;
 
 public slots:
     QJsonObject toJson() override;

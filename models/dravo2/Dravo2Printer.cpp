@@ -192,7 +192,8 @@ QList<VfTableRow> Dravo2Printer::tableRow(Experiment *run)
     const QLatin1Char zero('0');
     int number = 0;
     for (const Log *log : logs) {
-        const QDateTime at = log->registerDate().toLocalTime();
+        // The instrument's own wall-clock time, whatever this computer's zone.
+        const QDateTime at = log->registerDate();
         const std::optional<double> level = Dravo2ReportCharts::level(log);
         rows.append(VfTableRow({QStringLiteral("%1").arg(++number, 3, 10, zero),
                                 at.time().toString(QStringLiteral("hh:mm:ss")),
@@ -208,9 +209,9 @@ QString Dravo2Printer::timeText(const QDateTime &dateTime, bool withDate) const
 {
     if (!dateTime.isValid())
         return absent();
-    const QDateTime local = dateTime.toLocalTime();
-    const QString time = local.time().toString(QStringLiteral("hh:mm:ss"));
-    return withDate ? dateText(local.date()) + QLatin1Char(' ') + time : time;
+    // The instrument's own wall-clock time, whatever this computer's zone.
+    const QString time = dateTime.time().toString(QStringLiteral("hh:mm:ss"));
+    return withDate ? dateText(dateTime.date()) + QLatin1Char(' ') + time : time;
 }
 
 // ------------------------------------------------------------ identification
@@ -322,9 +323,8 @@ int Dravo2Printer::drawTimes(int y)
 {
     const Dravo2Results *r = results();
     // A run past midnight shows the days of its start and stop.
-    const bool severalDays =
-        r->startTime().isValid() && r->stopTime().isValid() &&
-        r->startTime().toLocalTime().date() != r->stopTime().toLocalTime().date();
+    const bool severalDays = r->startTime().isValid() && r->stopTime().isValid() &&
+                             r->startTime().date() != r->stopTime().date();
     const QString colon = QStringLiteral(": ");
     const QString pause = r->pauseTime().isEmpty() ? absent() : r->pauseTime();
     return drawColumns({Column{tr("Duration") + colon + r->durationStr(),
@@ -363,9 +363,8 @@ QString Dravo2Printer::checkLine(const QString &label, const QString &value,
     const std::optional<double> level = VfReportText::number(value);
     if (!date.isValid() || !level)
         return head + absent();
-    const QDateTime local = date.toLocalTime();
-    return head + twoDecimals(*level) + QStringLiteral(" (") + dateText(local.date()) +
-           QLatin1Char(' ') + local.time().toString(QStringLiteral("hh:mm")) + QLatin1Char(')');
+    return head + twoDecimals(*level) + QStringLiteral(" (") + dateText(date.date()) +
+           QLatin1Char(' ') + date.time().toString(QStringLiteral("hh:mm")) + QLatin1Char(')');
 }
 
 Dravo2Printer::Column Dravo2Printer::fieldCheckColumn() const

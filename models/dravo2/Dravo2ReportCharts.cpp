@@ -22,7 +22,7 @@ using namespace QtCharts;
 
 namespace {
 
-// Room under the plot for category labels turned upright ("100-105").
+// Room under the plot for category labels turned upright.
 constexpr int kTurnedLabelRoom = 40;
 const QColor kHistogramColour(255, 127, 80);
 
@@ -65,7 +65,8 @@ QChart *Dravo2ReportCharts::levelOverTime(const QList<Log *> &logs, int plotWidt
     for (const Log *log : logs) {
         const std::optional<double> value = level(log);
         if (value && log->registerDate().isValid())
-            points.append(QPointF(log->registerDate().toMSecsSinceEpoch(), *value));
+            points.append(
+                QPointF(VfReportChart::chartTime(log->registerDate()).toMSecsSinceEpoch(), *value));
     }
 
     // Several samples per pixel: keep the lowest and highest of each pixel's
@@ -118,7 +119,7 @@ QChart *Dravo2ReportCharts::levelOverTime(const QList<Log *> &logs, int plotWidt
     QDateTime from;
     QDateTime to;
     for (const Log *log : logs) {
-        const QDateTime at = log->registerDate();
+        const QDateTime at = VfReportChart::chartTime(log->registerDate());
         if (!at.isValid())
             continue;
         if (!from.isValid() || at < from)
@@ -140,9 +141,9 @@ QChart *Dravo2ReportCharts::histogram(const QList<Log *> &logs, int sampleSecond
     for (int k = 0; k < HistogramClasses; ++k) {
         if (!(minutes[k] > 0))
             continue;
-        // The class [80, 85) dB reads "80-85".
-        categories.append(
-            QStringLiteral("%1-%2").arg(k * ClassWidthDb).arg((k + 1) * ClassWidthDb));
+        // A class is named by its upper edge, as on the results page: the
+        // class [80, 85) dB reads "85".
+        categories.append(QString::number((k + 1) * ClassWidthDb));
         const double value = std::round(minutes[k] * 100) / 100;
         set->append(value);
         largest = qMax(largest, value);

@@ -250,18 +250,11 @@ int Dravo2Results::parseHeader6(QByteArray reply)
     setLeqList({});
     QList<LeqPerOctave *> bands;
     const QList<QByteArray> lines = reply.split('\r');
-    bool complete = true;
     for (const QByteArray &line : lines) {
         const QList<QByteArray> fields = splitFields(line, kHeaderPrefix, false);
-        // A page without bands is one empty line; a cut band line refuses the
-        // page, as the bands would no longer match the instrument's.
-        if (fields.size() == 1 && fields.at(0).isEmpty())
-            continue;
-        if (fields.size() < kBandFields) {
-            complete = false;
-            continue;
-        }
-        if (fields.at(0) != "6")
+        // Any line that is no band line is skipped; a band cut short is
+        // missed by the count below.
+        if (fields.size() < kBandFields || fields.at(0) != "6")
             continue;
         m_numFreq = fieldText(fields.at(2));
         auto *band = new LeqPerOctave;
@@ -273,7 +266,7 @@ int Dravo2Results::parseHeader6(QByteArray reply)
     setLeqList(bands);
     bool ok = false;
     const int announced = m_numFreq.toInt(&ok);
-    return complete && (ok || m_numFreq.isEmpty()) && announced == m_leqList.size() ? 0 : -1;
+    return (ok || m_numFreq.isEmpty()) && announced == m_leqList.size() ? 0 : -1;
 }
 
 int Dravo2Results::parseHeader7(QByteArray reply)

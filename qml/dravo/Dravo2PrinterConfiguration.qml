@@ -8,7 +8,9 @@ import "../../qml/VfReportOptions.js" as ReportOptions
 
 // The report window of a DRAVO 2 run: what the "Dosimeter Noise Report"
 // holds, the client and signer texts, notes, logo and the output file.
-// "Generate PDF" emits confirmedOK with the options as JSON text.
+// "Generate PDF" emits confirmedOK with the options as JSON text; whoever
+// writes the report hides the window once it is written, so that a failed
+// report can be tried again with the fields as they are.
 Window {
     id: window
 
@@ -22,6 +24,8 @@ Window {
     property alias outputFile: outputFile
     property alias errorText: errorText
     property alias generateButton: generateButton
+    // The message boxes shown over this window.
+    property alias dialogs: dialogs
 
     // "Generate PDF" was pressed: an empty file name is pointed out.
     property bool attempted: false
@@ -33,7 +37,9 @@ Window {
     flags: Qt.Dialog
     width: 980
     height: 760
-    minimumWidth: 900
+    // No larger than the main window's minimum: every field is reached by
+    // scrolling the options.
+    minimumWidth: 800
     minimumHeight: 600
     color: "#e0e0e0"
 
@@ -74,7 +80,6 @@ Window {
             return false
         attempted = false
         confirmedOK(JSON.stringify(options()))
-        window.hide()
         return true
     }
 
@@ -86,10 +91,14 @@ Window {
 
     ScrollView {
         id: scroll
+        objectName: "reportOptions"
         anchors { left: parent.left; right: parent.right; top: parent.top; bottom: bottomBar.top }
         anchors.margins: 12
         contentWidth: availableWidth
         clip: true
+        // The options are as wide as the window: a horizontal bar would only
+        // lie over the lowest fields.
+        ScrollBar.horizontal.policy: ScrollBar.AlwaysOff
 
         ColumnLayout {
             width: scroll.availableWidth
@@ -239,6 +248,11 @@ Window {
                 }
             }
         }
+    }
+
+    VfDialogs {
+        id: dialogs
+        objectName: "dravo2ReportDialogs"
     }
 
     // The output file and the command stay in view below the options.

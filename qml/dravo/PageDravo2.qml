@@ -49,13 +49,16 @@ VfPage {
     function downloadRuns(indexes, fileUrl) {
         var runs = indexes.slice().sort(function (a, b) { return a - b })
         downloading = true
+        root.navigationLocked = true
         progressBar.value = 0
         var result = core.createExperiment(JSON.stringify(runs))
         downloading = false
+        root.navigationLocked = false
         if (result !== root.deviceSuccessful) {
             showFailure(result, root.dialogs.downloadFailDialog)
             return result
         }
+        saveFailDialog.informativeText = ""
         if (core.saveExperimentToFile(withExtension(String(fileUrl))) !== root.deviceSuccessful)
             saveFailDialog.open()
         root.showResultsPage(core.devName)
@@ -113,6 +116,7 @@ VfPage {
         }
         function onDeviceDisconnected() {
             page.downloading = false
+            root.navigationLocked = false
             page.chosenRuns = []
             saveDialog.close()
             configWindow.close()
@@ -120,6 +124,9 @@ VfPage {
         function onExperimentListUpdate() {
             // The indexes of an old list mean nothing in the new one.
             page.chosenRuns = []
+        }
+        function onWriteError(message) {
+            saveFailDialog.informativeText = message
         }
     }
 
@@ -150,8 +157,8 @@ VfPage {
                 objectName: "dravo2ExperimentItem"
                 label: (modelData.hasOwnProperty("exp_Name") ? modelData.exp_Name
                                                              : qsTr("Experiment") + " " + (index + 1)) + ":"
-                date: qsTr("Date") + ": " + Qt.formatDateTime(modelData.dateTime,
-                                                              Qt.DefaultLocaleShortDate)
+                date: qsTr("Date") + ": "
+                      + root.convertDateTimeATToLocalTimeString(modelData.dateText)
                 size: qsTr("Size") + ": " + modelData.size
                 selected: page.chosenRuns.indexOf(index) >= 0
                 onItemClicked: {

@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
+import QtQuick.Dialogs 1.3
 import "../../qml"
 
 import "Dravo2Results.js" as Data
@@ -175,6 +176,13 @@ VfPage {
             page.place = position
             page.refresh(false)
         }
+        function onWriteError(message) {
+            printerConfiguration.dialogs.printerErrorDialog.informativeText = message
+        }
+        function onReportNotOpened(fileName) {
+            reportNotOpenedDialog.informativeText = fileName
+            reportNotOpenedDialog.open()
+        }
     }
 
     ListModel { id: samplesModel }
@@ -184,10 +192,25 @@ VfPage {
         objectName: "dravo2PrinterConfiguration"
         chartLeqEnabled: page.hasOctave
         hearingProtectedEnabled: page.hasOctave
+        // A report that could not be written leaves the window open with
+        // the reason, for another try.
         onConfirmedOK: {
-            if (core.generateReport(cfg) !== root.deviceSuccessful)
-                root.dialogs.printerErrorDialog.open()
+            var failed = printerConfiguration.dialogs.printerErrorDialog
+            failed.informativeText = ""
+            if (core.generateReport(cfg) === root.deviceSuccessful)
+                printerConfiguration.hide()
+            else
+                failed.open()
         }
+    }
+
+    MessageDialog {
+        id: reportNotOpenedDialog
+        objectName: "reportNotOpenedDialog"
+        title: qsTr("Information")
+        icon: StandardIcon.Information
+        text: qsTr("No viewer could open the report. It was written to:")
+        standardButtons: StandardButton.Ok
     }
 
     RowLayout {

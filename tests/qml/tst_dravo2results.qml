@@ -245,9 +245,13 @@ Item {
         function test_failedReportIsShown() {
             core.results = { "generateReport": -1 }
             page.printerConfiguration.outputFile.filename = "file:///tmp/noise"
+            page.printerConfiguration.show()
             page.printerConfiguration.submit()
-            verify(root.dialogs.printerErrorDialog.visible)
-            root.dialogs.printerErrorDialog.close()
+            var failed = page.printerConfiguration.dialogs.printerErrorDialog
+            verify(failed.visible)
+            verify(page.printerConfiguration.visible, "kept open for another try")
+            failed.close()
+            page.printerConfiguration.hide()
         }
 
         function test_recalculateSendsTheProtector() {

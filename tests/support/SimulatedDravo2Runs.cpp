@@ -1,5 +1,8 @@
 #include "SimulatedDravo2Runs.h"
 
+#include <cmath>
+#include <iterator>
+
 namespace {
 
 QByteArray number(int value)
@@ -12,6 +15,25 @@ using SimulatedText::quoted;
 using SimulatedText::quotedDateTime;
 
 } // namespace
+
+QList<SimulatedDravo2Runs::Band> SimulatedDravo2Runs::octaveBands(const QByteArray &octaveAnalysis)
+{
+    static const double thirds[] = {50,   63,   80,   100,  125,  160,   200,   250,  315,
+                                    400,  500,  630,  800,  1000, 1250,  1600,  2000, 2500,
+                                    3150, 4000, 5000, 6300, 8000, 10000, 12500, 16000};
+    static const double octaves[] = {31.5, 63, 125, 250, 500, 1000, 2000, 4000, 8000};
+    const bool third = octaveAnalysis == "1/3";
+    const int count = third ? int(std::size(thirds)) : int(std::size(octaves));
+    const double middle = (count - 1) / 2.0;
+    QList<Band> bands;
+    for (int i = 0; i < count; ++i) {
+        // A spectrum that rises to the middle bands and falls again.
+        const double level = 80.0 - 18.0 * std::abs(i - middle) / middle + (i % 3) * 0.7;
+        bands.append({QByteArray::number(third ? thirds[i] : octaves[i], 'f', 2),
+                      QByteArray::number(level, 'f', 1)});
+    }
+    return bands;
+}
 
 QByteArray SimulatedDravo2Runs::sampleLevel(int number, int dosimeter)
 {

@@ -33,11 +33,16 @@ public:
         QByteArray leq;
     };
 
+    // The bands a run of `octaveAnalysis` "1/1" (31.5 Hz to 8 kHz, 9 bands)
+    // or "1/3" (50 Hz to 16 kHz, 26 bands) holds, frequencies written as the
+    // instrument writes them ("31.50").
+    static QList<Band> octaveBands(const QByteArray &octaveAnalysis);
+
     struct Header
     {
         QByteArray label = "LINE 3";
         int sampleSeconds = 1;
-        QByteArray octaveAnalysis = "OCTAVE";
+        QByteArray octaveAnalysis = "1/1";
         std::array<Dosimeter, 3> dosimeters{{
             {"NHO-01", "80", "85", "3", "Slow", "A", "62.50", "82.96", "82.96"},
             {"NR-15", "80", "85", "5", "Slow", "A", "40.00", "78.41", "79.10"},
@@ -48,9 +53,7 @@ public:
         QByteArray l90 = "71.3";
         QByteArray peakCount = "4";
         int pauseSeconds = 600;
-        QList<Band> bands{{"31.5", "61.2"}, {"63", "64.8"},    {"125", "70.1"},  {"250", "74.5"},
-                          {"500", "78.0"},  {"1000", "80.2"},  {"2000", "79.6"}, {"4000", "76.3"},
-                          {"8000", "70.9"}, {"16000", "58.4"}, {"100", "69.0"}};
+        QList<Band> bands = octaveBands("1/1");
         QByteArray preCal = "94.0";
         QByteArray posCal = "93.9";
         // Offsets from the run's start; the check after the run is taken

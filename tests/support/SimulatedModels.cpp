@@ -28,7 +28,14 @@ const QList<SimulatedModel> &models()
              SimulatedDravo2Runs::installConfiguration(instrument);
          },
          [](SimulatedInstrument &instrument, int index, int records, const QDateTime &start) {
-             instrument.addRun(SimulatedDravo2Runs::makeRun(index, records, start));
+             // A run holds the bands of the octave analysis set when it was
+             // recorded.
+             SimulatedDravo2Runs::Header header;
+             if (const SimulatedDravo2 *state = SimulatedDravo2::of(&instrument)) {
+                 header.octaveAnalysis = state->octaveAnalysis;
+                 header.bands = SimulatedDravo2Runs::octaveBands(state->octaveAnalysis);
+             }
+             instrument.addRun(SimulatedDravo2Runs::makeRun(index, records, start, header));
          }},
         // The pumps answer the common commands only.
         {"TOLVAR 3 PLUS", [](SimulatedInstrument &) {},

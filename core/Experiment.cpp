@@ -5,6 +5,9 @@
 #include "LogFactory.h"
 #include "Results.h"
 
+#include <QJsonArray>
+#include <QTextCodec>
+
 Experiment::Experiment(QObject *parent)
     : QObject(parent)
 {
@@ -128,6 +131,34 @@ void Experiment::deleteChain()
     delete this;
 }
 
+QJsonObject Experiment::entryJson() const
+{
+    return {{QStringLiteral("date"), formatDeviceDateTime(m_dateTime)},
+            {QStringLiteral("size"), QString::number(m_size)},
+            {QStringLiteral("deviceName"), m_deviceName},
+            {QStringLiteral("index"), QString::number(m_index)},
+            {QStringLiteral("eventIndex"), position()}};
+}
+
+QJsonObject Experiment::commonJson()
+{
+    QJsonArray logList;
+    for (Log *log : qAsConst(m_logs))
+        logList.append(log->toJson());
+    QJsonObject json = entryJson();
+    json.insert(QStringLiteral("logList"), logList);
+    json.insert(QStringLiteral("results"), m_results ? m_results->toJson() : QJsonObject());
+    return json;
+}
+
+void Experiment::readCommonJson(const QJsonObject &json)
+{
+    setDateTime(parseDeviceDateTime(json.value(QStringLiteral("date")).toString()));
+    setDeviceName(json.value(QStringLiteral("deviceName")).toString());
+    setIndex(json.value(QStringLiteral("index")).toString().toInt());
+    setSize(json.value(QStringLiteral("size")).toString().toInt());
+}
+
 void Experiment::copyHeader(const Experiment *entry)
 {
     if (!entry)
@@ -157,6 +188,23 @@ int Experiment::parseRecords(QList<QByteArray> records)
 QJsonObject Experiment::toJson()
 {
     return QJsonObject();
+}
+
+int Experiment::readListEntry(const QByteArray &line, int minimumFields, QStringList *fields)
+{
+    const int nul = line.indexOf('\0');
+    QString text =
+        QTextCodec::codecForName("ISO 8859-1")->toUnicode(nul < 0 ? line : line.left(nul));
+    text.remove(QLatin1Char('"'));
+    const QStringList read = text.split(QLatin1Char(','));
+    if (read.size() < minimumFields || read.size() < 5)
+        return -1;
+    setIndex(read.at(1).toInt());
+    setSize(read.at(2).toInt());
+    setDateTime(parseDeviceDateTime(read.at(3) + QLatin1Char(',') + read.at(4)));
+    if (fields)
+        *fields = read;
+    return 0;
 }
 
 int Experiment::parseListEntry(QByteArray line)

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 class Log;
 class Results;
@@ -69,6 +70,13 @@ public:
     // Deletes every run after this one, then this one.
     void deleteChain();
 
+    // The members every model's run object holds: those of entryJson,
+    // "logList" (each log's JSON) and "results".
+    QJsonObject commonJson();
+    // Reads "date", "deviceName", "index" and "size" of a run object as
+    // commonJson writes them (text that is no number reads as 0).
+    void readCommonJson(const QJsonObject &json);
+
 public slots:
     virtual void copyHeader(const Experiment *entry);
     // Builds the logs from the record lines: 0 all read, 1 a bad record (the
@@ -77,6 +85,18 @@ public slots:
     virtual QJsonObject toJson();
     // Reads one "+VFXPLST: " line: 0 read, -1 refused.
     virtual int parseListEntry(QByteArray line);
+
+protected:
+    // The run as its run-list entry gives it: "date" (device date-time),
+    // "size" and "index" (as text), "deviceName" and "eventIndex" (the place
+    // in the chain, from 1).
+    QJsonObject entryJson() const;
+    // Reads what every "+VFXPLST: " entry holds: the run's memory index
+    // (field 1), its record count (field 2) and its start (fields 3 and 4).
+    // The entry is read as ISO 8859-1 up to a NUL, without its double quotes,
+    // and split at ",". -1 and nothing changed for fewer than `minimumFields`
+    // fields; otherwise 0 with every field in `fields`.
+    int readListEntry(const QByteArray &line, int minimumFields, QStringList *fields = nullptr);
 
 signals:
     void experimentDateTimeChanged();

@@ -1,5 +1,7 @@
 #include "Log.h"
 
+#include "DeviceDateTime.h"
+
 Log::Log(QObject *parent)
     : QObject(parent)
 {
@@ -23,4 +25,13 @@ QByteArray Log::recordBytes(QByteArray record)
     record.replace("\n", "");
     const int nul = record.indexOf('\0');
     return nul < 0 ? record : record.left(nul);
+}
+
+QStringList Log::readRecordFields(QByteArray record, int minimumFields)
+{
+    const QStringList fields = QString::fromLatin1(recordBytes(record)).split(QLatin1Char(','));
+    if (fields.size() < minimumFields || fields.size() < 5)
+        return {};
+    setRegisterDate(parseDeviceDateTime(fields.at(3) + QLatin1Char(',') + fields.at(4)));
+    return fields;
 }

@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QJsonObject>
 #include <QObject>
+#include <QStringList>
 
 // One logged sample of a run. Each model derives its own record class.
 class Log : public QObject
@@ -22,6 +23,13 @@ public slots:
     // Reads one "+VFRDXP: " record: 0 read, 1 bad record.
     virtual int parseRecord(QByteArray record);
     virtual QJsonObject toJson();
+
+protected:
+    // The fields of one "+VFRDXP: " record: the prefix, double quotes and line
+    // feeds removed, read as ISO 8859-1 up to a NUL, split at ",". With at
+    // least `minimumFields` fields the sample's date-time is taken from fields
+    // 3 and 4; with fewer the list is empty and nothing changes.
+    QStringList readRecordFields(QByteArray record, int minimumFields);
 
 signals:
     void logItemChanged();

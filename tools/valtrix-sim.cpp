@@ -6,6 +6,7 @@
 
 #include "SimulatedDravo2.h"
 #include "SimulatedInstrument.h"
+#include "SimulatedKestrum.h"
 #include "SimulatedModels.h"
 
 #include <QCommandLineParser>
@@ -64,6 +65,14 @@ int main(int argc, char *argv[])
     const QCommandLineOption delay(QStringLiteral("answer-delay"),
                                    QStringLiteral("Pause before every answer, in ms."),
                                    QStringLiteral("ms"), QStringLiteral("0"));
+    const QCommandLineOption boards(
+        QStringLiteral("boards"),
+        QStringLiteral("Expansion boards (0 to 3) in the runs of a \"KESTRUM 4\"."),
+        QStringLiteral("count"), QStringLiteral("0"));
+    const QCommandLineOption interval(
+        QStringLiteral("interval"),
+        QStringLiteral("Sample interval of a heat-stress monitor, in seconds."),
+        QStringLiteral("seconds"), QStringLiteral("60"));
     const QCommandLineOption link(
         QStringLiteral("link"),
         QStringLiteral("Also reach the port through a symbolic link at this path, which stays "
@@ -73,7 +82,7 @@ int main(int argc, char *argv[])
         QStringLiteral("octave"),
         QStringLiteral("Octave analysis of a \"DRAVO 2\" and of its runs: 1/1 or 1/3."),
         QStringLiteral("analysis"), QStringLiteral("1/1"));
-    parser.addOptions({model, serial, runs, records, delay, link, octave});
+    parser.addOptions({model, serial, runs, records, delay, link, octave, boards, interval});
     parser.process(app);
     const QByteArray octaveAnalysis = parser.value(octave).toLatin1();
     if (octaveAnalysis != "1/1" && octaveAnalysis != "1/3") {
@@ -94,6 +103,10 @@ int main(int argc, char *argv[])
     instrument.setAnswerDelay(parser.value(delay).toInt());
     if (SimulatedDravo2 *dosimeter = SimulatedDravo2::of(&instrument))
         dosimeter->octaveAnalysis = octaveAnalysis;
+    if (SimulatedKestrum *heatStress = SimulatedKestrum::of(&instrument)) {
+        heatStress->expansionBoards = qBound(0, parser.value(boards).toInt(), 3);
+        heatStress->intervalSeconds = qMax(1, parser.value(interval).toInt());
+    }
     const QDateTime start = QDateTime::currentDateTime().addDays(-1);
     for (int index = 1; index <= parser.value(runs).toInt(); ++index)
         addSimulatedRun(instrument, index, parser.value(records).toInt(),

@@ -1,6 +1,5 @@
 #include "Dravo2File.h"
 
-#include "DeviceDateTime.h"
 #include "Dravo2Experiment.h"
 #include "Dravo2Log.h"
 #include "Dravo2Model.h"
@@ -16,10 +15,7 @@ Dravo2File::Dravo2File(const QString &fileName)
 Experiment *Dravo2File::parseRun(const QJsonObject &object)
 {
     auto *run = new Dravo2Experiment;
-    run->setDateTime(parseDeviceDateTime(object.value(QStringLiteral("date")).toString()));
-    run->setDeviceName(object.value(QStringLiteral("deviceName")).toString());
-    run->setIndex(object.value(QStringLiteral("index")).toString().toInt());
-    run->setSize(object.value(QStringLiteral("size")).toString().toInt());
+    run->readCommonJson(object);
 
     QList<Log *> logs;
     const QJsonArray records = object.value(QStringLiteral("logList")).toArray();

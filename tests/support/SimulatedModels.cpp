@@ -3,6 +3,8 @@
 #include "SimulatedDravo2.h"
 #include "SimulatedDravo2Runs.h"
 #include "SimulatedInstrument.h"
+#include "SimulatedKestrum.h"
+#include "SimulatedKestrumRuns.h"
 #include "SimulatedTolvarRuns.h"
 
 namespace {
@@ -16,6 +18,19 @@ void addGenericRun(SimulatedInstrument &instrument, int index, int records, cons
         run.records.append(QByteArray::number(i) + ",85.2,91.7,102.4,\"21/10/29,08:00:00+00\"");
     run.pages.insert(8, "8," + QByteArray::number(index) + ",410,395,1200,1100,\"USER\"");
     instrument.addRun(run);
+}
+
+// A heat-stress run at the instrument's interval; a "KESTRUM 4" run carries
+// the expansion boards the instrument is set to.
+SimulatedKestrumRuns::Header kestrumHeader(SimulatedInstrument &instrument)
+{
+    SimulatedKestrumRuns::Header header;
+    if (const SimulatedKestrum *state = SimulatedKestrum::of(&instrument)) {
+        header.sampleSeconds = state->intervalSeconds;
+        header.unit = state->unit;
+        header.expansionBoards = state->expansionBoards;
+    }
+    return header;
 }
 
 // One row per simulated model family.
@@ -36,6 +51,22 @@ const QList<SimulatedModel> &models()
                  header.bands = SimulatedDravo2Runs::octaveBands(state->octaveAnalysis);
              }
              instrument.addRun(SimulatedDravo2Runs::makeRun(index, records, start, header));
+         }},
+        {"KESTRUM 2",
+         [](SimulatedInstrument &instrument) {
+             SimulatedKestrum::install(&instrument, "KESTRUM 2");
+         },
+         [](SimulatedInstrument &instrument, int index, int records, const QDateTime &start) {
+             instrument.addRun(SimulatedKestrumRuns::makeKestrum2Run(index, records, start,
+                                                                     kestrumHeader(instrument)));
+         }},
+        {"KESTRUM 4",
+         [](SimulatedInstrument &instrument) {
+             SimulatedKestrum::install(&instrument, "KESTRUM 4");
+         },
+         [](SimulatedInstrument &instrument, int index, int records, const QDateTime &start) {
+             instrument.addRun(SimulatedKestrumRuns::makeKestrum4Run(index, records, start,
+                                                                     kestrumHeader(instrument)));
          }},
         // The pumps answer the common commands only.
         {"TOLVAR 3 PLUS", [](SimulatedInstrument &) {},

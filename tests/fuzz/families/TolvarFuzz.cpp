@@ -1,5 +1,6 @@
 #include "TolvarFuzz.h"
 
+#include "TolvarReportRun.h"
 #include "models/tolvar/Tolvar4Results.h"
 #include "models/tolvar/TolvarModel.h"
 #include "models/tolvar/TolvarResults.h"
@@ -23,6 +24,7 @@ FuzzModel pumpModel(const QString &productName)
              results->toJson();
          }},
     };
+    model.reportOptions = [] { return TolvarReportRun::everySection(QString()); };
     return model;
 }
 

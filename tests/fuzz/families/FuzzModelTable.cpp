@@ -1,6 +1,7 @@
 #include "FuzzModel.h"
 
 #include "Dravo2Fuzz.h"
+#include "KestrumFuzz.h"
 #include "TolvarFuzz.h"
 
 // One line per family: its rows of the fuzz targets.
@@ -8,6 +9,7 @@ QList<FuzzModel> fuzzModels()
 {
     QList<FuzzModel> models;
     models += dravo2FuzzModels();
+    models += kestrumFuzzModels();
     models += tolvarFuzzModels();
     return models;
 }

@@ -5,8 +5,6 @@
 
 namespace {
 
-const QString kDateTime = QStringLiteral("\"\\d\\d/\\d\\d/\\d\\d,\\d\\d:\\d\\d:\\d\\d[+-]\\d\\d\"");
-
 // The commands every instrument shares.
 QStringList commonShapes()
 {
@@ -14,10 +12,10 @@ QStringList commonShapes()
         QStringLiteral("ATE0"),
         QStringLiteral("AT\\+CG(MI|MM|SN|MR)"),
         QStringLiteral("AT\\+[A-Z0-9]+\\?"),
-        QStringLiteral("AT\\+CCLK=%1").arg(kDateTime),
+        QStringLiteral("AT\\+CCLK=%1").arg(CommandCheck::dateTimeField()),
         // A certificate date that did not read is sent empty.
-        QStringLiteral("AT\\+VFCTF=\"[^\"\\x{0}-\\x{1f}\\x{7f}-\\x{9f}]*\",(%1|\"\")")
-            .arg(kDateTime),
+        QStringLiteral("AT\\+VFCTF=%1,(%2|\"\")")
+            .arg(CommandCheck::textField(), CommandCheck::dateTimeField()),
         QStringLiteral("AT\\+VFXPLST"),
         QStringLiteral("AT\\+VFERSMM"),
         QStringLiteral("AT\\+VFXPHDR=\\d+,-?\\d+"),
@@ -36,6 +34,16 @@ QString describe(const QString &fault, const QByteArray &line)
 }
 
 } // namespace
+
+QString CommandCheck::dateTimeField()
+{
+    return QStringLiteral("\"\\d\\d/\\d\\d/\\d\\d,\\d\\d:\\d\\d:\\d\\d[+-]\\d\\d\"");
+}
+
+QString CommandCheck::textField()
+{
+    return QStringLiteral("\"[^\"\\x{0}-\\x{1f}\\x{7f}-\\x{9f}]*\"");
+}
 
 CommandCheck::CommandCheck(const QStringList &modelShapes)
 {

@@ -17,6 +17,11 @@ class CommandCheck
 public:
     explicit CommandCheck(const QStringList &modelShapes);
 
+    // Pieces of the shapes: a quoted device date-time text, and a quoted user
+    // text (no double quote, no control character).
+    static QString dateTimeField();
+    static QString textField();
+
     // Empty when every command is sound, else what is wrong and with which line.
     QString check(const QByteArray &written) const;
 

@@ -1,5 +1,7 @@
 #include "Dravo2Fuzz.h"
 
+#include "CommandCheck.h"
+
 #include "Dravo2ReportRun.h"
 #include "models/dravo2/Dravo2Config.h"
 #include "models/dravo2/Dravo2Model.h"
@@ -49,9 +51,8 @@ QList<FuzzModel> dravo2FuzzModels()
         configParser("schedule switch", "AT+VFSCH=3", &Dravo2Config::setScheduleStatusFromReply),
         configParser("schedule limit", "AT+VFSCH=4", &Dravo2Config::setScheduleMaxTimeFromReply),
     };
-    const QString dateTime =
-        QStringLiteral("\"\\d\\d/\\d\\d/\\d\\d,\\d\\d:\\d\\d:\\d\\d[+-]\\d\\d\"");
-    const QString label = QStringLiteral("\"[^\"\\x{0}-\\x{1f}\\x{7f}-\\x{9f}]*\"");
+    const QString dateTime = CommandCheck::dateTimeField();
+    const QString label = CommandCheck::textField();
     model.commandShapes = QStringList{
         QStringLiteral("AT\\+VFTRHLVL=(\\d|[1-9]\\d|100)"),
         QStringLiteral("AT\\+VFCRTLVL=([5-9]\\d|100)"),

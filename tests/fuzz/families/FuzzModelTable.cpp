@@ -2,6 +2,7 @@
 
 #include "Dravo2Fuzz.h"
 #include "KestrumFuzz.h"
+#include "RumoFuzz.h"
 #include "TolvarFuzz.h"
 
 // One line per family: its rows of the fuzz targets.
@@ -10,6 +11,7 @@ QList<FuzzModel> fuzzModels()
     QList<FuzzModel> models;
     models += dravo2FuzzModels();
     models += kestrumFuzzModels();
+    models += rumoFuzzModels();
     models += tolvarFuzzModels();
     return models;
 }

@@ -2,6 +2,7 @@
 
 #include "Dravo2Fuzz.h"
 #include "KestrumFuzz.h"
+#include "QuillonFuzz.h"
 #include "RumoFuzz.h"
 #include "TolvarFuzz.h"
 
@@ -11,6 +12,7 @@ QList<FuzzModel> fuzzModels()
     QList<FuzzModel> models;
     models += dravo2FuzzModels();
     models += kestrumFuzzModels();
+    models += quillonFuzzModels();
     models += rumoFuzzModels();
     models += tolvarFuzzModels();
     return models;

@@ -7,6 +7,7 @@
 #include "PrinterFactory.h"
 #include "ReportViewer.h"
 #include "RumoReportChain.h"
+#include "RunChain.h"
 #include "VfFile.h"
 #include "VfSubSuperScript.h"
 #include "VfTableRow.h"
@@ -23,6 +24,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QValueAxis>
+
 #include <QtTest>
 
 #include <memory>
@@ -31,15 +33,7 @@ namespace {
 
 using Header = SimulatedRumoRuns::Header;
 
-struct ChainDeleter
-{
-    void operator()(Experiment *head) const
-    {
-        if (head)
-            head->deleteChain();
-    }
-};
-using Chain = std::unique_ptr<Experiment, ChainDeleter>;
+using Chain = RunChain;
 
 // The runs start at 08:30 in the instrument's zone, three hours behind UTC.
 QDateTime start()

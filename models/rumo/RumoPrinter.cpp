@@ -65,13 +65,9 @@ RumoPrinter::RumoPrinter()
 {
     m_reportTitle = tr("Rumo Report");
     m_footerText = QStringLiteral(" ");
-    const QString mono = QStringLiteral("FreeMono");
-    const QString sans = QStringLiteral("FreeSans");
-    m_tableBodyFont = reportFont(mono, 8);
-    m_tableHeaderFont = reportFont(mono, 8);
-    m_sectionTitleFont = reportFont(sans, 10, QFont::Bold);
-    m_labelFont = reportFont(sans, 10);
-    m_familyFont = reportFont(sans, 9);
+    // The table and title faces are the framework's.
+    m_labelFont = reportFont(QStringLiteral("FreeSans"), 10);
+    m_familyFont = reportFont(QStringLiteral("FreeSans"), 9);
 }
 
 // ------------------------------------------------------------------ options

@@ -23,6 +23,9 @@ class BemariExposureComponent : public ExposureComponent
 public:
     explicit BemariExposureComponent(QObject *parent = nullptr);
 
+    // The run's "event" beside QObject's event handler, which stays reachable.
+    using ExposureComponent::event;
+
     // The setters store without a signal.
     int event() const { return m_event; }
     void setEvent(int v) { m_event = v; }

@@ -12,6 +12,7 @@
 #include "RunDownload.h"
 #include "SimulatedDravo2Link.h"
 #include "VfFile.h"
+#include "VfLevelCharts.h"
 #include "VfPrinter.h"
 #include "models/dravo2/Dravo2File.h"
 #include "models/dravo2/Dravo2Log.h"
@@ -638,7 +639,7 @@ private slots:
         }
         const auto barValues = [&bands](char weighting) {
             std::unique_ptr<QtCharts::QChart> chart(
-                Dravo2ReportCharts::octaveBands(bands, QStringLiteral("1/1"), weighting));
+                VfLevelCharts::octaveBands(bands, QStringLiteral("1/1"), weighting));
             auto *series = qobject_cast<QtCharts::QBarSeries *>(chart->series().value(0));
             QList<qreal> values;
             for (int i = 0; series && i < series->barSets().value(0)->count(); ++i)

@@ -2,6 +2,7 @@
 
 #include "Experiment.h"
 #include "VfFullPageTable.h"
+#include "VfLevelCharts.h"
 #include "VfNormalTable.h"
 #include "VfReportText.h"
 #include "VfSubSuperScript.h"
@@ -477,7 +478,7 @@ void Dravo2Printer::drawOctaveBandsSection()
                                          kOctaveChartMinHeight);
     for (char weighting : weightings)
         m_cursorY +=
-            drawChart(Dravo2ReportCharts::octaveBands(r->leqList(), r->octaveAnalysis(), weighting),
+            drawChart(VfLevelCharts::octaveBands(r->leqList(), r->octaveAnalysis(), weighting),
                       m_cursorY, height) +
             m_spacing;
     closeSection(top);

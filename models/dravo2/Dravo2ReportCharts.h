@@ -6,7 +6,6 @@
 #include <array>
 #include <optional>
 
-class LeqPerOctave;
 class Log;
 
 namespace QtCharts {
@@ -14,9 +13,9 @@ class QChart;
 } // namespace QtCharts
 
 // The charts of the dosimeter report and the figures behind them: the sound
-// level over time, the time spent in each 5 dB class, and the octave-band
-// levels with Z, A or C weighting. Each chart is made new for one drawing;
-// the caller renders and deletes it.
+// level over time and the time spent in each 5 dB class (the octave-band
+// charts are the sound level instruments' shared ones, VfLevelCharts). Each chart is made new for
+// one drawing; the caller renders and deletes it.
 //
 // A value the instrument left empty ("---") or any other text that is not a
 // number is left out of every chart and class, never counted as 0.
@@ -45,8 +44,4 @@ public:
     // Pixels a chart needs beyond its usual height: turned category labels
     // take more room under the plot than level ones.
     static int extraHeight(const QtCharts::QChart *chart);
-    // The bands as stored ('Z') or weighted ('A', 'C'); a band whose level is
-    // not a number, or whose frequency has no correction, is left out.
-    static QtCharts::QChart *octaveBands(const QList<LeqPerOctave *> &bands,
-                                         const QString &octaveAnalysis, char weighting);
 };

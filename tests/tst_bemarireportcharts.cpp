@@ -1,3 +1,4 @@
+#include "BemariReportRun.h"
 #include "DeviceDateTime.h"
 #include "Experiment.h"
 #include "LeqPerOctave.h"
@@ -21,7 +22,6 @@
 using namespace QtCharts;
 
 namespace {
-
 
 // Bands as the instrument writes them, every level the same.
 QList<LeqPerOctave *> bandsAt(const QStringList &frequencies, const QString &leq)
@@ -176,6 +176,40 @@ private slots:
         QCOMPARE(barsIn(c.get())->color(), QColor(Qt::darkGreen));
         std::unique_ptr<QChart> bare(SoundLevelReportCharts::bandChart(nullptr, 'A'));
         QCOMPARE(barsIn(bare.get())->count(), 0);
+    }
+
+    // The bands of downloaded runs, as the instrument writes their
+    // frequencies, labelled on the band axis.
+    void downloadedBands_data()
+    {
+        QTest::addColumn<bool>("plus");
+        QTest::addColumn<QString>("octaveAnalysis");
+        QTest::addColumn<QStringList>("labels");
+        QTest::newRow("BEMARI octaves")
+            << false << "1/1" << QStringList{"31.5", "63", "125", "1 k", "16 k"};
+        QTest::newRow("BEMARI+ third-octaves")
+            << true << "1/3" << QStringList{"25.0", "40.0", "1.25 k", "3.15 k", "12.5 k", "20 k"};
+    }
+
+    void downloadedBands()
+    {
+        QFETCH(bool, plus);
+        QFETCH(QString, octaveAnalysis);
+        QFETCH(QStringList, labels);
+        SimulatedBemariRuns::Header header;
+        header.plus = plus;
+        header.octaveAnalysis = octaveAnalysis.toLatin1();
+        std::unique_ptr<Experiment> run(
+            BemariReportRun::make(5, parseDeviceDateTime("24/05/17,08:30:00-12"), header));
+        QVERIFY(run);
+        for (char weighting : {'Z', 'C', 'A'}) {
+            std::unique_ptr<QChart> chart(SoundLevelReportCharts::bandChart(run.get(), weighting));
+            auto *axis = qobject_cast<QBarCategoryAxis *>(chart->axes(Qt::Horizontal).value(0));
+            const QStringList categories = axis->categories();
+            QCOMPARE(categories.size(), octaveAnalysis == "1/1" ? 10 : 30);
+            for (const QString &label : labels)
+                QVERIFY2(categories.contains(label), qPrintable(label));
+        }
     }
 
     // Levels that are not numbers, and records without a valid time, are

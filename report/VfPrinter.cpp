@@ -398,7 +398,8 @@ void VfPrinter::createTable(bool withTable)
         return;
     for (Experiment *run = m_experiment->first(); run; run = run->next()) {
         ++m_pageCount;
-        if (withTable)
+        // Once a table was found too wide, the report draws none.
+        if (withTable && m_tableEnable)
             m_pageCount += runTablePages(run);
     }
 }

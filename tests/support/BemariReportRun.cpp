@@ -33,26 +33,10 @@ Experiment *BemariReportRun::make(int records, const QDateTime &start,
     else
         meter = std::make_unique<Bemari>(link.device.get());
     link.instrument->addRun(listed);
-    const QList<QObject *> list = meter->readExperimentList();
-    Experiment *run = nullptr;
-    const int result =
-        list.isEmpty()
-            ? -1
-            : RunDownload::download(meter.get(), qobject_cast<Experiment *>(list.first()), &run);
-    meter->clearExperimentList();
-    if (result != 0)
-        return nullptr;
-
-    QList<Log *> logs;
-    logs.reserve(full.records.size());
-    for (const QByteArray &record : full.records) {
-        BemariLog *log = header.plus ? new BemariPlusLog : new BemariLog;
-        log->parseRecord(record);
-        logs.append(log);
-    }
-    run->setLogs(logs);
-    run->setSize(records);
-    return run;
+    const bool plus = header.plus;
+    return RunDownload::downloadWithRecords(meter.get(), full.records, [plus]() -> Log * {
+        return plus ? new BemariPlusLog : new BemariLog;
+    });
 }
 
 QJsonObject BemariReportRun::everySection(const QString &fileName, bool plus)

@@ -3,6 +3,7 @@
 #include "Device.h"
 #include "Experiment.h"
 #include "ExperimentFactory.h"
+#include "Log.h"
 #include "Results.h"
 
 #include <memory>
@@ -30,4 +31,26 @@ int RunDownload::download(Device *device, const Experiment *entry, Experiment **
     made->setResults(results);
     *run = made.release();
     return 0;
+}
+
+Experiment *RunDownload::downloadWithRecords(Device *device, const QList<QByteArray> &records,
+                                             const std::function<Log *()> &newLog)
+{
+    const QList<QObject *> list = device->readExperimentList();
+    Experiment *run = nullptr;
+    const int result =
+        list.isEmpty() ? -1 : download(device, qobject_cast<Experiment *>(list.first()), &run);
+    device->clearExperimentList();
+    if (result != 0)
+        return nullptr;
+    QList<Log *> logs;
+    logs.reserve(records.size());
+    for (const QByteArray &record : records) {
+        Log *log = newLog();
+        log->parseRecord(record);
+        logs.append(log);
+    }
+    run->setLogs(logs);
+    run->setSize(int(records.size()));
+    return run;
 }

@@ -9,6 +9,7 @@
 #include "PrinterFactory.h"
 #include "RunDownload.h"
 #include "SimulatedDravo2Link.h"
+#include "UrlCatcher.h"
 #include "VfFile.h"
 #include "VfPrinter.h"
 #include "models/dravo2/Dravo2File.h"
@@ -98,18 +99,6 @@ QJsonObject hearingProtector()
     return data;
 }
 
-// Stands in for the desktop's viewer.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-public:
-    UrlCatcher() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open"); }
-    ~UrlCatcher() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl &url) { urls.append(url); }
-};
-
 // Drives the dosimeter's printer as Core does; the print result.
 int writeReport(const QJsonObject &options, Experiment *head,
                 const CalibrationCertificate &calibration = CalibrationCertificate())
@@ -128,23 +117,6 @@ int writeReport(const QJsonObject &options, Experiment *head,
         printer->openReport();
     }
     return result;
-}
-
-// "k of N" of every page: N is the same everywhere and k counts the pages.
-QString pageNumberFault(const QStringList &pages)
-{
-    static const QRegularExpression footer(QStringLiteral("(\\d+) of (\\d+)\\s*$"));
-    for (int k = 0; k < pages.size(); ++k) {
-        const QRegularExpressionMatch match = footer.match(pages.at(k));
-        if (!match.hasMatch())
-            return QStringLiteral("page %1 has no page number").arg(k + 1);
-        if (match.captured(1).toInt() != k + 1 || match.captured(2).toInt() != pages.size())
-            return QStringLiteral("page %1 of %2 says %3")
-                .arg(k + 1)
-                .arg(pages.size())
-                .arg(match.captured(0));
-    }
-    return QString();
 }
 
 // Downloads the simulated instrument's only run, as the application does.
@@ -222,7 +194,8 @@ private slots:
         const QStringList pages = PdfText::pages(file);
         QCOMPARE(pages.size(), 3);
         QCOMPARE(PdfText::pageCount(file), 3);
-        QVERIFY2(pageNumberFault(pages).isEmpty(), qPrintable(pageNumberFault(pages)));
+        QVERIFY2(PdfText::pageNumberFault(pages).isEmpty(),
+                 qPrintable(PdfText::pageNumberFault(pages)));
 
         auto *r = qobject_cast<Dravo2Results *>(run->results());
         QStringList first{"Dosimeter Noise Report @ DRAVO 2 SN: D2-000123",
@@ -389,7 +362,8 @@ private slots:
         const QStringList pages = PdfText::pages(file);
         QVERIFY(!pages.isEmpty());
         QCOMPARE(pages.size(), PdfText::pageCount(file));
-        QVERIFY2(pageNumberFault(pages).isEmpty(), qPrintable(pageNumberFault(pages)));
+        QVERIFY2(PdfText::pageNumberFault(pages).isEmpty(),
+                 qPrintable(PdfText::pageNumberFault(pages)));
         const QString all = pages.join(QLatin1Char('\f'));
         for (const QString &line : qAsConst(gone))
             QVERIFY2(!all.contains(line), qPrintable(line));
@@ -440,7 +414,8 @@ private slots:
 
         const QStringList pages = PdfText::pages(file);
         QCOMPARE(pages.size(), PdfText::pageCount(file));
-        QVERIFY2(pageNumberFault(pages).isEmpty(), qPrintable(pageNumberFault(pages)));
+        QVERIFY2(PdfText::pageNumberFault(pages).isEmpty(),
+                 qPrintable(PdfText::pageNumberFault(pages)));
         const int reportPages = secondPage ? 2 : 1;
         if (records == 0)
             QCOMPARE(pages.size(), reportPages);
@@ -507,7 +482,8 @@ private slots:
         QCOMPARE(core.generateReport(text(allOn(file))), 0);
         QCOMPARE(m_viewer->urls, QList<QUrl>{QUrl::fromLocalFile(file)});
         const QStringList pages = PdfText::pages(file);
-        QVERIFY2(pageNumberFault(pages).isEmpty(), qPrintable(pageNumberFault(pages)));
+        QVERIFY2(PdfText::pageNumberFault(pages).isEmpty(),
+                 qPrintable(PdfText::pageNumberFault(pages)));
         QVERIFY(pages.size() >= 3);
         QVERIFY(pages.at(1).contains("Manufacturer: EarSafe"));
         QVERIFY(pages.at(1).contains("Total SPLp [dB(A)]: 72.84"));
@@ -541,7 +517,8 @@ private slots:
         const QString file = pdf("dashes");
         QCOMPARE(writeReport(allOn(file), run.get()), 0);
         const QStringList pages = PdfText::pages(file);
-        QVERIFY2(pageNumberFault(pages).isEmpty(), qPrintable(pageNumberFault(pages)));
+        QVERIFY2(PdfText::pageNumberFault(pages).isEmpty(),
+                 qPrintable(PdfText::pageNumberFault(pages)));
         const QString first = pages.at(0);
         for (const char *line : {"Dose [%]: ---", "Daily dose [%]: ---", "Leq [dB]: ---",
                                  "EL [dB]: ---", "NEL [dB]: ---", "TWA [dB]: ---",
@@ -615,7 +592,8 @@ private slots:
         const QString file = pdf("thirds");
         QCOMPARE(writeReport(allOn(file), run.get()), 0);
         const QStringList pages = PdfText::pages(file);
-        QVERIFY2(pageNumberFault(pages).isEmpty(), qPrintable(pageNumberFault(pages)));
+        QVERIFY2(PdfText::pageNumberFault(pages).isEmpty(),
+                 qPrintable(PdfText::pageNumberFault(pages)));
         QVERIFY(pages.at(1).contains("1/3 Octave"));
         for (const char *label : {"1.25 k", "12.5 k", "3.15 k", "50", "16 k"})
             QVERIFY2(pages.at(1).contains(QLatin1String(label)), label);

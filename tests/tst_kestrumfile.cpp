@@ -1,5 +1,6 @@
 #include "DataFileEnvelope.h"
 #include "FileFactory.h"
+#include "RunChain.h"
 #include "RunDownload.h"
 #include "SimulatedKestrumLink.h"
 #include "VfFile.h"
@@ -20,16 +21,6 @@ class TestKestrumFile : public QObject
     Q_OBJECT
 
 private:
-    struct ChainDeleter
-    {
-        void operator()(Experiment *head) const
-        {
-            if (head)
-                head->deleteChain();
-        }
-    };
-    using Chain = std::unique_ptr<Experiment, ChainDeleter>;
-
     static QDateTime start()
     {
         return QDateTime(QDate(2021, 6, 15), QTime(8, 30), Qt::OffsetFromUTC, -3 * 3600);

@@ -348,6 +348,32 @@ private slots:
         QCOMPARE(printer.companyName(), QString());
     }
 
+    // Options that are no JSON object, or that name no file, fail the report
+    // before anything is written: no PDF lands in the working folder or in
+    // the temporary folder.
+    void refusedOptions_data()
+    {
+        QTest::addColumn<QString>("optionsText");
+        QTest::newRow("not JSON") << QStringLiteral("not json {");
+        QTest::newRow("array") << QStringLiteral("[{\"fileName\": \"/r/x\"}]");
+        QTest::newRow("no file name") << QStringLiteral("{\"ckbTable\": true}");
+        QTest::newRow("empty file name") << options(QString());
+        QTest::newRow("file:/// alone") << options(QStringLiteral("file:///"));
+    }
+
+    void refusedOptions()
+    {
+        QFETCH(QString, optionsText);
+        const QByteArray savedTemp = qgetenv("TEMP");
+        qputenv("TEMP", m_dir.path().toUtf8());
+        const QStringList before = QDir(m_dir.path()).entryList(QDir::Files);
+        const QStringList here = QDir::current().entryList(QDir::Files);
+        QCOMPARE(writeReport(optionsText, nullptr), -1);
+        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), before);
+        QCOMPARE(QDir::current().entryList(QDir::Files), here);
+        qputenv("TEMP", savedTemp);
+    }
+
     // A logo that loads sits left of the title; one that does not is skipped.
     void logoInTopBand()
     {

@@ -146,6 +146,13 @@ void VfPrinter::renderChart(QtCharts::QChart *chart, const QRect &area)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     if (chart->layout())
         chart->layout()->activate();
+    // A legend lays its markers out on its own; without the event loop it
+    // would keep the names it cut to fit the chart's size before this one.
+    QtCharts::QLegend *legend = chart->legend();
+    if (legend && legend->isVisible() && legend->layout()) {
+        legend->layout()->invalidate();
+        legend->layout()->activate();
+    }
     m_painter->save();
     m_painter->resetTransform();
     m_painter->translate(area.topLeft());

@@ -25,6 +25,11 @@ QString VfReportText::numberOrAbsent(const QString &text, int decimals)
     return value ? QLocale().toString(*value, 'f', decimals) : absent();
 }
 
+QString VfReportText::numberOrAbsent(double value, int decimals)
+{
+    return std::isfinite(value) ? QLocale().toString(value, 'f', decimals) : absent();
+}
+
 QString VfReportText::numberOrStored(const QString &text, int decimals)
 {
     const std::optional<double> value = number(text);

@@ -20,6 +20,8 @@ public:
     // The number with `decimals` decimals in the default locale; "---" for a
     // text that is not a number.
     static QString numberOrAbsent(const QString &text, int decimals);
+    // The same for a number that may be empty (NaN) or not finite.
+    static QString numberOrAbsent(double value, int decimals);
     // The number with `decimals` decimals in the default locale; a text that
     // is not a number as it stands ("---", "OL"), an empty text as "---".
     static QString numberOrStored(const QString &text, int decimals);

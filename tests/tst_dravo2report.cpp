@@ -7,6 +7,7 @@
 #include "LeqPerOctave.h"
 #include "PdfText.h"
 #include "PrinterFactory.h"
+#include "ReportViewer.h"
 #include "RunDownload.h"
 #include "SimulatedDravo2Link.h"
 #include "UrlCatcher.h"
@@ -22,7 +23,6 @@
 #include <QBarSet>
 #include <QChart>
 #include <QDateTimeAxis>
-#include <QDesktopServices>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLineSeries>
@@ -158,7 +158,7 @@ class TestDravo2Report : public QObject
     Q_OBJECT
 
     QTemporaryDir m_dir;
-    std::unique_ptr<UrlCatcher> m_viewer;
+    std::unique_ptr<ReportViewer> m_viewer;
 
     QString pdf(const QString &name) const { return m_dir.filePath(name + ".pdf"); }
 
@@ -173,7 +173,7 @@ private slots:
         // VALTRIX_KEEP_REPORTS keeps the PDFs for a look at the pages.
         PdfText::keepIfAsked(m_dir);
         QLocale::setDefault(QLocale::c());
-        m_viewer = std::make_unique<UrlCatcher>();
+        m_viewer = std::make_unique<ReportViewer>();
         if (!PdfText::toolsAvailable())
             QSKIP("poppler-utils are not installed");
     }
@@ -186,10 +186,10 @@ private slots:
         CalibrationCertificate calibration;
         calibration.setCertification(QStringLiteral("LAB-7781"));
         calibration.setDate(QDateTime(QDate(2024, 2, 1), QTime(12, 0)));
-        m_viewer->urls.clear();
+        m_viewer->opened.clear();
         const QString file = pdf("all");
         QCOMPARE(writeReport(allOn(file), run.get(), calibration), 0);
-        QCOMPARE(m_viewer->urls, QList<QUrl>{QUrl::fromLocalFile(file)});
+        QCOMPARE(m_viewer->opened, QList<QUrl>{QUrl::fromLocalFile(file)});
 
         const QStringList pages = PdfText::pages(file);
         QCOMPARE(pages.size(), 3);
@@ -477,10 +477,10 @@ private slots:
         QJsonObject protector = hearingProtector();
         protector.insert("stdNumber", 1);
         core.refreshGeneralData(QString::fromUtf8(QJsonDocument(protector).toJson()));
-        m_viewer->urls.clear();
+        m_viewer->opened.clear();
         const QString file = pdf("core");
         QCOMPARE(core.generateReport(text(allOn(file))), 0);
-        QCOMPARE(m_viewer->urls, QList<QUrl>{QUrl::fromLocalFile(file)});
+        QCOMPARE(m_viewer->opened, QList<QUrl>{QUrl::fromLocalFile(file)});
         const QStringList pages = PdfText::pages(file);
         QVERIFY2(PdfText::pageNumberFault(pages).isEmpty(),
                  qPrintable(PdfText::pageNumberFault(pages)));
@@ -490,10 +490,10 @@ private slots:
         // Only the second method names the protector type.
         QVERIFY(!pages.at(1).contains("Type:"));
 
-        m_viewer->urls.clear();
+        m_viewer->opened.clear();
         QSignalSpy why(&core, &Core::writeError);
         QCOMPARE(core.generateReport(text(allOn("/nonexistent-dir/sub/report"))), -1);
-        QVERIFY(m_viewer->urls.isEmpty());
+        QVERIFY(m_viewer->opened.isEmpty());
         QCOMPARE(why.count(), 1);
         QCOMPARE(why.first().first().toString(),
                  QString("The folder \"/nonexistent-dir/sub\" does not exist."));

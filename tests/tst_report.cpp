@@ -1,8 +1,8 @@
 #include "PdfText.h"
 #include "ReportTestPrinter.h"
+#include "ReportViewer.h"
 #include "VfFullPageTable.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QImage>
 #include <QJsonDocument>
@@ -39,16 +39,6 @@ int writeReport(const QString &optionsText, Experiment *head)
         printer.endPainting();
     return result;
 }
-
-// Stands in for the desktop's viewer.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl &url) { urls.append(url); }
-};
 
 // Answers a table's page breaks as the report writer does, on a plain image.
 struct Answerer
@@ -258,8 +248,7 @@ private slots:
     // that cannot open it does not turn the report into a failure.
     void finishedReportIsOpened()
     {
-        UrlCatcher catcher;
-        QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
+        ReportViewer viewer;
         const QString file = m_dir.filePath(QStringLiteral("opened"));
         {
             ReportTestPrinter printer;
@@ -268,8 +257,7 @@ private slots:
             QCOMPARE(printer.endPainting(), 0);
             printer.openReport();
         }
-        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-        QCOMPARE(catcher.urls, QList<QUrl>{QUrl::fromLocalFile(file + ".pdf")});
+        QCOMPARE(viewer.opened, QList<QUrl>{QUrl::fromLocalFile(file + ".pdf")});
     }
 
     void outputFileNames_data()

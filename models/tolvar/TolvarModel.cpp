@@ -5,10 +5,12 @@
 #include "models/tolvar/Tolvar4Experiment.h"
 #include "models/tolvar/Tolvar4File.h"
 #include "models/tolvar/Tolvar4Log.h"
+#include "models/tolvar/Tolvar4Printer.h"
 #include "models/tolvar/Tolvar4Results.h"
 #include "models/tolvar/TolvarExperiment.h"
 #include "models/tolvar/TolvarFile.h"
 #include "models/tolvar/TolvarLog.h"
+#include "models/tolvar/TolvarPrinter.h"
 #include "models/tolvar/TolvarResults.h"
 
 ModelEntry tolvarModel()
@@ -21,6 +23,7 @@ ModelEntry tolvarModel()
     entry.makeExperiment = []() -> Experiment * { return new TolvarExperiment; };
     entry.makeLog = []() -> Log * { return new TolvarLog; };
     entry.makeResults = []() -> Results * { return new TolvarResults; };
+    entry.makePrinter = []() -> VfPrinter * { return new TolvarPrinter; };
     entry.makeFile = [](const QString &fileName) -> VfFile * { return new TolvarFile(fileName); };
     return entry;
 }
@@ -35,6 +38,7 @@ ModelEntry tolvar4Model()
     entry.makeExperiment = []() -> Experiment * { return new Tolvar4Experiment; };
     entry.makeLog = []() -> Log * { return new Tolvar4Log; };
     entry.makeResults = []() -> Results * { return new Tolvar4Results; };
+    entry.makePrinter = []() -> VfPrinter * { return new Tolvar4Printer; };
     entry.makeFile = [](const QString &fileName) -> VfFile * { return new Tolvar4File(fileName); };
     return entry;
 }

@@ -6,6 +6,8 @@
 #include <QJsonArray>
 #include <QTextCodec>
 
+#include <cmath>
+
 namespace {
 
 const int kPage1Fields = 20;
@@ -51,6 +53,16 @@ qint64 TolvarResults::runSeconds(const QString &sampleTime, const QDateTime &sta
     if (start.isValid() && stop.isValid())
         seconds += start.secsTo(stop);
     return qMax<qint64>(0, seconds);
+}
+
+bool TolvarResults::flowBeyondLimits(double flow) const
+{
+    if (!std::isfinite(flow) || !std::isfinite(m_flowSet))
+        return false;
+    // Flows and set-points come with two decimals: a flow that rounds onto
+    // a limit is on it, whatever the binary fractions make of the product.
+    const double slack = 1e-9 * qMax(1.0, std::abs(m_flowSet));
+    return flow > flowUpperLimit() + slack || flow < flowLowerLimit() - slack;
 }
 
 int TolvarResults::parseHeader(QByteArray reply)

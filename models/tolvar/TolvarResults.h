@@ -72,6 +72,15 @@ public:
     QDateTime posCheckTime() const { return m_posCheckTime; }
     void setPosCheckTime(const QDateTime &value) { m_posCheckTime = value; }
 
+    // True when `flow` lies beyond 5 % of the flow set-point. A flow or a
+    // set-point left empty is never beyond; a flow on a limit is within.
+    bool flowBeyondLimits(double flow) const;
+    // The limits of the flow, 5 % either side of the set-point (NaN when the
+    // set-point was left empty).
+    double flowUpperLimit() const { return m_flowSet * (1 + FlowTolerance); }
+    double flowLowerLimit() const { return m_flowSet * (1 - FlowTolerance); }
+    static constexpr double FlowTolerance = 0.05;
+
     // Whole seconds of sampling: the sample time plus the time from start to
     // stop. With a start or stop time missing, the sample time alone; never
     // negative.

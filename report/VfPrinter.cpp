@@ -10,7 +10,6 @@
 
 #include <QAbstractAxis>
 #include <QChart>
-#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -141,9 +140,6 @@ void VfPrinter::renderChart(QtCharts::QChart *chart, const QRect &area)
     QGraphicsScene scene(0, 0, area.width(), area.height());
     scene.addItem(chart);
     chart->setGeometry(scene.sceneRect());
-    // A legend lays its markers out on a posted request, which would come
-    // only after the chart was drawn: its labels would be cut short.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     if (chart->layout())
         chart->layout()->activate();
     // A legend lays its markers out on its own; without the event loop it

@@ -10,7 +10,6 @@
 #include "ReportViewer.h"
 #include "RunDownload.h"
 #include "SimulatedDravo2Link.h"
-#include "UrlCatcher.h"
 #include "VfFile.h"
 #include "VfPrinter.h"
 #include "models/dravo2/Dravo2File.h"

@@ -4,8 +4,8 @@
 #include "KestrumReportRun.h"
 #include "PdfText.h"
 #include "PrinterFactory.h"
+#include "ReportViewer.h"
 #include "SimulatedKestrumRuns.h"
-#include "UrlCatcher.h"
 #include "models/kestrum/Kestrum2Printer.h"
 #include "models/kestrum/KestrumChart.h"
 
@@ -74,7 +74,7 @@ class TestKestrum2Report : public QObject
     Q_OBJECT
 
     QTemporaryDir m_dir;
-    std::unique_ptr<UrlCatcher> m_viewer;
+    std::unique_ptr<ReportViewer> m_viewer;
 
     QString path(const QString &name) const { return m_dir.filePath(name); }
 
@@ -84,7 +84,7 @@ private slots:
         QVERIFY(m_dir.isValid());
         PdfText::keepIfAsked(m_dir);
         QLocale::setDefault(QLocale::c());
-        m_viewer = std::make_unique<UrlCatcher>();
+        m_viewer = std::make_unique<ReportViewer>();
         if (!PdfText::toolsAvailable())
             QSKIP("poppler-utils are not installed");
     }
@@ -101,11 +101,11 @@ private slots:
             "KESTRUM 2", SimulatedKestrumRuns::makeKestrum2Run(3, 40, start()), path("saved"), core,
             reader));
         for (Core *source : {&core, &reader}) {
-            m_viewer->urls.clear();
+            m_viewer->opened.clear();
             const QString file = path(source == &core ? "downloaded" : "opened");
             QCOMPARE(
                 source->generateReport(text(KestrumReportRun::everySection("KESTRUM 2", file))), 0);
-            QCOMPARE(m_viewer->urls, QList<QUrl>{QUrl::fromLocalFile(file + ".pdf")});
+            QCOMPARE(m_viewer->opened, QList<QUrl>{QUrl::fromLocalFile(file + ".pdf")});
             const QStringList pages = PdfText::pages(file + ".pdf");
             QVERIFY2(PdfText::pageNumberFault(pages).isEmpty(),
                      qPrintable(PdfText::pageNumberFault(pages)));

@@ -5,10 +5,10 @@
 #include "KestrumReportRun.h"
 #include "PdfText.h"
 #include "PrinterFactory.h"
+#include "ReportViewer.h"
 #include "RunChain.h"
 #include "SimulatedKestrum.h"
 #include "SimulatedKestrumRuns.h"
-#include "UrlCatcher.h"
 #include "VfFile.h"
 #include "models/kestrum/Kestrum4Printer.h"
 
@@ -76,7 +76,7 @@ class TestKestrum4Report : public QObject
     Q_OBJECT
 
     QTemporaryDir m_dir;
-    std::unique_ptr<UrlCatcher> m_viewer;
+    std::unique_ptr<ReportViewer> m_viewer;
 
     QString path(const QString &name) const { return m_dir.filePath(name); }
 
@@ -86,7 +86,7 @@ private slots:
         QVERIFY(m_dir.isValid());
         PdfText::keepIfAsked(m_dir);
         QLocale::setDefault(QLocale::c());
-        m_viewer = std::make_unique<UrlCatcher>();
+        m_viewer = std::make_unique<ReportViewer>();
         if (!PdfText::toolsAvailable())
             QSKIP("poppler-utils are not installed");
     }
@@ -117,11 +117,11 @@ private slots:
         QVERIFY(KestrumReportRun::downloadAndOpen("KESTRUM 4", texts, path("saved"), core, reader));
 
         for (Core *source : {&core, &reader}) {
-            m_viewer->urls.clear();
+            m_viewer->opened.clear();
             const QString file = path(source == &core ? "downloaded" : "opened");
             QJsonObject options = KestrumReportRun::everySection("KESTRUM 4", file);
             QCOMPARE(source->generateReport(text(options)), 0);
-            QCOMPARE(m_viewer->urls, QList<QUrl>{QUrl::fromLocalFile(file + ".pdf")});
+            QCOMPARE(m_viewer->opened, QList<QUrl>{QUrl::fromLocalFile(file + ".pdf")});
             const QStringList pages = PdfText::pages(file + ".pdf");
             QVERIFY2(PdfText::pageNumberFault(pages).isEmpty(),
                      qPrintable(PdfText::pageNumberFault(pages)));

@@ -20,8 +20,6 @@ namespace {
 constexpr double kEmptyLow = 0;
 constexpr double kEmptyHigh = 40;
 constexpr int kLegendPixels = 8;
-constexpr int kLegendStrip = 22;
-constexpr int kLegendEntryWidth = 90;
 
 QString tr(const char *text, const char *disambiguation = nullptr)
 {
@@ -72,22 +70,6 @@ QVector<QPointF> points(const QList<KestrumReading> &readings, int quantity)
     return plotted;
 }
 
-// The legend in a strip of its own under the plot. Left to the chart's own
-// layout, which runs only on a posted request, a legend of a chart drawn at
-// once into a report has its labels cut short.
-void placeLegend(QChart *chart, int width, int height)
-{
-    QLegend *legend = chart->legend();
-    legend->setFont(VfReportChart::font(kLegendPixels));
-    legend->detachFromChart();
-    chart->setMargins(QMargins(0, 0, 0, kLegendStrip));
-    chart->resize(width, height);
-    // Centred under the plot, as wide as its entries need.
-    const int legendWidth = qMin(width, kLegendEntryWidth * int(chart->series().size()));
-    legend->setGeometry(
-        QRectF((width - legendWidth) / 2, height - kLegendStrip, legendWidth, kLegendStrip));
-}
-
 } // namespace
 
 bool KestrumChart::anyShown(const Shown &shown)
@@ -122,12 +104,13 @@ std::pair<double, double> KestrumChart::valueRange(const QList<KestrumReading> &
 }
 
 QChart *KestrumChart::temperatureChart(const QList<KestrumReading> &readings, const Shown &shown,
-                                       const QString &unity, int plotWidth, int height)
+                                       const QString &unity, int width, int height)
 {
     QChart *chart = VfReportChart::newChart(tr("Temperature x Time"));
     chart->legend()->show();
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
+    chart->legend()->setFont(VfReportChart::font(kLegendPixels));
     auto *time = new QDateTimeAxis;
     auto *temperature = new QValueAxis;
     chart->addAxis(temperature, Qt::AlignLeft);
@@ -170,6 +153,6 @@ QChart *KestrumChart::temperatureChart(const QList<KestrumReading> &readings, co
     }
     VfReportChart::tidyTimeAxis(time, from, to);
     time->setTitleText(tr("Time", "X axis label"));
-    placeLegend(chart, plotWidth, height);
+    chart->resize(width, height);
     return chart;
 }

@@ -21,6 +21,7 @@
 #include "Schedule.h"
 #include "VfFile.h"
 #include "VfPrinter.h"
+#include "VfSamples.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -54,9 +55,9 @@ const char *const kExtraPortsVariable = "VALTRIX_EXTRA_PORTS";
 // console, or a test that must probe only the ports it names).
 const char *const kSystemPortsVariable = "VALTRIX_SYSTEM_PORTS";
 
-QString indented(const QJsonObject &object)
+QString compact(const QJsonObject &object)
 {
-    return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented));
+    return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
 }
 
 QStringList portsToProbe()
@@ -89,6 +90,7 @@ Schedule *copySchedule(const Schedule *schedule)
 
 Core::Core(QObject *parent)
     : QObject(parent)
+    , m_samples(new VfSamples(this))
 {
 }
 
@@ -151,18 +153,28 @@ QVariant Core::device() const
 
 QString Core::experiment() const
 {
-    return indented(m_experiment ? m_experiment->toJson() : QJsonObject());
+    return compact(m_experiment ? m_experiment->toJson() : QJsonObject());
+}
+
+QString Core::experimentSummary() const
+{
+    return compact(m_experiment ? m_experiment->summaryJson() : QJsonObject());
+}
+
+QObject *Core::samples() const
+{
+    return m_samples;
 }
 
 QString Core::configuration() const
 {
     DeviceConfig *config = m_device ? m_device->config() : nullptr;
-    return indented(config ? config->toJson() : QJsonObject());
+    return compact(config ? config->toJson() : QJsonObject());
 }
 
 QString Core::calib() const
 {
-    return indented(m_device ? m_device->calibration().toJson() : QJsonObject());
+    return compact(m_device ? m_device->calibration().toJson() : QJsonObject());
 }
 
 QString Core::version() const
@@ -297,11 +309,19 @@ void Core::clearVirtualSchedules()
 
 void Core::deleteChain()
 {
-    if (m_experiment)
-        m_experiment->first()->deleteChain();
-    m_experiment = nullptr;
+    // Nothing may show the runs once they are gone.
+    Experiment *run = m_experiment;
+    setCurrentExperiment(nullptr);
+    if (run)
+        run->first()->deleteChain();
     // The records belonged to the runs just deleted.
     m_recordList.clear();
+}
+
+void Core::setCurrentExperiment(Experiment *run)
+{
+    m_experiment = run;
+    m_samples->setRun(run);
 }
 
 void Core::showRecordsOf(const Experiment *run)
@@ -520,7 +540,7 @@ int Core::downloadRun(int entryIndex)
     if (m_experiment)
         m_experiment->append(downloaded);
     else
-        m_experiment = downloaded;
+        setCurrentExperiment(downloaded);
     return 0;
 }
 
@@ -539,7 +559,7 @@ void Core::moveTo(Experiment *run)
     // At either end of the chain there is nowhere to go.
     if (!run)
         return;
-    m_experiment = run;
+    setCurrentExperiment(run);
     showRecordsOf(m_experiment);
     emit dataRegisterListUpdate();
     emitPlace(&Core::resultsUpdated);
@@ -747,7 +767,7 @@ void Core::parseFile(QString fileName)
     const QByteArray content = m_dataFile->readAll();
     replaceDevice(m_dataFile->readHeader(content));
     if (m_device)
-        m_experiment = m_dataFile->parse(content);
+        setCurrentExperiment(m_dataFile->parse(content));
     m_dataFile->close();
 
     if (m_dataFile->status() != VfFile::Ok) {
@@ -818,7 +838,7 @@ void Core::refreshPartialResults(QString exposureComponentList)
                 run->results()->refreshExposureComponent(component);
         }
     }
-    m_experiment = head;
+    setCurrentExperiment(head);
     if (head->results())
         head->results()->applyExposureComponents(head);
     emitPlace(&Core::resultsUpdated);

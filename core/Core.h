@@ -14,6 +14,7 @@ class Experiment;
 class Results;
 class Schedule;
 class VfFile;
+class VfSamples;
 
 // The backend that the QML scene drives, seen there as "core". Its slots take
 // JSON text or indexes, its properties give lists and JSON text, and its
@@ -35,6 +36,11 @@ class VfFile;
 // device, the chain or the lists under the exchange in progress, or put a
 // second command on the line.
 //
+// The JSON texts for QML are compact. `experiment` holds the whole run;
+// `experimentSummary` the run with an empty sample list, and `samples`
+// (VfSamples) puts the samples on screen in bulk: the results pages read
+// those two.
+//
 // Ownership: Core owns the probed devices, the current device, the run-list
 // entries, the chain of opened runs (each run owns its logs and results), the
 // data-file object and the schedules being edited.
@@ -55,6 +61,8 @@ class Core : public QObject
     Q_PROPERTY(QString builtYear READ builtYear NOTIFY versionChanged)
     Q_PROPERTY(QString revision READ revision NOTIFY versionChanged)
     Q_PROPERTY(QString coreBits READ coreBits NOTIFY versionChanged)
+    Q_PROPERTY(QString experimentSummary READ experimentSummary)
+    Q_PROPERTY(QObject *samples READ samples CONSTANT)
 
 public:
     explicit Core(QObject *parent = nullptr);
@@ -69,6 +77,10 @@ public:
     QString devName() const;
     QVariant device() const;
     QString experiment() const;
+    // The current run's JSON text with an empty sample list.
+    QString experimentSummary() const;
+    // The current run's samples for the results pages.
+    QObject *samples() const;
     QString configuration() const;
     QString calib() const;
     QString version() const;
@@ -169,6 +181,8 @@ private:
     void replaceDevice(Device *device);
     // True when the current device talks through the link of `probed`.
     bool usesLinkOf(const QObject *probed) const;
+    // Makes `run` (a member of the chain, or null) the current run.
+    void setCurrentExperiment(Experiment *run);
     void showRecordsOf(const Experiment *run);
     // Makes a neighbour in the chain the current run (nothing when null).
     void moveTo(Experiment *run);
@@ -189,6 +203,7 @@ private:
     Device *m_device = nullptr;
     Experiment *m_experiment = nullptr;
     VfFile *m_dataFile = nullptr;
+    VfSamples *m_samples;
     QList<QObject *> m_deviceList;
     QList<QObject *> m_experimentList;
     QList<QObject *> m_recordList;

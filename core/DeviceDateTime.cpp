@@ -1,7 +1,10 @@
 #include "DeviceDateTime.h"
 
 #include <QTimeZone>
+
+#include <algorithm>
 #include <cstdlib>
+#include <iterator>
 
 namespace {
 
@@ -31,6 +34,37 @@ QDateTime parseDeviceDateTime(const QString &text)
         return QDateTime();
 
     return QDateTime(wallClock.date(), wallClock.time(), QTimeZone(zoneQuarters * kQuarterHour));
+}
+
+bool readDeviceWallClock(const QString &text, QDate *date, QTime *time)
+{
+    if (text.size() < kPatternLength)
+        return false;
+    // Two digits at `at`, or -1.
+    const auto field = [&text](int at) {
+        const QChar tens = text.at(at);
+        const QChar ones = text.at(at + 1);
+        if (tens < QLatin1Char('0') || tens > QLatin1Char('9') || ones < QLatin1Char('0') ||
+            ones > QLatin1Char('9'))
+            return -1;
+        return (tens.unicode() - '0') * 10 + (ones.unicode() - '0');
+    };
+    const char separators[] = "//,::";
+    const int separatorAt[] = {2, 5, 8, 11, 14};
+    for (int i = 0; i < 5; ++i) {
+        if (text.at(separatorAt[i]) != QLatin1Char(separators[i]))
+            return false;
+    }
+    const int fields[] = {field(0), field(3), field(6), field(9), field(12), field(15)};
+    if (std::any_of(std::begin(fields), std::end(fields), [](int f) { return f < 0; }))
+        return false;
+    const QDate day(2000 + fields[0], fields[1], fields[2]);
+    const QTime clock(fields[3], fields[4], fields[5]);
+    if (!day.isValid() || !clock.isValid())
+        return false;
+    *date = day;
+    *time = clock;
+    return true;
 }
 
 QString formatDeviceDateTime(const QDateTime &dateTime)

@@ -6,6 +6,7 @@
 #include "Results.h"
 
 #include <QJsonArray>
+#include <QScopedValueRollback>
 #include <QTextCodec>
 
 Experiment::Experiment(QObject *parent)
@@ -78,6 +79,22 @@ void Experiment::setLogs(const QList<Log *> &logs)
     m_logs = logs;
 }
 
+QJsonObject Experiment::summaryJson()
+{
+    const QScopedValueRollback<bool> leaveOut(m_leaveOutSamples, true);
+    return toJson();
+}
+
+QJsonArray Experiment::logListJson() const
+{
+    QJsonArray list;
+    if (m_leaveOutSamples)
+        return list;
+    for (Log *log : m_logs)
+        list.append(log->toJson());
+    return list;
+}
+
 Experiment *Experiment::first()
 {
     Experiment *run = this;
@@ -142,11 +159,8 @@ QJsonObject Experiment::entryJson() const
 
 QJsonObject Experiment::commonJson()
 {
-    QJsonArray logList;
-    for (Log *log : qAsConst(m_logs))
-        logList.append(log->toJson());
     QJsonObject json = entryJson();
-    json.insert(QStringLiteral("logList"), logList);
+    json.insert(QStringLiteral("logList"), logListJson());
     json.insert(QStringLiteral("results"), m_results ? m_results->toJson() : QJsonObject());
     return json;
 }

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QList>
 #include <QObject>
@@ -55,6 +56,9 @@ public:
     void setResults(Results *results);
 
     QList<Log *> logs() const { return m_logs; }
+    // The run's JSON with an empty sample list: what a results page reads
+    // again on every new result, at any run length.
+    QJsonObject summaryJson();
     // Takes ownership of the given logs; the logs held before are deleted.
     void setLogs(const QList<Log *> &logs);
 
@@ -87,6 +91,10 @@ public slots:
     virtual int parseListEntry(QByteArray line);
 
 protected:
+    // The samples as toJson writes them ("logList"): every log's toJson, in
+    // order; empty while summaryJson runs. Models write their sample list
+    // with it.
+    QJsonArray logListJson() const;
     // The run as its run-list entry gives it: "date" (device date-time),
     // "size" and "index" (as text), "deviceName" and "eventIndex" (the place
     // in the chain, from 1).
@@ -111,6 +119,7 @@ private:
     int m_status = 0;
     QString m_deviceName;
     QList<Log *> m_logs;
+    bool m_leaveOutSamples = false;
     Results *m_results = nullptr;
     Experiment *m_next = nullptr;
     Experiment *m_prev = nullptr;

@@ -49,6 +49,39 @@ private slots:
         QCOMPARE(parsed.offsetFromUtc(), expected.offsetFromUtc());
     }
 
+    // The wall clock read straight from the fields, whatever the zone says
+    // and whatever the computer's zone is.
+    void wallClock_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<QTime>("time");
+        QTest::newRow("UTC-3") << "21/06/15,08:31:00-12" << QDate(2021, 6, 15) << QTime(8, 31);
+        QTest::newRow("UTC+14") << "21/06/15,23:59:59+56" << QDate(2021, 6, 15)
+                                << QTime(23, 59, 59);
+        QTest::newRow("no zone") << "21/06/15,00:00:00" << QDate(2021, 6, 15) << QTime(0, 0);
+        QTest::newRow("29 February 2000")
+            << "00/02/29,12:00:00+00" << QDate(2000, 2, 29) << QTime(12, 0);
+        QTest::newRow("30 February") << "21/02/30,12:00:00+00" << QDate() << QTime();
+        QTest::newRow("hour 24") << "21/06/15,24:00:00+00" << QDate() << QTime();
+        QTest::newRow("letters") << "21/O6/15,08:31:00+00" << QDate() << QTime();
+        QTest::newRow("ISO text") << "2021-06-15T08:31:00" << QDate() << QTime();
+        QTest::newRow("cut short") << "21/06/15,08:31" << QDate() << QTime();
+        QTest::newRow("empty") << "---" << QDate() << QTime();
+    }
+
+    void wallClock()
+    {
+        QFETCH(QString, text);
+        QFETCH(QDate, date);
+        QFETCH(QTime, time);
+        QDate readDate(1999, 1, 1);
+        QTime readTime(1, 2, 3);
+        QCOMPARE(readDeviceWallClock(text, &readDate, &readTime), date.isValid());
+        QCOMPARE(readDate, date.isValid() ? date : QDate(1999, 1, 1));
+        QCOMPARE(readTime, date.isValid() ? time : QTime(1, 2, 3));
+    }
+
     void formatAndReadBack_data()
     {
         QTest::addColumn<int>("offset");

@@ -34,6 +34,7 @@
 #include <QTemporaryDir>
 #include <QTimeZone>
 #include <QWheelEvent>
+#include <QXYSeries>
 #include <QtTest>
 
 #include <ctime>
@@ -505,10 +506,20 @@ void TstDravo2App::downloadSaveAndEvaluate()
     QObject *bar = named("downloadProgress", page);
     connect(m_core.get(), &Core::progressBarUpdated, this,
             [&] { progress.append(bar->property("value").toDouble()); });
+    // The file is there before the results page draws anything.
     const QString path = m_dir.filePath("line3");
+    QList<bool> savedWhenDrawn;
+    auto *levels = qobject_cast<QtCharts::QXYSeries *>(
+        named("noiseChart", named("pageDravoResults"))->property("series").value<QObject *>());
+    QVERIFY(levels);
+    connect(levels, &QtCharts::QXYSeries::pointsReplaced, this,
+            [&] { savedWhenDrawn.append(QFile::exists(path + ".drv")); });
     QCOMPARE(call(page, "saveChosenRuns", QUrl::fromLocalFile(path).toString()).toInt(), 0);
     disconnect(m_core.get(), &Core::progressBarUpdated, this, nullptr);
     QVERIFY(!saveDialog->property("visible").toBool());
+    QTRY_VERIFY(!savedWhenDrawn.isEmpty());
+    disconnect(levels, nullptr, this, nullptr);
+    QVERIFY(!savedWhenDrawn.contains(false));
 
     // The bar moved through each run and ends full.
     QVERIFY(progress.size() >= 4);

@@ -1,16 +1,24 @@
 // A downloaded DRAVO 2 run opened in the real scene with a real Core: the
 // results page, each of its tabs and the report window as the user sees
-// them. Every tab is grabbed to a picture (dravo2-<run>-<tab>.png in the
-// working directory) and the scene must stay free of warnings.
+// them, and a full day of samples on it. Every tab is grabbed to a picture
+// (dravo2-<run>-<tab>.png in the working directory) and the scene must stay
+// free of warnings.
 #include "AppScene.h"
 #include "Core.h"
 #include "DataFileEnvelope.h"
 #include "DeviceDateTime.h"
+#include "Dravo2ReportRun.h"
 #include "Experiment.h"
 #include "RunDownload.h"
 #include "SimulatedDravo2Link.h"
 #include "VfFile.h"
+#include "models/dravo2/Dravo2Log.h"
+#include "models/dravo2/Dravo2ReportCharts.h"
 #include "models/dravo2/Dravo2Results.h"
+
+#include <QAbstractItemModel>
+#include <QChart>
+#include <QXYSeries>
 
 #include <QDir>
 #include <QQmlApplicationEngine>
@@ -21,9 +29,38 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
+#include <ctime>
 #include <memory>
 
 namespace {
+
+QPointF highest(const QVector<QPointF> &points)
+{
+    return *std::max_element(points.begin(), points.end(),
+                             [](const QPointF &a, const QPointF &b) { return a.y() < b.y(); });
+}
+
+QPointF lowest(const QVector<QPointF> &points)
+{
+    return *std::min_element(points.begin(), points.end(),
+                             [](const QPointF &a, const QPointF &b) { return a.y() < b.y(); });
+}
+
+// A shown text item under `start` whose text is `text`, or null.
+QQuickItem *shownText(QQuickItem *start, const QString &text)
+{
+    if (!start->isVisible())
+        return nullptr;
+    if (start->inherits("QQuickText") && start->property("text").toString() == text)
+        return start;
+    const QList<QQuickItem *> children = start->childItems();
+    for (QQuickItem *child : children) {
+        if (QQuickItem *found = shownText(child, text))
+            return found;
+    }
+    return nullptr;
+}
 
 SimulatedDravo2Runs::Header octaveHeader()
 {
@@ -67,10 +104,13 @@ private slots:
 
     void tabsOfADownloadedRun_data();
     void tabsOfADownloadedRun();
+    void aDayOfSamples();
 
 private:
     QString writeRunFile(const SimulatedDravo2Runs::Header &header, const QString &name);
     void openScene();
+    // Opens the file in the scene and waits until its page shows it.
+    void openRun(const QString &path);
     QObject *named(const char *objectName, QObject *from = nullptr) const;
     void grab(QWindow *window, const QString &name);
 
@@ -84,6 +124,9 @@ private:
 void TstDravo2ResultsView::initTestCase()
 {
     QVERIFY(m_dir.isValid());
+    // Far from the instruments' UTC-3, so that a time shifted by a zone shows.
+    qputenv("TZ", "Asia/Tokyo");
+    tzset();
     collectSceneWarnings(&m_warnings);
 }
 
@@ -135,6 +178,16 @@ void TstDravo2ResultsView::openScene()
     QVERIFY(m_window);
 }
 
+void TstDravo2ResultsView::openRun(const QString &path)
+{
+    QMetaObject::invokeMethod(named("pageHome"), "openFile",
+                              Q_ARG(QVariant, QUrl::fromLocalFile(path).toString()));
+    QTRY_COMPARE(named("root")->property("state").toString(), QString("DravoResultsState"));
+    QObject *page = named("pageDravoResults");
+    QVERIFY(page->property("visible").toBool());
+    QTRY_COMPARE(page->property("shownRun").toInt(), m_core->samples()->property("runId").toInt());
+}
+
 QObject *TstDravo2ResultsView::named(const char *objectName, QObject *from) const
 {
     QObject *found = findNamed(from ? from : m_window, QString::fromLatin1(objectName));
@@ -166,12 +219,8 @@ void TstDravo2ResultsView::tabsOfADownloadedRun()
     const QString path = writeRunFile(thirds ? thirdOctaveHeader() : octaveHeader(), name);
     QVERIFY(!path.isEmpty());
     openScene();
-
-    QMetaObject::invokeMethod(named("pageHome"), "openFile",
-                              Q_ARG(QVariant, QUrl::fromLocalFile(path).toString()));
-    QTRY_COMPARE(named("root")->property("state").toString(), QString("DravoResultsState"));
+    openRun(path);
     QObject *page = named("pageDravoResults");
-    QVERIFY(page->property("visible").toBool());
     QCOMPARE(named("infoOctaveAnalysis", page)->property("text").toString(),
              thirds ? QString("1/3 (26 bands)") : QString("1/1 (9 bands)"));
     QCOMPARE(page->property("samplesModel").value<QObject *>()->property("count").toInt(), 240);
@@ -217,6 +266,82 @@ void TstDravo2ResultsView::tabsOfADownloadedRun()
         named("ckbHearingProtector", reportWindow->contentItem())->property("enabled").toBool());
     grab(reportWindow, QString("dravo2-%1-report").arg(name));
     reportWindow->hide();
+}
+
+// Eight hours of one-second samples from an instrument at UTC-3, with one
+// loud second and one quiet one among them.
+void TstDravo2ResultsView::aDayOfSamples()
+{
+    const int count = 28800;
+    std::unique_ptr<Experiment> run(
+        Dravo2ReportRun::make(count, parseDeviceDateTime("24/05/17,08:00:00-12")));
+    QVERIFY(run);
+    const QList<Log *> logs = run->logs();
+    QCOMPARE(logs.size(), count);
+    const auto sample = [&logs](int i) { return qobject_cast<Dravo2Log *>(logs.at(i)); };
+    sample(12345)->setLevel("131.7");
+    sample(20001)->setLevel("21.3");
+    sample(20002)->setLevel("---");
+    const QString path = m_dir.filePath("day.drv");
+    QCOMPARE(VfFile::write(path, DataFileEnvelope::encode(DataFileEnvelope::document(
+                                     "844", {{"name", "DRAVO 2"}}, {run->toJson()}))),
+             0);
+    openScene();
+    openRun(path);
+    QObject *page = named("pageDravoResults");
+
+    // The chart is thinned, but shows the loudest and quietest second at
+    // their own time, as the report does.
+    auto *series = qobject_cast<QtCharts::QXYSeries *>(
+        named("noiseChart", page)->property("series").value<QObject *>());
+    QVERIFY(series);
+    const QVector<QPointF> shown = series->pointsVector();
+    QVERIFY2(shown.size() < count / 4, qPrintable(QString::number(shown.size())));
+    QCOMPARE(highest(shown).y(), 131.7);
+    QCOMPARE(lowest(shown).y(), 21.3);
+    QCOMPARE(QDateTime::fromMSecsSinceEpoch(qint64(highest(shown).x())).time(),
+             sample(12345)->registerDate().time());
+    QCOMPARE(QDateTime::fromMSecsSinceEpoch(qint64(lowest(shown).x())).time(),
+             sample(20001)->registerDate().time());
+    std::unique_ptr<QtCharts::QChart> report(Dravo2ReportCharts::levelOverTime(logs, 600));
+    auto *printed = qobject_cast<QtCharts::QXYSeries *>(report->series().value(0));
+    QVERIFY(printed);
+    QCOMPARE(highest(printed->pointsVector()).y(), 131.7);
+    QCOMPARE(lowest(printed->pointsVector()).y(), 21.3);
+
+    // The table scrolls to the last sample and shows its time and level.
+    auto *table = qobject_cast<QQuickItem *>(page->property("samplesTable").value<QObject *>());
+    auto *model =
+        qobject_cast<QAbstractItemModel *>(page->property("samplesModel").value<QObject *>());
+    QVERIFY(table && model);
+    QCOMPARE(model->rowCount(), count);
+    QVERIFY(QMetaObject::invokeMethod(table, "positionViewAtRow", Q_ARG(QVariant, count - 1),
+                                      Q_ARG(QVariant, 2)));
+    const QString lastTime = sample(count - 1)->registerDate().time().toString("hh:mm:ss");
+    const QString lastLevel = QLocale().toString(sample(count - 1)->level().toDouble(), 'f', 2);
+    QCOMPARE(lastTime, QString("15:59:59"));
+    QTRY_VERIFY(shownText(table, lastTime));
+    QQuickItem *time = shownText(table, lastTime);
+    const QRectF inTable = time->mapRectToItem(table, time->boundingRect());
+    QVERIFY(inTable.top() >= 0 && inTable.bottom() <= table->height());
+    bool levelBeside = false;
+    const QList<QQuickItem *> row = time->parentItem()->parentItem()->parentItem()->childItems();
+    for (QQuickItem *cell : row)
+        levelBeside = levelBeside || shownText(cell, lastLevel);
+    QVERIFY2(levelBeside, qPrintable(lastLevel));
+    grab(m_window, "dravo2-day-end-of-table");
+
+    // New working hours change the results, not the samples on screen.
+    QSignalSpy redrawn(series, &QtCharts::QXYSeries::pointsReplaced);
+    QSignalSpy tableRemoved(model, &QAbstractItemModel::rowsRemoved);
+    QSignalSpy tableReset(model, &QAbstractItemModel::modelReset);
+    QObject *dailyDose = named("dailyDose", named("resultDos1", page));
+    const QString atEightHours = dailyDose->property("text").toString();
+    QMetaObject::invokeMethod(page, "applyWorkingHours", Q_ARG(QVariant, "04:00"));
+    QTRY_VERIFY(dailyDose->property("text").toString() != atEightHours);
+    QCOMPARE(redrawn.count(), 0);
+    QCOMPARE(tableRemoved.count(), 0);
+    QCOMPARE(tableReset.count(), 0);
 }
 
 QTEST_MAIN(TstDravo2ResultsView)

@@ -1,9 +1,6 @@
 #include "Dravo2Experiment.h"
 
-#include "Log.h"
 #include "Results.h"
-
-#include <QJsonArray>
 
 Dravo2Experiment::Dravo2Experiment(QObject *parent)
     : NamedExperiment(parent)
@@ -12,11 +9,8 @@ Dravo2Experiment::Dravo2Experiment(QObject *parent)
 
 QJsonObject Dravo2Experiment::toJson()
 {
-    QJsonArray logList;
-    for (Log *log : logs())
-        logList.append(log->toJson());
     QJsonObject json = entryJson();
-    json.insert(QStringLiteral("logList"), logList);
+    json.insert(QStringLiteral("logList"), logListJson());
     json.insert(QStringLiteral("results"), results() ? results()->toJson() : QJsonObject());
     return json;
 }

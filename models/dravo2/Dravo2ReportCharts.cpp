@@ -1,6 +1,7 @@
 #include "Dravo2ReportCharts.h"
 
 #include "LeqPerOctave.h"
+#include "PointThinning.h"
 #include "VfFrequencyWeighting.h"
 #include "VfPrinter.h"
 #include "VfReportChart.h"
@@ -69,29 +70,9 @@ QChart *Dravo2ReportCharts::levelOverTime(const QList<Log *> &logs, int plotWidt
                 QPointF(VfReportChart::chartTime(log->registerDate()).toMSecsSinceEpoch(), *value));
     }
 
-    // Several samples per pixel: keep the lowest and highest of each pixel's
-    // samples, in time order, so the trace looks the same with fewer points.
-    const int buckets = qMax(1, plotWidth);
-    if (points.size() > 2 * buckets) {
-        QVector<QPointF> reduced;
-        reduced.reserve(2 * buckets + 2);
-        const int per = (points.size() + buckets - 1) / buckets;
-        for (int first = 0; first < points.size(); first += per) {
-            const int end = qMin(first + per, int(points.size()));
-            int lo = first;
-            int hi = first;
-            for (int i = first + 1; i < end; ++i) {
-                if (points.at(i).y() < points.at(lo).y())
-                    lo = i;
-                if (points.at(i).y() > points.at(hi).y())
-                    hi = i;
-            }
-            reduced.append(points.at(qMin(lo, hi)));
-            if (lo != hi)
-                reduced.append(points.at(qMax(lo, hi)));
-        }
-        points = reduced;
-    }
+    // Several samples per pixel: the lowest and highest of each pixel's
+    // samples draw the same trace with fewer points.
+    points = thinToColumns(points, plotWidth);
 
     QChart *chart = VfReportChart::newChart(tr("Noise level x Time"));
     auto *series = new QLineSeries;

@@ -4,8 +4,6 @@
 #include "TolvarLog.h"
 #include "TolvarResults.h"
 
-#include <QJsonArray>
-
 TolvarExperiment::TolvarExperiment(QObject *parent)
     : NamedExperiment(parent)
 {
@@ -38,11 +36,7 @@ QJsonObject TolvarExperiment::toJson()
     updateStatistics();
     QJsonObject json = entryJson();
     writeModelJson(json);
-    QJsonArray logList;
-    const QList<Log *> samples = logs();
-    for (Log *log : samples)
-        logList.append(log->toJson());
-    json.insert(QStringLiteral("logList"), logList);
+    json.insert(QStringLiteral("logList"), logListJson());
     json.insert(QStringLiteral("results"), results() ? results()->toJson() : QJsonObject());
     return json;
 }

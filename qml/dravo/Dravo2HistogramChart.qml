@@ -23,8 +23,10 @@ ChartView {
     legend.visible: false
     localizeNumbers: true
 
-    function populateHistogram(logList, sampleTime) {
-        classes = Data.histogramClasses(logList, sampleTime, k_bins_lvl)
+    // `levels`: the level of every sample, NaN where there is none (as
+    // core.samples.values gives them).
+    function populateHistogram(levels, sampleTime) {
+        classes = Data.histogramClasses(levels, sampleTime, k_bins_lvl)
         var labels = [], values = [], largest = 0
         for (var i = 0; i < classes.length; ++i) {
             labels.push(String(classes[i].upper))

@@ -2,16 +2,14 @@ import QtQuick 2.15
 import QtCharts 2.15
 import "../../qml"
 
-import "Dravo2Results.js" as Data
-
-// Level over time of the run's samples. Samples without a level are left
-// out. Hovering a point shows its value; a click keeps it shown, and Left
-// and Right step through the points while Escape or Delete let it go.
+// Level over time of the run's samples, filled in one step through
+// core.samples (a long run is thinned to each pixel column's lowest and
+// highest level). Samples without a level are left out. Hovering a point
+// shows its value; a click keeps it shown, and Left and Right step through
+// the points while Escape or Delete let it go.
 ChartView {
     id: chart
 
-    // The points as shown: [{time: Date, level: Number}].
-    property var points: []
     property int selectedIndex: -1
     property alias series: noiseSeries
     property alias axisX: timeAxis
@@ -25,11 +23,11 @@ ChartView {
     localizeNumbers: true
     focus: true
 
-    function populateChart(logList) {
-        noiseSeries.clear()
+    // Shows the level of every sample of the run on screen.
+    function populateChart() {
         clearSelection()
-        points = Data.levelPoints(logList)
-        if (points.length === 0) {
+        var range = core.samples.fillSeries(noiseSeries, "date", "level")
+        if (!range.count) {
             var now = new Date()
             timeAxis.min = now
             timeAxis.max = new Date(now.getTime() + 60000)
@@ -37,35 +35,29 @@ ChartView {
             levelAxis.max = 100
             return
         }
-        var low = Infinity, high = -Infinity
-        for (var i = 0; i < points.length; ++i) {
-            noiseSeries.append(points[i].time.getTime(), points[i].level)
-            low = Math.min(low, points[i].level)
-            high = Math.max(high, points[i].level)
-        }
-        var first = points[0].time.getTime()
-        var last = points[points.length - 1].time.getTime()
-        timeAxis.min = new Date(first)
+        var first = range.xMin.getTime()
+        var last = range.xMax.getTime()
+        timeAxis.min = range.xMin
         timeAxis.max = new Date(last > first ? last : first + 1000)
-        levelAxis.min = Math.floor(low) - 1
-        levelAxis.max = Math.ceil(high) + 1
+        levelAxis.min = Math.floor(range.yMin) - 1
+        levelAxis.max = Math.ceil(range.yMax) + 1
         levelAxis.applyNiceNumbers()
     }
 
+    // A point's x is the sample's wall-clock time as a local date.
     function pointText(index) {
-        var p = points[index]
-        return root.numberToLocalString(p.level) + " dB<br>"
-                + p.time.toLocaleTimeString(Qt.locale(), "hh:mm:ss")
+        var p = noiseSeries.at(index)
+        return root.numberToLocalString(p.y) + " dB<br>"
+                + new Date(p.x).toLocaleTimeString(Qt.locale(), "hh:mm:ss")
     }
 
     function showPoint(index) {
-        var p = points[index]
-        var position = chart.mapToPosition(Qt.point(p.time.getTime(), p.level), noiseSeries)
+        var position = chart.mapToPosition(noiseSeries.at(index), noiseSeries)
         hover.showAt(position.x, position.y, pointText(index))
     }
 
     function selectPoint(index) {
-        if (index < 0 || index >= points.length)
+        if (index < 0 || index >= noiseSeries.count)
             return
         selectedIndex = index
         hover.holdOn = false
@@ -79,17 +71,21 @@ ChartView {
         hover.visible = false
     }
 
-    // The sample nearest to a chart value.
+    // The point nearest in time to a chart value (the points rise in time).
     function nearestIndex(point) {
-        var best = -1, bestDistance = Infinity
-        for (var i = 0; i < points.length; ++i) {
-            var d = Math.abs(points[i].time.getTime() - point.x)
-            if (d < bestDistance) {
-                bestDistance = d
-                best = i
-            }
+        var low = 0, high = noiseSeries.count - 1
+        if (high < 0)
+            return -1
+        while (low < high) {
+            var middle = Math.floor((low + high) / 2)
+            if (noiseSeries.at(middle).x < point.x)
+                low = middle + 1
+            else
+                high = middle
         }
-        return best
+        if (low > 0 && point.x - noiseSeries.at(low - 1).x <= noiseSeries.at(low).x - point.x)
+            return low - 1
+        return low
     }
 
     DateTimeAxis {
@@ -141,5 +137,5 @@ ChartView {
     Keys.onEscapePressed: clearSelection()
     Keys.onDeletePressed: clearSelection()
     Keys.onLeftPressed: selectPoint(Math.max(0, selectedIndex - 1))
-    Keys.onRightPressed: selectPoint(Math.min(points.length - 1, selectedIndex + 1))
+    Keys.onRightPressed: selectPoint(Math.min(noiseSeries.count - 1, selectedIndex + 1))
 }

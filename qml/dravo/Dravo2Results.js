@@ -66,30 +66,17 @@ function octaveAnalysisText(octaveAnalysis, numFreq, bandsWord) {
     return (analysis === "" ? "" : analysis + " ") + "(" + count + " " + bandsWord + ")"
 }
 
-// The samples as chart points: [{time: Date, level: Number}], leaving out
-// samples whose level or time is not known.
-function levelPoints(logList) {
-    var points = []
-    for (var i = 0; i < (logList ? logList.length : 0); ++i) {
-        var v = Protector.level(logList[i].level)
-        var t = deviceDate(logList[i].date)
-        if (Protector.known(v) && t !== null)
-            points.push({ "time": t, "level": v })
-    }
-    return points
-}
-
 // Minutes per level class of `width` dB: [{lower, upper, minutes}] for the
-// classes that hold samples, in rising order. The level is read with
-// parseInt; samples without a level are left out.
-function histogramClasses(logList, sampleSeconds, width) {
+// classes that hold samples, in rising order. `levels` holds one level per
+// sample, NaN where there is none; a level counts by its whole decibels.
+function histogramClasses(levels, sampleSeconds, width) {
     var seconds = Protector.level(sampleSeconds)
     if (!Protector.known(seconds) || seconds <= 0 || !(width > 0))
         return []
     var totals = {}
-    for (var i = 0; i < (logList ? logList.length : 0); ++i) {
-        var v = parseInt(logList[i].level, 10)
-        if (isNaN(v))
+    for (var i = 0; i < (levels ? levels.length : 0); ++i) {
+        var v = Math.trunc(levels[i])
+        if (!isFinite(v))
             continue
         var k = Math.floor(v / width)
         totals[k] = (totals[k] || 0) + seconds

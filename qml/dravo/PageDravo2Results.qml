@@ -12,7 +12,8 @@ import "Dravo2Results.js" as Data
 VfPage {
     id: page
 
-    // The run shown, as core.experiment gives it (parsed).
+    // The run shown, as core.experimentSummary gives it (parsed): everything
+    // but its samples, which come through core.samples.
     property var experiment: ({})
     property var results: ({})
     property bool hasOctave: false
@@ -20,6 +21,13 @@ VfPage {
     property string workingHoursError: ""
     // Where the shown run stands in core's chain of opened runs.
     property int place: root.expEmptyList
+    // core.samples.runId of the samples in the charts.
+    property alias shownRun: sampleCharts.shownRun
+    // One row per sample of the run shown.
+    property QtObject samplesModel: core.samples.newTable([
+        { "key": "date", "format": "time" },
+        { "key": "level", "format": "number", "decimals": 2 }
+    ])
 
     property alias printerConfiguration: printerConfiguration
     property alias workingHoursField: workingHoursField
@@ -32,7 +40,7 @@ VfPage {
     property alias histogramChart: histogramChart
     property alias leqChart: leqChart
     property alias hearingProtector: hearingProtector
-    property alias samplesModel: samplesModel
+    property alias samplesTable: samplesTable
 
     signal showResults()
 
@@ -65,12 +73,13 @@ VfPage {
         return true
     }
 
-    // Reads core.experiment and shows it. A new run starts on the first tab;
-    // a recomputed one stays where the user is.
+    // Reads the current run and shows it. A new run starts on the first tab;
+    // a recomputed one stays where the user is, and its samples are not drawn
+    // again.
     function refresh(newRun) {
         var parsed
         try {
-            parsed = JSON.parse(core.experiment)
+            parsed = JSON.parse(core.experimentSummary)
         } catch (e) {
             return false
         }
@@ -83,9 +92,7 @@ VfPage {
         tabs = Data.tabsFor(hasOctave)
         fillResults()
         fillInfo()
-        fillTable()
-        noiseChart.populateChart(parsed.logList)
-        histogramChart.populateHistogram(parsed.logList, results.sampleTime)
+        sampleCharts.showRun()
         if (hasOctave) {
             leqChart.populateLeqChart(results.leqList, results.octaveAnalysis)
             hearingProtector.populateHearingProtect(results)
@@ -142,19 +149,6 @@ VfPage {
         expInfo.posCheck = checkText(results.posCal, results.posCalDate)
     }
 
-    function fillTable() {
-        samplesModel.clear()
-        var logs = experiment.logList || []
-        for (var i = 0; i < logs.length; ++i) {
-            var when = Data.deviceDate(logs[i].date)
-            samplesModel.append({
-                "date": when ? when.toLocaleTimeString(Qt.locale(), "hh:mm:ss")
-                             : plainText(logs[i].date),
-                "level": valueText(logs[i].level)
-            })
-        }
-    }
-
     function tabTitle(key) {
         return {
             "results": qsTr("Results"),
@@ -185,7 +179,14 @@ VfPage {
         }
     }
 
-    ListModel { id: samplesModel }
+    // The charts of the samples (the table follows the run by itself).
+    VfSampleCharts {
+        id: sampleCharts
+        onFill: {
+            noiseChart.populateChart()
+            histogramChart.populateHistogram(core.samples.values("level"), page.results.sampleTime)
+        }
+    }
 
     Dravo2PrinterConfiguration {
         id: printerConfiguration
@@ -293,7 +294,7 @@ VfPage {
             objectName: "samplesTable"
             Layout.fillWidth: true
             Layout.fillHeight: true
-            model: samplesModel
+            model: page.samplesModel
 
             VfTableViewColumn {
                 role: "date"

@@ -18,6 +18,8 @@ QtObject {
     property var device: ({})
     property string configuration: "{}"
     property string calib: "{}"
+    // The real sample helper (qmltests.cpp); sampleRuns.show puts a run in it.
+    property QtObject samples: sampleRuns.samples
 
     signal devListUpdate()
     signal findingDevices(double progress)

@@ -14,7 +14,7 @@ Item {
 
     FakeCore {
         id: core
-        property string experiment: ""
+        property string experimentSummary: ""
         property var sent: []
         signal experimentUpdated(int position)
         signal resultsUpdated(int position)
@@ -86,9 +86,14 @@ Item {
         })
     }
 
+    // A new run, as core shows it: the page shows its samples after its next
+    // frame.
     function show(changes) {
-        core.experiment = run(changes || {})
+        var text = run(changes || {})
+        sampleRuns.show(text)
+        core.experimentSummary = text
         core.experimentUpdated(-3)
+        testCase.tryCompare(page, "shownRun", sampleRuns.samples.runId)
     }
 
     function tabKeys() {
@@ -99,6 +104,7 @@ Item {
     }
 
     TestCase {
+        id: testCase
         name: "Dravo2Results"
         when: windowShown
 
@@ -175,6 +181,7 @@ Item {
 
         function test_emptyLevelsStayOutOfCharts() {
             compare(page.samplesModel.count, 4)
+            compare(page.samplesModel.get(0).date, "08:31:00")
             compare(page.samplesModel.get(2).level, "---")
             compare(page.samplesModel.get(3).level, "---")
             compare(page.noiseChart.series.count, 2)

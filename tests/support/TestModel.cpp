@@ -222,14 +222,10 @@ int TestModelExperiment::parseListEntry(QByteArray line)
 
 QJsonObject TestModelExperiment::toJson()
 {
-    QJsonArray logsJson;
-    const QList<Log *> records = logs();
-    for (Log *log : records)
-        logsJson.append(log->toJson());
     QJsonObject json{{QStringLiteral("index"), index()},
                      {QStringLiteral("size"), size()},
                      {QStringLiteral("name"), name},
-                     {QStringLiteral("logs"), logsJson}};
+                     {QStringLiteral("logs"), logListJson()}};
     if (results())
         json.insert(QStringLiteral("results"), results()->toJson());
     return json;

@@ -1,0 +1,271 @@
+#include "VfSamples.h"
+
+#include "DeviceDateTime.h"
+#include "Experiment.h"
+#include "Log.h"
+#include "PointThinning.h"
+#include "VfReportText.h"
+#include "VfSampleTable.h"
+
+#include <QChart>
+#include <QDateTime>
+#include <QDateTimeAxis>
+#include <QGuiApplication>
+#include <QJsonArray>
+#include <QQmlEngine>
+#include <QScreen>
+#include <QXYSeries>
+
+#include <cmath>
+#include <limits>
+
+using namespace QtCharts;
+
+namespace {
+
+constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
+// Columns of a thinned series when no screen says better.
+constexpr int kFewestColumns = 1024;
+
+// Local milliseconds of wall-clock times, where a date-time axis labels them
+// at that time (as VfReportChart::chartTime places a report's points), with
+// the zone looked up once per hour: a run's samples mostly share their hour.
+class WallClock
+{
+public:
+    qint64 msecs(const QDate &date, const QTime &time)
+    {
+        const qint64 hour = date.toJulianDay() * 24 + time.hour();
+        if (hour != m_hour) {
+            m_hour = hour;
+            m_hourStart = QDateTime(date, QTime(time.hour(), 0), Qt::LocalTime).toMSecsSinceEpoch();
+        }
+        return m_hourStart + (time.minute() * 60 + time.second()) * 1000 + time.msec();
+    }
+
+private:
+    qint64 m_hour = std::numeric_limits<qint64>::min();
+    qint64 m_hourStart = 0;
+};
+
+double readNumber(const QJsonValue &value, WallClock &clock)
+{
+    if (value.isDouble())
+        return std::isfinite(value.toDouble()) ? value.toDouble() : kNoValue;
+    if (!value.isString())
+        return kNoValue;
+    const QString text = value.toString();
+    QDate date;
+    QTime time;
+    if (readDeviceWallClock(text, &date, &time))
+        return double(clock.msecs(date, time));
+    return VfReportText::number(text).value_or(kNoValue);
+}
+
+// Puts `value` in row `row` of `column`, leaving the rows before it that had
+// no such key without a value.
+void store(QVector<double> &column, int row, double value)
+{
+    while (column.size() < row)
+        column.append(kNoValue);
+    column.append(value);
+}
+
+// Every leaf of `value` under its dotted key.
+void storeLeaves(QHash<QString, QVector<double>> &columns, const QString &key,
+                 const QJsonValue &value, int row, WallClock &clock)
+{
+    if (value.isObject()) {
+        const QJsonObject object = value.toObject();
+        for (auto it = object.begin(); it != object.end(); ++it)
+            storeLeaves(columns, key.isEmpty() ? it.key() : key + QLatin1Char('.') + it.key(),
+                        it.value(), row, clock);
+    } else if (value.isArray()) {
+        const QJsonArray array = value.toArray();
+        for (int i = 0; i < array.size(); ++i)
+            storeLeaves(columns, key + QLatin1Char('.') + QString::number(i), array.at(i), row,
+                        clock);
+    } else {
+        store(columns[key], row, readNumber(value, clock));
+    }
+}
+
+bool hasDateTimeXAxis(QXYSeries *series)
+{
+    const QList<QAbstractAxis *> axes = series->attachedAxes();
+    for (const QAbstractAxis *axis : axes) {
+        if (axis->orientation() == Qt::Horizontal && qobject_cast<const QDateTimeAxis *>(axis))
+            return true;
+    }
+    return false;
+}
+
+// Columns for thinning: at least one per pixel of the series' plot, however
+// wide the user makes the window on any screen.
+int columnsFor(const QXYSeries *series)
+{
+    int widest = kFewestColumns;
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    for (const QScreen *screen : screens)
+        widest = qMax(widest, screen->size().width());
+    if (const QChart *chart = series->chart())
+        widest = qMax(widest, int(std::ceil(chart->plotArea().width())));
+    return widest;
+}
+
+} // namespace
+
+VfSamples::VfSamples(QObject *parent)
+    : QObject(parent)
+{
+}
+
+void VfSamples::setRun(const Experiment *run)
+{
+    if (run == m_run)
+        return;
+    const int shown = m_logs.size();
+    if (shown > 0) {
+        for (VfSampleTable *table : qAsConst(m_tables))
+            table->beginRemoveAll(shown);
+        m_logs.clear();
+        for (VfSampleTable *table : qAsConst(m_tables))
+            table->endRemoveAll();
+    }
+    m_run = run;
+    ++m_runId;
+    m_columnsRead = false;
+    m_columns.clear();
+    m_cachedRow = -1;
+    m_cachedSample = QJsonObject();
+    const QList<Log *> logs = run ? run->logs() : QList<Log *>();
+    if (!logs.isEmpty()) {
+        for (VfSampleTable *table : qAsConst(m_tables))
+            table->beginInsertAll(logs.size());
+        m_logs = logs;
+        for (VfSampleTable *table : qAsConst(m_tables))
+            table->endInsertAll();
+    }
+    emit runChanged();
+}
+
+QJsonObject VfSamples::sample(int row) const
+{
+    if (row < 0 || row >= m_logs.size())
+        return QJsonObject();
+    if (row != m_cachedRow) {
+        m_cachedSample = m_logs.at(row)->toJson();
+        m_cachedRow = row;
+    }
+    return m_cachedSample;
+}
+
+QJsonValue VfSamples::valueAt(const QJsonObject &sample, const QString &key)
+{
+    const QStringList path = key.split(QLatin1Char('.'));
+    QJsonValue value = sample;
+    for (const QString &step : path) {
+        if (value.isObject()) {
+            value = value.toObject().value(step);
+        } else if (value.isArray()) {
+            bool isIndex = false;
+            const int index = step.toInt(&isIndex);
+            value = isIndex ? value.toArray().at(index) : QJsonValue(QJsonValue::Undefined);
+        } else {
+            return QJsonValue(QJsonValue::Undefined);
+        }
+    }
+    return value;
+}
+
+double VfSamples::number(const QJsonValue &value)
+{
+    WallClock clock;
+    return readNumber(value, clock);
+}
+
+void VfSamples::readColumns()
+{
+    if (m_columnsRead)
+        return;
+    m_columnsRead = true;
+    WallClock clock;
+    for (int row = 0; row < m_logs.size(); ++row)
+        storeLeaves(m_columns, QString(), m_logs.at(row)->toJson(), row, clock);
+    for (QVector<double> &column : m_columns) {
+        while (column.size() < m_logs.size())
+            column.append(kNoValue);
+    }
+}
+
+QVariantMap VfSamples::fillSeries(QObject *series, const QString &xKey, const QString &yKey,
+                                  double yScale)
+{
+    auto *xy = qobject_cast<QXYSeries *>(series);
+    if (!xy)
+        return QVariantMap();
+    readColumns();
+    const QVector<double> xs = m_columns.value(xKey);
+    const QVector<double> ys = m_columns.value(yKey);
+
+    QVector<QPointF> points;
+    points.reserve(qMin(xs.size(), ys.size()));
+    double xMin = std::numeric_limits<double>::infinity();
+    double xMax = -xMin;
+    double yMin = xMin;
+    double yMax = -xMin;
+    for (int i = 0; i < xs.size() && i < ys.size(); ++i) {
+        const double x = xs.at(i);
+        const double y = ys.at(i) * yScale;
+        if (!std::isfinite(x) || !std::isfinite(y))
+            continue;
+        points.append(QPointF(x, y));
+        xMin = qMin(xMin, x);
+        xMax = qMax(xMax, x);
+        yMin = qMin(yMin, y);
+        yMax = qMax(yMax, y);
+    }
+    const int count = points.size();
+    points = thinToColumns(points, columnsFor(xy));
+    xy->replace(points);
+
+    QVariantMap range{{QStringLiteral("count"), count}, {QStringLiteral("shown"), points.size()}};
+    if (count == 0)
+        return range;
+    if (hasDateTimeXAxis(xy)) {
+        range.insert(QStringLiteral("xMin"), QDateTime::fromMSecsSinceEpoch(qint64(xMin)));
+        range.insert(QStringLiteral("xMax"), QDateTime::fromMSecsSinceEpoch(qint64(xMax)));
+    } else {
+        range.insert(QStringLiteral("xMin"), xMin);
+        range.insert(QStringLiteral("xMax"), xMax);
+    }
+    range.insert(QStringLiteral("yMin"), yMin);
+    range.insert(QStringLiteral("yMax"), yMax);
+    return range;
+}
+
+QVariantList VfSamples::values(const QString &key)
+{
+    readColumns();
+    QVariantList list;
+    const auto column = m_columns.constFind(key);
+    if (column == m_columns.constEnd()) {
+        for (int row = 0; row < m_logs.size(); ++row)
+            list.append(kNoValue);
+        return list;
+    }
+    list.reserve(column->size());
+    for (double value : *column)
+        list.append(value);
+    return list;
+}
+
+QObject *VfSamples::newTable(const QVariantList &columns)
+{
+    auto *table = new VfSampleTable(this, columns);
+    m_tables.append(table);
+    connect(table, &QObject::destroyed, this, [this, table] { m_tables.removeOne(table); });
+    // The table lives with this object, whatever QML's collector decides.
+    QQmlEngine::setObjectOwnership(table, QQmlEngine::CppOwnership);
+    return table;
+}

@@ -1,0 +1,132 @@
+#pragma once
+
+#include <QHash>
+#include <QJsonObject>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QVariant>
+#include <QVector>
+
+class Experiment;
+class Log;
+class VfSampleTable;
+
+// The samples of the run on screen, for the results pages of every model. A
+// chart series is filled in one step from here and the sample table is a
+// model served from here, so that the longest run an instrument holds shows
+// at once; the pages never append samples one by one, nor parse them from
+// JSON text. Core owns the one instance and gives it to QML as core.samples;
+// it always shows Core's current run.
+//
+// A sample is read by the keys of its JSON object (the run's "logList"
+// elements, Log::toJson). A key may go into a nested object or array with
+// dots: "level", "physicalQuantitiesList.2", "enviromentalFactorsList.1.dryT".
+// A value is a number (a JSON number, or a text holding one with "." as the
+// decimal point) or an instrument date-time ("yy/MM/dd,hh:mm:ss" and zone),
+// which is read as the instrument's own wall-clock time, never shifted by a
+// zone. Anything else ("---", "OL", an empty text) is no value: it is left out
+// of charts, and a table shows it as it came ("---" when empty).
+//
+// How a results page uses it (reading the run's other values from
+// core.experimentSummary, the run with an empty sample list):
+//   // The table, made once; it follows the run shown by itself.
+//   property QtObject samplesModel: core.samples.newTable([
+//       { "key": "date", "format": "time" },
+//       { "key": "level", "format": "number", "decimals": 2 }])
+//   VfTable { model: page.samplesModel; VfTableViewColumn { role: "date" } ... }
+//
+//   // The charts are filled by a VfSampleCharts (qml/VfSampleCharts.qml):
+//   // once per run, so that new results (working hours...) do not draw the
+//   // samples again, and after the page's next frame, when the device page
+//   // has saved the run. The page calls sampleCharts.showRun() on every
+//   // refresh (experimentUpdated, resultsUpdated) and fills its series in
+//   // onFill:
+//   VfSampleCharts {
+//       id: sampleCharts
+//       onFill: {
+//           var range = core.samples.fillSeries(levelSeries, "date", "level")
+//           if (range.count > 0) {
+//               timeAxis.min = range.xMin; timeAxis.max = range.xMax
+//               levelAxis.min = range.yMin; levelAxis.max = range.yMax
+//           }
+//       }
+//   }
+//   // Several series per chart: one fillSeries per series. The run's values
+//   // for statistics of the page's own: core.samples.values(key).
+//
+// The series on screen is thinned to the lowest and highest point of each
+// column no wider than a pixel (thinToColumns), so no peak is lost; the
+// reports and the data files always keep every sample.
+class VfSamples : public QObject
+{
+    Q_OBJECT
+    // Changes whenever another run (or none) is shown.
+    Q_PROPERTY(int runId READ runId NOTIFY runChanged)
+    // Samples of the run shown.
+    Q_PROPERTY(int count READ count NOTIFY runChanged)
+
+public:
+    explicit VfSamples(QObject *parent = nullptr);
+
+    // The run to show, or null. The run stays the caller's; it must be shown
+    // no longer (null or another run) before it is deleted.
+    void setRun(const Experiment *run);
+
+    int runId() const { return m_runId; }
+    int count() const { return m_logs.size(); }
+
+    // The JSON object of sample `row`; empty outside the run.
+    QJsonObject sample(int row) const;
+    // The value at `key` (dotted, as above) of a sample's JSON object.
+    static QJsonValue valueAt(const QJsonObject &sample, const QString &key);
+    // A sample value as a number: the number itself, an instrument date-time
+    // as local milliseconds since the epoch of the same wall-clock time (what
+    // a date-time axis shows as that time), NaN for anything else.
+    static double number(const QJsonValue &value);
+
+    // Replaces the points of `series` (a QtCharts XY series: line, spline or
+    // scatter) with (x, y * yScale) of every sample whose two values are
+    // there. On a series whose x axis is a date-time axis, x is the
+    // sample's wall-clock time. Gives {count, shown} (samples drawn, points
+    // kept after thinning) and, when count > 0, the range of those samples
+    // as {xMin, xMax, yMin, yMax} (x as date-times on a date-time axis); an
+    // empty map when `series` is no XY series.
+    Q_INVOKABLE QVariantMap fillSeries(QObject *series, const QString &xKey, const QString &yKey,
+                                       double yScale = 1.0);
+
+    // The value at `key` of every sample, in order, as number() reads it
+    // (NaN where there is none).
+    Q_INVOKABLE QVariantList values(const QString &key);
+
+    // A new table model of the run shown, one row per sample, owned by this
+    // object. `columns` lists one object per column: "key" (the sample key),
+    // "role" (the role name a view column asks for; the key when absent),
+    // "format" and "decimals":
+    //  - "text" (the default): the value as it came;
+    //  - "number": in the user's locale with "decimals" digits (2 when
+    //    absent); a text that is no number as it came;
+    //  - "time": the wall-clock time as "hh:mm:ss";
+    //  - "dateTime": the wall-clock date and time in the locale's short
+    //    format.
+    // A missing or empty value is shown as "---".
+    Q_INVOKABLE QObject *newTable(const QVariantList &columns);
+
+signals:
+    void runChanged();
+
+private:
+    // Reads every sample once into columns of numbers, one per key.
+    void readColumns();
+
+    const Experiment *m_run = nullptr;
+    QList<Log *> m_logs;
+    int m_runId = 0;
+    bool m_columnsRead = false;
+    QHash<QString, QVector<double>> m_columns;
+    QList<VfSampleTable *> m_tables;
+    // The JSON of the last sample read by row: views ask for one row's cells
+    // one after the other.
+    mutable int m_cachedRow = -1;
+    mutable QJsonObject m_cachedSample;
+};

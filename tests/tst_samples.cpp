@@ -1,0 +1,317 @@
+// The bulk path of the results pages: thinning a long series, filling a chart
+// series from a run's samples in one step, and the sample table model.
+#include "Experiment.h"
+#include "Log.h"
+#include "PointThinning.h"
+#include "VfSamples.h"
+
+#include <QAbstractItemModel>
+#include <QChart>
+#include <QDateTimeAxis>
+#include <QJsonArray>
+#include <QLineSeries>
+#include <QLocale>
+#include <QSignalSpy>
+#include <QValueAxis>
+#include <QtTest>
+
+#include <cmath>
+#include <ctime>
+#include <memory>
+
+using namespace QtCharts;
+
+namespace {
+
+// A sample that is the JSON object it is given.
+class JsonLog : public Log
+{
+public:
+    explicit JsonLog(const QJsonObject &json)
+        : m_json(json)
+    {
+    }
+    QJsonObject toJson() override { return m_json; }
+
+private:
+    QJsonObject m_json;
+};
+
+std::unique_ptr<Experiment> runOf(const QList<QJsonObject> &samples)
+{
+    auto run = std::make_unique<Experiment>();
+    QList<Log *> logs;
+    for (const QJsonObject &sample : samples)
+        logs.append(new JsonLog(sample));
+    run->setLogs(logs);
+    return run;
+}
+
+// Six samples of an instrument at UTC-3: a level, a nested pair, and the
+// values an instrument leaves when it has none.
+std::unique_ptr<Experiment> mixedRun()
+{
+    return runOf({
+        {{"date", "24/05/17,08:30:00-12"}, {"level", "84.9"}, {"pair", QJsonArray{1, "2.5"}}},
+        {{"date", "24/05/17,08:30:01-12"}, {"level", "---"}, {"pair", QJsonArray{2, "OL"}}},
+        {{"date", "24/05/17,08:30:02-12"}, {"level", "OL"}},
+        {{"date", ""}, {"level", "80"}},
+        {{"date", "24/05/17,08:30:04-12"}, {"level", ""}},
+        {{"date", "24/05/17,08:30:05-12"}, {"level", 91.25}},
+    });
+}
+
+qint64 localMSecs(int hour, int minute, int second)
+{
+    return QDateTime(QDate(2024, 5, 17), QTime(hour, minute, second), Qt::LocalTime)
+        .toMSecsSinceEpoch();
+}
+
+// A chart holding one line series over a date-time or a value x axis.
+struct Chart
+{
+    QChart chart;
+    QLineSeries *series = new QLineSeries;
+
+    explicit Chart(bool timeAxis)
+    {
+        chart.addSeries(series);
+        QAbstractAxis *x = timeAxis ? static_cast<QAbstractAxis *>(new QDateTimeAxis)
+                                    : static_cast<QAbstractAxis *>(new QValueAxis);
+        auto *y = new QValueAxis;
+        chart.addAxis(x, Qt::AlignBottom);
+        chart.addAxis(y, Qt::AlignLeft);
+        series->attachAxis(x);
+        series->attachAxis(y);
+    }
+};
+
+} // namespace
+
+class TestSamples : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void thinning_data();
+    void thinning();
+    void thinningKeepsEveryPeakOfALongSeries();
+
+    void seriesTakesTheSamplesWithBothValues();
+    void seriesOverValuesFromNestedKeys();
+    void valuesOfEverySample();
+    void tableCellsInTheirFormats();
+    void anotherRunReplacesTheRows();
+};
+
+void TestSamples::initTestCase()
+{
+    // Far from the instrument's UTC-3, so that a time shifted by a zone shows.
+    qputenv("TZ", "Asia/Tokyo");
+    tzset();
+}
+
+void TestSamples::thinning_data()
+{
+    QTest::addColumn<QVector<QPointF>>("points");
+    QTest::addColumn<int>("columns");
+    QTest::addColumn<QVector<QPointF>>("expected");
+
+    const QVector<QPointF> few{{0, 5}, {1, 1}, {2, 9}, {3, 3}};
+    QTest::newRow("two points per column stay") << few << 2 << few;
+    // Columns [0, 3.5) and [3.5, 7]: each keeps its lowest and highest.
+    QTest::newRow("lowest and highest of each column")
+        << QVector<QPointF>{{0, 5}, {1, 1}, {2, 9}, {3, 3}, {4, 2}, {5, 8}, {6, 4}, {7, 6}} << 2
+        << QVector<QPointF>{{1, 1}, {2, 9}, {4, 2}, {5, 8}};
+    QTest::newRow("highest first when it comes first")
+        << QVector<QPointF>{{0, 9}, {1, 5}, {2, 5}, {3, 1}, {4, 5}} << 1
+        << QVector<QPointF>{{0, 9}, {3, 1}};
+    QTest::newRow("out of order comes out in time order")
+        << QVector<QPointF>{{7, 6}, {1, 1}, {5, 8}, {0, 5}, {2, 9}, {4, 2}, {3, 3}, {6, 4}} << 2
+        << QVector<QPointF>{{1, 1}, {2, 9}, {4, 2}, {5, 8}};
+    QTest::newRow("one instant") << QVector<QPointF>{{3, 4}, {3, 7}, {3, 1}, {3, 5}, {3, 2}} << 2
+                                 << QVector<QPointF>{{3, 7}, {3, 1}};
+    QTest::newRow("a flat column keeps one point")
+        << QVector<QPointF>{{0, 2}, {1, 2}, {2, 2}, {3, 2}, {4, 2}} << 2
+        << QVector<QPointF>{{0, 2}, {2, 2}};
+}
+
+void TestSamples::thinning()
+{
+    QFETCH(QVector<QPointF>, points);
+    QFETCH(int, columns);
+    QFETCH(QVector<QPointF>, expected);
+    QCOMPARE(thinToColumns(points, columns), expected);
+}
+
+void TestSamples::thinningKeepsEveryPeakOfALongSeries()
+{
+    // A day of one-second samples with one loud second and one quiet one.
+    QVector<QPointF> day;
+    for (int i = 0; i < 28800; ++i)
+        day.append(QPointF(i * 1000.0, 60 + (i * 7919) % 20 / 2.0));
+    day[12345].setY(131.7);
+    day[20001].setY(21.3);
+    const QVector<QPointF> thinned = thinToColumns(day, 800);
+    QVERIFY(thinned.size() <= 1600);
+    QVERIFY(thinned.contains(day.at(12345)));
+    QVERIFY(thinned.contains(day.at(20001)));
+    QVERIFY(std::is_sorted(thinned.begin(), thinned.end(),
+                           [](const QPointF &a, const QPointF &b) { return a.x() < b.x(); }));
+}
+
+void TestSamples::seriesTakesTheSamplesWithBothValues()
+{
+    std::unique_ptr<Experiment> run = mixedRun();
+    VfSamples samples;
+    samples.setRun(run.get());
+    Chart chart(true);
+    const QVariantMap range = samples.fillSeries(chart.series, "date", "level");
+
+    // No level ("---", "OL", empty) or no time: left out; the times are the
+    // instrument's own clock.
+    QCOMPARE(chart.series->pointsVector(),
+             (QVector<QPointF>{{double(localMSecs(8, 30, 0)), 84.9},
+                               {double(localMSecs(8, 30, 5)), 91.25}}));
+    QCOMPARE(range.value("count").toInt(), 2);
+    QCOMPARE(range.value("shown").toInt(), 2);
+    QCOMPARE(range.value("xMin").toDateTime().time(), QTime(8, 30, 0));
+    QCOMPARE(range.value("xMax").toDateTime().time(), QTime(8, 30, 5));
+    QCOMPARE(range.value("yMin").toDouble(), 84.9);
+    QCOMPARE(range.value("yMax").toDouble(), 91.25);
+
+    // Filled again, the points are replaced, not added.
+    samples.fillSeries(chart.series, "date", "level");
+    QCOMPARE(chart.series->count(), 2);
+
+    // A run without such samples empties the series and gives no range.
+    const QVariantMap none = samples.fillSeries(chart.series, "date", "missing");
+    QCOMPARE(chart.series->count(), 0);
+    QCOMPARE(none.value("count").toInt(), 0);
+    QVERIFY(!none.contains("yMin"));
+    QObject notASeries;
+    QVERIFY(samples.fillSeries(&notASeries, "date", "level").isEmpty());
+}
+
+void TestSamples::seriesOverValuesFromNestedKeys()
+{
+    std::unique_ptr<Experiment> run = mixedRun();
+    VfSamples samples;
+    samples.setRun(run.get());
+    Chart chart(false);
+    const QVariantMap range = samples.fillSeries(chart.series, "pair.0", "pair.1", 4.0);
+    QCOMPARE(chart.series->pointsVector(), (QVector<QPointF>{{1, 10}}));
+    QCOMPARE(range.value("xMin").toDouble(), 1.0);
+    QCOMPARE(range.value("yMax").toDouble(), 10.0);
+}
+
+void TestSamples::valuesOfEverySample()
+{
+    std::unique_ptr<Experiment> run = mixedRun();
+    VfSamples samples;
+    QVERIFY(samples.values("level").isEmpty());
+    samples.setRun(run.get());
+    const QVariantList levels = samples.values("level");
+    QCOMPARE(levels.size(), 6);
+    QCOMPARE(levels.at(0).toDouble(), 84.9);
+    QVERIFY(std::isnan(levels.at(1).toDouble()));
+    QVERIFY(std::isnan(levels.at(2).toDouble()));
+    QCOMPARE(levels.at(3).toDouble(), 80.0);
+    QVERIFY(std::isnan(levels.at(4).toDouble()));
+    QCOMPARE(levels.at(5).toDouble(), 91.25);
+    // A key only some samples have.
+    const QVariantList pairs = samples.values("pair.0");
+    QCOMPARE(pairs.size(), 6);
+    QCOMPARE(pairs.at(1).toDouble(), 2.0);
+    QVERIFY(std::isnan(pairs.at(2).toDouble()));
+    QCOMPARE(samples.values("date").at(1).toDouble(), double(localMSecs(8, 30, 1)));
+}
+
+void TestSamples::tableCellsInTheirFormats()
+{
+    std::unique_ptr<Experiment> run = mixedRun();
+    VfSamples samples;
+    samples.setRun(run.get());
+    auto *table = qobject_cast<QAbstractItemModel *>(
+        samples.newTable({QVariantMap{{"key", "date"}, {"format", "time"}},
+                          QVariantMap{{"key", "level"}, {"format", "number"}, {"decimals", 1}},
+                          QVariantMap{{"key", "date"}, {"role", "when"}, {"format", "dateTime"}},
+                          QVariantMap{{"key", "pair.1"}, {"role", "second"}}}));
+    QVERIFY(table);
+    QCOMPARE(table->rowCount(), 6);
+    QCOMPARE(table->property("count").toInt(), 6);
+    const QHash<int, QByteArray> roles = table->roleNames();
+    QCOMPARE(roles.value(Qt::UserRole), QByteArray("date"));
+    QCOMPARE(roles.value(Qt::UserRole + 1), QByteArray("level"));
+    QCOMPARE(roles.value(Qt::UserRole + 2), QByteArray("when"));
+    QCOMPARE(roles.value(Qt::UserRole + 3), QByteArray("second"));
+
+    const QLocale locale;
+    const auto row = [table](int r) {
+        QVariantMap cells;
+        QMetaObject::invokeMethod(table, "get", Q_RETURN_ARG(QVariantMap, cells), Q_ARG(int, r));
+        return cells;
+    };
+    QCOMPARE(row(0).value("date").toString(), QString("08:30:00"));
+    QCOMPARE(row(0).value("level").toString(), locale.toString(84.9, 'f', 1));
+    QCOMPARE(row(0).value("when").toString(),
+             locale.toString(QDateTime(QDate(2024, 5, 17), QTime(8, 30)), QLocale::ShortFormat));
+    QCOMPARE(row(0).value("second").toString(), QString("2.5"));
+    // What is not a number is shown as it came, what is empty as "---".
+    QCOMPARE(row(1).value("level").toString(), QString("---"));
+    QCOMPARE(row(1).value("second").toString(), QString("OL"));
+    QCOMPARE(row(2).value("level").toString(), QString("OL"));
+    QCOMPARE(row(2).value("second").toString(), QString("---"));
+    QCOMPARE(row(3).value("date").toString(), QString("---"));
+    QCOMPARE(row(4).value("level").toString(), QString("---"));
+    QCOMPARE(row(5).value("level").toString(), locale.toString(91.25, 'f', 1));
+    QVERIFY(row(6).isEmpty());
+    // The view's way: by role.
+    QCOMPARE(table->data(table->index(5, 0), Qt::UserRole).toString(), QString("08:30:05"));
+    QVERIFY(!table->data(table->index(5, 0), Qt::UserRole + 4).isValid());
+}
+
+void TestSamples::anotherRunReplacesTheRows()
+{
+    std::unique_ptr<Experiment> first = mixedRun();
+    std::unique_ptr<Experiment> second = runOf({{{"level", "70"}}});
+    VfSamples samples;
+    samples.setRun(first.get());
+    auto *table = qobject_cast<QAbstractItemModel *>(
+        samples.newTable({QVariantMap{{"key", "level"}, {"format", "number"}}}));
+    QSignalSpy removed(table, &QAbstractItemModel::rowsRemoved);
+    QSignalSpy inserted(table, &QAbstractItemModel::rowsInserted);
+    QSignalSpy count(table, SIGNAL(countChanged()));
+    QSignalSpy runChanged(&samples, &VfSamples::runChanged);
+    const int firstId = samples.runId();
+
+    samples.setRun(first.get());
+    QCOMPARE(removed.count() + inserted.count(), 0);
+    QCOMPARE(runChanged.count(), 0);
+
+    samples.setRun(second.get());
+    QCOMPARE(removed.count(), 1);
+    QCOMPARE(removed.at(0).mid(1), (QList<QVariant>{0, 5}));
+    QCOMPARE(inserted.count(), 1);
+    QCOMPARE(inserted.at(0).mid(1), (QList<QVariant>{0, 0}));
+    QCOMPARE(count.count(), 2);
+    QCOMPARE(runChanged.count(), 1);
+    QVERIFY(samples.runId() != firstId);
+    QCOMPARE(table->rowCount(), 1);
+    QCOMPARE(table->data(table->index(0, 0), Qt::UserRole).toString(),
+             QLocale().toString(70.0, 'f', 2));
+
+    // Once no run is shown, the run can go.
+    samples.setRun(nullptr);
+    second.reset();
+    QCOMPARE(removed.count(), 2);
+    QCOMPARE(inserted.count(), 1);
+    QCOMPARE(table->rowCount(), 0);
+    QCOMPARE(samples.count(), 0);
+    QVERIFY(samples.values("level").isEmpty());
+}
+
+QTEST_MAIN(TestSamples)
+#include "tst_samples.moc"

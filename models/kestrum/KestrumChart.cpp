@@ -1,5 +1,6 @@
 #include "KestrumChart.h"
 
+#include "PointThinning.h"
 #include "VfReportChart.h"
 #include "VfReportText.h"
 
@@ -120,7 +121,7 @@ QChart *KestrumChart::temperatureChart(const QList<KestrumReading> &readings, co
         if (!shown[size_t(q)])
             continue;
         const QVector<QPointF> plotted = points(readings, q);
-        const QVector<QPointF> drawn = plotted;
+        const QVector<QPointF> drawn = thinToColumns(plotted, width);
         // A smooth line through the samples; a dense run is drawn as the
         // extremes of each pixel, which a smooth line would overshoot.
         QLineSeries *series = drawn.size() == plotted.size() ? new QSplineSeries : new QLineSeries;

@@ -279,17 +279,28 @@ bool Device::isQuotableText(const QString &text)
 
 int Device::writeCalibration(const CalibrationCertificate &certificate)
 {
+    return writeCertificate("VFCTF", certificate);
+}
+
+int Device::readCalibration()
+{
+    return readCertificate("VFCTF");
+}
+
+int Device::writeCertificate(const QByteArray &name, const CalibrationCertificate &certificate)
+{
     const QString certification = certificate.instrumentText();
     if (!certificate.isWritable() || !isQuotableText(certification))
         return -1;
     QTextCodec *latin1 = QTextCodec::codecForName("ISO 8859-1");
-    const QString command = QStringLiteral("AT+VFCTF=\"%1\",\"%2\"\r\n")
-                                .arg(certification, formatDeviceDateTime(certificate.date()));
+    const QString command = QStringLiteral("AT+%1=\"%2\",\"%3\"\r\n")
+                                .arg(QString::fromLatin1(name), certification,
+                                     formatDeviceDateTime(certificate.date()));
     bool sent = false;
     QByteArray reply = exchange(latin1->fromUnicode(command), &sent);
     if (!sent)
         return -1;
-    reply.replace("\r\n+VFCTF: ", "");
+    reply.replace("\r\n+" + name + ": ", "");
     if (reply == kOk)
         return 0;
     if (reply == kBusy) {
@@ -299,37 +310,26 @@ int Device::writeCalibration(const CalibrationCertificate &certificate)
     return -1;
 }
 
-int Device::readCalibration()
+int Device::readCertificate(const QByteArray &name)
 {
-    const QByteArray reply = exchange("AT+VFCTF?\r\n");
+    const QByteArray reply = exchange("AT+" + name + "?\r\n");
     if (reply.endsWith(kBusy))
         return -2;
     if (!reply.endsWith(kOk))
         return -1;
     // The certificate is written in ISO 8859-1 and comes back so.
-    const QByteArray text = informationText(reply, "\r\n+VFCTF: ");
+    const QByteArray text = informationText(reply, "\r\n+" + name + ": ");
     return m_calibration.fromReply(QString::fromLatin1(text)) == 0 ? 0 : -1;
 }
 
-int Device::readCommonHeader(Results *results, int index)
-{
-    QByteArray text;
-    const int code = readHeaderPage(8, index, text);
-    if (code != 0)
-        return code;
-    if (!results)
-        return -1;
-    return results->parseCommonHeader(text) == 0 ? 0 : -1;
-}
-
-int Device::readHeaderPage(int page, int index, QByteArray &text)
+int Device::readInformationPage(const QByteArray &command, const QByteArray &prefix,
+                                QByteArray &text)
 {
     bool sent = false;
-    QByteArray reply = exchange(
-        "AT+VFXPHDR=" + QByteArray::number(page) + ',' + QByteArray::number(index) + "\r\n", &sent);
+    QByteArray reply = exchange(command, &sent);
     if (!sent)
         return -3;
-    reply.replace("\r\n+VFXPHDR: ", "+VFXPHDR: ");
+    reply.replace("\r\n" + prefix, prefix);
     if (reply.endsWith(kOk)) {
         reply.replace("\r\n\r\nOK\r\n", "\n");
         reply.replace(kOk, "");
@@ -341,6 +341,24 @@ int Device::readHeaderPage(int page, int index, QByteArray &text)
         return -2;
     }
     return -1;
+}
+
+int Device::readHeaderPage(int page, int index, QByteArray &text)
+{
+    return readInformationPage("AT+VFXPHDR=" + QByteArray::number(page) + ',' +
+                                   QByteArray::number(index) + "\r\n",
+                               "+VFXPHDR: ", text);
+}
+
+int Device::readCommonHeader(Results *results, int index)
+{
+    QByteArray page;
+    const int code = readHeaderPage(8, index, page);
+    if (code != 0)
+        return code;
+    if (!results)
+        return -1;
+    return results->parseCommonHeader(page) == 0 ? 0 : -1;
 }
 
 QList<QObject *> Device::readExperimentList(int *status)

@@ -88,10 +88,15 @@ public:
     int setClock(const QDateTime &dateTime);
     int eraseMemory();
     int readCommonHeader(Results *results, int index);
+    // One information page: sends `command` and hands its reply to `text`
+    // with every "\r\n" + `prefix` cut to `prefix`, the blank line before the
+    // final OK made one "\n" and the OK removed. A page of several lines
+    // keeps them separated by "\r\n". 0 read; -1 ERROR or an unfinished
+    // reply; -2 BUSY (after `busy()`); -3 not sent.
+    int readInformationPage(const QByteArray &command, const QByteArray &prefix, QByteArray &text);
     // Header page `page` of run `index` ("AT+VFXPHDR=<page>,<index>"), as the
     // header parsers take it: every line as "+VFXPHDR: <fields>", the last one
-    // ending in "\n". 0 with the text; -1 ERROR or any other reply; -2 BUSY
-    // (after busy()); -3 not sent.
+    // ending in "\n". Results as readInformationPage.
     int readHeaderPage(int page, int index, QByteArray &text);
     // The runs the instrument lists. The caller owns the returned runs.
     // `status`: 0 read; -1 ERROR, no usable reply or a bad line (the list is
@@ -147,6 +152,14 @@ protected:
     // The text of an information reply: every `prefix` ("\r\n+CMD: "), the
     // final OK and every line break removed, cut at the first NUL.
     static QByteArray informationText(QByteArray reply, const QByteArray &prefix);
+    // The certificate exchanges "AT+<name>?" and "AT+<name>=" of the device's
+    // calibration record. The read: 0, -1 ERROR or an unreadable record, -2
+    // BUSY (no signal). The write sends the certificate's instrument text: 0
+    // when the reply is exactly OK, -2 exactly BUSY (after `busy()`), -1
+    // otherwise, also for a record that is not writable or a text that cannot
+    // travel in a quoted field (nothing is sent then).
+    int readCertificate(const QByteArray &name);
+    int writeCertificate(const QByteArray &name, const CalibrationCertificate &certificate);
 
 private:
     QList<QObject *> listRuns(int &status);

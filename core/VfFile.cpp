@@ -68,7 +68,7 @@ Experiment *VfFile::parse(QByteArray content)
     if (!decodeEnvelope(content, root))
         return nullptr;
     Experiment *head = nullptr;
-    const QList<QJsonObject> runs = DataFileEnvelope::runObjects(root);
+    const QList<QJsonObject> runs = runObjects(root);
     for (const QJsonObject &object : runs) {
         Experiment *run = parseRun(object);
         if (!run) {
@@ -96,6 +96,11 @@ Experiment *VfFile::parseRun(const QJsonObject &run)
 {
     Q_UNUSED(run)
     return nullptr;
+}
+
+QList<QJsonObject> VfFile::runObjects(const QJsonObject &root) const
+{
+    return DataFileEnvelope::runObjects(root);
 }
 
 int VfFile::write(const QString &fileName, const QByteArray &content, QString *error)

@@ -51,6 +51,10 @@ protected:
     VfFile(const QString &fileName, const QString &productName);
     // One run of "Body" rebuilt by the model; null when it cannot be read.
     virtual Experiment *parseRun(const QJsonObject &run);
+    // The run objects of the document's "Body": every object of an array, or
+    // an object taken as one run. A model whose files hold only arrays
+    // refuses the single object here.
+    virtual QList<QJsonObject> runObjects(const QJsonObject &root) const;
     // The status rules of the envelope; false when the content is refused.
     bool decodeEnvelope(const QByteArray &content, QJsonObject &root);
     void setStatus(int status) { m_status = status; }

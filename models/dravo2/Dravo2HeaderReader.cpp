@@ -7,9 +7,6 @@
 
 namespace {
 
-const QByteArray kOk = "\r\nOK\r\n";
-const QByteArray kBusy = "\r\nBUSY\r\n";
-
 struct Page
 {
     int number;
@@ -32,23 +29,14 @@ Dravo2HeaderReader::Step Dravo2HeaderReader::readPage(Device *device, const QByt
                                                       bool optional, Dravo2Results *results,
                                                       Parser parser)
 {
-    bool sent = false;
-    QByteArray reply = device->exchange(command, &sent);
-    if (!sent)
-        return Step::Failed;
-    reply.replace("\r\n" + prefix, prefix);
-    if (reply.endsWith(kOk)) {
-        reply.replace("\r\n\r\nOK\r\n", "\n");
-        reply.replace(kOk, "");
+    QByteArray page;
+    const int code = device->readInformationPage(command, prefix, page);
+    if (code == 0) {
         if (multiLine)
-            reply.replace("\r\n", "\n\r");
-        return (results->*parser)(reply) == 0 ? Step::Parsed : Step::Failed;
+            page.replace("\r\n", "\n\r");
+        return (results->*parser)(page) == 0 ? Step::Parsed : Step::Failed;
     }
-    if (reply.endsWith(kBusy)) {
-        emit device->busy();
-        return Step::Failed;
-    }
-    return optional ? Step::Skipped : Step::Failed;
+    return optional && code == -1 ? Step::Skipped : Step::Failed;
 }
 
 Dravo2Results *Dravo2HeaderReader::read(Device *device, int index)

@@ -5,6 +5,8 @@
 #include "SimulatedInstrument.h"
 #include "SimulatedKestrum.h"
 #include "SimulatedKestrumRuns.h"
+#include "SimulatedRumo.h"
+#include "SimulatedRumoRuns.h"
 #include "SimulatedTolvarRuns.h"
 
 namespace {
@@ -51,6 +53,10 @@ const QList<SimulatedModel> &models()
                  header.bands = SimulatedDravo2Runs::octaveBands(state->octaveAnalysis);
              }
              instrument.addRun(SimulatedDravo2Runs::makeRun(index, records, start, header));
+         }},
+        {"RUMO", [](SimulatedInstrument &instrument) { SimulatedRumo::install(&instrument); },
+         [](SimulatedInstrument &instrument, int index, int records, const QDateTime &start) {
+             instrument.addRun(SimulatedRumoRuns::makeRun(index, records, start));
          }},
         {"KESTRUM 2",
          [](SimulatedInstrument &instrument) {

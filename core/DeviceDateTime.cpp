@@ -1,7 +1,5 @@
 #include "DeviceDateTime.h"
 
-#include <QTimeZone>
-
 #include <algorithm>
 #include <cstdlib>
 #include <iterator>
@@ -15,17 +13,25 @@ const QString kCenturyPattern = QStringLiteral("yyyy/MM/dd,hh:mm:ss");
 const QString kCentury = QStringLiteral("20");
 const int kPatternLength = 17;
 const int kQuarterHour = 900;
-// QTimeZone accepts offsets of at most 14 hours either way.
+// Zone offsets reach at most 14 hours either way.
 const int kMaxQuarterHours = 56;
 
 } // namespace
 
 QDateTime parseDeviceDateTime(const QString &text)
 {
-    const QDateTime wallClock =
-        QDateTime::fromString(kCentury + text.left(kPatternLength), kCenturyPattern);
-    if (!wallClock.isValid())
-        return QDateTime();
+    // Files and downloads read one date-time per sample: the fixed-width
+    // reader is the quick way, the pattern reader the tolerant one.
+    QDate date;
+    QTime time;
+    if (!readDeviceWallClock(text, &date, &time)) {
+        const QDateTime wallClock =
+            QDateTime::fromString(kCentury + text.left(kPatternLength), kCenturyPattern);
+        if (!wallClock.isValid())
+            return QDateTime();
+        date = wallClock.date();
+        time = wallClock.time();
+    }
 
     bool isNumber = false;
     const int quarters = text.right(3).toInt(&isNumber);
@@ -33,7 +39,9 @@ QDateTime parseDeviceDateTime(const QString &text)
     if (std::abs(zoneQuarters) > kMaxQuarterHours)
         return QDateTime();
 
-    return QDateTime(wallClock.date(), wallClock.time(), QTimeZone(zoneQuarters * kQuarterHour));
+    // A fixed offset, not a QTimeZone: the instruments know no zone rules,
+    // and building a zone per sample is slow.
+    return QDateTime(date, time, Qt::OffsetFromUTC, zoneQuarters * kQuarterHour);
 }
 
 bool readDeviceWallClock(const QString &text, QDate *date, QTime *time)

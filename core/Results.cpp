@@ -56,6 +56,13 @@ QString Results::durationToString(const QString &seconds)
         .arg(secs, 2, 10, zero);
 }
 
+QString Results::durationOrAbsent(const QString &seconds)
+{
+    bool ok = false;
+    seconds.toLongLong(&ok);
+    return ok ? durationToString(seconds) : QStringLiteral("---");
+}
+
 QJsonObject Results::toJson()
 {
     return QJsonObject();

@@ -38,6 +38,9 @@ public:
 
     // A count of seconds as "hh:mm:ss"; hours may grow past two digits.
     static QString durationToString(const QString &seconds);
+    // The same, or "---" when the text is not a whole number of seconds (a
+    // duration the instrument did not give is shown as absent, not as 0).
+    static QString durationOrAbsent(const QString &seconds);
 
 public slots:
     virtual QJsonObject toJson();

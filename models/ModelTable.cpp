@@ -2,6 +2,7 @@
 
 #include "models/dravo2/Dravo2Model.h"
 #include "models/kestrum/KestrumModel.h"
+#include "models/quillon/QuillonModel.h"
 #include "models/rumo/RumoModel.h"
 #include "models/tolvar/TolvarModel.h"
 
@@ -9,6 +10,6 @@
 // product names and file extensions. A family adds its row here.
 QList<ModelEntry> builtInModels()
 {
-    return {dravo2Model(), kestrum2Model(), kestrum4Model(), tolvarModel(), tolvar4Model(),
-            rumoModel()};
+    return {dravo2Model(), quillonModel(), kestrum2Model(), kestrum4Model(),
+            tolvarModel(), tolvar4Model(), rumoModel()};
 }

@@ -137,9 +137,7 @@ QString Dravo2Results::resultKey(int dosimeter, const char *name)
 
 QString Dravo2Results::durationStr() const
 {
-    bool ok = false;
-    m_duration.toLongLong(&ok);
-    return ok ? durationToString(m_duration) : Dravo2Dose::absent();
+    return durationOrAbsent(m_duration);
 }
 
 void Dravo2Results::setLeqList(const QList<LeqPerOctave *> &bands)

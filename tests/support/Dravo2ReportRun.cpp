@@ -18,7 +18,9 @@ Experiment *Dravo2ReportRun::make(int records, const QDateTime &start,
     SimulatedInstrument::Run listed = SimulatedDravo2Runs::makeRun(index, 1, start, header);
     listed.pages = full.pages;
 
-    SimulatedDravo2Link link;
+    // The instrument is never silent here: a generous idle time-out keeps a
+    // busy machine from cutting a reply short.
+    SimulatedDravo2Link link(5000);
     SimulatedDravo2Runs::installConfiguration(link.instrument(), header);
     link.instrument().addRun(listed);
     const QList<QObject *> list = link.device->readExperimentList();

@@ -56,17 +56,6 @@ QByteArray SimulatedDravo2Runs::record(int index, int number, const QDateTime &t
                        QByteArray::number(100 + number % 30)});
 }
 
-QByteArray SimulatedDravo2Runs::joinLines(const QList<QByteArray> &lines)
-{
-    // The instrument frames each line as "\r\n+VFXPHDR: text\r\n"; the
-    // simulated instrument frames one page text, so the later lines carry
-    // their own framing.
-    QByteArray text;
-    for (int i = 0; i < lines.size(); ++i)
-        text += (i ? QByteArray("\r\n\r\n+VFXPHDR: ") : QByteArray()) + lines.at(i);
-    return text;
-}
-
 QMap<int, QByteArray> SimulatedDravo2Runs::pages(int index, int records, const QDateTime &start,
                                                  const Header &header)
 {
@@ -93,7 +82,7 @@ QMap<int, QByteArray> SimulatedDravo2Runs::pages(int index, int records, const Q
         bands.append(joinFields(
             {"6", run, number(header.bands.size()), number(i), band.frequency, band.leq}));
     }
-    pages.insert(6, joinLines(bands));
+    pages.insert(6, SimulatedText::joinInformationLines("VFXPHDR", bands));
     const QDateTime preCalDate =
         header.preCal.isEmpty() ? QDateTime() : start.addSecs(-header.preCalBeforeSeconds);
     const QDateTime posCalDate =

@@ -90,6 +90,4 @@ private:
     static QByteArray record(int index, int number, const QDateTime &time);
     static QMap<int, QByteArray> pages(int index, int records, const QDateTime &start,
                                        const Header &header);
-    // Several information lines of one header page as one page text.
-    static QByteArray joinLines(const QList<QByteArray> &lines);
 };

@@ -124,6 +124,15 @@ QByteArray SimulatedText::quotedDateTime(const QDateTime &dateTime)
     return quoted(dateTime.isValid() ? formatDeviceDateTime(dateTime).toLatin1() : ",");
 }
 
+QByteArray SimulatedText::joinInformationLines(const QByteArray &name,
+                                               const QList<QByteArray> &lines)
+{
+    QByteArray text;
+    for (int i = 0; i < lines.size(); ++i)
+        text += (i ? "\r\n\r\n+" + name + ": " : QByteArray()) + lines.at(i);
+    return text;
+}
+
 void SimulatedInstrument::installCommonCommands()
 {
     setHandler("ATE0", [](const QByteArray &) { return ok(); });

@@ -149,4 +149,7 @@ namespace SimulatedText {
 QByteArray joinFields(const QList<QByteArray> &fields);
 QByteArray quoted(const QByteArray &text);
 QByteArray quotedDateTime(const QDateTime &dateTime);
+// Several "+<name>: " lines as the text of one: the lines after the first
+// carry their own framing, so that information(name, {text}) frames each.
+QByteArray joinInformationLines(const QByteArray &name, const QList<QByteArray> &lines);
 } // namespace SimulatedText

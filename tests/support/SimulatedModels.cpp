@@ -3,6 +3,8 @@
 #include "SimulatedDravo2.h"
 #include "SimulatedDravo2Runs.h"
 #include "SimulatedInstrument.h"
+#include "SimulatedQuillon.h"
+#include "SimulatedQuillonRuns.h"
 #include "SimulatedKestrum.h"
 #include "SimulatedKestrumRuns.h"
 #include "SimulatedRumo.h"
@@ -53,6 +55,10 @@ const QList<SimulatedModel> &models()
                  header.bands = SimulatedDravo2Runs::octaveBands(state->octaveAnalysis);
              }
              instrument.addRun(SimulatedDravo2Runs::makeRun(index, records, start, header));
+         }},
+        {"QUILLON", [](SimulatedInstrument &instrument) { SimulatedQuillon::install(&instrument); },
+         [](SimulatedInstrument &instrument, int index, int records, const QDateTime &start) {
+             instrument.addRun(SimulatedQuillonRuns::makeRun(index, records, start));
          }},
         {"RUMO", [](SimulatedInstrument &instrument) { SimulatedRumo::install(&instrument); },
          [](SimulatedInstrument &instrument, int index, int records, const QDateTime &start) {

@@ -412,12 +412,17 @@ private slots:
     {
         QFETCH(QString, options);
         std::unique_ptr<Experiment> run = makeRun(2);
-        const QStringList before = QDir::current().entryList(QDir::Files);
+        // A working folder of its own, which no other test writes to.
+        QTemporaryDir here;
+        const QString savedCurrent = QDir::currentPath();
+        QDir::setCurrent(here.path());
         Kestrum2Printer printer;
         printer.setReportOptions(options);
         printer.setExperiment(run.get());
-        QCOMPARE(printer.print(), -1);
-        QCOMPARE(QDir::current().entryList(QDir::Files), before);
+        const int result = printer.print();
+        QDir::setCurrent(savedCurrent);
+        QCOMPARE(result, -1);
+        QVERIFY(QDir(here.path()).isEmpty());
     }
 };
 

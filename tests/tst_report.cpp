@@ -352,14 +352,20 @@ private slots:
     void refusedOptions()
     {
         QFETCH(QString, optionsText);
+        // Working and temporary folders of their own, which no other test
+        // writes to meanwhile.
+        QTemporaryDir here;
+        QTemporaryDir temp;
+        const QString savedCurrent = QDir::currentPath();
         const QByteArray savedTemp = qgetenv("TEMP");
-        qputenv("TEMP", m_dir.path().toUtf8());
-        const QStringList before = QDir(m_dir.path()).entryList(QDir::Files);
-        const QStringList here = QDir::current().entryList(QDir::Files);
-        QCOMPARE(writeReport(optionsText, nullptr), -1);
-        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), before);
-        QCOMPARE(QDir::current().entryList(QDir::Files), here);
+        qputenv("TEMP", temp.path().toUtf8());
+        QDir::setCurrent(here.path());
+        const int result = writeReport(optionsText, nullptr);
+        QDir::setCurrent(savedCurrent);
         qputenv("TEMP", savedTemp);
+        QCOMPARE(result, -1);
+        QVERIFY(QDir(here.path()).isEmpty());
+        QVERIFY(QDir(temp.path()).isEmpty());
     }
 
     // A logo that loads sits left of the title; one that does not is skipped.

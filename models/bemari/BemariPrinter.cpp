@@ -72,7 +72,8 @@ void BemariPrinter::layOutRun(Experiment *run)
     placeSection([&] { drawConfiguration(run); });
     placeSection([&] { drawFieldCheck(run); });
     placeSection([&] { drawResults(run); });
-    placeSection([&] { drawCharts(run); });
+    // The charts fit themselves into the room left on the page.
+    drawCharts(run);
 }
 
 void BemariPrinter::drawConfiguration(Experiment *run)

@@ -13,26 +13,46 @@
 
 #include "Experiment.h"
 #include "VfSubSuperScript.h"
+#include "models/bemari/BemariPlusResults.h"
+#include "models/bemari/BemariResults.h"
+#include "models/bemari/SoundLevelReportCharts.h"
+#include "models/bemari/SoundLevelReportTable.h"
+
+namespace {
+
+// The full height of the level chart, and of a band chart beside it on the
+// run's page ("BEMARI") or on a page of charts ("BEMARI+").
+constexpr int kChartHeight = 150;
+constexpr int kChartsPageBandHeight = 200;
+// Charts that share their page shrink, but not below this.
+constexpr int kChartLeastHeight = 110;
+
+QList<Log *> logsOf(const Experiment *run)
+{
+    return run ? run->logs() : QList<Log *>();
+}
+
+} // namespace
 
 // ------------------------------------------------------------ BEMARI
 
-// On the run's page, below the results; moved to a new page as a whole when
-// it does not fit below them (placeSection).
+// On the run's page, below the results.
 void BemariPrinter::drawCharts(Experiment *run)
 {
-    Q_UNUSED(run)
+    const QList<char> weightings = m_ckbChartLeq ? bandChartWeightings() : QList<char>();
+    if (!m_ckbChartLvl && weightings.isEmpty())
+        return;
+    layOutCharts(run, m_ckbChartLvl, weightings, kChartHeight);
 }
 
 QList<VfSubSuperScript *> BemariPrinter::tableHeader(Experiment *run)
 {
-    Q_UNUSED(run)
-    return {};
+    return SoundLevelReportTable::header(resultsOf<BemariResults>(run), false, this);
 }
 
 QList<VfTableRow> BemariPrinter::tableRow(Experiment *run)
 {
-    Q_UNUSED(run)
-    return {};
+    return SoundLevelReportTable::rows(logsOf(run), false);
 }
 
 // ------------------------------------------------------------ BEMARI+
@@ -41,19 +61,20 @@ QList<VfTableRow> BemariPrinter::tableRow(Experiment *run)
 // for (chartsWanted).
 void BemariPlusPrinter::printCharts(Experiment *run)
 {
-    Q_UNUSED(run)
+    if (chartsWanted())
+        layOutCharts(run, m_ckbChartLvl, bandChartWeightings(), kChartsPageBandHeight);
 }
 
 QList<VfSubSuperScript *> BemariPlusPrinter::tableHeader(Experiment *run)
 {
-    Q_UNUSED(run)
-    return {};
+    const BemariPlusResults *results = resultsOf<BemariPlusResults>(run);
+    return SoundLevelReportTable::header(results, results && results->isManual(), this);
 }
 
 QList<VfTableRow> BemariPlusPrinter::tableRow(Experiment *run)
 {
-    Q_UNUSED(run)
-    return {};
+    const BemariPlusResults *results = resultsOf<BemariPlusResults>(run);
+    return SoundLevelReportTable::rows(logsOf(run), results && results->isManual());
 }
 
 // ------------------------------------------------------------ both
@@ -64,4 +85,59 @@ QList<VfTableRow> BemariPlusPrinter::tableRow(Experiment *run)
 int SoundLevelPrinter::tablePageCount(Experiment *run)
 {
     return runTablePages(run);
+}
+
+QList<char> SoundLevelPrinter::bandChartWeightings() const
+{
+    QList<char> weightings;
+    for (char weighting : {'Z', 'C', 'A'}) {
+        if (bandChartShown(weighting))
+            weightings.append(weighting);
+    }
+    return weightings;
+}
+
+void SoundLevelPrinter::layOutCharts(Experiment *run, bool level, const QList<char> &weightings,
+                                     int bandHeight)
+{
+    QList<int> heights;
+    if (level)
+        heights.append(kChartHeight);
+    for (int i = 0; i < weightings.size(); ++i)
+        heights.append(bandHeight);
+    if (heights.isEmpty())
+        return;
+    int full = 0;
+    for (int height : qAsConst(heights))
+        full += height;
+    // The title and frame, and a gap above each chart and below the last.
+    const int frame = heightOnNewPage([this] { closeSection(openSection(tr("Charts"))); }) +
+                      int(heights.size()) * m_spacing;
+    const auto room = [&] { return pageBottom() - m_cursorY - frame; };
+    if (room() < int(heights.size()) * kChartLeastHeight && m_cursorY > m_contentTop)
+        finishPage();
+    // Shorter charts, in proportion, when the full ones would not fit.
+    const int available = room();
+    if (available < full) {
+        for (int &height : heights)
+            height = qMax(kChartLeastHeight, height * available / full);
+    }
+
+    // Laid out measuring, a chart only takes its room: it is not made.
+    const bool paint = !measuring();
+    const int top = openSection(tr("Charts"));
+    int chart = 0;
+    if (level) {
+        m_cursorY +=
+            drawChart(paint ? SoundLevelReportCharts::levelChart(run, contentWidth()) : nullptr,
+                      m_cursorY, heights.at(chart++));
+    }
+    for (char weighting : weightings) {
+        if (chart > 0)
+            m_cursorY += m_spacing;
+        m_cursorY += drawChart(paint ? SoundLevelReportCharts::bandChart(run, weighting) : nullptr,
+                               m_cursorY, heights.at(chart++));
+    }
+    m_cursorY += m_spacing;
+    closeSection(top);
 }

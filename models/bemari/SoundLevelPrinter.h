@@ -83,6 +83,15 @@ protected:
     virtual void layOutRun(Experiment *run) = 0;
     // The pages the run's sample table takes (page-count pass).
     int tablePageCount(Experiment *run);
+    // "Charts" of a run: the level chart when `level`, then the band chart
+    // of each of `weightings`, one below the other, each at most `bandHeight`
+    // tall. The charts share the room left above the bottom band, none below
+    // about 110 px; when even that does not fit below the cursor, the section
+    // starts a new page.
+    void layOutCharts(Experiment *run, bool level, const QList<char> &weightings, int bandHeight);
+    // The weightings among Z, C and A (in this order) whose band charts are
+    // switched on.
+    QList<char> bandChartWeightings() const;
 
     // The run's results when they are of the class `T`, else null.
     template <class T>

@@ -31,6 +31,7 @@ constexpr double kBarFloorDb = 10;
 constexpr int kLevelPlotPixels = 120;
 // Third-octave labels stand upright and need more room above the bars.
 constexpr double kUprightLabelRoom = 2.5;
+constexpr int kTurnedBandLabelPixels = 7;
 
 } // namespace
 
@@ -135,6 +136,8 @@ QChart *VfLevelCharts::octaveBands(const QList<LeqPerOctave *> &bands,
     if (!octaves) {
         series->setLabelsAngle(-90);
         frequencies->setLabelsAngle(-90);
+        // Thirty turned band labels fit across a page only in a smaller face.
+        frequencies->setLabelsFont(VfReportChart::font(kTurnedBandLabelPixels));
     }
     frequencies->setTitleText(tr("Frequency ") + QStringLiteral(" [Hz]"));
     auto *levels = new QValueAxis;

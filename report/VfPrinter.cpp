@@ -123,7 +123,9 @@ void VfPrinter::applyReportFonts(QtCharts::QChart *chart, int pixelSize)
         chart->legend()->setFont(font);
     const auto axes = chart->axes();
     for (QtCharts::QAbstractAxis *axis : axes) {
-        axis->setLabelsFont(font);
+        // Labels made smaller on purpose (many turned labels) keep their size.
+        const int own = axis->labelsFont().pixelSize();
+        axis->setLabelsFont(own > 0 && own < pixelSize ? reportFont(kSans, own) : font);
         axis->setTitleFont(font);
     }
 }

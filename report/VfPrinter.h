@@ -56,6 +56,7 @@ public:
                             bool italic = false);
     // Puts the chart's title, legend and every axis's labels and title in the
     // report's sans face, so that no chart text falls back to a system face.
+    // Axis labels given a smaller pixel size keep it.
     static void applyReportFonts(QtCharts::QChart *chart, int pixelSize = 8);
 
     // Renders `chart` into `area` of the page (painter window coordinates)

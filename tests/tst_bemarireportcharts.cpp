@@ -2,7 +2,11 @@
 #include "DeviceDateTime.h"
 #include "Experiment.h"
 #include "LeqPerOctave.h"
+#include "PdfText.h"
+#include "PrinterFactory.h"
+#include "RunChain.h"
 #include "VfLevelCharts.h"
+#include "VfPrinter.h"
 #include "VfSubSuperScript.h"
 #include "models/bemari/BemariPlusLog.h"
 #include "models/bemari/BemariPlusResults.h"
@@ -13,6 +17,7 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
+#include <QJsonDocument>
 #include <QLineSeries>
 #include <QValueAxis>
 #include <QtTest>
@@ -79,6 +84,67 @@ QBarSet *barsIn(QChart *chart)
     return series ? series->barSets().value(0) : nullptr;
 }
 
+QDateTime morning()
+{
+    return parseDeviceDateTime("24/05/17,08:30:00-12");
+}
+
+// A chain of `runs` downloaded runs of `records` records each (0: a run
+// whose records were all lost), described by `header`.
+RunChain downloadedChain(int runs, int records, SimulatedBemariRuns::Header header = {})
+{
+    RunChain head;
+    for (int i = 0; i < runs; ++i) {
+        Experiment *run = BemariReportRun::make(qMax(1, records), morning().addDays(i), header);
+        if (!run)
+            return RunChain();
+        if (records == 0)
+            run->setLogs({});
+        if (head)
+            head->append(run);
+        else
+            head.reset(run);
+    }
+    return head;
+}
+
+// Whether `page` holds `text`, blanks left aside: pdftotext spaces chart
+// texts by where their glyphs stand.
+bool holds(const QString &page, const QString &text)
+{
+    static const QRegularExpression blanks(QStringLiteral("\\s+"));
+    return QString(page).remove(blanks).contains(QString(text).remove(blanks));
+}
+
+// Options writing `file` with the common sections off and `switches` on.
+QJsonObject optionsWith(const QString &file, const QStringList &switches)
+{
+    QJsonObject options{{"fileName", QUrl::fromLocalFile(file).toString()}};
+    for (const QString &key : switches)
+        options.insert(key, true);
+    return options;
+}
+
+// Prints `head` as Core does; the print result, and N of "k of N" in
+// `pageCount`.
+int writeReport(bool plus, const QJsonObject &options, Experiment *head, int *pageCount = nullptr)
+{
+    const QString model = plus ? QStringLiteral("BEMARI+") : QStringLiteral("BEMARI");
+    std::unique_ptr<VfPrinter> printer(PrinterFactory::create(model));
+    if (!printer)
+        return -99;
+    printer->setProductName(model);
+    printer->setSn(QStringLiteral("SLM-0042"));
+    printer->setReportOptions(QString::fromUtf8(QJsonDocument(options).toJson()));
+    printer->setExperiment(head);
+    const int result = printer->print();
+    if (pageCount)
+        *pageCount = printer->pageCount();
+    if (result == 0 && printer->endPainting() != 0)
+        return -98;
+    return result;
+}
+
 } // namespace
 
 // The charts and the sample table of the sound level meters' report, against
@@ -87,8 +153,17 @@ class TestBemariReportCharts : public QObject
 {
     Q_OBJECT
 
+    QTemporaryDir m_dir;
+
+    QString pdf(const QString &name) const { return m_dir.filePath(name + ".pdf"); }
+
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        PdfText::keepIfAsked(m_dir);
+        QLocale::setDefault(QLocale::c());
+    }
     void cleanupTestCase() { QLocale::setDefault(QLocale::system()); }
 
     // Each band takes the correction of the nominal band nearest its own
@@ -367,6 +442,187 @@ private slots:
         QObject owner;
         QCOMPARE(SoundLevelReportTable::header(nullptr, false, &owner).value(2)->subText(),
                  QStringLiteral("eq,s"));
+    }
+
+    // The section follows its switches: on the "BEMARI" the band charts
+    // need their own switch besides a weighting.
+    void chartsSection_data()
+    {
+        QTest::addColumn<bool>("plus");
+        QTest::addColumn<QStringList>("switches");
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<QStringList>("absent");
+        QTest::newRow("BEMARI, band switch without weighting")
+            << false << QStringList{"ckbChartLeq"} << QStringList() << QStringList{"Charts"};
+        QTest::newRow("BEMARI, weighting without band switch")
+            << false << QStringList{"ckbLeqA"} << QStringList() << QStringList{"Charts"};
+        QTest::newRow("BEMARI, A band chart")
+            << false << QStringList{"ckbChartLeq", "ckbLeqA"}
+            << QStringList{"Charts", "LAeq x Octave", "Frequency  [Hz]", "31.5", "1 k", "16 k"}
+            << QStringList{"LAeq x Time"};
+        QTest::newRow("BEMARI, level chart")
+            << false << QStringList{"ckbChartLvl"} << QStringList{"Charts", "LAeq x Time"}
+            << QStringList{"x Octave"};
+        QTest::newRow("BEMARI+, C band chart")
+            << true << QStringList{"ckbLeqC"} << QStringList{"Charts", "LCeq x Octave", "63", "125"}
+            << QStringList{"LAeq x Time"};
+        QTest::newRow("BEMARI+, level chart")
+            << true << QStringList{"ckbChartLvl"} << QStringList{"Charts", "LAeq x Time"}
+            << QStringList{"x Octave"};
+    }
+
+    void chartsSection()
+    {
+        QFETCH(bool, plus);
+        QFETCH(QStringList, switches);
+        QFETCH(QStringList, shown);
+        QFETCH(QStringList, absent);
+        SimulatedBemariRuns::Header header;
+        header.plus = plus;
+        RunChain chain = downloadedChain(1, 20, header);
+        QVERIFY(chain);
+        const QString file = pdf(QTest::currentDataTag());
+        QCOMPARE(writeReport(plus, optionsWith(file, switches), chain.get()), 0);
+        const QStringList pages = PdfText::checkedPages(file);
+        QVERIFY(!pages.isEmpty());
+        const QString runPages = pages.mid(1).join('\f');
+        for (const QString &text : shown)
+            QVERIFY2(holds(runPages, text), qPrintable(text + "\n" + runPages));
+        for (const QString &text : absent)
+            QVERIFY2(!holds(runPages, text), qPrintable(text));
+    }
+
+    // Two runs with a chart switch and no table: the "BEMARI+" gives each
+    // run a page of charts, the "BEMARI" draws them on the run's page.
+    void pagesOfCharts_data()
+    {
+        QTest::addColumn<bool>("plus");
+        QTest::addColumn<int>("pages");
+        QTest::newRow("BEMARI") << false << 3;
+        QTest::newRow("BEMARI+") << true << 5;
+    }
+
+    void pagesOfCharts()
+    {
+        QFETCH(bool, plus);
+        QFETCH(int, pages);
+        SimulatedBemariRuns::Header header;
+        header.plus = plus;
+        RunChain chain = downloadedChain(2, 30, header);
+        QVERIFY(chain);
+        const QString file = pdf(QTest::currentDataTag());
+        int counted = 0;
+        QCOMPARE(writeReport(plus, optionsWith(file, {"ckbChartLvl"}), chain.get(), &counted), 0);
+        QCOMPARE(counted, pages);
+        QCOMPARE(PdfText::checkedPages(file).size(), pages);
+    }
+
+    // With the table, "k of N" holds for runs of any length, and a run over
+    // midnight gets its date row.
+    void pagesOfTables_data()
+    {
+        QTest::addColumn<bool>("plus");
+        QTest::addColumn<int>("records");
+        QTest::addColumn<bool>("overMidnight");
+        for (bool plus : {false, true}) {
+            const char *model = plus ? "BEMARI+" : "BEMARI";
+            for (int records : {0, 10, 1000, 32400})
+                QTest::addRow("%s, %d records", model, records) << plus << records << false;
+            QTest::addRow("%s, over midnight", model) << plus << 600 << true;
+        }
+    }
+
+    void pagesOfTables()
+    {
+        QFETCH(bool, plus);
+        QFETCH(int, records);
+        QFETCH(bool, overMidnight);
+        SimulatedBemariRuns::Header header;
+        header.plus = plus;
+        header.levels = {{2, "72.4"}, {3, "---"}};
+        RunChain chain = downloadedChain(1, records, header);
+        QVERIFY(chain);
+        if (overMidnight) {
+            const QDateTime late = parseDeviceDateTime("24/05/17,23:55:00-12");
+            const QList<Log *> logs = chain->logs();
+            for (int i = 0; i < logs.size(); ++i)
+                logs.at(i)->setRegisterDate(late.addSecs(i));
+        }
+        const QString file = pdf(QTest::currentDataTag());
+        QJsonObject options = optionsWith(file, {"ckbTable", "ckbChartLvl", "ckbLeqZ"});
+        options.insert("ckbChartLeq", true);
+        QCOMPARE(writeReport(plus, options, chain.get()), 0);
+        const QStringList pages = PdfText::checkedPages(file);
+        QVERIFY(!pages.isEmpty());
+        const QString tables = pages.mid(plus ? 3 : 2).join('\f');
+        if (records == 0) {
+            QCOMPARE(pages.size(), plus ? 3 : 2);
+            return;
+        }
+        for (const char *text : {"Idx", "D/T", "001", "002", "72.40", "---"})
+            QVERIFY2(tables.contains(QLatin1String(text)), text);
+        QVERIFY(tables.contains(QRegularExpression("\\b[0-2][0-9]:[0-5][0-9]:[0-5][0-9]\\b")));
+        if (records >= 1000)
+            QVERIFY(tables.contains(QRegularExpression("\\b1000 +[0-9:]+ +[0-9]+\\.[0-9]{2}\\b")));
+        if (overMidnight) {
+            QVERIFY(tables.contains("23:59:59"));
+            QVERIFY(tables.contains("00:00:00"));
+            QVERIFY(tables.contains(VfPrinter::dateText(QDate(2024, 5, 18))));
+        }
+    }
+
+    // A "BEMARI+" run measured by hand shows the interval of each level.
+    void manualRunTable()
+    {
+        SimulatedBemariRuns::Header header;
+        header.plus = true;
+        header.mode = "MANUAL";
+        header.intervals = {{1, "17"}, {2, "245"}};
+        RunChain chain = downloadedChain(1, 3, header);
+        QVERIFY(chain);
+        const QString file = pdf("manual");
+        QCOMPARE(writeReport(true, optionsWith(file, {"ckbTable"}), chain.get()), 0);
+        const QStringList pages = PdfText::checkedPages(file);
+        QCOMPARE(pages.size(), 3);
+        QVERIFY2(pages.at(2).contains(QRegularExpression("T *\\[s\\]")), qPrintable(pages.at(2)));
+        QVERIFY(pages.at(2).contains(QRegularExpression("001 +[0-9:]+ +[0-9.]+ +17\\b")));
+        QVERIFY(pages.at(2).contains(QRegularExpression("002 +[0-9:]+ +[0-9.]+ +245\\b")));
+    }
+
+    // Every switch on: the charts keep clear of the bottom band, on the run's
+    // page of the "BEMARI" and on the page of charts of the "BEMARI+".
+    void everySwitchOn_data()
+    {
+        QTest::addColumn<bool>("plus");
+        QTest::addColumn<int>("chartsPage");
+        QTest::newRow("BEMARI") << false << 2;
+        QTest::newRow("BEMARI+") << true << 3;
+    }
+
+    void everySwitchOn()
+    {
+        QFETCH(bool, plus);
+        QFETCH(int, chartsPage);
+        SimulatedBemariRuns::Header header;
+        header.plus = plus;
+        header.octaveAnalysis = "1/3";
+        RunChain chain = downloadedChain(1, 3600, header);
+        QVERIFY(chain);
+        const QString file = pdf(QTest::currentDataTag());
+        QCOMPARE(writeReport(plus, BemariReportRun::everySection(file, plus), chain.get()), 0);
+        const QStringList pages = PdfText::checkedPages(file);
+        QVERIFY(pages.size() > chartsPage);
+        const QString charts = pages.at(chartsPage - 1);
+        for (const char *text :
+             {"Charts", "LAeq x Time", "Time", "LZeq x 1/3 Octave", "LCeq x 1/3 Octave",
+              "LAeq x 1/3 Octave", "1.25 k", "3.15 k", "12.5 k", "Frequency  [Hz]"})
+            QVERIFY2(holds(charts, QLatin1String(text)), text);
+        QCOMPARE(
+            PdfText::inkAboveBottomRule(file, chartsPage, m_dir.filePath(QTest::currentDataTag())),
+            -1);
+        // The charts stay on the run's page of the "BEMARI".
+        if (!plus)
+            QVERIFY(charts.contains("Configuration"));
     }
 };
 

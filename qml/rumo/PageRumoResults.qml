@@ -108,7 +108,11 @@ VfPage {
         tableWidth = Math.min(width + 20, 800)
     }
 
-    onQuantitiesListChanged: rebuildColumns()
+    // Columns made while the table is still being built would be taken up
+    // by it a second time: the first list of quantities comes with a run.
+    property bool completed: false
+    Component.onCompleted: completed = true
+    onQuantitiesListChanged: if (completed) rebuildColumns()
 
     Connections {
         target: core

@@ -34,33 +34,34 @@ Item {
         anchors.fill: parent
         spacing: 6
 
-        ListView {
+        // The buttons wrap, so that every quantity stays in reach however
+        // narrow the page.
+        Flow {
             id: buttons
             objectName: "chartButtons"
             Layout.fillWidth: true
-            Layout.preferredHeight: 34
-            orientation: ListView.Horizontal
             spacing: 6
-            clip: true
-            model: view.chartViewModel
-            currentIndex: swipe.currentIndex
-            delegate: Rectangle {
-                objectName: "chartButton" + index
-                width: buttonText.implicitWidth + 24
-                height: 32
-                radius: 3
-                color: index === swipe.currentIndex ? "orange" : "lightgrey"
-                VfText {
-                    id: buttonText
-                    anchors.centerIn: parent
-                    text: modelData.quantityName
-                    textFormat: Text.PlainText
-                    font.pixelSize: 13
-                }
-                MouseArea {
-                    anchors.fill: parent
-                    cursorShape: Qt.PointingHandCursor
-                    onClicked: swipe.currentIndex = index
+
+            Repeater {
+                model: view.chartViewModel
+                delegate: Rectangle {
+                    objectName: "chartButton" + index
+                    width: buttonText.implicitWidth + 24
+                    height: 32
+                    radius: 3
+                    color: index === swipe.currentIndex ? "orange" : "lightgrey"
+                    VfText {
+                        id: buttonText
+                        anchors.centerIn: parent
+                        text: modelData.quantityName
+                        textFormat: Text.PlainText
+                        font.pixelSize: 13
+                    }
+                    MouseArea {
+                        anchors.fill: parent
+                        cursorShape: Qt.PointingHandCursor
+                        onClicked: swipe.currentIndex = index
+                    }
                 }
             }
         }

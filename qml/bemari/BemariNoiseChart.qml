@@ -19,6 +19,9 @@ ChartView {
     property bool overInterval: false
     property string freqWeighting: ""
     property int selectedIndex: -1
+    // The blue of the application's chart markers; a picture as the brush
+    // would be tiled from the chart's corner, not drawn whole per point.
+    readonly property color markerColour: "#1f6fd0"
     readonly property var series: overInterval ? intervalSeries : timeSeries
     property alias timeAxis: timeAxis
     property alias intervalAxis: intervalAxis
@@ -164,8 +167,8 @@ ChartView {
         visible: !chart.overInterval
         borderColor: "transparent"
         markerShape: ScatterSeries.MarkerShapeRectangle
-        markerSize: 9
-        brushFilename: ":/markers/blue/mrk7.png"
+        markerSize: 7
+        color: chart.markerColour
         onHovered: chart.pointHovered(point, state)
         onClicked: chart.pointClicked(point)
     }
@@ -178,8 +181,8 @@ ChartView {
         visible: chart.overInterval
         borderColor: "transparent"
         markerShape: ScatterSeries.MarkerShapeRectangle
-        markerSize: 9
-        brushFilename: ":/markers/blue/mrk7.png"
+        markerSize: 7
+        color: chart.markerColour
         onHovered: chart.pointHovered(point, state)
         onClicked: chart.pointClicked(point)
     }

@@ -811,7 +811,7 @@ void TstDravo2App::failedWritesSayWhy()
     QCOMPARE(
         call(page, "saveChosenRuns", QUrl::fromLocalFile(missing + "/run.drv").toString()).toInt(),
         0);
-    QObject *saveFail = rootDialog("saveFailDialog");
+    QObject *saveFail = named("saveFailDialog", page);
     QTRY_VERIFY(saveFail->property("visible").toBool());
     QVERIFY2(saveFail->property("informativeText").toString().contains(missing),
              qPrintable(saveFail->property("informativeText").toString()));
@@ -838,7 +838,7 @@ void TstDravo2App::failedWritesSayWhy()
     STEP(click(item("generatePdf", report)));
     QTRY_VERIFY(!report->isVisible());
     QVERIFY(QFile::exists(pdf));
-    QObject *written = rootDialog("reportNotOpenedDialog");
+    QObject *written = named("reportNotOpenedDialog", named("pageDravoResults"));
     QTRY_VERIFY(written->property("visible").toBool());
     QVERIFY(written->property("informativeText").toString().contains(pdf));
     QMetaObject::invokeMethod(written, "close");

@@ -7,6 +7,7 @@
 #include "SimulatedBemariRuns.h"
 #include "SimulatedInstrument.h"
 #include "SimulatedModels.h"
+#include "TestIdle.h"
 
 #include <QDateTime>
 #include <QTest>
@@ -44,7 +45,7 @@ struct SimulatedBemariCore
     bool plus() const { return instrument->productName() == "BEMARI+"; }
 
     // The search, then createDevice's result (-99 when nothing was found).
-    int select(int idleTimeoutMs = 250)
+    int select(int idleTimeoutMs = TestIdle::SilencedLinkMs)
     {
         core->findDevices();
         if (core->deviceList().value<QList<QObject *>>().size() != 1)

@@ -232,14 +232,7 @@ QVariant TstDravo2App::call(QObject *target, const char *method, const QVariant 
 // their buttons.
 void TstDravo2App::answerMessageBox(QMessageBox::StandardButton button)
 {
-    QMessageBox *box = nullptr;
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        auto *candidate = qobject_cast<QMessageBox *>(widget);
-        if (candidate && candidate->isVisible() && candidate->button(button))
-            box = candidate;
-    }
-    QVERIFY(box);
-    box->button(button)->click();
+    ::answerMessageBox(button);
 }
 
 void TstDravo2App::screenshot(QQuickWindow *window, const QString &fileName)

@@ -45,16 +45,6 @@ QObject *findNamed(QObject *start, const QString &objectName)
     return nullptr;
 }
 
-void clickItem(QQuickItem *target)
-{
-    QVERIFY(target);
-    QVERIFY(target->isVisible());
-    QVERIFY(target->isEnabled());
-    const QPoint centre =
-        target->mapToScene(QPointF(target->width() / 2, target->height() / 2)).toPoint();
-    QTest::mouseClick(target->window(), Qt::LeftButton, Qt::NoModifier, centre);
-}
-
 void answerMessageBox(QMessageBox::StandardButton button)
 {
     QMessageBox *box = nullptr;

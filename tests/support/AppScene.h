@@ -7,7 +7,6 @@
 class Core;
 class QObject;
 class QQmlApplicationEngine;
-class QQuickItem;
 class QQuickWindow;
 
 // The application's scene for tests: main.qml loaded with `core` as the
@@ -20,10 +19,6 @@ QQuickWindow *openAppScene(QQmlApplicationEngine &engine, Core *core);
 // object parent), the child items; a window's content item included. Null
 // when there is none.
 QObject *findNamed(QObject *start, const QString &objectName);
-
-// Clicks the middle of `target` with the mouse, as a user would; fails the
-// test when it is not shown or not enabled.
-void clickItem(QQuickItem *target);
 
 // Answers the shown message box that has `button` (the scene's message
 // dialogs are the platform's message boxes) by clicking it; fails the test

@@ -157,6 +157,7 @@ VfPage {
                 page.printerConfiguration.dialogs.printerErrorDialog.informativeText = message
         }
         function onReportNotOpened(fileName) {
+            // Another model's report is told by its own page.
             if (!page.visible)
                 return
             reportNotOpenedDialog.informativeText = fileName

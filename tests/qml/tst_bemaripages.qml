@@ -52,6 +52,7 @@ Item {
     BemariLeqChart { id: bandChart; width: 600; height: 400; visible: false }
 
     SignalSpy { id: bemariShown; target: bemariPage; signalName: "showResults" }
+    SignalSpy { id: downloadFailed; target: devicePage; signalName: "downloadError" }
     SignalSpy { id: plusShown; target: plusPage; signalName: "showResults" }
 
     function band(frequency, leq) {
@@ -117,6 +118,7 @@ Item {
             core.sent = []
             bemariShown.clear()
             plusShown.clear()
+            downloadFailed.clear()
         }
 
         function test_texts_data() {
@@ -323,6 +325,27 @@ Item {
             compare(devicePage.noRunChosen, false)
             compare(devicePage.downloadRuns(devicePage.chosenRuns, "file:///tmp/x"), 0)
             compare(core.sent, ["[0,1]", "file:///tmp/x.bmv"])
+        }
+
+        // A failed download opens the dialog of its cause and saves nothing.
+        function test_failedDownload_data() {
+            return [
+                { tag: "busy", result: -2, dialog: "deviceBusyDialog" },
+                { tag: "link lost", result: -3, dialog: "devDisconnectedDialog" },
+                { tag: "error", result: -1, dialog: "" }
+            ]
+        }
+
+        function test_failedDownload(data) {
+            core.results = { "createExperiment": data.result }
+            compare(devicePage.downloadRuns([0], "file:///tmp/x"), data.result)
+            compare(core.calls, ["createExperiment"])
+            compare(downloadFailed.count, data.dialog === "" ? 1 : 0)
+            if (data.dialog !== "") {
+                verify(root.dialogs[data.dialog].visible)
+                root.dialogs[data.dialog].close()
+            }
+            verify(!devicePage.downloading)
         }
     }
 }

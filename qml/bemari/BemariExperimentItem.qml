@@ -39,6 +39,28 @@ Rectangle {
         anchors.leftMargin: 6
         anchors.verticalCenter: parent.verticalCenter
         onClicked: itemRec.toggled(checked)
+
+        // Drawn, as the radio buttons of the application are: a list of
+        // many runs holds no picture per row.
+        indicator: Rectangle {
+            implicitWidth: 20
+            implicitHeight: 20
+            x: check.leftPadding
+            y: (check.height - height) / 2
+            radius: 3
+            color: "#ffffff"
+            border.color: check.checked ? "steelblue" : "#808080"
+            border.width: check.checked ? 2 : 1
+
+            Rectangle {
+                anchors.centerIn: parent
+                width: 10
+                height: 10
+                radius: 2
+                color: "steelblue"
+                visible: check.checked
+            }
+        }
     }
 
     VfText {

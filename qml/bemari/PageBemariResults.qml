@@ -233,7 +233,9 @@ VfPage {
             objectName: "samplesTable"
             Layout.fillWidth: true
             Layout.fillHeight: true
-            model: page.samplesModel
+            // A hidden page's table lays out no rows while another page
+            // shows a run.
+            model: page.visible ? page.samplesModel : null
 
             VfTableViewColumn {
                 role: "date"

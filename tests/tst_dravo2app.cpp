@@ -12,6 +12,7 @@
 #include "PdfText.h"
 #include "PrinterFactory.h"
 #include "ReportViewer.h"
+#include "SceneSteps.h"
 #include "SimulatedDravo2.h"
 #include "SimulatedInstrument.h"
 #include "SimulatedModels.h"
@@ -40,14 +41,6 @@
 
 #include <ctime>
 #include <memory>
-
-// Runs a helper that checks as it goes, and ends the walk when it failed.
-#define STEP(helper)                                                                               \
-    do {                                                                                           \
-        helper;                                                                                    \
-        if (QTest::currentTestFailed())                                                            \
-            return;                                                                                \
-    } while (false)
 
 namespace {
 
@@ -174,10 +167,7 @@ void TstDravo2App::cleanupTestCase()
 
 QObject *TstDravo2App::named(const char *objectName, QObject *from) const
 {
-    QObject *found = findNamed(from ? from : m_window, QString::fromLatin1(objectName));
-    if (!found)
-        qWarning("no object named %s", objectName);
-    return found;
+    return SceneSteps::named(from ? from : m_window, objectName);
 }
 
 QQuickItem *TstDravo2App::item(const char *objectName, QObject *from) const
@@ -223,12 +213,7 @@ QString TstDravo2App::state() const
 
 void TstDravo2App::click(QQuickItem *target)
 {
-    QVERIFY(target);
-    QVERIFY(target->isVisible());
-    QVERIFY(target->isEnabled());
-    const QPoint centre =
-        target->mapToScene(QPointF(target->width() / 2, target->height() / 2)).toPoint();
-    QTest::mouseClick(target->window(), Qt::LeftButton, Qt::NoModifier, centre);
+    SceneSteps::click(target);
 }
 
 void TstDravo2App::setText(const char *objectName, const QString &text, QObject *from)
@@ -240,36 +225,19 @@ void TstDravo2App::setText(const char *objectName, const QString &text, QObject 
 
 QVariant TstDravo2App::call(QObject *target, const char *method, const QVariant &argument)
 {
-    QVariant result;
-    if (!QMetaObject::invokeMethod(target, method, Q_RETURN_ARG(QVariant, result),
-                                   Q_ARG(QVariant, argument)))
-        qWarning("cannot call %s", method);
-    return result;
+    return SceneSteps::call(target, method, argument);
 }
 
 // The message boxes are the platform's dialogs; a user answers them with
 // their buttons.
 void TstDravo2App::answerMessageBox(QMessageBox::StandardButton button)
 {
-    QMessageBox *box = nullptr;
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        auto *candidate = qobject_cast<QMessageBox *>(widget);
-        if (candidate && candidate->isVisible() && candidate->button(button))
-            box = candidate;
-    }
-    QVERIFY(box);
-    box->button(button)->click();
+    ::answerMessageBox(button);
 }
 
-// Offscreen only the screen grab gives the picture the user would see.
 void TstDravo2App::screenshot(QQuickWindow *window, const QString &fileName)
 {
-    // The mouse rests outside the window, so that no hover colour shows.
-    QTest::mouseMove(window, QPoint(window->width() - 1, window->height() - 1));
-    QTest::qWait(300);
-    const QImage shot = window->screen()->grabWindow(window->winId()).toImage();
-    QVERIFY(!shot.isNull());
-    QVERIFY(shot.save(QDir::current().filePath(fileName)));
+    SceneSteps::screenshot(window, fileName);
 }
 
 // Finds the dosimeter and opens its page.

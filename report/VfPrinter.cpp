@@ -341,12 +341,11 @@ void VfPrinter::drawNotes()
     drawParagraph(tr("Notes"));
     const int top = m_cursorY;
     m_cursorY += m_spacing;
-    const QString text = m_obsText + QStringLiteral("\n");
+    const QString text = notesBoxText();
     m_painter->resetTransform();
     m_painter->translate(m_inset, m_cursorY);
     m_painter->setFont(m_labelFont);
-    QRect area = m_painter->window();
-    area.setWidth(area.width() - 2 * m_inset);
+    const QRect area = notesTextArea();
     const int flags = Qt::AlignJustify | Qt::TextWordWrap;
     const QRect rect = m_painter->boundingRect(area, flags, text);
     const QRect window = m_painter->window();
@@ -364,6 +363,36 @@ void VfPrinter::drawNotes()
     m_sectionEndY = m_cursorY;
     m_painter->resetTransform();
     m_painter->translate(0, m_cursorY);
+}
+
+QString VfPrinter::notesBoxText() const
+{
+    return m_obsText + QStringLiteral("\n");
+}
+
+QRect VfPrinter::notesTextArea() const
+{
+    QRect area = m_painter->window();
+    area.setWidth(area.width() - 2 * m_inset);
+    return area;
+}
+
+int VfPrinter::notesRoomNeeded() const
+{
+    if (!m_obsEnable)
+        return 0;
+    m_painter->save();
+    m_painter->setFont(m_sectionTitleFont);
+    const int title =
+        m_painter
+            ->boundingRect(m_painter->window(), Qt::AlignHCenter | Qt::TextWordWrap, tr("Notes"))
+            .height();
+    m_painter->setFont(m_labelFont);
+    const QRect text = m_painter->boundingRect(notesTextArea(), Qt::AlignJustify | Qt::TextWordWrap,
+                                               notesBoxText());
+    m_painter->restore();
+    // The gaps of drawNotes: before the title, after it (two) and inside the box.
+    return 4 * m_spacing + title + (text.isEmpty() ? 10 : text.height()) + kNotesBottomReserve;
 }
 
 void VfPrinter::drawSignatureLine()

@@ -131,6 +131,9 @@ public:
     void drawParagraph(const QString &text);
     void drawSectionFrame(int top, int bottom);
     void drawNotes();
+    // The height drawNotes needs below the cursor to show the whole notes
+    // text, with the room it keeps for the signature; 0 without notes.
+    int notesRoomNeeded() const;
     void drawSignatureLine();
 
     // Prints the sample table of one run on pages of its own. 0 printed (or
@@ -255,6 +258,10 @@ protected:
     VfTable *m_currentTable = nullptr;
 
 private:
+    // The notes text as drawNotes draws it (a line end after it), and its
+    // area below the title.
+    QString notesBoxText() const;
+    QRect notesTextArea() const;
     // Height of `text` drawn in `area` with `flags` in the painter's font.
     int textHeight(const QString &text, const QRect &area, int flags) const;
 };

@@ -118,23 +118,6 @@ int writeReport(const QJsonObject &options, Experiment *head,
     return result;
 }
 
-// "k of N" of every page: N is the same everywhere and k counts the pages.
-QString pageNumberFault(const QStringList &pages)
-{
-    static const QRegularExpression footer(QStringLiteral("(\\d+) of (\\d+)\\s*$"));
-    for (int k = 0; k < pages.size(); ++k) {
-        const QRegularExpressionMatch match = footer.match(pages.at(k));
-        if (!match.hasMatch())
-            return QStringLiteral("page %1 has no page number").arg(k + 1);
-        if (match.captured(1).toInt() != k + 1 || match.captured(2).toInt() != pages.size())
-            return QStringLiteral("page %1 of %2 says %3")
-                .arg(k + 1)
-                .arg(pages.size())
-                .arg(match.captured(0));
-    }
-    return QString();
-}
-
 // Downloads the simulated instrument's only run, as the application does.
 Chain download(SimulatedDravo2Link &d)
 {
@@ -210,7 +193,8 @@ private slots:
         const QStringList pages = PdfText::pages(file);
         QCOMPARE(pages.size(), 3);
         QCOMPARE(PdfText::pageCount(file), 3);
-        QVERIFY2(pageNumberFault(pages).isEmpty(), qPrintable(pageNumberFault(pages)));
+        QVERIFY2(PdfText::pageNumberFault(pages).isEmpty(),
+                 qPrintable(PdfText::pageNumberFault(pages)));
 
         auto *r = qobject_cast<Dravo2Results *>(run->results());
         QStringList first{"Dosimeter Noise Report @ DRAVO 2 SN: D2-000123",
@@ -377,7 +361,8 @@ private slots:
         const QStringList pages = PdfText::pages(file);
         QVERIFY(!pages.isEmpty());
         QCOMPARE(pages.size(), PdfText::pageCount(file));
-        QVERIFY2(pageNumberFault(pages).isEmpty(), qPrintable(pageNumberFault(pages)));
+        QVERIFY2(PdfText::pageNumberFault(pages).isEmpty(),
+                 qPrintable(PdfText::pageNumberFault(pages)));
         const QString all = pages.join(QLatin1Char('\f'));
         for (const QString &line : qAsConst(gone))
             QVERIFY2(!all.contains(line), qPrintable(line));
@@ -428,7 +413,8 @@ private slots:
 
         const QStringList pages = PdfText::pages(file);
         QCOMPARE(pages.size(), PdfText::pageCount(file));
-        QVERIFY2(pageNumberFault(pages).isEmpty(), qPrintable(pageNumberFault(pages)));
+        QVERIFY2(PdfText::pageNumberFault(pages).isEmpty(),
+                 qPrintable(PdfText::pageNumberFault(pages)));
         const int reportPages = secondPage ? 2 : 1;
         if (records == 0)
             QCOMPARE(pages.size(), reportPages);
@@ -495,7 +481,8 @@ private slots:
         QCOMPARE(core.generateReport(text(allOn(file))), 0);
         QCOMPARE(m_viewer->opened, QList<QUrl>{QUrl::fromLocalFile(file)});
         const QStringList pages = PdfText::pages(file);
-        QVERIFY2(pageNumberFault(pages).isEmpty(), qPrintable(pageNumberFault(pages)));
+        QVERIFY2(PdfText::pageNumberFault(pages).isEmpty(),
+                 qPrintable(PdfText::pageNumberFault(pages)));
         QVERIFY(pages.size() >= 3);
         QVERIFY(pages.at(1).contains("Manufacturer: EarSafe"));
         QVERIFY(pages.at(1).contains("Total SPLp [dB(A)]: 72.84"));
@@ -529,7 +516,8 @@ private slots:
         const QString file = pdf("dashes");
         QCOMPARE(writeReport(allOn(file), run.get()), 0);
         const QStringList pages = PdfText::pages(file);
-        QVERIFY2(pageNumberFault(pages).isEmpty(), qPrintable(pageNumberFault(pages)));
+        QVERIFY2(PdfText::pageNumberFault(pages).isEmpty(),
+                 qPrintable(PdfText::pageNumberFault(pages)));
         const QString first = pages.at(0);
         for (const char *line : {"Dose [%]: ---", "Daily dose [%]: ---", "Leq [dB]: ---",
                                  "EL [dB]: ---", "NEL [dB]: ---", "TWA [dB]: ---",
@@ -603,7 +591,8 @@ private slots:
         const QString file = pdf("thirds");
         QCOMPARE(writeReport(allOn(file), run.get()), 0);
         const QStringList pages = PdfText::pages(file);
-        QVERIFY2(pageNumberFault(pages).isEmpty(), qPrintable(pageNumberFault(pages)));
+        QVERIFY2(PdfText::pageNumberFault(pages).isEmpty(),
+                 qPrintable(PdfText::pageNumberFault(pages)));
         QVERIFY(pages.at(1).contains("1/3 Octave"));
         for (const char *label : {"1.25 k", "12.5 k", "3.15 k", "50", "16 k"})
             QVERIFY2(pages.at(1).contains(QLatin1String(label)), label);

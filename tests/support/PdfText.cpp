@@ -79,3 +79,19 @@ void PdfText::keepIfAsked(QTemporaryDir &dir)
     dir.setAutoRemove(false);
     qInfo("Reports in %s", qPrintable(dir.path()));
 }
+
+QString PdfText::pageNumberFault(const QStringList &pages)
+{
+    static const QRegularExpression footer(QStringLiteral("(\\d+) of (\\d+)\\s*$"));
+    for (int k = 0; k < pages.size(); ++k) {
+        const QRegularExpressionMatch match = footer.match(pages.at(k));
+        if (!match.hasMatch())
+            return QStringLiteral("page %1 has no page number").arg(k + 1);
+        if (match.captured(1).toInt() != k + 1 || match.captured(2).toInt() != pages.size())
+            return QStringLiteral("page %1 of %2 says %3")
+                .arg(k + 1)
+                .arg(pages.size())
+                .arg(match.captured(0));
+    }
+    return QString();
+}

@@ -2,8 +2,10 @@
 
 #include "Experiment.h"
 #include "HoursMinutes.h"
+#include "QuillonCsv.h"
 #include "QuillonExposure.h"
 #include "QuillonLog.h"
+#include "QuillonReportCharts.h"
 #include "QuillonResults.h"
 #include "VfReportText.h"
 #include "VfSubSuperScript.h"
@@ -29,6 +31,9 @@ constexpr int kVdvTitleExponentX = 40;
 // Room kept under the last line of a first page so that rounding between
 // the planning and the drawing never reaches the footer.
 constexpr int kPlanningSlack = 2;
+// A chart's height, and the least it is shrunk to when it shares a page.
+constexpr int kChartHeight = 250;
+constexpr int kChartLeast = 120;
 
 const QString kColon = QStringLiteral(": ");
 const QString kAcceleration = QStringLiteral(" [m/s\u00b2]");
@@ -237,8 +242,8 @@ int QuillonPrinter::print()
         return -1;
     measureBottomBand();
     planSummaryPages();
+    m_pageClosed = false;
     drawSummaryPages();
-    m_footerHeight = drawBottomBand();
     for (Experiment *run = m_experiment ? m_experiment->first() : nullptr; run; run = run->next()) {
         drawConfiguration(run);
         if (m_ckbSensDetail)
@@ -246,11 +251,20 @@ int QuillonPrinter::print()
         drawLimits(run);
         drawAcceleration(run);
         drawDose(run);
-        drawBottomBand();
+        if (m_ckbChart) {
+            openPage();
+            drawCharts(run);
+        }
+        if (m_ckbOctaves && hasBands(run)) {
+            openPage();
+            drawOctaves(run);
+        }
+        closePage();
         if (m_tableEnable && printRunTable(run) != 0)
             return -1;
     }
-    return 0;
+    closePage();
+    return exportCsv() ? 0 : -1;
 }
 
 void QuillonPrinter::createTable(bool withTable)
@@ -258,10 +272,36 @@ void QuillonPrinter::createTable(bool withTable)
     m_pageCount = m_summaryPages;
     for (Experiment *run = m_experiment ? m_experiment->first() : nullptr; run; run = run->next()) {
         m_pageCount += 1;
+        if (m_ckbChart)
+            m_pageCount += 1;
+        if (m_ckbOctaves && hasBands(run))
+            m_pageCount += 1;
         // A table too wide for the page clears the switch for every run.
         if (withTable && m_tableEnable)
             m_pageCount += runTablePages(run);
     }
+}
+
+void QuillonPrinter::openPage()
+{
+    closePage();
+    newPage();
+    m_contentTop = m_cursorY = drawTopBand();
+    m_pageClosed = false;
+}
+
+void QuillonPrinter::closePage()
+{
+    if (m_pageClosed)
+        return;
+    m_footerHeight = drawBottomBand();
+    m_pageClosed = true;
+}
+
+bool QuillonPrinter::hasBands(Experiment *run)
+{
+    const QuillonResults *results = resultsOf(run);
+    return results && !results->bands(QuillonResults::AxisX).isEmpty();
 }
 
 // ------------------------------------------------------------ first pages
@@ -314,7 +354,7 @@ void QuillonPrinter::drawSummaryBlock(const Draw &draw, const Draw &leave, const
             ++m_summaryPages;
             m_cursorY = m_contentTop;
         } else {
-            finishPage();
+            openPage();
         }
         if (resume)
             resume();
@@ -618,7 +658,7 @@ void QuillonPrinter::drawCalibration()
 
 void QuillonPrinter::drawConfiguration(Experiment *run)
 {
-    finishPage();
+    openPage();
     const QuillonResults *r = resultsOf(run);
     const auto text = [r](QString (QuillonResults::*field)() const) {
         return r ? (r->*field)() : QString();
@@ -861,4 +901,48 @@ QList<VfTableRow> QuillonPrinter::tableRow(Experiment *run)
         rows.append(VfTableRow(cells, at.date()));
     }
     return rows;
+}
+
+// ------------------------------------------------------------ charts
+
+void QuillonPrinter::drawCharts(Experiment *run)
+{
+    const int top = openSection(tr("Charts"));
+    m_cursorY += drawChart(QuillonReportCharts::acceleration(run->logs(), contentWidth()),
+                           m_cursorY, sharedChartHeight(1, m_spacing, kChartHeight, kChartLeast)) +
+                 m_spacing;
+    closeSection(top);
+}
+
+void QuillonPrinter::drawOctaves(Experiment *run)
+{
+    const QuillonResults *r = resultsOf(run);
+    if (!r)
+        return;
+    m_cursorY += m_spacing;
+    drawParagraph(tr("Octaves"));
+    // Three charts, each in a frame of its own, share the page.
+    const int height = sharedChartHeight(kAxes, 3 * kAxes * m_spacing, kChartHeight, kChartLeast);
+    for (int a = 0; a < kAxes; ++a) {
+        const auto axis = Axis(a);
+        const int top = m_cursorY + m_spacing;
+        m_cursorY = top + drawChart(QuillonReportCharts::octaves(r->bands(axis),
+                                                                 QuillonResults::axisLetter(axis),
+                                                                 r->octaveAnalysis()),
+                                    top, height);
+        drawSectionFrame(top, m_cursorY);
+        m_cursorY += 2 * m_spacing;
+    }
+    m_sectionEndY = m_cursorY;
+    m_painter->resetTransform();
+    m_painter->translate(0, m_cursorY);
+}
+
+// ------------------------------------------------------------ CSV
+
+bool QuillonPrinter::exportCsv()
+{
+    if (!m_ckbCsv)
+        return true;
+    return QuillonCsv::build(m_experiment).save(VfCsvFile::besidePdf(reportFileName()));
 }

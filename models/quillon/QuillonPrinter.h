@@ -11,7 +11,9 @@ class QuillonResults;
 // pages hold the identification, the runs as exposure components of the
 // working day, the day's evaluation results, the calibration, the notes and
 // the signature; each run then gets a page of its own (configuration, sensor,
-// limits, acceleration, dose), followed by its sample table.
+// limits, acceleration, dose), a page of its accelerations over time, one of
+// its band values, and its sample table. The CSV file beside the PDF holds
+// every run's band values and samples.
 //
 // A value the instrument left out ("---") or one that cannot be worked out
 // (no exposure time, a day not combined yet) prints as "---", never as 0.
@@ -28,8 +30,8 @@ public:
     static QString applicationText(const QString &evaluationType);
 
 public slots:
-    // 0 painted; -1 when the PDF cannot be written or a table page break went
-    // unanswered.
+    // 0 painted; -1 when the PDF cannot be written, a table page break went
+    // unanswered or the CSV file asked for cannot be written.
     int print() override;
     void setReportOptions(QString json) override;
     // The pages print will draw: the first pages as laid out, one page per
@@ -56,11 +58,22 @@ public:
     void drawLimits(Experiment *run);
     void drawAcceleration(Experiment *run);
     void drawDose(Experiment *run);
+    void drawCharts(Experiment *run);
+    void drawOctaves(Experiment *run);
+    // Writes the CSV file beside the PDF when it is asked for: whole, or not
+    // at all. False when it could not be written.
+    bool exportCsv();
 
 private:
     using Draw = std::function<void()>;
 
     static QuillonResults *resultsOf(Experiment *run);
+    // Whether the run has band values to chart.
+    static bool hasBands(Experiment *run);
+    // Pages are closed (their footer drawn) once: a sample table draws the
+    // footer of its own last page.
+    void openPage();
+    void closePage();
     QRect textArea() const;
     int columnWidth(int columns) const;
     // A framed section of columns side by side; each column draws its lines
@@ -118,6 +131,7 @@ private:
     bool m_ckbAreDetail = false;
     bool m_ckbArenDetail = false;
 
+    bool m_pageClosed = false;
     bool m_planning = false;
     int m_blockNumber = 0;
     QSet<int> m_plannedBreaks;

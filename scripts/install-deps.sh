@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    cmake g++ make git pkg-config
+    cmake g++ make git pkg-config clang-14 libclang-rt-14-dev
     qtbase5-dev qtdeclarative5-dev qtquickcontrols2-5-dev libqt5serialport5-dev libqt5charts5-dev
     qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qtquick-layouts
     qml-module-qtquick-controls qml-module-qtquick-controls2 qml-module-qtquick-dialogs

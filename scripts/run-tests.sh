@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds ValtrixSuite and runs every test twice: once in a normal build and
 # once in a build with AddressSanitizer, LeakSanitizer and
-# UndefinedBehaviorSanitizer. Does all set-up on a fresh Debian 12 machine.
+# UndefinedBehaviorSanitizer; then builds the fuzz targets with clang and runs
+# each briefly over its corpus (VALTRIX_FUZZ_SECONDS each, default 10). Does
+# all set-up on a fresh Debian 12 machine.
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -34,6 +36,9 @@ export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:detect_stack_use_after_retu
 export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 (cd build-sanitize && ctest --output-on-failure -j "$test_jobs") || status=1
+
+echo "=== Fuzz targets (clang; a short run of each over its corpus) ==="
+VALTRIX_JOBS="$jobs" bash scripts/run-fuzzers.sh "${VALTRIX_FUZZ_SECONDS:-10}" || status=1
 
 if [ "$status" -ne 0 ]; then
     echo "Some tests failed."

@@ -189,6 +189,7 @@ void SimulatedInstrument::readCommands()
         const ssize_t n = ::read(m_pty.masterFd(), buffer, sizeof buffer);
         if (n > 0) {
             m_input.append(buffer, int(n));
+            m_received.append(buffer, int(n));
             continue;
         }
         if (n < 0 && errno == EINTR)
@@ -241,7 +242,10 @@ void SimulatedInstrument::handle(const QByteArray &command)
 
     ScriptedFault fault;
     if (!takeFault(command, fault)) {
-        send(normalReply(command));
+        const QByteArray reply =
+            m_scriptedReplies.isEmpty() ? normalReply(command) : m_scriptedReplies.takeFirst();
+        emit answered(command, reply);
+        send(reply);
         return;
     }
     switch (fault.fault) {

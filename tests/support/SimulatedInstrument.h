@@ -84,6 +84,14 @@ public:
     QList<QByteArray> commands() const { return m_commands; }
     QList<QByteArray> commandsStartingWith(const QByteArray &prefix) const;
     void clearCommands() { m_commands.clear(); }
+    // Every byte received, as it came (commands are cut from these at "\r\n").
+    QByteArray received() const { return m_received; }
+    void clearReceived() { m_received.clear(); }
+
+    // Answers the next commands with these replies, one each and in order,
+    // instead of their handlers' (scripted faults still come first). Once they
+    // are used up the handlers answer again.
+    void scriptReplies(const QList<QByteArray> &replies) { m_scriptedReplies = replies; }
 
     // Sends `line` every `intervalMs` from now on, whatever is asked, as a
     // console or a GPS receiver on a serial port does.
@@ -101,6 +109,8 @@ public:
 
 signals:
     void commandReceived(const QByteArray &command);
+    // A command and the reply it was given (without its faults).
+    void answered(const QByteArray &command, const QByteArray &reply);
 
 private:
     struct ScriptedFault
@@ -129,6 +139,8 @@ private:
     QMap<QByteArray, Handler> m_handlers;
     QList<ScriptedFault> m_faults;
     QList<QByteArray> m_commands;
+    QByteArray m_received;
+    QList<QByteArray> m_scriptedReplies;
     QList<Run> m_runs;
     QByteArray m_manufacturer = "valtrix";
     QByteArray m_product = "DRAVO 2";

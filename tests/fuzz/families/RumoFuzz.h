@@ -1,0 +1,6 @@
+#pragma once
+
+#include "FuzzModel.h"
+
+// The "RUMO" row of the fuzz targets.
+QList<FuzzModel> rumoFuzzModels();

@@ -1,5 +1,6 @@
 #include "DataFileEnvelope.h"
 #include "FileFactory.h"
+#include "RunChain.h"
 #include "RunDownload.h"
 #include "SimulatedKestrumLink.h"
 #include "VfFile.h"
@@ -20,15 +21,7 @@ class TestKestrumFile : public QObject
     Q_OBJECT
 
 private:
-    struct ChainDeleter
-    {
-        void operator()(Experiment *head) const
-        {
-            if (head)
-                head->deleteChain();
-        }
-    };
-    using Chain = std::unique_ptr<Experiment, ChainDeleter>;
+    using Chain = RunChain;
 
     static QDateTime start()
     {

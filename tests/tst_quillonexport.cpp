@@ -3,6 +3,7 @@
 #include "Experiment.h"
 #include "PdfText.h"
 #include "QuillonReportRun.h"
+#include "RunChain.h"
 #include "models/quillon/QuillonCsv.h"
 #include "models/quillon/QuillonExperiment.h"
 #include "models/quillon/QuillonLog.h"
@@ -20,15 +21,7 @@ namespace {
 
 using Header = SimulatedQuillonRuns::Header;
 
-struct ChainDeleter
-{
-    void operator()(Experiment *head) const
-    {
-        if (head)
-            head->deleteChain();
-    }
-};
-using Chain = std::unique_ptr<Experiment, ChainDeleter>;
+using Chain = RunChain;
 
 QDateTime start()
 {

@@ -7,6 +7,7 @@
 #include "PrinterFactory.h"
 #include "QuillonReportRun.h"
 #include "ReportViewer.h"
+#include "RunChain.h"
 #include "VfFile.h"
 #include "VfPrinter.h"
 #include "models/quillon/QuillonExperiment.h"
@@ -23,15 +24,7 @@ namespace {
 
 using Header = SimulatedQuillonRuns::Header;
 
-struct ChainDeleter
-{
-    void operator()(Experiment *head) const
-    {
-        if (head)
-            head->deleteChain();
-    }
-};
-using Chain = std::unique_ptr<Experiment, ChainDeleter>;
+using Chain = RunChain;
 
 // An instrument in UTC-3; the test runs in another zone, so that a time
 // converted to the computer's zone would show.

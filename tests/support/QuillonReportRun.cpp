@@ -5,7 +5,6 @@
 #include "RunDownload.h"
 #include "SimulatedQuillonLink.h"
 #include "VfPrinter.h"
-#include "models/quillon/QuillonLog.h"
 #include "models/quillon/QuillonResults.h"
 
 #include <QJsonDocument>
@@ -24,27 +23,8 @@ Experiment *QuillonReportRun::make(int index, int records, const QDateTime &star
     // The instrument is never silent here: a generous idle time-out keeps a
     // busy machine from cutting a reply short.
     SimulatedQuillonLink link(5000);
-    link.instrument().addRun(listed);
-    const QList<QObject *> list = link.device->readExperimentList();
-    Experiment *run = nullptr;
-    const int result = list.isEmpty()
-                           ? -1
-                           : RunDownload::download(link.device.get(),
-                                                   qobject_cast<Experiment *>(list.first()), &run);
-    link.device->clearExperimentList();
-    if (result != 0)
-        return nullptr;
-
-    QList<Log *> logs;
-    logs.reserve(full.records.size());
-    for (const QByteArray &record : full.records) {
-        auto *log = new QuillonLog;
-        log->parseRecord(record);
-        logs.append(log);
-    }
-    run->setLogs(logs);
-    run->setSize(records);
-    return run;
+    return RunDownload::downloadWithRecords(link.device.get(), link.instrument(), listed,
+                                            full.records);
 }
 
 Experiment *QuillonReportRun::make(int index, int records, const QDateTime &start)

@@ -18,7 +18,6 @@
 #include "VfPrinter.h"
 #include "models/dravo2/Dravo2Results.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -99,7 +98,6 @@ private:
     void click(QQuickItem *target);
     void setText(const char *objectName, const QString &text, QObject *from);
     QVariant call(QObject *target, const char *method, const QVariant &argument = {});
-    void answerMessageBox(QMessageBox::StandardButton button);
     void screenshot(QQuickWindow *window, const QString &fileName);
     QString resultText(const char *box, const char *value) const;
     int shownSamples() const;
@@ -222,12 +220,7 @@ QString TstDravo2App::state() const
 
 void TstDravo2App::click(QQuickItem *target)
 {
-    QVERIFY(target);
-    QVERIFY(target->isVisible());
-    QVERIFY(target->isEnabled());
-    const QPoint centre =
-        target->mapToScene(QPointF(target->width() / 2, target->height() / 2)).toPoint();
-    QTest::mouseClick(target->window(), Qt::LeftButton, Qt::NoModifier, centre);
+    clickItem(target);
 }
 
 void TstDravo2App::setText(const char *objectName, const QString &text, QObject *from)
@@ -244,20 +237,6 @@ QVariant TstDravo2App::call(QObject *target, const char *method, const QVariant 
                                    Q_ARG(QVariant, argument)))
         qWarning("cannot call %s", method);
     return result;
-}
-
-// The message boxes are the platform's dialogs; a user answers them with
-// their buttons.
-void TstDravo2App::answerMessageBox(QMessageBox::StandardButton button)
-{
-    QMessageBox *box = nullptr;
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        auto *candidate = qobject_cast<QMessageBox *>(widget);
-        if (candidate && candidate->isVisible() && candidate->button(button))
-            box = candidate;
-    }
-    QVERIFY(box);
-    box->button(button)->click();
 }
 
 // Offscreen only the screen grab gives the picture the user would see.

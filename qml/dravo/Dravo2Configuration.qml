@@ -142,7 +142,11 @@ Window {
         target: core
         function onConfigurationUpdated() { window.fill() }
         function onCalibrationUpdated() { window.fillCalibration() }
-        function onEraseStarted() { configDialogs.eraseInProgressDialog.open() }
+        // Every family's window hears the erase: only the one in use shows it.
+        function onEraseStarted() {
+            if (window.visible)
+                configDialogs.eraseInProgressDialog.open()
+        }
     }
 
     onVisibleChanged: {

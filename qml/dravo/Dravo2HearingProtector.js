@@ -1,5 +1,7 @@
 .pragma library
 
+.import "../../qml/VfValues.js" as Values
+
 // Sound level at the ear with a hearing protector worn, by the octave-band
 // method of ISO 4869-2:
 //
@@ -76,20 +78,8 @@ var normalColour = "#000000"
 
 // A level or a number from the run or from the update: a number, or NaN when
 // the value is empty, "---" or not a number.
-function level(value) {
-    if (value === undefined || value === null)
-        return NaN
-    if (typeof value === "number")
-        return value
-    var text = String(value).trim()
-    if (text === "" || !/^[-+]?(\d+\.?\d*|\.\d+)([eE][-+]?\d+)?$/.test(text))
-        return NaN
-    return Number(text)
-}
-
-function known(value) {
-    return typeof value === "number" && isFinite(value)
-}
+var level = Values.number
+var known = Values.known
 
 // Position of `frequency` in the one-third-octave table, or -1 when it is not
 // within a sixth of an octave of a nominal frequency.

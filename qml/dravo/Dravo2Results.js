@@ -2,11 +2,12 @@
 
 .import "Dravo2HearingProtector.js" as Protector
 .import "../../qml/DeviceDate.js" as DeviceDate
+.import "../../qml/VfValues.js" as Values
 
 // The data of the results page: what the pages show of a run's JSON, with
 // every value the instrument left empty ("---") kept apart from the numbers.
 
-var workingHoursPattern = /^(([0-1]\d)|(2[0-3])):([0-5]\d)$/
+var workingHoursPattern = Values.hoursMinutesPattern
 
 // C-weighting corrections (IEC 61672-1) at the one-third-octave frequencies of
 // Protector.thirdOctaveFrequencies, in dB.
@@ -100,17 +101,7 @@ function weightingAt(frequency, weighting) {
 }
 
 // A band's category text: "125", "31.5", "1 k", "1.25 k", "12.5 k".
-function bandLabel(frequency, locale) {
-    var f = Protector.level(frequency)
-    if (!Protector.known(f))
-        return String(frequency)
-    if (f >= 1000) {
-        var whole = Math.floor(f)
-        var decimals = whole % 1000 === 0 ? 0 : whole % 100 === 0 ? 1 : 2
-        return Number(f / 1000).toLocaleString(locale, 'f', decimals) + " k"
-    }
-    return Number(f).toLocaleString(locale, 'f', f >= 50 ? 0 : 1)
-}
+var bandLabel = Values.bandLabel
 
 // The bars of one weighting: [{label, value}] for the bands with a level.
 function leqBars(leqList, weighting, locale) {

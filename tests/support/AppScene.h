@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QMessageBox>
 #include <QString>
 #include <QStringList>
 
 class Core;
 class QObject;
 class QQmlApplicationEngine;
+class QQuickItem;
 class QQuickWindow;
 
 // The application's scene for tests: main.qml loaded with `core` as the
@@ -18,6 +20,15 @@ QQuickWindow *openAppScene(QQmlApplicationEngine &engine, Core *core);
 // object parent), the child items; a window's content item included. Null
 // when there is none.
 QObject *findNamed(QObject *start, const QString &objectName);
+
+// Clicks the middle of `target` with the mouse, as a user would; fails the
+// test when it is not shown or not enabled.
+void clickItem(QQuickItem *target);
+
+// Answers the shown message box that has `button` (the scene's message
+// dialogs are the platform's message boxes) by clicking it; fails the test
+// when there is none.
+void answerMessageBox(QMessageBox::StandardButton button);
 
 // Collects into `sink` every warning printed from now on, until
 // stopCollectingSceneWarnings(); the offscreen platform's notes on what it

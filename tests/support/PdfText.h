@@ -22,8 +22,9 @@ public:
     static QString infoField(const QString &file, const QString &field);
     // The font table of pdffonts.
     static QString fonts(const QString &file);
-    // Why the pages' "k of N" footers are wrong (k counts the pages, N is
-    // their number everywhere); empty when they are right.
+    // What is wrong with the "k of N" that ends each page's footer: empty when
+    // k counts the pages and N is their number everywhere, else the first
+    // page that says otherwise.
     static QString pageNumberFault(const QStringList &pages);
     // With VALTRIX_KEEP_REPORTS set, `dir` is kept after the test for a look
     // at the pages, and its path is printed.

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-// A chain of runs held by its head, deleted whole.
+// Deletes a chain of runs through its head.
 struct RunChainDeleter
 {
     void operator()(Experiment *head) const
@@ -13,4 +13,6 @@ struct RunChainDeleter
             head->deleteChain();
     }
 };
+
+// A chain of runs owned by a test, held by its head.
 using RunChain = std::unique_ptr<Experiment, RunChainDeleter>;

@@ -4,9 +4,14 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 
 const qint32 kBaudRate = 1000000;
+// An idle time-out that fires this much later than it was due shows that the
+// thread was busy elsewhere meanwhile.
+const int kLateTimeoutMs = 50;
 
 } // namespace
 
@@ -99,13 +104,22 @@ QByteArray Interface::readReply()
         m_waitLoop = &loop;
         m_waiting = true;
         m_lastWaitEnd = WaitEnd::Idle;
-        const QMetaObject::Connection idle =
-            connect(m_idleTimer, &QTimer::timeout, &loop, &QEventLoop::quit);
+        const QMetaObject::Connection idle = connect(m_idleTimer, &QTimer::timeout, &loop, [&] {
+            // Silence counts only while this thread listened: when it was busy
+            // with other work, the bytes (or the answer of an instrument
+            // simulated in this thread) may not have had their turn yet.
+            if (m_idleClock.elapsed() >
+                m_idleTimeoutMs + std::max(kLateTimeoutMs, m_idleTimeoutMs / 4)) {
+                restartIdleTimer();
+                return;
+            }
+            loop.quit();
+        });
         const QMetaObject::Connection limit = connect(m_limitTimer, &QTimer::timeout, &loop, [&] {
             m_lastWaitEnd = WaitEnd::ReplyLimit;
             loop.quit();
         });
-        m_idleTimer->start(m_idleTimeoutMs);
+        restartIdleTimer();
         m_limitTimer->start(m_replyLimitMs);
         loop.exec();
         // An event handled during the wait may have deleted this link.
@@ -136,7 +150,7 @@ void Interface::readData()
     if (m_complete)
         m_waitLoop->quit();
     else
-        m_idleTimer->start(m_idleTimeoutMs);
+        restartIdleTimer();
 }
 
 void Interface::serialErrorOcurred(QSerialPort::SerialPortError s)
@@ -152,6 +166,12 @@ void Interface::serialErrorOcurred(QSerialPort::SerialPortError s)
         if (m_waitLoop)
             m_waitLoop->quit();
     }
+}
+
+void Interface::restartIdleTimer()
+{
+    m_idleClock.start();
+    m_idleTimer->start(m_idleTimeoutMs);
 }
 
 bool Interface::endsWithFinalLine(const QByteArray &buffer)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QSerialPort>
 #include <QString>
@@ -11,9 +12,11 @@ class QTimer;
 // The serial link of one instrument: writes one command line at a time and
 // collects the reply until it ends with a final result line ("\r\nOK\r\n",
 // "\r\nERROR\r\n" or "\r\nBUSY\r\n") or the line has been idle for the idle
-// time-out (500 ms). Each arrival of bytes restarts the idle time-out; the
-// reply limit bounds the whole wait, so that a port that never falls silent
-// (a console, a GPS receiver, a confused instrument) cannot hold it forever.
+// time-out (500 ms) while the thread listened: a time-out that comes late,
+// after the thread was busy elsewhere, waits once more. Each arrival of bytes
+// restarts the idle time-out; the reply limit bounds the whole wait, so that a
+// port that never falls silent (a console, a GPS receiver, a confused
+// instrument) cannot hold it forever.
 class Interface : public QObject
 {
     Q_OBJECT
@@ -78,6 +81,7 @@ public slots:
 
 private:
     static bool endsWithFinalLine(const QByteArray &buffer);
+    void restartIdleTimer();
 
     QByteArray m_reply{""};
     bool m_complete = false;
@@ -92,5 +96,7 @@ private:
     WaitEnd m_lastWaitEnd = WaitEnd::Complete;
     QEventLoop *m_waitLoop = nullptr;
     QTimer *m_idleTimer = nullptr;
+    // Time since the last byte (or the start of the wait).
+    QElapsedTimer m_idleClock;
     QTimer *m_limitTimer = nullptr;
 };

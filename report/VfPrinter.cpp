@@ -12,6 +12,7 @@
 #include <QChart>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGraphicsLayout>
@@ -131,6 +132,10 @@ void VfPrinter::renderChart(QtCharts::QChart *chart, const QRect &area)
 {
     if (!chart)
         return;
+    if (m_measuring) {
+        delete chart;
+        return;
+    }
     applyReportFonts(chart);
     QGraphicsScene scene(0, 0, area.width(), area.height());
     scene.addItem(chart);
@@ -159,6 +164,8 @@ QString VfPrinter::pdfCreator()
 
 int VfPrinter::beginPainting()
 {
+    if (m_optionsRefused)
+        return -1;
     if (!m_reportTitle.isEmpty())
         setDocName(m_reportTitle);
     return m_painter->begin(this) ? 0 : -1;
@@ -200,7 +207,8 @@ int VfPrinter::drawTopBand()
             logo =
                 logo.scaled(kLogoWidth, kLogoHeight, Qt::KeepAspectRatio, Qt::SmoothTransformation);
             m_painter->resetTransform();
-            m_painter->drawPixmap(0, 0, logo);
+            if (!m_measuring)
+                m_painter->drawPixmap(0, 0, logo);
             logoBox = QSize(logo.width() + kLogoGap, logo.height() + kLogoGap);
         }
     }
@@ -213,14 +221,15 @@ int VfPrinter::drawTopBand()
     area.setWidth(area.width() - logoBox.width());
     const int flags = Qt::AlignHCenter | Qt::TextWordWrap;
     const QRect rect = m_painter->boundingRect(area, flags, text);
-    m_painter->translate(logoBox.width(), 0);
-    m_painter->drawText(rect, flags, text);
     const int bandHeight = qMax(rect.height(), logoBox.height());
     ++m_pageNumber;
     m_painter->resetTransform();
-    m_painter->setPen(QPen(Qt::black, kRuleWidth, Qt::SolidLine));
-    const QRect window = m_painter->window();
-    m_painter->drawLine(window.left(), bandHeight, window.right(), bandHeight);
+    if (!m_measuring) {
+        m_painter->drawText(rect.translated(logoBox.width(), 0), flags, text);
+        m_painter->setPen(QPen(Qt::black, kRuleWidth, Qt::SolidLine));
+        const QRect window = m_painter->window();
+        m_painter->drawLine(window.left(), bandHeight, window.right(), bandHeight);
+    }
     m_painter->restore();
     return m_headerGap + bandHeight;
 }
@@ -241,10 +250,12 @@ int VfPrinter::drawBottomBand()
     const QRect pageRect = m_painter->boundingRect(window, pageFlags, page);
     const int h = qMax(footerRect.height(), pageRect.height());
     const int ruleY = window.height() - h - m_footerMargin;
-    m_painter->drawLine(window.left(), ruleY, window.right(), ruleY);
-    m_painter->translate(0, window.height() - h);
-    m_painter->drawText(footerRect, footerFlags, m_footerText);
-    m_painter->drawText(QRect(0, 0, window.width(), h), pageFlags, page);
+    if (!m_measuring) {
+        m_painter->drawLine(window.left(), ruleY, window.right(), ruleY);
+        m_painter->translate(0, window.height() - h);
+        m_painter->drawText(footerRect, footerFlags, m_footerText);
+        m_painter->drawText(QRect(0, 0, window.width(), h), pageFlags, page);
+    }
     m_painter->restore();
     return h + m_footerMargin + qCeil(kRuleWidth);
 }
@@ -264,9 +275,56 @@ void VfPrinter::measureBottomBand()
 int VfPrinter::finishPage()
 {
     m_footerHeight = drawBottomBand();
-    newPage();
+    return startPage();
+}
+
+int VfPrinter::startPage()
+{
+    if (!m_measuring)
+        newPage();
     m_contentTop = m_cursorY = drawTopBand();
     return m_cursorY;
+}
+
+int VfPrinter::pageBottom() const
+{
+    return m_painter->window().height() - m_footerHeight;
+}
+
+int VfPrinter::heightOnNewPage(const std::function<void()> &section)
+{
+    // Laid out from the top of a page, a section's height is what it needs
+    // wherever it goes.
+    const int start = m_cursorY;
+    const bool measuring = m_measuring;
+    m_measuring = true;
+    m_cursorY = m_contentTop;
+    section();
+    const int height = m_cursorY - m_contentTop;
+    m_measuring = measuring;
+    m_cursorY = start;
+    return height;
+}
+
+void VfPrinter::placeSection(const std::function<void()> &section)
+{
+    const int height = heightOnNewPage(section);
+    if (m_cursorY > m_contentTop && m_cursorY + height > pageBottom())
+        finishPage();
+    section();
+}
+
+void VfPrinter::placeNotes()
+{
+    if (!m_obsEnable)
+        return;
+    const int height = heightOnNewPage([this] { drawNotes(); });
+    // The notes box ends where the signature's room begins; a box that would
+    // cut the text there goes to the next page instead.
+    if (m_cursorY > m_contentTop &&
+        m_cursorY + height > m_painter->window().height() - kNotesBottomReserve)
+        finishPage();
+    drawNotes();
 }
 
 int VfPrinter::drawDateLine(const QDateTime &dateTime, int x, int y)
@@ -288,7 +346,8 @@ int VfPrinter::drawTextAt(QString text, int x, int y, QRect area)
     m_painter->translate(x, y);
     const int flags = Qt::AlignLeft | Qt::TextWordWrap;
     const QRect rect = m_painter->boundingRect(area, flags, text);
-    m_painter->drawText(rect, flags, text);
+    if (!m_measuring)
+        m_painter->drawText(rect, flags, text);
     return rect.height() + QFontMetrics(m_painter->font()).leading();
 }
 
@@ -321,7 +380,8 @@ void VfPrinter::drawParagraph(const QString &text)
     m_painter->setFont(m_sectionTitleFont);
     const int flags = Qt::AlignHCenter | Qt::TextWordWrap;
     const QRect rect = m_painter->boundingRect(m_painter->window(), flags, text);
-    m_painter->drawText(rect, flags, text);
+    if (!m_measuring)
+        m_painter->drawText(rect, flags, text);
     m_painter->translate(0, rect.height());
     m_cursorY += rect.height() + 2 * m_spacing;
 }
@@ -329,8 +389,8 @@ void VfPrinter::drawParagraph(const QString &text)
 void VfPrinter::drawSectionFrame(int top, int bottom)
 {
     m_painter->resetTransform();
-    m_painter->drawRect(0, top, m_painter->window().width(), bottom - top);
-    m_painter->resetTransform();
+    if (!m_measuring)
+        m_painter->drawRect(0, top, m_painter->window().width(), bottom - top);
 }
 
 void VfPrinter::drawNotes()
@@ -353,13 +413,16 @@ void VfPrinter::drawNotes()
     const int boxHeight = qMin(rect.isEmpty() ? 10 : rect.height(), room);
     // A text longer than the room left is cut at the frame, never drawn into
     // the bottom band.
-    m_painter->setClipRect(QRect(0, 0, area.width(), boxHeight));
-    m_painter->drawText(rect, flags, text);
-    m_painter->setClipping(false);
+    if (!m_measuring) {
+        m_painter->setClipRect(QRect(0, 0, area.width(), boxHeight));
+        m_painter->drawText(rect, flags, text);
+        m_painter->setClipping(false);
+    }
     m_cursorY += boxHeight;
     m_painter->resetTransform();
     m_painter->translate(0, top);
-    m_painter->drawRect(0, 0, window.width(), boxHeight);
+    if (!m_measuring)
+        m_painter->drawRect(0, 0, window.width(), boxHeight);
     m_sectionEndY = m_cursorY;
     m_painter->resetTransform();
     m_painter->translate(0, m_cursorY);
@@ -413,7 +476,8 @@ void VfPrinter::drawSignatureLine()
     const int flags = Qt::AlignHCenter | Qt::TextWordWrap;
     const QRect rect =
         m_painter->boundingRect(QRect(0, 0, window.width() / 2, window.height()), flags, text);
-    m_painter->drawText(rect, flags, text);
+    if (!m_measuring)
+        m_painter->drawText(rect, flags, text);
     m_cursorY += rect.height() + 2 * m_spacing;
     m_sectionEndY = m_cursorY;
     m_painter->resetTransform();
@@ -435,11 +499,18 @@ void VfPrinter::createTable(bool withTable)
 int VfPrinter::runTablePages(Experiment *run)
 {
     std::unique_ptr<VfTable> table(createRunTable(run));
-    table->setTopMargin(m_footerHeight);
     if (table->totalWidth() > m_painter->window().width()) {
         m_tableEnable = false;
         return 0;
     }
+    return tablePages(table.get());
+}
+
+int VfPrinter::tablePages(VfTable *table) const
+{
+    if (!table)
+        return 0;
+    table->setTopMargin(m_footerHeight);
     return table->pageCount(0, m_contentTop);
 }
 
@@ -472,8 +543,15 @@ void VfPrinter::drawPageEnd(int) {}
 
 int VfPrinter::printRunTable(Experiment *run)
 {
+    return printTable(createRunTable(run));
+}
+
+int VfPrinter::printTable(VfTable *table)
+{
     delete m_currentTable;
-    m_currentTable = createRunTable(run);
+    m_currentTable = table;
+    if (!m_currentTable)
+        return 0;
     m_currentTable->setTopMargin(m_footerHeight);
     int result = 0;
     if (m_currentTable->pageCount(0, m_contentTop) > 0) {
@@ -515,12 +593,19 @@ void VfPrinter::setReportOptions(QString json)
 bool VfPrinter::readCommonOptions(const QString &json, QJsonObject *object)
 {
     const QJsonDocument document = QJsonDocument::fromJson(json.toUtf8());
-    if (document.isNull())
+    if (document.isNull()) {
+        m_optionsRefused = true;
         return false;
+    }
     const QJsonObject options = document.object();
     if (object)
         *object = options;
-    setOutputFile(QmlFileName::toLocalPath(options.value(QStringLiteral("fileName")).toString()));
+    const QString fileName =
+        QmlFileName::toLocalPath(options.value(QStringLiteral("fileName")).toString());
+    // Without a file name the report would land in a file named ".pdf" in
+    // whatever folder the program runs in.
+    m_optionsRefused = !document.isObject() || QFileInfo(fileName).fileName().isEmpty();
+    setOutputFile(fileName);
     const struct
     {
         const char *key;
@@ -634,6 +719,16 @@ QString VfPrinter::dateText(const QDate &date)
 }
 
 // ------------------------------------------------------------ section helpers
+
+void VfPrinter::useSectionReportFonts()
+{
+    const QString mono = QStringLiteral("FreeMono");
+    m_tableBodyFont = reportFont(mono, 8);
+    m_tableHeaderFont = reportFont(mono, 8);
+    m_sectionTitleFont = reportFont(kSans, 10, QFont::Bold);
+    m_labelFont = reportFont(kSans, 10);
+    m_familyFont = reportFont(kSans, 9);
+}
 
 int VfPrinter::contentWidth() const
 {

@@ -13,6 +13,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class Experiment;
 class QPainter;
 class VfSubSuperScript;
@@ -77,7 +79,8 @@ public:
 
     QPainter *painter() const { return m_painter; }
 
-    // 0 when painting began on the PDF file, -1 when the file cannot be written.
+    // 0 when painting began on the PDF file; -1 when the file cannot be written
+    // or the report options were refused.
     int beginPainting();
     // Ends the painter (closing the PDF): 0, or -1 when the PDF could not be
     // finished.
@@ -126,6 +129,23 @@ public:
     // Closes the page (bottom band) and opens the next (top band); returns the
     // new cursor.
     int finishPage();
+    // Opens the next page (top band) after a page whose bottom band is drawn;
+    // returns the new cursor.
+    int startPage();
+    // The lowest cursor a section may reach above the bottom band.
+    int pageBottom() const;
+
+    // While measuring, the page bands, texts, section titles and frames,
+    // notes, signature and charts move the cursor and count pages exactly as
+    // they would, but paint nothing and start no PDF page. A report lays its
+    // pages out this way first, so that "k of N" is known on every page.
+    void setMeasuring(bool measuring) { m_measuring = measuring; }
+    bool measuring() const { return m_measuring; }
+    // Draws `section` at the cursor, on the next page when it would reach into
+    // the bottom band (unless it starts a page already).
+    void placeSection(const std::function<void()> &section);
+    // The notes, on the next page when the room left would cut their text.
+    void placeNotes();
     int drawDateLine(const QDateTime &dateTime, int x, int y);
     int drawDateLineShort(int x, int y);
     void drawParagraph(const QString &text);
@@ -139,6 +159,10 @@ public:
     // Prints the sample table of one run on pages of its own. 0 printed (or
     // nothing to print), -1 when a page break went unanswered.
     int printRunTable(Experiment *run);
+    // The same for a table the family built (taken over and deleted).
+    int printTable(VfTable *table);
+    // Pages `table` takes when printed from the top of a page.
+    int tablePages(VfTable *table) const;
 
     // A tidy range with a fixed tick count and a label format for a chart's
     // value axis, from the axis's current minimum and maximum.
@@ -173,6 +197,15 @@ public slots:
     void finishTablePage();
 
 protected:
+    // The height `section` takes when laid out (measured) from the top of a
+    // page; the cursor is left where it was.
+    int heightOnNewPage(const std::function<void()> &section);
+
+    // The faces of a report of framed sections: "FreeMono" 8 px for the
+    // table body and header, "FreeSans" 10 px bold for section titles and
+    // 10 px for texts, 9 px for charts.
+    void useSectionReportFonts();
+
     // One column of lines drawn side by side with others.
     using Column = QStringList;
 
@@ -200,8 +233,9 @@ protected:
 
     // Parses the options text and stores the common keys. False (and nothing
     // changed) when the text is not JSON; a JSON text that is not an object
-    // reads as an empty object. `object` receives the parsed object so that a
-    // family can read its own keys.
+    // reads as an empty object. Options that are no JSON object or name no
+    // file make beginPainting, and so every family's print, fail. `object` receives the parsed
+    // object so that a family can read its own keys.
     bool readCommonOptions(const QString &json, QJsonObject *object = nullptr);
     // Pages the sample table of `run` takes, laid out from the top of a page
     // exactly as printRunTable draws it. A table wider than the page clears
@@ -256,6 +290,9 @@ protected:
     QFont m_familyFont;
 
     VfTable *m_currentTable = nullptr;
+    bool m_measuring = false;
+    // Set by options that are no JSON object or name no file: print fails.
+    bool m_optionsRefused = false;
 
 private:
     // The notes text as drawNotes draws it (a line end after it), and its

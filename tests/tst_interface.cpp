@@ -3,6 +3,8 @@
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
+#include <QThread>
+#include <QTimer>
 #include <QtTest>
 
 // The serial link against a simulated instrument over a real pseudo-terminal.
@@ -60,6 +62,18 @@ private slots:
         l.link.write("AT+X\r\n");
         QCOMPARE(l.link.readReply(), reply);
         QVERIFY(clock.elapsed() >= kIdleMs - 5);
+    }
+
+    // A thread busy elsewhere for longer than the idle time-out, before the
+    // answer had its turn, has not heard silence: the wait goes on.
+    void busyThreadIsNoSilence()
+    {
+        Link l;
+        QCOMPARE(l.link.open(), 0);
+        QTimer::singleShot(0, [] { QThread::msleep(3 * kIdleMs); });
+        QCOMPARE(l.link.write("AT+CGMI\r\n"), 0);
+        QCOMPARE(l.link.readReply(), QByteArray("\r\n+CGMI: valtrix\r\n\r\nOK\r\n"));
+        QCOMPARE(l.link.lastWaitEnd(), Interface::WaitEnd::Complete);
     }
 
     void tricklingReplyIsCollectedWhole()

@@ -336,6 +336,38 @@ private slots:
         QCOMPARE(printer.companyName(), QString());
     }
 
+    // Options that are no JSON object, or that name no file, fail the report
+    // before anything is written: no PDF lands in the working folder or in
+    // the temporary folder.
+    void refusedOptions_data()
+    {
+        QTest::addColumn<QString>("optionsText");
+        QTest::newRow("not JSON") << QStringLiteral("not json {");
+        QTest::newRow("array") << QStringLiteral("[{\"fileName\": \"/r/x\"}]");
+        QTest::newRow("no file name") << QStringLiteral("{\"ckbTable\": true}");
+        QTest::newRow("empty file name") << options(QString());
+        QTest::newRow("file:/// alone") << options(QStringLiteral("file:///"));
+    }
+
+    void refusedOptions()
+    {
+        QFETCH(QString, optionsText);
+        // Working and temporary folders of their own, which no other test
+        // writes to meanwhile.
+        QTemporaryDir here;
+        QTemporaryDir temp;
+        const QString savedCurrent = QDir::currentPath();
+        const QByteArray savedTemp = qgetenv("TEMP");
+        qputenv("TEMP", temp.path().toUtf8());
+        QDir::setCurrent(here.path());
+        const int result = writeReport(optionsText, nullptr);
+        QDir::setCurrent(savedCurrent);
+        qputenv("TEMP", savedTemp);
+        QCOMPARE(result, -1);
+        QVERIFY(QDir(here.path()).isEmpty());
+        QVERIFY(QDir(temp.path()).isEmpty());
+    }
+
     // A logo that loads sits left of the title; one that does not is skipped.
     void logoInTopBand()
     {

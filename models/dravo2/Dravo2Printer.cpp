@@ -64,13 +64,7 @@ Dravo2Printer::Dravo2Printer()
 {
     m_reportTitle = tr("Dosimeter Noise Report");
     m_footerText = tr(" ");
-    const QString mono = QStringLiteral("FreeMono");
-    const QString sans = QStringLiteral("FreeSans");
-    m_tableBodyFont = reportFont(mono, 8);
-    m_tableHeaderFont = reportFont(mono, 8);
-    m_sectionTitleFont = reportFont(sans, 10, QFont::Bold);
-    m_labelFont = reportFont(sans, 10);
-    m_familyFont = reportFont(sans, 9);
+    useSectionReportFonts();
 }
 
 // ------------------------------------------------------------------ options

@@ -5,12 +5,14 @@
 #include "models/kestrum/Kestrum2Experiment.h"
 #include "models/kestrum/Kestrum2File.h"
 #include "models/kestrum/Kestrum2Log.h"
+#include "models/kestrum/Kestrum2Printer.h"
 #include "models/kestrum/Kestrum2Results.h"
 #include "models/kestrum/Kestrum4.h"
 #include "models/kestrum/Kestrum4Config.h"
 #include "models/kestrum/Kestrum4Experiment.h"
 #include "models/kestrum/Kestrum4File.h"
 #include "models/kestrum/Kestrum4Log.h"
+#include "models/kestrum/Kestrum4Printer.h"
 #include "models/kestrum/Kestrum4Results.h"
 
 ModelEntry kestrum2Model()
@@ -24,6 +26,7 @@ ModelEntry kestrum2Model()
     entry.makeExperiment = []() -> Experiment * { return new Kestrum2Experiment; };
     entry.makeLog = []() -> Log * { return new Kestrum2Log; };
     entry.makeResults = []() -> Results * { return new Kestrum2Results; };
+    entry.makePrinter = []() -> VfPrinter * { return new Kestrum2Printer; };
     entry.makeFile = [](const QString &fileName) -> VfFile * { return new Kestrum2File(fileName); };
     return entry;
 }
@@ -39,6 +42,7 @@ ModelEntry kestrum4Model()
     entry.makeExperiment = []() -> Experiment * { return new Kestrum4Experiment; };
     entry.makeLog = []() -> Log * { return new Kestrum4Log; };
     entry.makeResults = []() -> Results * { return new Kestrum4Results; };
+    entry.makePrinter = []() -> VfPrinter * { return new Kestrum4Printer; };
     entry.makeFile = [](const QString &fileName) -> VfFile * { return new Kestrum4File(fileName); };
     return entry;
 }

@@ -75,6 +75,7 @@ QStringList PdfText::pages(const QString &file)
 QString PdfText::pageNumberFault(const QStringList &pages)
 {
     static const QRegularExpression footer(QStringLiteral("(\\d+) of (\\d+)\\s*$"));
+    static const QRegularExpression any(QStringLiteral("\\b\\d+ of \\d+\\b"));
     for (int k = 0; k < pages.size(); ++k) {
         const QRegularExpressionMatch match = footer.match(pages.at(k));
         if (!match.hasMatch())
@@ -84,6 +85,8 @@ QString PdfText::pageNumberFault(const QStringList &pages)
                 .arg(k + 1)
                 .arg(pages.size())
                 .arg(match.captured(0));
+        if (pages.at(k).count(any) != 1)
+            return QStringLiteral("page %1 has more than one page number").arg(k + 1);
     }
     return QString();
 }

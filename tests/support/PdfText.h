@@ -23,8 +23,8 @@ public:
     // The font table of pdffonts.
     static QString fonts(const QString &file);
     // What is wrong with the "k of N" that ends each page's footer: empty when
-    // k counts the pages and N is their number everywhere, else the first
-    // page that says otherwise.
+    // k counts the pages, N is their number everywhere and no page carries a
+    // second "k of N"; else the first page that says otherwise.
     static QString pageNumberFault(const QStringList &pages);
     // With VALTRIX_KEEP_REPORTS set, `dir` is kept after the test for a look
     // at the pages, and its path is printed.

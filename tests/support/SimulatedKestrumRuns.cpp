@@ -88,9 +88,11 @@ SimulatedInstrument::Run emptyRun(int index, const QDateTime &start)
 
 double SimulatedKestrumRuns::reading(int sample, int board, Quantity quantity)
 {
-    // Slow waves a few degrees wide, with a phase per quantity and board.
+    // Slow waves up and down a few degrees, with a phase per quantity and
+    // board.
     const auto wave = [sample, board](int phase, double base) {
-        return base + board * 0.7 + ((sample * 7 + board * 11 + phase * 5) % 60) / 10.0;
+        const int step = (sample * 7 + board * 11 + phase * 25) % 120;
+        return base + board * 0.7 + (step < 60 ? step : 120 - step) / 10.0;
     };
     const double wet = std::round(wave(0, 20.0) * 10) / 10;
     const double dry = std::round(wave(1, 28.0) * 10) / 10;

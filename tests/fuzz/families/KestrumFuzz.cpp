@@ -1,5 +1,7 @@
 #include "KestrumFuzz.h"
 
+#include "KestrumReportRun.h"
+
 #include "models/kestrum/Kestrum2Config.h"
 #include "models/kestrum/Kestrum2Results.h"
 #include "models/kestrum/Kestrum4Config.h"
@@ -57,6 +59,9 @@ QList<FuzzModel> kestrumFuzzModels()
         pageParser(QStringLiteral("KESTRUM 2 header page 3"), 3, &Kestrum2Results::parseHeader3),
     };
     kestrum2.commandShapes = kCommandShapes;
+    kestrum2.reportOptions = [] {
+        return KestrumReportRun::everySection(kestrum2ProductName(), QString());
+    };
 
     FuzzModel kestrum4;
     kestrum4.productName = kestrum4ProductName();
@@ -72,5 +77,8 @@ QList<FuzzModel> kestrumFuzzModels()
                    &Kestrum4Results::parseHeaderPage4),
     };
     kestrum4.commandShapes = kCommandShapes;
+    kestrum4.reportOptions = [] {
+        return KestrumReportRun::everySection(kestrum4ProductName(), QString());
+    };
     return {kestrum2, kestrum4};
 }

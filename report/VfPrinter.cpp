@@ -314,15 +314,18 @@ void VfPrinter::placeSection(const std::function<void()> &section)
     section();
 }
 
+bool VfPrinter::notesWouldBeCut()
+{
+    if (!m_obsEnable || m_cursorY <= m_contentTop)
+        return false;
+    // The notes box ends where the signature's room begins.
+    const int height = heightOnNewPage([this] { drawNotes(); });
+    return m_cursorY + height > m_painter->window().height() - kNotesBottomReserve;
+}
+
 void VfPrinter::placeNotes()
 {
-    if (!m_obsEnable)
-        return;
-    const int height = heightOnNewPage([this] { drawNotes(); });
-    // The notes box ends where the signature's room begins; a box that would
-    // cut the text there goes to the next page instead.
-    if (m_cursorY > m_contentTop &&
-        m_cursorY + height > m_painter->window().height() - kNotesBottomReserve)
+    if (notesWouldBeCut())
         finishPage();
     drawNotes();
 }
@@ -401,11 +404,12 @@ void VfPrinter::drawNotes()
     drawParagraph(tr("Notes"));
     const int top = m_cursorY;
     m_cursorY += m_spacing;
-    const QString text = notesBoxText();
+    const QString text = m_obsText + QStringLiteral("\n");
     m_painter->resetTransform();
     m_painter->translate(m_inset, m_cursorY);
     m_painter->setFont(m_labelFont);
-    const QRect area = notesTextArea();
+    QRect area = m_painter->window();
+    area.setWidth(area.width() - 2 * m_inset);
     const int flags = Qt::AlignJustify | Qt::TextWordWrap;
     const QRect rect = m_painter->boundingRect(area, flags, text);
     const QRect window = m_painter->window();
@@ -426,36 +430,6 @@ void VfPrinter::drawNotes()
     m_sectionEndY = m_cursorY;
     m_painter->resetTransform();
     m_painter->translate(0, m_cursorY);
-}
-
-QString VfPrinter::notesBoxText() const
-{
-    return m_obsText + QStringLiteral("\n");
-}
-
-QRect VfPrinter::notesTextArea() const
-{
-    QRect area = m_painter->window();
-    area.setWidth(area.width() - 2 * m_inset);
-    return area;
-}
-
-int VfPrinter::notesRoomNeeded() const
-{
-    if (!m_obsEnable)
-        return 0;
-    m_painter->save();
-    m_painter->setFont(m_sectionTitleFont);
-    const int title =
-        m_painter
-            ->boundingRect(m_painter->window(), Qt::AlignHCenter | Qt::TextWordWrap, tr("Notes"))
-            .height();
-    m_painter->setFont(m_labelFont);
-    const QRect text = m_painter->boundingRect(notesTextArea(), Qt::AlignJustify | Qt::TextWordWrap,
-                                               notesBoxText());
-    m_painter->restore();
-    // The gaps of drawNotes: before the title, after it (two) and inside the box.
-    return 4 * m_spacing + title + (text.isEmpty() ? 10 : text.height()) + kNotesBottomReserve;
 }
 
 void VfPrinter::drawSignatureLine()

@@ -146,14 +146,14 @@ public:
     void placeSection(const std::function<void()> &section);
     // The notes, on the next page when the room left would cut their text.
     void placeNotes();
+    // True when notes drawn at the cursor would be cut at the room kept for
+    // the signature, and would not be on a page of their own.
+    bool notesWouldBeCut();
     int drawDateLine(const QDateTime &dateTime, int x, int y);
     int drawDateLineShort(int x, int y);
     void drawParagraph(const QString &text);
     void drawSectionFrame(int top, int bottom);
     void drawNotes();
-    // The height drawNotes needs below the cursor to show the whole notes
-    // text, with the room it keeps for the signature; 0 without notes.
-    int notesRoomNeeded() const;
     void drawSignatureLine();
 
     // Prints the sample table of one run on pages of its own. 0 printed (or
@@ -295,10 +295,6 @@ protected:
     bool m_optionsRefused = false;
 
 private:
-    // The notes text as drawNotes draws it (a line end after it), and its
-    // area below the title.
-    QString notesBoxText() const;
-    QRect notesTextArea() const;
     // Height of `text` drawn in `area` with `flags` in the painter's font.
     int textHeight(const QString &text, const QRect &area, int flags) const;
 };

@@ -200,18 +200,12 @@ QObject *TstDravo2App::configDialog(const char *dialogName) const
 
 QQuickItem *TstDravo2App::runRow(int row) const
 {
-    QQuickItem *result = nullptr;
-    QMetaObject::invokeMethod(named("listview", named("experimentList")), "itemAtIndex",
-                              Q_RETURN_ARG(QQuickItem *, result), Q_ARG(int, row));
-    return result;
+    return listItemAt(named("experimentList"), row);
 }
 
 QQuickItem *TstDravo2App::scheduleRow(int row) const
 {
-    QQuickItem *result = nullptr;
-    QMetaObject::invokeMethod(named("scheduleListView", configWindow()), "itemAtIndex",
-                              Q_RETURN_ARG(QQuickItem *, result), Q_ARG(int, row));
-    return result;
+    return listItemAt(named("scheduleListView", configWindow()), row);
 }
 
 QString TstDravo2App::state() const
@@ -240,29 +234,18 @@ QVariant TstDravo2App::call(QObject *target, const char *method, const QVariant 
     return result;
 }
 
-// Offscreen only the screen grab gives the picture the user would see.
 void TstDravo2App::screenshot(QQuickWindow *window, const QString &fileName)
 {
-    // The mouse rests outside the window, so that no hover colour shows.
-    QTest::mouseMove(window, QPoint(window->width() - 1, window->height() - 1));
-    QTest::qWait(300);
-    const QImage shot = window->screen()->grabWindow(window->winId()).toImage();
-    QVERIFY(!shot.isNull());
-    QVERIFY(shot.save(QDir::current().filePath(fileName)));
+    saveScreenshot(window, QDir::current().filePath(fileName));
 }
 
 // Finds the dosimeter and opens its page.
 void TstDravo2App::openInstrument()
 {
-    click(item("findBtn"));
-    QObject *devices = named("listview", named("devsearch"));
-    QTRY_COMPARE(devices->property("count").toInt(), 1);
-    for (QObject *object : m_core->deviceList().value<QList<QObject *>>())
-        qobject_cast<Device *>(object)->interface()->setIdleTimeout(kIdleMs);
-
     QQuickItem *row = nullptr;
-    QMetaObject::invokeMethod(devices, "itemAtIndex", Q_RETURN_ARG(QQuickItem *, row),
-                              Q_ARG(int, 0));
+    findTheInstrument(m_window, m_core.get(), kIdleMs, &row);
+    if (QTest::currentTestFailed())
+        return;
     QCOMPARE(row->property("productName").toString(), QString("DRAVO 2"));
     click(row);
     QTRY_COMPARE(state(), QString("Dravo2State"));

@@ -181,14 +181,7 @@ QString TstQuillonApp::state() const
 
 QQuickItem *TstQuillonApp::listRow(const char *listName, int row, QObject *from) const
 {
-    QObject *list = named(listName, from);
-    if (QObject *inner = list ? findNamed(list, QStringLiteral("listview")) : nullptr)
-        list = inner;
-    QQuickItem *result = nullptr;
-    if (list)
-        QMetaObject::invokeMethod(list, "itemAtIndex", Q_RETURN_ARG(QQuickItem *, result),
-                                  Q_ARG(int, row));
-    return result;
+    return listItemAt(named(listName, from), row);
 }
 
 QQuickItem *TstQuillonApp::runRow(int row) const
@@ -208,24 +201,14 @@ QObject *TstQuillonApp::rootDialog(const char *dialogName) const
 
 void TstQuillonApp::screenshot(const QString &name)
 {
-    QTest::mouseMove(m_window, QPoint(m_window->width() - 1, m_window->height() - 1));
-    QTest::qWait(250);
-    const QImage shot = m_window->screen()->grabWindow(m_window->winId()).toImage();
-    QVERIFY(!shot.isNull());
-    QVERIFY(shot.save(QDir::current().filePath("quillon-" + name + ".png")));
+    saveScreenshot(m_window, QDir::current().filePath("quillon-" + name + ".png"));
 }
 
 // Finds the vibration meter and opens its page.
 void TstQuillonApp::openInstrument()
 {
-    clickItem(item("findBtn"));
-    QObject *devices = named("listview", named("devsearch"));
-    QTRY_COMPARE(devices->property("count").toInt(), 1);
-    for (QObject *object : m_core->deviceList().value<QList<QObject *>>())
-        qobject_cast<Device *>(object)->interface()->setIdleTimeout(kIdleMs);
     QQuickItem *row = nullptr;
-    QMetaObject::invokeMethod(devices, "itemAtIndex", Q_RETURN_ARG(QQuickItem *, row),
-                              Q_ARG(int, 0));
+    STEP(findTheInstrument(m_window, m_core.get(), kIdleMs, &row));
     STEP(clickItem(row));
     QTRY_COMPARE(state(), QString("QuillonState"));
     QTRY_COMPARE(named("experimentList", named("pageQuillon"))->property("count").toInt(), 3);

@@ -160,13 +160,9 @@ QuillonPrinter::QuillonPrinter()
 {
     m_reportTitle = tr("Vibration evaluation report");
     m_footerText = QStringLiteral(" ");
-    const QString mono = QStringLiteral("FreeMono");
-    const QString sans = QStringLiteral("FreeSans");
-    m_tableBodyFont = reportFont(mono, 8);
-    m_tableHeaderFont = reportFont(mono, 8);
-    m_sectionTitleFont = reportFont(sans, 10, QFont::Bold);
-    m_labelFont = reportFont(sans, 10);
-    m_familyFont = reportFont(sans, 10);
+    useSectionReportFonts();
+    // Chart texts are as large as the body's.
+    m_familyFont = reportFont(QStringLiteral("FreeSans"), 10);
 }
 
 QString QuillonPrinter::applicationText(const QString &evaluationType)
@@ -381,8 +377,7 @@ void QuillonPrinter::drawNotesAndSignature()
     // Notes that do not fit what is left of the page start on the next one,
     // rather than being cut at the bottom of this one.
     drawSummaryBlock([this] {
-        const bool cut = m_cursorY + notesRoomNeeded() >= m_painter->window().height();
-        if (m_planning && cut && m_cursorY > m_contentTop)
+        if (m_planning && notesWouldBeCut())
             m_cursorY = summaryBottom() + 1;
         else
             drawNotes();

@@ -35,6 +35,11 @@ Item {
             sent = sent.concat([text])
             record("refreshGeneralData")
         }
+        function createExperiment(text) { return record("createExperiment") }
+        function generateReport(text) {
+            sent = sent.concat([text])
+            return record("generateReport")
+        }
     }
 
     // Provides the shell's functions and dialogs to the pages under test.
@@ -207,6 +212,16 @@ Item {
             compare(core.calls, [])
         }
 
+        function test_cancelledSaveDownloadsNothing() {
+            core.experimentList = [{ "index": 0, "type": "B" }]
+            devicePage.toggleRun(0)
+            verify(devicePage.accept())
+            devicePage.saveDialog.reject()
+            compare(core.calls, [])
+            compare(devicePage.chosenRuns, [0])
+            devicePage.saveDialog.close()
+        }
+
         function test_secStringToHHMM_data() {
             return [
                 { tag: "5400", text: "5400", hhmm: "01:30" },
@@ -302,6 +317,44 @@ Item {
             compare(options.ckbTable, false)
             compare(options.ckbOctaves, true)
             compare(options.ckbCsv, false)
+        }
+
+        // Every key the vibration report reads, switches as true or false.
+        function test_reportOptionsHoldEveryKey() {
+            showResults()
+            var options = resultsPage.printerConfiguration.options()
+            var switches = ["ckbTable", "ckbCalibration", "ckbCsv", "ckbChart", "ckbOctaves",
+                            "ckbAv", "ckbAre", "ckbAren", "ckbAxisVDV", "ckbA8",
+                            "ckbAreFinal", "ckbArenFinal", "ckbAxisA8Final", "ckbVDVFinal",
+                            "ckbAxisVDVFinal", "ckbA8Final", "ckbCFDetail", "ckbPeakDetail",
+                            "ckbMTVVDetail", "ckbAvgDetail", "ckbMinDetail", "ckbMaxDetail",
+                            "ckbSensDetail", "ckbAvgRDetail", "ckbAxisVDVDetail",
+                            "ckbAxisVDVexpDetail", "ckbVDVRDetail", "ckbA8Detail",
+                            "ckbAreDetail", "ckbArenDetail", "cmpnyInfoEnable",
+                            "collectorInfoEnable", "emplInfoEnable", "logoEnable", "obsEnable",
+                            "ownCompanyInfoEnable", "repIdInfoEnable", "repInfoEnable",
+                            "siteInfoEnable"]
+            for (var i = 0; i < switches.length; ++i)
+                compare(typeof options[switches[i]], "boolean", switches[i])
+            var texts = ["fileName", "cmpnyName", "collectorName", "emplName", "logoFile",
+                         "obsText", "ownCompany", "repIdReg", "repName", "siteName"]
+            for (var j = 0; j < texts.length; ++j)
+                compare(typeof options[texts[j]], "string", texts[j])
+        }
+
+        function test_failedReportIsShown() {
+            showResults()
+            core.results = { "generateReport": -1 }
+            var report = resultsPage.printerConfiguration
+            report.outputFile.filename = "file:///tmp/vibration"
+            report.show()
+            verify(report.submit())
+            compare(core.calls, ["generateReport"])
+            var failed = report.dialogs.printerErrorDialog
+            verify(failed.visible)
+            verify(report.visible, "kept open for another try")
+            failed.close()
+            report.hide()
         }
 
         function test_workingHoursAndSwitch() {

@@ -30,6 +30,21 @@ void clickItem(QQuickItem *target);
 // when there is none.
 void answerMessageBox(QMessageBox::StandardButton button);
 
+// The delegate of `row` in the list view `list`, or in the view named
+// "listview" inside it (as a VfList holds it); null when there is none.
+QQuickItem *listItemAt(QObject *list, int row);
+
+// Presses the home page's search on `window`, waits until `core` lists the
+// one instrument on the extra ports, gives its link `idleTimeoutMs` of
+// silence before a reply counts as ended, and gives that instrument's row in
+// `row`; fails the test otherwise.
+void findTheInstrument(QQuickWindow *window, Core *core, int idleTimeoutMs, QQuickItem **row);
+
+// Saves what the user would see of `window` to `filePath`: offscreen only
+// the screen grab gives it. The mouse first rests outside the window, so that
+// no hover colour shows.
+void saveScreenshot(QQuickWindow *window, const QString &filePath);
+
 // Collects into `sink` every warning printed from now on, until
 // stopCollectingSceneWarnings(); the offscreen platform's notes on what it
 // cannot do with windows (size hints, raising) are no fault of a scene and

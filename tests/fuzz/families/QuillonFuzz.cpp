@@ -38,7 +38,7 @@ QList<FuzzModel> quillonFuzzModels()
         {"refreshGeneralData", R"({"datatype": "updateAvORArep", "arep": true})"},
         {"refreshGeneralData", R"({"datatype": "updateAvORArep", "arep": false})"},
         {"refreshPartialResults",
-         R"([{"event": 1, "time": "04:00"}, {"event": 2, "time": "01:30"}])"},
+         R"([{"event": 1, "exposureTime": "04:00"}, {"event": 2, "exposureTime": "01:30"}])"},
     };
     return {model};
 }

@@ -351,6 +351,17 @@ private slots:
         options.insert("fileName", m_dir.filePath("no such folder/report.pdf"));
         QCOMPARE(core.generateReport(QString::fromUtf8(QJsonDocument(options).toJson())), -1);
         QCOMPARE(m_viewer->opened.size(), 1);
+
+        // A CSV file that cannot be written fails the report, and the message
+        // names that file, not the PDF written before it.
+        QVERIFY(QDir(m_dir.path()).mkpath("blocked.csv"));
+        options.insert("fileName", m_dir.filePath("blocked.pdf"));
+        QSignalSpy errors(&core, &Core::writeError);
+        QCOMPARE(core.generateReport(QString::fromUtf8(QJsonDocument(options).toJson())), -1);
+        QCOMPARE(errors.count(), 1);
+        const QString message = errors.first().first().toString();
+        QVERIFY2(message.contains("blocked.csv"), qPrintable(message));
+        QCOMPARE(m_viewer->opened.size(), 1);
     }
 
     void applicationTexts_data()

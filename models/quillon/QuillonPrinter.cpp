@@ -939,5 +939,10 @@ bool QuillonPrinter::exportCsv()
 {
     if (!m_ckbCsv)
         return true;
-    return QuillonCsv::build(m_experiment).save(VfCsvFile::besidePdf(reportFileName()));
+    const QString fileName = VfCsvFile::besidePdf(reportFileName());
+    if (QuillonCsv::build(m_experiment).save(fileName))
+        return true;
+    // The PDF is written: the user is told about the CSV file.
+    m_failedFileName = fileName;
+    return false;
 }

@@ -1,5 +1,7 @@
 .pragma library
 
+.import "VfFrequencyWeighting.js" as Weighting
+
 // How every results page reads and shows a run's values. The instruments send
 // their values as texts ("0.31", "---" for a value they left empty) and the
 // results JSON writes a value that could not be computed as null: none of
@@ -11,20 +13,8 @@ var hoursMinutesPattern = /^(([0-1]\d)|(2[0-3])):([0-5]\d)$/
 
 // A value of the run as a number: the number itself, or a text holding one
 // with "." as its decimal point; NaN for anything else.
-function number(value) {
-    if (value === undefined || value === null)
-        return NaN
-    if (typeof value === "number")
-        return value
-    var text = String(value).trim()
-    if (text === "" || !/^[-+]?(\d+\.?\d*|\.\d+)([eE][-+]?\d+)?$/.test(text))
-        return NaN
-    return Number(text)
-}
-
-function known(value) {
-    return typeof value === "number" && isFinite(value)
-}
+var number = Weighting.level
+var known = Weighting.known
 
 // A value as shown on a page: a number in `locale` with `decimals` digits
 // (two when not given), "---" for what is not a number.
@@ -42,14 +32,4 @@ function plainText(value) {
 
 // A band's category text, as the reports print it: "125", "31.5", "1 k",
 // "1.25 k", "12.5 k".
-function bandLabel(frequency, locale) {
-    var f = number(frequency)
-    if (!known(f))
-        return String(frequency)
-    if (f >= 1000) {
-        var whole = Math.floor(f)
-        var decimals = whole % 1000 === 0 ? 0 : whole % 100 === 0 ? 1 : 2
-        return Number(f / 1000).toLocaleString(locale, 'f', decimals) + " k"
-    }
-    return Number(f).toLocaleString(locale, 'f', f >= 50 ? 0 : 1)
-}
+var bandLabel = Weighting.bandLabel

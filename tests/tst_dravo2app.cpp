@@ -12,6 +12,7 @@
 #include "PdfText.h"
 #include "PrinterFactory.h"
 #include "ReportViewer.h"
+#include "SceneSteps.h"
 #include "SimulatedDravo2.h"
 #include "SimulatedInstrument.h"
 #include "SimulatedModels.h"
@@ -19,6 +20,7 @@
 #include "VfPrinter.h"
 #include "models/dravo2/Dravo2Results.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -39,14 +41,6 @@
 
 #include <ctime>
 #include <memory>
-
-// Runs a helper that checks as it goes, and ends the walk when it failed.
-#define STEP(helper)                                                                               \
-    do {                                                                                           \
-        helper;                                                                                    \
-        if (QTest::currentTestFailed())                                                            \
-            return;                                                                                \
-    } while (false)
 
 namespace {
 
@@ -99,6 +93,7 @@ private:
     void click(QQuickItem *target);
     void setText(const char *objectName, const QString &text, QObject *from);
     QVariant call(QObject *target, const char *method, const QVariant &argument = {});
+    void answerMessageBox(QMessageBox::StandardButton button);
     void screenshot(QQuickWindow *window, const QString &fileName);
     QString resultText(const char *box, const char *value) const;
     int shownSamples() const;
@@ -172,10 +167,7 @@ void TstDravo2App::cleanupTestCase()
 
 QObject *TstDravo2App::named(const char *objectName, QObject *from) const
 {
-    QObject *found = findNamed(from ? from : m_window, QString::fromLatin1(objectName));
-    if (!found)
-        qWarning("no object named %s", objectName);
-    return found;
+    return SceneSteps::named(from ? from : m_window, objectName);
 }
 
 QQuickItem *TstDravo2App::item(const char *objectName, QObject *from) const
@@ -200,12 +192,18 @@ QObject *TstDravo2App::configDialog(const char *dialogName) const
 
 QQuickItem *TstDravo2App::runRow(int row) const
 {
-    return listItemAt(named("experimentList"), row);
+    QQuickItem *result = nullptr;
+    QMetaObject::invokeMethod(named("listview", named("experimentList")), "itemAtIndex",
+                              Q_RETURN_ARG(QQuickItem *, result), Q_ARG(int, row));
+    return result;
 }
 
 QQuickItem *TstDravo2App::scheduleRow(int row) const
 {
-    return listItemAt(named("scheduleListView", configWindow()), row);
+    QQuickItem *result = nullptr;
+    QMetaObject::invokeMethod(named("scheduleListView", configWindow()), "itemAtIndex",
+                              Q_RETURN_ARG(QQuickItem *, result), Q_ARG(int, row));
+    return result;
 }
 
 QString TstDravo2App::state() const
@@ -215,7 +213,7 @@ QString TstDravo2App::state() const
 
 void TstDravo2App::click(QQuickItem *target)
 {
-    clickItem(target);
+    SceneSteps::click(target);
 }
 
 void TstDravo2App::setText(const char *objectName, const QString &text, QObject *from)
@@ -227,25 +225,33 @@ void TstDravo2App::setText(const char *objectName, const QString &text, QObject 
 
 QVariant TstDravo2App::call(QObject *target, const char *method, const QVariant &argument)
 {
-    QVariant result;
-    if (!QMetaObject::invokeMethod(target, method, Q_RETURN_ARG(QVariant, result),
-                                   Q_ARG(QVariant, argument)))
-        qWarning("cannot call %s", method);
-    return result;
+    return SceneSteps::call(target, method, argument);
+}
+
+// The message boxes are the platform's dialogs; a user answers them with
+// their buttons.
+void TstDravo2App::answerMessageBox(QMessageBox::StandardButton button)
+{
+    ::answerMessageBox(button);
 }
 
 void TstDravo2App::screenshot(QQuickWindow *window, const QString &fileName)
 {
-    saveScreenshot(window, QDir::current().filePath(fileName));
+    SceneSteps::screenshot(window, fileName);
 }
 
 // Finds the dosimeter and opens its page.
 void TstDravo2App::openInstrument()
 {
+    click(item("findBtn"));
+    QObject *devices = named("listview", named("devsearch"));
+    QTRY_COMPARE(devices->property("count").toInt(), 1);
+    for (QObject *object : m_core->deviceList().value<QList<QObject *>>())
+        qobject_cast<Device *>(object)->interface()->setIdleTimeout(kIdleMs);
+
     QQuickItem *row = nullptr;
-    findTheInstrument(m_window, m_core.get(), kIdleMs, &row);
-    if (QTest::currentTestFailed())
-        return;
+    QMetaObject::invokeMethod(devices, "itemAtIndex", Q_RETURN_ARG(QQuickItem *, row),
+                              Q_ARG(int, 0));
     QCOMPARE(row->property("productName").toString(), QString("DRAVO 2"));
     click(row);
     QTRY_COMPARE(state(), QString("Dravo2State"));

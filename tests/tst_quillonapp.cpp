@@ -11,6 +11,7 @@
 #include "Experiment.h"
 #include "Interface.h"
 #include "ReportViewer.h"
+#include "SceneSteps.h"
 #include "SimulatedInstrument.h"
 #include "SimulatedModels.h"
 #include "SimulatedQuillon.h"
@@ -30,14 +31,6 @@
 
 #include <ctime>
 #include <memory>
-
-// Runs a helper that checks as it goes, and ends the walk when it failed.
-#define STEP(helper)                                                                               \
-    do {                                                                                           \
-        helper;                                                                                    \
-        if (QTest::currentTestFailed())                                                            \
-            return;                                                                                \
-    } while (false)
 
 namespace {
 
@@ -157,15 +150,12 @@ void TstQuillonApp::cleanupTestCase()
 
 QObject *TstQuillonApp::named(const char *objectName, QObject *from) const
 {
-    QObject *found = findNamed(from ? from : m_window, QString::fromLatin1(objectName));
-    if (!found)
-        qWarning("no object named %s", objectName);
-    return found;
+    return SceneSteps::named(from ? from : m_window, objectName);
 }
 
 QQuickItem *TstQuillonApp::item(const char *objectName, QObject *from) const
 {
-    return qobject_cast<QQuickItem *>(named(objectName, from));
+    return SceneSteps::item(from ? from : m_window, objectName);
 }
 
 QString TstQuillonApp::text(const char *objectName, QObject *from) const
@@ -181,7 +171,14 @@ QString TstQuillonApp::state() const
 
 QQuickItem *TstQuillonApp::listRow(const char *listName, int row, QObject *from) const
 {
-    return listItemAt(named(listName, from), row);
+    QObject *list = named(listName, from);
+    if (QObject *inner = list ? findNamed(list, QStringLiteral("listview")) : nullptr)
+        list = inner;
+    QQuickItem *result = nullptr;
+    if (list)
+        QMetaObject::invokeMethod(list, "itemAtIndex", Q_RETURN_ARG(QQuickItem *, result),
+                                  Q_ARG(int, row));
+    return result;
 }
 
 QQuickItem *TstQuillonApp::runRow(int row) const
@@ -201,15 +198,19 @@ QObject *TstQuillonApp::rootDialog(const char *dialogName) const
 
 void TstQuillonApp::screenshot(const QString &name)
 {
-    saveScreenshot(m_window, QDir::current().filePath("quillon-" + name + ".png"));
+    SceneSteps::screenshot(m_window, "quillon-" + name + ".png");
 }
 
 // Finds the vibration meter and opens its page.
 void TstQuillonApp::openInstrument()
 {
-    QQuickItem *row = nullptr;
-    STEP(findTheInstrument(m_window, m_core.get(), kIdleMs, &row));
-    STEP(clickItem(row));
+    STEP(SceneSteps::click(item("findBtn")));
+    QObject *devices = named("listview", named("devsearch"));
+    QTRY_COMPARE(devices->property("count").toInt(), 1);
+    for (QObject *object : m_core->deviceList().value<QList<QObject *>>())
+        qobject_cast<Device *>(object)->interface()->setIdleTimeout(kIdleMs);
+    QQuickItem *row = listRow("listview", 0, named("devsearch"));
+    STEP(SceneSteps::click(row));
     QTRY_COMPARE(state(), QString("QuillonState"));
     QTRY_COMPARE(named("experimentList", named("pageQuillon"))->property("count").toInt(), 3);
     QCOMPARE(text("runLabel", runRow(0)), QString("1: RUN 1"));
@@ -226,7 +227,7 @@ void TstQuillonApp::setExposureTimes(const QStringList &times)
         QVERIFY(field);
         QVERIFY(field->setProperty("text", times.at(row)));
     }
-    STEP(clickItem(item("nextBtn", page)));
+    STEP(SceneSteps::click(item("nextBtn", page)));
 }
 
 // -------------------------------------------------------------------- walks
@@ -235,7 +236,7 @@ void TstQuillonApp::configureTheInstrument()
 {
     STEP(openInstrument());
     QObject *page = named("pageQuillon");
-    STEP(clickItem(item("configureBtn", page)));
+    STEP(SceneSteps::click(item("configureBtn", page)));
     QQuickWindow *config = window("quillonConfiguration");
     QTRY_VERIFY(config->isVisible());
     QCOMPARE(config->title(), QString("Quillon - Configuration"));
@@ -245,7 +246,7 @@ void TstQuillonApp::configureTheInstrument()
     m_instrument->clearCommands();
     for (const char *refused : {"1:15", "60:00"}) {
         QVERIFY(named("sampleTimeField", config)->setProperty("text", QString(refused)));
-        STEP(clickItem(item("applyCfgBtn", config)));
+        STEP(SceneSteps::click(item("applyCfgBtn", config)));
         QCOMPARE(text("cfgMessage", config),
                  QString("The sample time field shall have mm:ss format"));
     }
@@ -253,7 +254,7 @@ void TstQuillonApp::configureTheInstrument()
     QVERIFY(m_instrument->commands().isEmpty());
 
     QVERIFY(named("sampleTimeField", config)->setProperty("text", QString("10:00")));
-    STEP(clickItem(item("applyCfgBtn", config)));
+    STEP(SceneSteps::click(item("applyCfgBtn", config)));
     QTRY_VERIFY(rootDialog("configSuccesfulDialog")->property("visible").toBool());
     QVERIFY(!config->isVisible());
     QVERIFY(m_instrument->commands().contains("AT+VFINTVL=600"));
@@ -261,11 +262,11 @@ void TstQuillonApp::configureTheInstrument()
     QMetaObject::invokeMethod(rootDialog("configSuccesfulDialog"), "close");
 
     // "Erase memory" asks first.
-    STEP(clickItem(item("configureBtn", page)));
+    STEP(SceneSteps::click(item("configureBtn", page)));
     QTRY_VERIFY(config->isVisible());
     QCOMPARE(text("sampleTimeField", config), QString("10:00"));
     QObject *dialogs = named("quillonConfigDialogs", config);
-    STEP(clickItem(item("eraseMemoryBtn", config)));
+    STEP(SceneSteps::click(item("eraseMemoryBtn", config)));
     QTRY_VERIFY(named("eraseDialog", dialogs)->property("visible").toBool());
     QCOMPARE(m_instrument->runs().size(), 3);
     STEP(answerMessageBox(QMessageBox::Yes));
@@ -277,7 +278,7 @@ void TstQuillonApp::configureTheInstrument()
                  ->property("visible")
                  .toBool());
     STEP(answerMessageBox(QMessageBox::Ok));
-    STEP(clickItem(item("closeCfgBtn", config)));
+    STEP(SceneSteps::click(item("closeCfgBtn", config)));
 }
 
 void TstQuillonApp::chooseDownloadAndEvaluate()
@@ -287,21 +288,21 @@ void TstQuillonApp::chooseDownloadAndEvaluate()
     QObject *saveDialog = named("saveDialog", page);
 
     // A choice of no run, or of runs of two applications, is explained.
-    STEP(clickItem(item("acceptBtn", page)));
+    STEP(SceneSteps::click(item("acceptBtn", page)));
     QCOMPARE(text("selectionWarning", page),
              QString("You shall select at least one exposure component"));
-    STEP(clickItem(runRow(0)));
-    STEP(clickItem(item("runCheck", runRow(1))));
+    STEP(SceneSteps::click(runRow(0)));
+    STEP(SceneSteps::click(item("runCheck", runRow(1))));
     QCOMPARE(page->property("chosenRuns").toList(), QVariantList({0, 1}));
-    STEP(clickItem(item("acceptBtn", page)));
+    STEP(SceneSteps::click(item("acceptBtn", page)));
     QCOMPARE(text("selectionWarning", page),
              QString("The selected exposure components shall be the same application"));
     QVERIFY(!saveDialog->property("visible").toBool());
 
     // Two whole-body runs ask for the file, then download into it.
-    STEP(clickItem(runRow(1)));
-    STEP(clickItem(runRow(2)));
-    STEP(clickItem(item("acceptBtn", page)));
+    STEP(SceneSteps::click(runRow(1)));
+    STEP(SceneSteps::click(runRow(2)));
+    STEP(SceneSteps::click(item("acceptBtn", page)));
     QTRY_VERIFY(saveDialog->property("visible").toBool());
     QVERIFY(!item("selectionWarning", page)->isVisible());
     STEP(screenshot("device-page"));
@@ -363,17 +364,17 @@ void TstQuillonApp::evaluate()
 
     // Working hours rescale are; a day without working time changes nothing.
     QVERIFY(named("workingHoursField", results)->setProperty("text", QString("06:00")));
-    STEP(clickItem(item("workingHoursApply", results)));
+    STEP(SceneSteps::click(item("workingHoursApply", results)));
     QTRY_COMPARE(text("are", results), QString("0.45"));
     QVERIFY(named("workingHoursField", results)->setProperty("text", QString("00:00")));
-    STEP(clickItem(item("workingHoursApply", results)));
+    STEP(SceneSteps::click(item("workingHoursApply", results)));
     QCOMPARE(text("workingHoursError", results),
              QString("Working hours shall be longer than 00:00"));
     QCOMPARE(QuillonResults::workingHours(), QString("06:00"));
     QCOMPARE(text("are", results), QString("0.45"));
 
     // The a_rep switch of the run shown recombines the day.
-    STEP(clickItem(item("arepButton", results)));
+    STEP(SceneSteps::click(item("arepButton", results)));
     QTRY_VERIFY(text("are", results) != QString("0.45"));
     QVERIFY(resultsOf(m_core->currentExperiment())->bArepEvaluation());
     QVERIFY(named("arepButton", results)->property("checked").toBool());
@@ -382,17 +383,17 @@ void TstQuillonApp::evaluate()
     QQuickItem *previous = item("previousRun", results);
     QQuickItem *next = item("nextRun", results);
     QVERIFY(!previous->isEnabled());
-    STEP(clickItem(next));
+    STEP(SceneSteps::click(next));
     QTRY_COMPARE(text("info_label", results), QString("TRUCK"));
     QCOMPARE(text("info_event", results), QString("2"));
     QVERIFY(!next->isEnabled());
-    STEP(clickItem(previous));
+    STEP(SceneSteps::click(previous));
     QTRY_COMPARE(text("info_label", results), QString("GRINDER"));
 
     // Every tab shows.
     for (const char *tab :
          {"tab_daily", "tab_results", "tab_weighting", "tab_chart", "tab_octaves", "tab_samples"}) {
-        STEP(clickItem(item(tab, results)));
+        STEP(SceneSteps::click(item(tab, results)));
         STEP(screenshot(QString::fromLatin1(tab)));
     }
     QVERIFY(item("samplesTable", results)->isVisible());
@@ -405,11 +406,11 @@ void TstQuillonApp::printReport()
 {
     QObject *page = named("pageQuillonResults");
     QQuickWindow *report = window("quillonPrinterConfiguration");
-    STEP(clickItem(item("generateReport", page)));
+    STEP(SceneSteps::click(item("generateReport", page)));
     QVERIFY(QTest::qWaitForWindowExposed(report));
     QCOMPARE(report->title(), QString("Quillon - Report configuration"));
 
-    STEP(clickItem(item("generatePdf", report)));
+    STEP(SceneSteps::click(item("generatePdf", report)));
     QVERIFY(item("fileNameError", report)->isVisible());
     QCOMPARE(text("fileNameError", report), QString("File name shall not be empty"));
     QVERIFY(report->isVisible());
@@ -417,9 +418,9 @@ void TstQuillonApp::printReport()
     const QString pdf = m_dir.filePath("day-report.pdf");
     QVERIFY(
         named("fileName", report)->setProperty("filename", QUrl::fromLocalFile(pdf).toString()));
-    STEP(clickItem(item("ckbCsv", report)));
+    STEP(SceneSteps::click(item("ckbCsv", report)));
     ReportViewer viewer;
-    STEP(clickItem(item("generatePdf", report)));
+    STEP(SceneSteps::click(item("generatePdf", report)));
     QTRY_VERIFY(!report->isVisible());
     QCOMPARE(viewer.opened, QList<QUrl>({QUrl::fromLocalFile(pdf)}));
     QVERIFY(QFile::exists(pdf));
@@ -432,14 +433,14 @@ void TstQuillonApp::openedFileLeadsToTheExposureTimes()
     // A day downloaded before, saved as the device page saves it.
     STEP(openInstrument());
     QObject *page = named("pageQuillon");
-    STEP(clickItem(runRow(0)));
+    STEP(SceneSteps::click(runRow(0)));
     const QString path = m_dir.filePath("saved.qln");
     QVariant result;
     QMetaObject::invokeMethod(page, "downloadRuns", Q_RETURN_ARG(QVariant, result),
                               Q_ARG(QVariant, QUrl::fromLocalFile(path).toString()));
     QCOMPARE(result.toInt(), 0);
-    STEP(clickItem(item("backButton")));
-    STEP(clickItem(item("backButton")));
+    STEP(SceneSteps::click(item("backButton")));
+    STEP(SceneSteps::click(item("backButton")));
     QTRY_COMPARE(state(), QString());
 
     QMetaObject::invokeMethod(named("pageHome"), "openFile",

@@ -142,8 +142,8 @@ Window {
         target: core
         function onConfigurationUpdated() { window.fill() }
         function onCalibrationUpdated() { window.fillCalibration() }
-        // Every family's window hears the erase: only the one in use shows it.
         function onEraseStarted() {
+            // Only the window the user erases from says so.
             if (window.visible)
                 configDialogs.eraseInProgressDialog.open()
         }

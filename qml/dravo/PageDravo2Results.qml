@@ -175,6 +175,9 @@ VfPage {
             printerConfiguration.dialogs.printerErrorDialog.informativeText = message
         }
         function onReportNotOpened(fileName) {
+            // Another model's report is told by its own page.
+            if (!page.visible)
+                return
             reportNotOpenedDialog.informativeText = fileName
             reportNotOpenedDialog.open()
         }

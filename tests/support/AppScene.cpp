@@ -1,8 +1,6 @@
 #include "AppScene.h"
 
 #include "Core.h"
-#include "Device.h"
-#include "Interface.h"
 #include "SceneTextures.h"
 
 #include <QAbstractButton>
@@ -11,7 +9,6 @@
 #include <QQmlContext>
 #include <QQuickItem>
 #include <QQuickWindow>
-#include <QScreen>
 #include <QtTest>
 
 QQuickWindow *openAppScene(QQmlApplicationEngine &engine, Core *core)
@@ -48,16 +45,6 @@ QObject *findNamed(QObject *start, const QString &objectName)
     return nullptr;
 }
 
-void clickItem(QQuickItem *target)
-{
-    QVERIFY(target);
-    QVERIFY(target->isVisible());
-    QVERIFY(target->isEnabled());
-    const QPoint centre =
-        target->mapToScene(QPointF(target->width() / 2, target->height() / 2)).toPoint();
-    QTest::mouseClick(target->window(), Qt::LeftButton, Qt::NoModifier, centre);
-}
-
 void answerMessageBox(QMessageBox::StandardButton button)
 {
     QMessageBox *box = nullptr;
@@ -68,45 +55,6 @@ void answerMessageBox(QMessageBox::StandardButton button)
     }
     QVERIFY(box);
     box->button(button)->click();
-}
-
-QQuickItem *listItemAt(QObject *list, int row)
-{
-    if (!list)
-        return nullptr;
-    if (QObject *inner = findNamed(list, QStringLiteral("listview")))
-        list = inner;
-    QQuickItem *result = nullptr;
-    QMetaObject::invokeMethod(list, "itemAtIndex", Q_RETURN_ARG(QQuickItem *, result),
-                              Q_ARG(int, row));
-    return result;
-}
-
-void findTheInstrument(QQuickWindow *window, Core *core, int idleTimeoutMs, QQuickItem **row)
-{
-    *row = nullptr;
-    auto *search = qobject_cast<QQuickItem *>(findNamed(window, QStringLiteral("findBtn")));
-    clickItem(search);
-    if (QTest::currentTestFailed())
-        return;
-    QObject *devices = findNamed(window, QStringLiteral("devsearch"));
-    QVERIFY(devices);
-    devices = findNamed(devices, QStringLiteral("listview"));
-    QVERIFY(devices);
-    QTRY_COMPARE(devices->property("count").toInt(), 1);
-    for (QObject *object : core->deviceList().value<QList<QObject *>>())
-        qobject_cast<Device *>(object)->interface()->setIdleTimeout(idleTimeoutMs);
-    *row = listItemAt(devices, 0);
-    QVERIFY(*row);
-}
-
-void saveScreenshot(QQuickWindow *window, const QString &filePath)
-{
-    QTest::mouseMove(window, QPoint(window->width() - 1, window->height() - 1));
-    QTest::qWait(300);
-    const QImage shot = window->screen()->grabWindow(window->winId()).toImage();
-    QVERIFY(!shot.isNull());
-    QVERIFY(shot.save(filePath));
 }
 
 namespace {

@@ -12,10 +12,8 @@
 #include "models/bemari/BemariPrinter.h"
 #include "models/bemari/BemariResults.h"
 
-#include <QImage>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -68,21 +66,6 @@ QJsonObject everything(const QString &file)
           "ckbResA", "ckbResC", "ckbMaxMinZ", "ckbMaxMinA", "ckbMaxMinC", "ckbStatistics"})
         options.insert(key, true);
     return options;
-}
-
-// The pages after checking that "k of N" is right on each and N is the
-// file's page count; empty when either is wrong.
-QStringList checkedPages(const QString &file)
-{
-    const QStringList pages = PdfText::pages(file);
-    if (pages.size() != PdfText::pageCount(file))
-        return {};
-    const QString fault = PdfText::pageNumberFault(pages);
-    if (!fault.isEmpty()) {
-        qWarning("%s", qPrintable(fault));
-        return {};
-    }
-    return pages;
 }
 
 // A run made in memory, as a data file would give it.
@@ -138,56 +121,6 @@ int writeReport(const QByteArray &model, const QJsonObject &options, Experiment 
     return result;
 }
 
-// Rows of `page` (rendered from `file`) drawn dark across most of its width:
-// frames and rules, top to bottom.
-QList<int> fullWidthLines(const QImage &page)
-{
-    QList<int> lines;
-    for (int y = 0; y < page.height(); ++y) {
-        int dark = 0;
-        const uchar *row = page.constScanLine(y);
-        for (int x = 0; x < page.width(); ++x)
-            dark += row[x] < 128 ? 1 : 0;
-        if (dark > page.width() / 2)
-            lines.append(y);
-    }
-    return lines;
-}
-
-// The first row with ink between the last frame of page `page` and its
-// bottom band's rule, or -1 when there is none: a block that reached into
-// the bottom band would put its frame or its text there.
-int inkAboveBottomRule(const QString &file, int page, const QString &prefix)
-{
-    if (QProcess::execute("pdftoppm", {"-f", QString::number(page), "-l", QString::number(page),
-                                       "-r", "60", "-gray", "-png", file, prefix}) != 0)
-        return -2;
-    // pdftoppm pads the page number to the width of the last page's.
-    QImage image;
-    for (int width = 1; width <= 4 && image.isNull(); ++width)
-        image.load(prefix + "-" + QString::number(page).rightJustified(width, '0') + ".png");
-    if (image.isNull())
-        return -2;
-    image = image.convertToFormat(QImage::Format_Grayscale8);
-    const QList<int> lines = fullWidthLines(image);
-    if (lines.size() < 3)
-        return -2;
-    const int rule = lines.last();
-    int frame = -1;
-    for (int y : lines) {
-        if (y < rule - 1)
-            frame = y;
-    }
-    for (int y = frame + 2; y < rule - 1; ++y) {
-        const uchar *row = image.constScanLine(y);
-        for (int x = 0; x < image.width(); ++x) {
-            if (row[x] < 128)
-                return y;
-        }
-    }
-    return -1;
-}
-
 } // namespace
 
 // The "Noise Report" of the two sound level meters, read back from the PDF.
@@ -241,7 +174,7 @@ private slots:
         m_viewer->opened.clear();
         QCOMPARE(rig.core->generateReport(text(everything(file))), 0);
         QCOMPARE(m_viewer->opened, QList<QUrl>{QUrl::fromLocalFile(file)});
-        const QStringList pages = checkedPages(file);
+        const QStringList pages = PdfText::checkedPages(file);
         QCOMPARE(pages.size(), 3);
 
         const QStringList first{
@@ -302,7 +235,7 @@ private slots:
         m_viewer->opened.clear();
         QCOMPARE(reader.generateReport(text(everything(again))), 0);
         QCOMPARE(m_viewer->opened, QList<QUrl>{QUrl::fromLocalFile(again)});
-        QCOMPARE(checkedPages(again), pages);
+        QCOMPARE(PdfText::checkedPages(again), pages);
 
         // A report that cannot be written is a failure, and nothing opens.
         m_viewer->opened.clear();
@@ -324,7 +257,7 @@ private slots:
         QVERIFY(downloadTwoRuns(rig));
         const QString file = pdf(QString(model) + " switched off");
         QCOMPARE(rig.core->generateReport(text({{"fileName", url(file)}})), 0);
-        const QStringList pages = checkedPages(file);
+        const QStringList pages = PdfText::checkedPages(file);
         QCOMPARE(pages.size(), 3);
         QVERIFY(pages.at(0).contains("Measuring points"));
         for (const char *absent : {"Company evaluated", "Collected by", "Employee",
@@ -359,7 +292,7 @@ private slots:
         for (const QString &key : switches)
             options.insert(key, true);
         QCOMPARE(rig.core->generateReport(text(options)), 0);
-        const QString page = checkedPages(pdf(QTest::currentDataTag())).value(1);
+        const QString page = PdfText::checkedPages(pdf(QTest::currentDataTag())).value(1);
         int at = -1;
         for (const QString &row : rows) {
             const int found = page.indexOf(row);
@@ -449,7 +382,7 @@ private slots:
         certificate.setDate(start());
         const QString file = pdf(QString(model) + " checks");
         QCOMPARE(writeReport(model, everything(file), chain.get(), certificate), 0);
-        const QStringList pages = checkedPages(file);
+        const QStringList pages = PdfText::checkedPages(file);
         QCOMPARE(pages.size(), 2);
         QVERIFY2(pages.at(0).contains("Sonometer: LAB-123 " + VfPrinter::dateText(start().date())),
                  qPrintable(pages.at(0)));
@@ -470,7 +403,7 @@ private slots:
         chain->append(memoryRun(plus, 2, false));
         const QString file = pdf(QString(model) + " without results");
         QCOMPARE(writeReport(model, everything(file), chain.get()), 0);
-        const QStringList pages = checkedPages(file);
+        const QStringList pages = PdfText::checkedPages(file);
         QCOMPARE(pages.size(), 3);
         QVERIFY2(pages.at(0).contains(QRegularExpression("\\n *2 +--- +---")),
                  qPrintable(pages.at(0)));
@@ -506,7 +439,7 @@ private slots:
         options.insert("repIdInfoEnable", false);
         options.insert("obsText", QString("A long note. ").repeated(40));
         QCOMPARE(writeReport(model, options, chain.get()), 0);
-        const QStringList pages = checkedPages(file);
+        const QStringList pages = PdfText::checkedPages(file);
         QVERIFY(pages.size() > runs + 1);
         QVERIFY(!pages.at(0).contains("Notes"));
         const int firstRunPage = pages.size() - runs;
@@ -523,7 +456,9 @@ private slots:
         for (const char *block : {"Laboratory calibration", "Notes"})
             QCOMPARE(opening.count(block), 1);
         for (int page = 1; page <= firstRunPage; ++page)
-            QCOMPARE(inkAboveBottomRule(file, page, m_dir.filePath(QTest::currentDataTag())), -1);
+            QCOMPARE(
+                PdfText::inkAboveBottomRule(file, page, m_dir.filePath(QTest::currentDataTag())),
+                -1);
     }
 
     void options()

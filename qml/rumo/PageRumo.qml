@@ -162,7 +162,10 @@ VfPage {
             Layout.maximumWidth: 560
             enabled: !page.downloading
             headerlabel: qsTr("Experiments")
-            model: core.experimentList
+            // Rows only while the page is shown: another model's runs make
+            // no rows here (nor their pictures, whose textures a hidden
+            // page never frees).
+            model: page.visible ? core.experimentList : []
             // The positions of an old list mean nothing in a new one.
             onModelChanged: page.selectedIdx = []
             delegate: RumoExperimentItem {

@@ -6,7 +6,6 @@
 #include "SimulatedLink.h"
 #include "models/bemari/Bemari.h"
 #include "models/bemari/BemariPlus.h"
-#include "models/bemari/BemariPlusLog.h"
 
 #include <QUrl>
 #include <memory>
@@ -32,11 +31,7 @@ Experiment *BemariReportRun::make(int records, const QDateTime &start,
         meter = std::make_unique<BemariPlus>(link.device.get());
     else
         meter = std::make_unique<Bemari>(link.device.get());
-    link.instrument->addRun(listed);
-    const bool plus = header.plus;
-    return RunDownload::downloadWithRecords(meter.get(), full.records, [plus]() -> Log * {
-        return plus ? new BemariPlusLog : new BemariLog;
-    });
+    return RunDownload::downloadWithRecords(meter.get(), *link.instrument, listed, full.records);
 }
 
 QJsonObject BemariReportRun::everySection(const QString &fileName, bool plus)

@@ -1,10 +1,8 @@
 #include "Dravo2ReportRun.h"
 
 #include "Experiment.h"
-#include "Log.h"
 #include "RunDownload.h"
 #include "SimulatedDravo2Link.h"
-#include "models/dravo2/Dravo2Log.h"
 
 #include <QUrl>
 
@@ -22,9 +20,8 @@ Experiment *Dravo2ReportRun::make(int records, const QDateTime &start,
     // busy machine from cutting a reply short.
     SimulatedDravo2Link link(5000);
     SimulatedDravo2Runs::installConfiguration(link.instrument(), header);
-    link.instrument().addRun(listed);
-    return RunDownload::downloadWithRecords(link.device.get(), full.records,
-                                            [] { return new Dravo2Log; });
+    return RunDownload::downloadWithRecords(link.device.get(), link.instrument(), listed,
+                                            full.records);
 }
 
 QJsonObject Dravo2ReportRun::everySection(const QString &fileName)

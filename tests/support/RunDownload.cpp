@@ -4,6 +4,7 @@
 #include "Experiment.h"
 #include "ExperimentFactory.h"
 #include "Log.h"
+#include "LogFactory.h"
 #include "Results.h"
 
 #include <memory>
@@ -33,9 +34,11 @@ int RunDownload::download(Device *device, const Experiment *entry, Experiment **
     return 0;
 }
 
-Experiment *RunDownload::downloadWithRecords(Device *device, const QList<QByteArray> &records,
-                                             const std::function<Log *()> &newLog)
+Experiment *RunDownload::downloadWithRecords(Device *device, SimulatedInstrument &instrument,
+                                             const SimulatedInstrument::Run &listed,
+                                             const QList<QByteArray> &records)
 {
+    instrument.addRun(listed);
     const QList<QObject *> list = device->readExperimentList();
     Experiment *run = nullptr;
     const int result =
@@ -46,11 +49,13 @@ Experiment *RunDownload::downloadWithRecords(Device *device, const QList<QByteAr
     QList<Log *> logs;
     logs.reserve(records.size());
     for (const QByteArray &record : records) {
-        Log *log = newLog();
-        log->parseRecord(record);
+        Log *log = LogFactory::create(device->productName());
+        if (log)
+            log->parseRecord(record);
         logs.append(log);
     }
+    logs.removeAll(nullptr);
     run->setLogs(logs);
-    run->setSize(int(records.size()));
+    run->setSize(records.size());
     return run;
 }

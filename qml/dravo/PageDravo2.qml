@@ -4,6 +4,8 @@ import QtQuick.Controls 2.15
 import QtQuick.Dialogs 1.3
 import "../../qml"
 
+import "../../qml/FileNames.js" as FileNames
+
 // The page of a connected "DRAVO 2": its run list, the configuration window,
 // and the download of the chosen runs into a data file.
 VfPage {
@@ -67,8 +69,7 @@ VfPage {
 
     // A file name the user typed without an extension gets the family's.
     function withExtension(url) {
-        var name = url.substring(url.lastIndexOf("/") + 1)
-        return name.indexOf(".") >= 0 ? url : url + ".drv"
+        return FileNames.withExtension(url, "drv")
     }
 
     // Reads the configuration and the schedules, then shows the window.
@@ -91,12 +92,7 @@ VfPage {
     // The dialog of a failed instrument operation: the link or a busy
     // instrument, else the operation's own `errorDialog`.
     function showFailure(result, errorDialog) {
-        if (result === root.deviceDisconnected)
-            root.dialogs.devDisconnectedDialog.open()
-        else if (result === root.deviceBusy)
-            root.dialogs.deviceBusyDialog.open()
-        else
-            errorDialog.open()
+        root.dialogs.showFailure(result, errorDialog)
     }
 
     // The outcome of sending the configuration or the schedules, in the

@@ -174,6 +174,9 @@ VfPage {
             printerConfiguration.dialogs.printerErrorDialog.informativeText = message
         }
         function onReportNotOpened(fileName) {
+            // Every results page hears it; the one on screen wrote the report.
+            if (!page.visible)
+                return
             reportNotOpenedDialog.informativeText = fileName
             reportNotOpenedDialog.open()
         }

@@ -202,8 +202,8 @@ QObject *TstDravo2App::configDialog(const char *dialogName) const
 QQuickItem *TstDravo2App::runRow(int row) const
 {
     QQuickItem *result = nullptr;
-    QMetaObject::invokeMethod(named("listview", named("experimentList")), "itemAtIndex",
-                              Q_RETURN_ARG(QQuickItem *, result), Q_ARG(int, row));
+    QMetaObject::invokeMethod(named("listview", named("experimentList", named("pageDravo2"))),
+                              "itemAtIndex", Q_RETURN_ARG(QQuickItem *, result), Q_ARG(int, row));
     return result;
 }
 
@@ -222,12 +222,7 @@ QString TstDravo2App::state() const
 
 void TstDravo2App::click(QQuickItem *target)
 {
-    QVERIFY(target);
-    QVERIFY(target->isVisible());
-    QVERIFY(target->isEnabled());
-    const QPoint centre =
-        target->mapToScene(QPointF(target->width() / 2, target->height() / 2)).toPoint();
-    QTest::mouseClick(target->window(), Qt::LeftButton, Qt::NoModifier, centre);
+    clickItem(target);
 }
 
 void TstDravo2App::setText(const char *objectName, const QString &text, QObject *from)
@@ -250,25 +245,12 @@ QVariant TstDravo2App::call(QObject *target, const char *method, const QVariant 
 // their buttons.
 void TstDravo2App::answerMessageBox(QMessageBox::StandardButton button)
 {
-    QMessageBox *box = nullptr;
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        auto *candidate = qobject_cast<QMessageBox *>(widget);
-        if (candidate && candidate->isVisible() && candidate->button(button))
-            box = candidate;
-    }
-    QVERIFY(box);
-    box->button(button)->click();
+    ::answerMessageBox(button);
 }
 
-// Offscreen only the screen grab gives the picture the user would see.
 void TstDravo2App::screenshot(QQuickWindow *window, const QString &fileName)
 {
-    // The mouse rests outside the window, so that no hover colour shows.
-    QTest::mouseMove(window, QPoint(window->width() - 1, window->height() - 1));
-    QTest::qWait(300);
-    const QImage shot = window->screen()->grabWindow(window->winId()).toImage();
-    QVERIFY(!shot.isNull());
-    QVERIFY(shot.save(QDir::current().filePath(fileName)));
+    saveScreenshot(window, fileName);
 }
 
 // Finds the dosimeter and opens its page.
@@ -287,7 +269,7 @@ void TstDravo2App::openInstrument()
     click(row);
     QTRY_COMPARE(state(), QString("Dravo2State"));
     QVERIFY(item("pageDravo2")->isVisible());
-    QTRY_COMPARE(named("experimentList")->property("count").toInt(), 2);
+    QTRY_COMPARE(named("experimentList", named("pageDravo2"))->property("count").toInt(), 2);
     QCOMPARE(named("runLabel", runRow(0))->property("text").toString(), QString("RUN 0:"));
     const QString date = named("runDate", runRow(0))->property("text").toString();
     QVERIFY2(date.startsWith("Date: ") && date.contains("17") && date.contains("24"),
@@ -298,7 +280,7 @@ void TstDravo2App::openInstrument()
 
 void TstDravo2App::openConfiguration()
 {
-    click(item("configureBtn"));
+    click(item("configureBtn", named("pageDravo2")));
     QTRY_VERIFY(configWindow()->isVisible());
     QVERIFY(QTest::qWaitForWindowExposed(configWindow()));
 }
@@ -547,7 +529,7 @@ void TstDravo2App::downloadSaveAndEvaluate()
     // Back on the device page, the runs are still listed.
     STEP(click(item("backButton")));
     QCOMPARE(state(), QString("Dravo2State"));
-    QCOMPARE(named("experimentList")->property("count").toInt(), 2);
+    QCOMPARE(named("experimentList", named("pageDravo2"))->property("count").toInt(), 2);
 }
 
 // The two runs of the file, one after the other.
@@ -662,7 +644,7 @@ void TstDravo2App::eraseTheMemory()
     QTRY_VERIFY(configDialog("eraseSuccessfulDialog")->property("visible").toBool());
     QVERIFY(!configDialog("eraseInProgressDialog")->property("visible").toBool());
     QVERIFY(m_instrument->runs().isEmpty());
-    QCOMPARE(named("experimentList")->property("count").toInt(), 0);
+    QCOMPARE(named("experimentList", named("pageDravo2"))->property("count").toInt(), 0);
     STEP(answerMessageBox(QMessageBox::Ok));
     STEP(click(item("closeCfgBtn", window)));
 }
@@ -831,7 +813,7 @@ void TstDravo2App::failedWritesSayWhy()
     QCOMPARE(
         call(page, "saveChosenRuns", QUrl::fromLocalFile(missing + "/run.drv").toString()).toInt(),
         0);
-    QObject *saveFail = named("saveFailDialog", page);
+    QObject *saveFail = rootDialog("saveFailDialog");
     QTRY_VERIFY(saveFail->property("visible").toBool());
     QVERIFY2(saveFail->property("informativeText").toString().contains(missing),
              qPrintable(saveFail->property("informativeText").toString()));
@@ -858,7 +840,7 @@ void TstDravo2App::failedWritesSayWhy()
     STEP(click(item("generatePdf", report)));
     QTRY_VERIFY(!report->isVisible());
     QVERIFY(QFile::exists(pdf));
-    QObject *written = named("reportNotOpenedDialog", named("pageDravoResults"));
+    QObject *written = rootDialog("reportNotOpenedDialog");
     QTRY_VERIFY(written->property("visible").toBool());
     QVERIFY(written->property("informativeText").toString().contains(pdf));
     QMetaObject::invokeMethod(written, "close");

@@ -60,6 +60,7 @@ VfPage {
             showFailure(result, root.dialogs.downloadFailDialog)
             return result
         }
+        var saveFailDialog = root.dialogs.saveFailDialog
         saveFailDialog.informativeText = ""
         if (core.saveExperimentToFile(withExtension(String(fileUrl))) !== root.deviceSuccessful)
             saveFailDialog.open()
@@ -122,7 +123,7 @@ VfPage {
             page.chosenRuns = []
         }
         function onWriteError(message) {
-            saveFailDialog.informativeText = message
+            root.dialogs.saveFailDialog.informativeText = message
         }
     }
 
@@ -270,14 +271,5 @@ VfPage {
         nameFilters: [qsTr("Suite Valtrix Files ") + "(*.drv)", qsTr("All files ") + "(*)"]
         onAccepted: page.saveChosenRuns(saveDialog.fileUrl)
         onRejected: page.chosenRuns = []
-    }
-
-    MessageDialog {
-        id: saveFailDialog
-        objectName: "saveFailDialog"
-        title: qsTr("Warning")
-        icon: StandardIcon.Warning
-        text: qsTr("The file couldn't be saved")
-        standardButtons: StandardButton.Ok
     }
 }

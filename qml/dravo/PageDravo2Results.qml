@@ -177,8 +177,8 @@ VfPage {
             // Every results page hears it; the one on screen wrote the report.
             if (!page.visible)
                 return
-            reportNotOpenedDialog.informativeText = fileName
-            reportNotOpenedDialog.open()
+            root.dialogs.reportNotOpenedDialog.informativeText = fileName
+            root.dialogs.reportNotOpenedDialog.open()
         }
     }
 
@@ -206,15 +206,6 @@ VfPage {
             else
                 failed.open()
         }
-    }
-
-    MessageDialog {
-        id: reportNotOpenedDialog
-        objectName: "reportNotOpenedDialog"
-        title: qsTr("Information")
-        icon: StandardIcon.Information
-        text: qsTr("No viewer could open the report. It was written to:")
-        standardButtons: StandardButton.Ok
     }
 
     RowLayout {

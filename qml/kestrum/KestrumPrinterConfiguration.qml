@@ -37,7 +37,7 @@ Window {
     modality: Qt.ApplicationModal
     flags: Qt.Dialog
     width: 1060
-    height: 640
+    height: 760
     minimumWidth: 1060
     minimumHeight: 550
     color: "#e0e0e0"

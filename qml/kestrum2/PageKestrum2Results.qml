@@ -21,6 +21,7 @@ KestrumResultsPage {
             objectName: "box_" + modelData.name
             entry: modelData
             Layout.fillWidth: true
+            Layout.alignment: Qt.AlignTop
         }
     }
 

@@ -11,5 +11,6 @@ KestrumBoardView {
         objectName: "box_" + modelData.name
         entry: modelData
         Layout.fillWidth: true
+        Layout.alignment: Qt.AlignTop
     }
 }

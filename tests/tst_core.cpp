@@ -5,6 +5,7 @@
 #include "ModelRegistry.h"
 #include "Schedule.h"
 #include "SimulatedInstrument.h"
+#include "TestIdle.h"
 #include "TestModel.h"
 
 #include <QDir>
@@ -27,7 +28,7 @@ Q_DECLARE_METATYPE(SimulatedInstrument::Fault)
 
 namespace {
 
-constexpr int kIdleMs = 250;
+constexpr int kIdleMs = TestIdle::SilencedLinkMs;
 
 // Instruments on pseudo-terminals that the search finds through the extra
 // ports variable, and a Core that searched them.

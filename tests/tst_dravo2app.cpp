@@ -15,6 +15,7 @@
 #include "SimulatedDravo2.h"
 #include "SimulatedInstrument.h"
 #include "SimulatedModels.h"
+#include "TestIdle.h"
 #include "VfPrinter.h"
 #include "models/dravo2/Dravo2Results.h"
 
@@ -50,7 +51,7 @@
 
 namespace {
 
-constexpr int kIdleMs = 250;
+constexpr int kIdleMs = TestIdle::QuietLinkMs;
 constexpr int kRecordsOfRun0 = 45;
 constexpr int kRecordsOfRun1 = 25;
 
@@ -484,9 +485,11 @@ void TstDravo2App::downloadSaveAndEvaluate()
     QVERIFY(runRow(0)->property("selected").toBool());
     QVERIFY(runRow(1)->property("selected").toBool());
 
+    // The watchers go with this function, also when a check returns early.
+    QObject watchers;
     QList<double> progress;
     QObject *bar = named("downloadProgress", page);
-    connect(m_core.get(), &Core::progressBarUpdated, this,
+    connect(m_core.get(), &Core::progressBarUpdated, &watchers,
             [&] { progress.append(bar->property("value").toDouble()); });
     // The file is there before the results page draws anything.
     const QString path = m_dir.filePath("line3");
@@ -494,13 +497,13 @@ void TstDravo2App::downloadSaveAndEvaluate()
     auto *levels = qobject_cast<QtCharts::QXYSeries *>(
         named("noiseChart", named("pageDravoResults"))->property("series").value<QObject *>());
     QVERIFY(levels);
-    connect(levels, &QtCharts::QXYSeries::pointsReplaced, this,
+    connect(levels, &QtCharts::QXYSeries::pointsReplaced, &watchers,
             [&] { savedWhenDrawn.append(QFile::exists(path + ".drv")); });
     QCOMPARE(call(page, "saveChosenRuns", QUrl::fromLocalFile(path).toString()).toInt(), 0);
-    disconnect(m_core.get(), &Core::progressBarUpdated, this, nullptr);
+    disconnect(m_core.get(), &Core::progressBarUpdated, &watchers, nullptr);
     QVERIFY(!saveDialog->property("visible").toBool());
     QTRY_VERIFY(!savedWhenDrawn.isEmpty());
-    disconnect(levels, nullptr, this, nullptr);
+    disconnect(levels, nullptr, &watchers, nullptr);
     QVERIFY(!savedWhenDrawn.contains(false));
 
     // The bar moved through each run and ends full.
@@ -697,8 +700,10 @@ void TstDravo2App::navigationWaitsForTheDownload()
                           back->mapToScene(centre).toPoint());
         statesDuringTheDownload.append(state());
     };
-    connect(m_core.get(), &Core::progressBarUpdated, this, duringTheDownload);
-    connect(m_instrument.get(), &SimulatedInstrument::commandReceived, this,
+    // The watchers go with this function, also when a check returns early.
+    QObject watchers;
+    connect(m_core.get(), &Core::progressBarUpdated, &watchers, duringTheDownload);
+    connect(m_instrument.get(), &SimulatedInstrument::commandReceived, &watchers,
             [&](const QByteArray &command) {
                 if (command.startsWith("AT+VFRDXP") && command.endsWith(",1,10"))
                     firstProgress.append(bar->property("value").toDouble());
@@ -714,8 +719,8 @@ void TstDravo2App::navigationWaitsForTheDownload()
         STEP(click(back));
         QCOMPARE(state(), QString("Dravo2State"));
     }
-    disconnect(m_core.get(), nullptr, this, nullptr);
-    disconnect(m_instrument.get(), nullptr, this, nullptr);
+    disconnect(m_core.get(), nullptr, &watchers, nullptr);
+    disconnect(m_instrument.get(), nullptr, &watchers, nullptr);
     QCOMPARE(firstProgress, (QList<double>{0.0, 0.0}));
     QVERIFY(back->isEnabled());
 }

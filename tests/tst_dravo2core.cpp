@@ -4,6 +4,7 @@
 #include "SimulatedDravo2.h"
 #include "SimulatedInstrument.h"
 #include "SimulatedModels.h"
+#include "TestIdle.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -73,7 +74,7 @@ private:
         m_instrument->clearCommands();
         if (m_core->createDevice(0) != 0 || m_core->devName() != "DRAVO 2")
             return false;
-        m_core->currentDevice()->interface()->setIdleTimeout(250);
+        m_core->currentDevice()->interface()->setIdleTimeout(TestIdle::SilencedLinkMs);
         return true;
     }
 

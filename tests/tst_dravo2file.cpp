@@ -1,6 +1,7 @@
 #include "DataFileEnvelope.h"
 #include "DeviceDateTime.h"
 #include "FileFactory.h"
+#include "RunChain.h"
 #include "RunDownload.h"
 #include "SimulatedDravo2Link.h"
 #include "models/dravo2/Dravo2Experiment.h"
@@ -18,15 +19,7 @@ class TestDravo2File : public QObject
     Q_OBJECT
 
 private:
-    struct ChainDeleter
-    {
-        void operator()(Experiment *head) const
-        {
-            if (head)
-                head->deleteChain();
-        }
-    };
-    using Chain = std::unique_ptr<Experiment, ChainDeleter>;
+    using Chain = RunChain;
 
     static QDateTime start() { return parseDeviceDateTime("24/05/17,08:30:00-12"); }
 

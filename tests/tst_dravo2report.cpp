@@ -8,6 +8,7 @@
 #include "PdfText.h"
 #include "PrinterFactory.h"
 #include "ReportViewer.h"
+#include "RunChain.h"
 #include "RunDownload.h"
 #include "SimulatedDravo2Link.h"
 #include "VfFile.h"
@@ -37,15 +38,7 @@ namespace {
 
 using Header = SimulatedDravo2Runs::Header;
 
-struct ChainDeleter
-{
-    void operator()(Experiment *head) const
-    {
-        if (head)
-            head->deleteChain();
-    }
-};
-using Chain = std::unique_ptr<Experiment, ChainDeleter>;
+using Chain = RunChain;
 
 QDateTime start()
 {

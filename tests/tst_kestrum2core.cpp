@@ -5,6 +5,7 @@
 #include "SimulatedKestrum.h"
 #include "SimulatedKestrumRuns.h"
 #include "SimulatedModels.h"
+#include "TestIdle.h"
 #include "models/kestrum/KestrumDevice.h"
 
 #include <QJsonArray>
@@ -72,7 +73,7 @@ private:
         m_instrument->clearCommands();
         if (m_core->createDevice(0) != 0 || m_core->devName() != "KESTRUM 2")
             return false;
-        m_core->currentDevice()->interface()->setIdleTimeout(250);
+        m_core->currentDevice()->interface()->setIdleTimeout(TestIdle::SilencedLinkMs);
         return true;
     }
 

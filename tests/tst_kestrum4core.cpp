@@ -6,6 +6,7 @@
 #include "SimulatedKestrum.h"
 #include "SimulatedKestrumRuns.h"
 #include "SimulatedModels.h"
+#include "TestIdle.h"
 #include "VfFile.h"
 
 #include <QJsonArray>
@@ -59,7 +60,7 @@ private:
         if (objects(m_core->deviceList()).size() != 1 || m_core->createDevice(0) != 0 ||
             m_core->devName() != "KESTRUM 4")
             return false;
-        m_core->currentDevice()->interface()->setIdleTimeout(250);
+        m_core->currentDevice()->interface()->setIdleTimeout(TestIdle::QuietLinkMs);
         return m_core->findExperiments() == 0;
     }
 

@@ -24,6 +24,7 @@
 
 namespace {
 
+using Chain = RunChain;
 using Header = SimulatedKestrumRuns::Header;
 
 QDateTime start()

@@ -21,6 +21,8 @@ class TestKestrumFile : public QObject
     Q_OBJECT
 
 private:
+    using Chain = RunChain;
+
     static QDateTime start()
     {
         return QDateTime(QDate(2021, 6, 15), QTime(8, 30), Qt::OffsetFromUTC, -3 * 3600);

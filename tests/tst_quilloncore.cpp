@@ -6,6 +6,7 @@
 #include "SimulatedModels.h"
 #include "SimulatedQuillon.h"
 #include "SimulatedQuillonRuns.h"
+#include "TestIdle.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -59,7 +60,7 @@ private:
         m_instrument->clearCommands();
         if (m_core->createDevice(0) != 0 || m_core->devName() != "QUILLON")
             return false;
-        m_core->currentDevice()->interface()->setIdleTimeout(1000);
+        m_core->currentDevice()->interface()->setIdleTimeout(TestIdle::SilencedLinkMs);
         return true;
     }
 

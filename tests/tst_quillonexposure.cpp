@@ -7,6 +7,7 @@
 #include "SimulatedInstrument.h"
 #include "SimulatedModels.h"
 #include "SimulatedQuillonRuns.h"
+#include "TestIdle.h"
 #include "VfFile.h"
 #include "models/quillon/QuillonExperiment.h"
 #include "models/quillon/QuillonExposureComponent.h"
@@ -266,7 +267,7 @@ private slots:
         QVERIFY(core.expCompList().value<QList<QObject *>>().isEmpty());
         core.findDevices();
         QCOMPARE(core.createDevice(0), 0);
-        core.currentDevice()->interface()->setIdleTimeout(1000);
+        core.currentDevice()->interface()->setIdleTimeout(TestIdle::QuietLinkMs);
         QCOMPARE(core.findExperiments(), 0);
         QVERIFY(core.expCompList().value<QList<QObject *>>().isEmpty());
         QCOMPARE(core.createExperiment("[1, 0]"), 0);

@@ -7,6 +7,7 @@
 #include "SimulatedModels.h"
 #include "SimulatedRumo.h"
 #include "SimulatedRumoRuns.h"
+#include "TestIdle.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -80,7 +81,7 @@ private:
         m_instrument->clearCommands();
         if (m_core->createDevice(0) != 0 || m_core->devName() != "RUMO")
             return false;
-        m_core->currentDevice()->interface()->setIdleTimeout(250);
+        m_core->currentDevice()->interface()->setIdleTimeout(TestIdle::SilencedLinkMs);
         return true;
     }
 

@@ -6,6 +6,7 @@
 #include "SimulatedInstrument.h"
 #include "SimulatedModels.h"
 #include "SimulatedTolvarRuns.h"
+#include "TestIdle.h"
 #include "VfFile.h"
 
 #include <QJsonArray>
@@ -72,7 +73,7 @@ private:
         pump().clearCommands();
         if (m_core->createDevice(0) != 0)
             return false;
-        m_core->currentDevice()->interface()->setIdleTimeout(250);
+        m_core->currentDevice()->interface()->setIdleTimeout(TestIdle::SilencedLinkMs);
         return m_core->findExperiments() == 0;
     }
 

@@ -5,6 +5,7 @@
 #include "models/rumo/RumoExperiment.h"
 #include "models/rumo/RumoFile.h"
 #include "models/rumo/RumoLog.h"
+#include "models/rumo/RumoPrinter.h"
 #include "models/rumo/RumoResults.h"
 
 ModelEntry rumoModel()
@@ -18,6 +19,7 @@ ModelEntry rumoModel()
     entry.makeExperiment = []() -> Experiment * { return new RumoExperiment; };
     entry.makeLog = []() -> Log * { return new RumoLog; };
     entry.makeResults = []() -> Results * { return new RumoResults; };
+    entry.makePrinter = []() -> VfPrinter * { return new RumoPrinter; };
     entry.makeFile = [](const QString &fileName) -> VfFile * { return new RumoFile(fileName); };
     return entry;
 }

@@ -72,14 +72,6 @@ QStringList PdfText::pages(const QString &file)
     return pages;
 }
 
-void PdfText::keepIfAsked(QTemporaryDir &dir)
-{
-    if (!qEnvironmentVariableIsSet("VALTRIX_KEEP_REPORTS"))
-        return;
-    dir.setAutoRemove(false);
-    qInfo("Reports in %s", qPrintable(dir.path()));
-}
-
 QString PdfText::pageNumberFault(const QStringList &pages)
 {
     static const QRegularExpression footer(QStringLiteral("(\\d+) of (\\d+)\\s*$"));
@@ -97,4 +89,12 @@ QString PdfText::pageNumberFault(const QStringList &pages)
             return QStringLiteral("page %1 has more than one page number").arg(k + 1);
     }
     return QString();
+}
+
+void PdfText::keepIfAsked(QTemporaryDir &dir)
+{
+    if (!qEnvironmentVariableIsSet("VALTRIX_KEEP_REPORTS"))
+        return;
+    dir.setAutoRemove(false);
+    qInfo("Reports in %s", qPrintable(dir.path()));
 }

@@ -20,12 +20,12 @@ public:
     static QStringList pages(const QString &file);
     // One field of pdfinfo ("Creator", "Page size"...); empty when missing.
     static QString infoField(const QString &file, const QString &field);
-    // What is wrong with the "k of N" at the foot of `pages` (every page
-    // ends with its own number k and the same N, the page count); empty when
-    // nothing is.
-    static QString pageNumberFault(const QStringList &pages);
     // The font table of pdffonts.
     static QString fonts(const QString &file);
+    // What is wrong with the "k of N" that ends each page's footer: empty when
+    // k counts the pages, N is their number everywhere and no page carries a
+    // second "k of N"; else the first page that says otherwise.
+    static QString pageNumberFault(const QStringList &pages);
     // With VALTRIX_KEEP_REPORTS set, `dir` is kept after the test for a look
     // at the pages, and its path is printed.
     static void keepIfAsked(QTemporaryDir &dir);

@@ -4,9 +4,8 @@
 
 #include <memory>
 
-// Owns a chain of runs from its head, as Core does: deleting it deletes every
-// run of the chain.
-struct ChainDeleter
+// Deletes a chain of runs through its head.
+struct RunChainDeleter
 {
     void operator()(Experiment *head) const
     {
@@ -14,4 +13,6 @@ struct ChainDeleter
             head->deleteChain();
     }
 };
-using Chain = std::unique_ptr<Experiment, ChainDeleter>;
+
+// A chain of runs owned by a test, held by its head.
+using RunChain = std::unique_ptr<Experiment, RunChainDeleter>;

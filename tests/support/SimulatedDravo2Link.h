@@ -3,6 +3,7 @@
 #include "SimulatedDravo2.h"
 #include "SimulatedDravo2Runs.h"
 #include "SimulatedLink.h"
+#include "TestIdle.h"
 #include "models/dravo2/Dravo2.h"
 
 #include <memory>
@@ -11,7 +12,7 @@
 // configuration query; tests add runs with SimulatedDravo2Runs.
 struct SimulatedDravo2Link
 {
-    explicit SimulatedDravo2Link(int idleTimeoutMs = 250)
+    explicit SimulatedDravo2Link(int idleTimeoutMs = TestIdle::SilencedLinkMs)
         : link(idleTimeoutMs)
     {
         SimulatedDravo2::install(link.instrument.get());

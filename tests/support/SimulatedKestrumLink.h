@@ -4,6 +4,7 @@
 #include "SimulatedKestrum.h"
 #include "SimulatedKestrumRuns.h"
 #include "SimulatedLink.h"
+#include "TestIdle.h"
 #include "models/kestrum/KestrumDevice.h"
 
 #include <memory>
@@ -13,7 +14,8 @@
 // tests add runs with SimulatedKestrumRuns.
 struct SimulatedKestrumLink
 {
-    explicit SimulatedKestrumLink(const QByteArray &productName, int idleTimeoutMs = 250)
+    explicit SimulatedKestrumLink(const QByteArray &productName,
+                                  int idleTimeoutMs = TestIdle::SilencedLinkMs)
         : link(idleTimeoutMs)
     {
         state = SimulatedKestrum::install(link.instrument.get(), productName);

@@ -3,14 +3,15 @@
 #include "Device.h"
 #include "Interface.h"
 #include "SimulatedInstrument.h"
+#include "TestIdle.h"
 
 #include <memory>
 
-// A base Device opened on a fresh simulated instrument, with a short idle
-// time-out so that silence costs little.
+// A base Device opened on a fresh simulated instrument, with an idle time-out
+// short enough that a provoked silence costs little.
 struct SimulatedLink
 {
-    explicit SimulatedLink(int idleTimeoutMs = 250)
+    explicit SimulatedLink(int idleTimeoutMs = TestIdle::SilencedLinkMs)
         : instrument(new SimulatedInstrument)
         , device(new Device)
     {

@@ -3,6 +3,7 @@
 #include "SimulatedLink.h"
 #include "SimulatedQuillon.h"
 #include "SimulatedQuillonRuns.h"
+#include "TestIdle.h"
 #include "models/quillon/Quillon.h"
 
 #include <memory>
@@ -13,7 +14,7 @@
 // an answer short.
 struct SimulatedQuillonLink
 {
-    explicit SimulatedQuillonLink(int idleTimeoutMs = 1000)
+    explicit SimulatedQuillonLink(int idleTimeoutMs = TestIdle::SilencedLinkMs)
         : link(idleTimeoutMs)
         , state(SimulatedQuillon::install(link.instrument.get()))
     {

@@ -5,6 +5,7 @@
 // file dialogs are answered through the pages' own functions, since they
 // cannot be clicked offscreen.
 #include "AppScene.h"
+#include "AppWalk.h"
 #include "Core.h"
 #include "DataFileEnvelope.h"
 #include "Device.h"
@@ -24,7 +25,6 @@
 #include <QXYSeries>
 #include <QtTest>
 
-#include <ctime>
 #include <memory>
 
 // Runs a helper that checks as it goes, and ends the walk when it failed.
@@ -74,7 +74,7 @@ const Family kKestrum4{"KESTRUM 4",
 
 } // namespace
 
-class TstKestrumApp : public QObject
+class TstKestrumApp : public AppWalk
 {
     Q_OBJECT
 
@@ -93,13 +93,7 @@ private slots:
     void linkLostDuringDownload();
 
 private:
-    QObject *named(const char *objectName, QObject *from = nullptr) const;
-    QQuickItem *item(const char *objectName, QObject *from = nullptr) const;
-    QObject *rootDialog(const char *dialogName) const;
-    QQuickItem *listRow(QObject *list, int row) const;
-    QString state() const;
     QString text(const char *objectName, QObject *from) const;
-    QVariant call(QObject *target, const char *method, const QVariant &argument = {});
 
     void openInstrument(const Family &family);
     QQuickWindow *openConfiguration(const Family &family);
@@ -111,21 +105,13 @@ private:
 
     std::unique_ptr<SimulatedInstrument> m_kestrum2;
     std::unique_ptr<SimulatedInstrument> m_kestrum4;
-    std::unique_ptr<QQmlApplicationEngine> m_engine;
-    std::unique_ptr<Core> m_core;
-    QQuickWindow *m_window = nullptr;
-    QStringList m_warnings;
     QTemporaryDir m_dir;
 };
 
 void TstKestrumApp::initTestCase()
 {
     QVERIFY(m_dir.isValid());
-    // This computer's zone is UTC, so that an instrument elsewhere shows
-    // whether its own times are shown.
-    qputenv("TZ", "UTC");
-    tzset();
-    collectSceneWarnings(&m_warnings);
+    startWalks();
 }
 
 void TstKestrumApp::init()
@@ -137,86 +123,33 @@ void TstKestrumApp::init()
 
     m_kestrum4.reset(new SimulatedInstrument);
     QVERIFY(installSimulatedModel(*m_kestrum4, "KESTRUM 4"));
-    SimulatedKestrum *state = SimulatedKestrum::of(m_kestrum4.get());
-    QVERIFY(state);
+    SimulatedKestrum *kestrum4 = SimulatedKestrum::of(m_kestrum4.get());
+    QVERIFY(kestrum4);
     addSimulatedRun(*m_kestrum4, 0, kRecords, runStart(22));
-    state->expansionBoards = 3;
+    kestrum4->expansionBoards = 3;
     addSimulatedRun(*m_kestrum4, 1, kRecords + 5, runStart(23));
 
-    qputenv("VALTRIX_EXTRA_PORTS",
-            (m_kestrum2->portPath() + ':' + m_kestrum4->portPath()).toLocal8Bit());
-    qputenv("VALTRIX_SYSTEM_PORTS", "0");
-
-    m_warnings.clear();
-    m_core.reset(new Core);
-    m_engine.reset(new QQmlApplicationEngine);
-    m_window = openAppScene(*m_engine, m_core.get());
-    QVERIFY(m_window);
+    openScene({m_kestrum2->portPath(), m_kestrum4->portPath()});
 }
 
 void TstKestrumApp::cleanup()
 {
-    // The scene goes first, whatever the walk left behind.
-    const QStringList warnings = m_warnings;
-    closeAppScene(m_engine.release());
-    m_core.reset();
+    closeScene();
     m_kestrum2.reset();
     m_kestrum4.reset();
-    qunsetenv("VALTRIX_EXTRA_PORTS");
-    QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join('\n')));
 }
 
 void TstKestrumApp::cleanupTestCase()
 {
-    stopCollectingSceneWarnings();
+    endWalks();
 }
 
 // ------------------------------------------------------------------ helpers
-
-QObject *TstKestrumApp::named(const char *objectName, QObject *from) const
-{
-    QObject *found = findNamed(from ? from : m_window, QString::fromLatin1(objectName));
-    if (!found)
-        qWarning("no object named %s", objectName);
-    return found;
-}
-
-QQuickItem *TstKestrumApp::item(const char *objectName, QObject *from) const
-{
-    return qobject_cast<QQuickItem *>(named(objectName, from));
-}
-
-QObject *TstKestrumApp::rootDialog(const char *dialogName) const
-{
-    return named(dialogName, named("rootDialogs"));
-}
-
-QQuickItem *TstKestrumApp::listRow(QObject *list, int row) const
-{
-    QQuickItem *result = nullptr;
-    QMetaObject::invokeMethod(list, "itemAtIndex", Q_RETURN_ARG(QQuickItem *, result),
-                              Q_ARG(int, row));
-    return result;
-}
-
-QString TstKestrumApp::state() const
-{
-    return named("root")->property("state").toString();
-}
 
 QString TstKestrumApp::text(const char *objectName, QObject *from) const
 {
     QObject *found = named(objectName, from);
     return found ? found->property("text").toString() : QString();
-}
-
-QVariant TstKestrumApp::call(QObject *target, const char *method, const QVariant &argument)
-{
-    QVariant result;
-    if (!QMetaObject::invokeMethod(target, method, Q_RETURN_ARG(QVariant, result),
-                                   Q_ARG(QVariant, argument)))
-        qWarning("cannot call %s", method);
-    return result;
 }
 
 // Finds both instruments and opens the page of `family`'s.
@@ -492,7 +425,7 @@ void TstKestrumApp::expansionBoardsOfAKestrum4()
     for (int board = 1; board < 4; ++board)
         QCOMPARE(text("boardName", listRow(boards, board)), QString("Expansion"));
     QObject *stack = named("boardStack", results);
-    QCOMPARE(stack->property("count").toInt(), 4);
+    QCOMPARE(results->property("boardCount").toInt(), 4);
     STEP(saveScreenshot(m_window, "kestrum4-results-main.png"));
     STEP(clickItem(listRow(boards, 3)));
     QCOMPARE(stack->property("currentIndex").toInt(), 3);

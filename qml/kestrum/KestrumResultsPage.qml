@@ -23,6 +23,7 @@ VfPage {
     // but its samples, which come through core.samples.
     property var experiment: ({})
     property var results: ({})
+    // The boards of the run shown: the views and list rows in use.
     property int boardCount: 1
     readonly property bool multiBoard: Pages.isKestrum4(productName)
     // Where the shown run stands in core's chain of opened runs.
@@ -239,9 +240,13 @@ VfPage {
             Layout.fillWidth: true
             Layout.fillHeight: true
 
+            // One view for every board the model can carry, made once: a run
+            // shows the first boardCount of them. (Views made and dropped
+            // with each run would drop table rows that are still being made
+            // for the samples of the run before.)
             Repeater {
                 id: views
-                model: page.boardCount
+                model: page.multiBoard ? 1 + Pages.maxExpansions : 1
                 delegate: page.viewType
                 onItemAdded: {
                     item.objectName = "boardView" + index

@@ -1,0 +1,89 @@
+#include "AppWalk.h"
+
+#include "AppScene.h"
+#include "Core.h"
+
+#include <QQmlApplicationEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QtTest>
+
+#include <ctime>
+
+AppWalk::~AppWalk() = default;
+
+void AppWalk::startWalks()
+{
+    qputenv("TZ", "UTC");
+    tzset();
+    collectSceneWarnings(&m_warnings);
+}
+
+void AppWalk::endWalks()
+{
+    stopCollectingSceneWarnings();
+}
+
+void AppWalk::openScene(const QStringList &portPaths)
+{
+    qputenv("VALTRIX_EXTRA_PORTS", portPaths.join(':').toLocal8Bit());
+    qputenv("VALTRIX_SYSTEM_PORTS", "0");
+    m_warnings.clear();
+    m_core.reset(new Core);
+    m_engine.reset(new QQmlApplicationEngine);
+    m_window = openAppScene(*m_engine, m_core.get());
+    QVERIFY(m_window);
+}
+
+void AppWalk::closeScene()
+{
+    const QStringList warnings = m_warnings;
+    closeAppScene(m_engine.release());
+    m_window = nullptr;
+    m_core.reset();
+    qunsetenv("VALTRIX_EXTRA_PORTS");
+    QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join('\n')));
+}
+
+QObject *AppWalk::named(const char *objectName, QObject *from) const
+{
+    QObject *start = from ? from : static_cast<QObject *>(m_window);
+    QObject *found = start ? findNamed(start, QString::fromLatin1(objectName)) : nullptr;
+    if (!found)
+        qWarning("no object named %s", objectName);
+    return found;
+}
+
+QQuickItem *AppWalk::item(const char *objectName, QObject *from) const
+{
+    return qobject_cast<QQuickItem *>(named(objectName, from));
+}
+
+QObject *AppWalk::rootDialog(const char *dialogName) const
+{
+    return named(dialogName, named("rootDialogs"));
+}
+
+QQuickItem *AppWalk::listRow(QObject *listView, int row) const
+{
+    QQuickItem *result = nullptr;
+    if (listView)
+        QMetaObject::invokeMethod(listView, "itemAtIndex", Q_RETURN_ARG(QQuickItem *, result),
+                                  Q_ARG(int, row));
+    return result;
+}
+
+QString AppWalk::state() const
+{
+    QObject *root = named("root");
+    return root ? root->property("state").toString() : QString();
+}
+
+QVariant AppWalk::call(QObject *target, const char *method, const QVariant &argument)
+{
+    QVariant result;
+    if (!target || !QMetaObject::invokeMethod(target, method, Q_RETURN_ARG(QVariant, result),
+                                              Q_ARG(QVariant, argument)))
+        qWarning("cannot call %s", method);
+    return result;
+}

@@ -801,7 +801,7 @@ int Core::generateReport(QString options)
     // A report that was not painted or not finished must reach the user as a
     // failure, with the reason when it is the file.
     if (printer->print() != 0 || printer->endPainting() != 0) {
-        emit writeError(writeProblem(printer->reportFileName()));
+        emit writeError(writeProblem(printer->failedFileName()));
         return -1;
     }
     if (!printer->openReport())

@@ -7,7 +7,6 @@
 
 #include <QJsonArray>
 #include <QScopedValueRollback>
-#include <QTextCodec>
 
 Experiment::Experiment(QObject *parent)
     : QObject(parent)
@@ -204,11 +203,10 @@ QJsonObject Experiment::toJson()
     return QJsonObject();
 }
 
-int Experiment::readListEntry(const QByteArray &line, int minimumFields, QStringList *fields)
+int Experiment::readListEntry(const QByteArray &line, int minimumFields, QStringList *fields,
+                              TextEncoding encoding)
 {
-    const int nul = line.indexOf('\0');
-    QString text =
-        QTextCodec::codecForName("ISO 8859-1")->toUnicode(nul < 0 ? line : line.left(nul));
+    QString text = decodeInstrumentText(line, encoding);
     text.remove(QLatin1Char('"'));
     const QStringList read = text.split(QLatin1Char(','));
     if (read.size() < minimumFields || read.size() < 5)

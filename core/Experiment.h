@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "TextEncoding.h"
+
 class Log;
 class Results;
 
@@ -101,10 +103,11 @@ protected:
     QJsonObject entryJson() const;
     // Reads what every "+VFXPLST: " entry holds: the run's memory index
     // (field 1), its record count (field 2) and its start (fields 3 and 4).
-    // The entry is read as ISO 8859-1 up to a NUL, without its double quotes,
+    // The entry is read as `encoding` up to a NUL, without its double quotes,
     // and split at ",". -1 and nothing changed for fewer than `minimumFields`
     // fields; otherwise 0 with every field in `fields`.
-    int readListEntry(const QByteArray &line, int minimumFields, QStringList *fields = nullptr);
+    int readListEntry(const QByteArray &line, int minimumFields, QStringList *fields = nullptr,
+                      TextEncoding encoding = TextEncoding::Latin1);
 
 signals:
     void experimentDateTimeChanged();

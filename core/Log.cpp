@@ -27,9 +27,10 @@ QByteArray Log::recordBytes(QByteArray record)
     return nul < 0 ? record : record.left(nul);
 }
 
-QStringList Log::readRecordFields(QByteArray record, int minimumFields)
+QStringList Log::readRecordFields(QByteArray record, int minimumFields, TextEncoding encoding)
 {
-    const QStringList fields = QString::fromLatin1(recordBytes(record)).split(QLatin1Char(','));
+    const QStringList fields =
+        decodeInstrumentText(recordBytes(record), encoding).split(QLatin1Char(','));
     if (fields.size() < minimumFields || fields.size() < 5)
         return {};
     setRegisterDate(parseDeviceDateTime(fields.at(3) + QLatin1Char(',') + fields.at(4)));

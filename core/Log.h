@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QStringList>
 
+#include "TextEncoding.h"
+
 // One logged sample of a run. Each model derives its own record class.
 class Log : public QObject
 {
@@ -26,10 +28,11 @@ public slots:
 
 protected:
     // The fields of one "+VFRDXP: " record: the prefix, double quotes and line
-    // feeds removed, read as ISO 8859-1 up to a NUL, split at ",". With at
+    // feeds removed, read as `encoding` up to a NUL, split at ",". With at
     // least `minimumFields` fields the sample's date-time is taken from fields
     // 3 and 4; with fewer the list is empty and nothing changes.
-    QStringList readRecordFields(QByteArray record, int minimumFields);
+    QStringList readRecordFields(QByteArray record, int minimumFields,
+                                 TextEncoding encoding = TextEncoding::Latin1);
 
 signals:
     void logItemChanged();

@@ -5,6 +5,12 @@ NamedExperiment::NamedExperiment(QObject *parent)
 {
 }
 
+NamedExperiment::NamedExperiment(TextEncoding encoding, QObject *parent)
+    : Experiment(parent)
+    , m_encoding(encoding)
+{
+}
+
 void NamedExperiment::setExp_Name(const QString &name)
 {
     if (m_expName == name)
@@ -13,11 +19,17 @@ void NamedExperiment::setExp_Name(const QString &name)
     emit experimentNameChanged();
 }
 
+void NamedExperiment::copyHeader(const Experiment *entry)
+{
+    Experiment::copyHeader(entry);
+    if (const auto *named = qobject_cast<const NamedExperiment *>(entry))
+        m_expName = named->m_expName;
+}
+
 int NamedExperiment::parseListEntry(QByteArray line)
 {
-    // The run name is user text, kept by the instrument in Latin-1.
     QStringList fields;
-    if (readListEntry(line, qMax(6, listEntryFields()), &fields) != 0)
+    if (readListEntry(line, qMax(6, listEntryFields()), &fields, m_encoding) != 0)
         return -1;
     // The list fills many entries at once; the name needs no change signal.
     m_expName = fields.at(5);
@@ -30,4 +42,17 @@ QJsonObject NamedExperiment::entryJson() const
     QJsonObject json = Experiment::entryJson();
     json.insert(QStringLiteral("expName"), m_expName);
     return json;
+}
+
+QJsonObject NamedExperiment::toJson()
+{
+    QJsonObject json = commonJson();
+    json.insert(QStringLiteral("expName"), m_expName);
+    return json;
+}
+
+void NamedExperiment::readRunJson(const QJsonObject &run)
+{
+    readCommonJson(run);
+    m_expName = run.value(QStringLiteral("expName")).toString();
 }

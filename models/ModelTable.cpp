@@ -1,5 +1,6 @@
 #include "ModelRegistry.h"
 
+#include "models/bemari/BemariModel.h"
 #include "models/dravo2/Dravo2Model.h"
 #include "models/kestrum/KestrumModel.h"
 #include "models/quillon/QuillonModel.h"
@@ -10,6 +11,6 @@
 // product names and file extensions. A family adds its row here.
 QList<ModelEntry> builtInModels()
 {
-    return {dravo2Model(), quillonModel(), kestrum2Model(), kestrum4Model(),
-            tolvarModel(), tolvar4Model(), rumoModel()};
+    return {dravo2Model(),   bemariModel(), bemariPlusModel(), quillonModel(), kestrum2Model(),
+            kestrum4Model(), tolvarModel(), tolvar4Model(),    rumoModel()};
 }

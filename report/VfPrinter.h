@@ -89,6 +89,12 @@ public:
     int setOutputFile(QString name);
     // The PDF file that print writes.
     QString reportFileName() const { return outputFileName(); }
+    // The file a failed report could not write: a file written beside the
+    // PDF when that one failed, else the PDF.
+    QString failedFileName() const
+    {
+        return m_failedFileName.isEmpty() ? reportFileName() : m_failedFileName;
+    }
     // Hands the finished PDF to the desktop's viewer; false when no viewer
     // took it. A viewer that cannot be started does not make the report a
     // failure.
@@ -290,6 +296,8 @@ protected:
     bool m_measuring = false;
     // Set by options that are no JSON object or name no file: print fails.
     bool m_optionsRefused = false;
+    // A file beside the PDF that could not be written.
+    QString m_failedFileName;
 
 private:
     // Height of `text` drawn in `area` with `flags` in the painter's font.

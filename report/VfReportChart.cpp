@@ -91,6 +91,16 @@ QDateTime VfReportChart::chartTime(const QDateTime &instrumentTime)
     return QDateTime(instrumentTime.date(), instrumentTime.time(), Qt::LocalTime);
 }
 
+void VfReportChart::widenSpan(QDateTime &from, QDateTime &to, const QDateTime &at)
+{
+    if (!at.isValid())
+        return;
+    if (!from.isValid() || at < from)
+        from = at;
+    if (!to.isValid() || at > to)
+        to = at;
+}
+
 void VfReportChart::tidyTimeAxis(QDateTimeAxis *axis, QDateTime from, QDateTime to)
 {
     static const qint64 steps[] = {1,     2,     5,     10,    15,    30,    60,

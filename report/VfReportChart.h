@@ -53,6 +53,9 @@ public:
     // day when the span passes midnight). Invalid ends leave the axis's range
     // to its series.
     static void tidyTimeAxis(QtCharts::QDateTimeAxis *axis, QDateTime from, QDateTime to);
+    // Widens [from, to] to take in the chart time `at`; an invalid `at` is
+    // passed over, an invalid end is replaced.
+    static void widenSpan(QDateTime &from, QDateTime &to, const QDateTime &at);
 
     // A bar series of `set` in `colour`, each bar's value printed above it
     // with `precision` significant digits.

@@ -3,7 +3,6 @@
 #include "Experiment.h"
 #include "KestrumReportRun.h"
 #include "PdfText.h"
-#include "PrinterFactory.h"
 #include "ReportViewer.h"
 #include "SimulatedKestrumRuns.h"
 #include "models/kestrum/Kestrum2Printer.h"
@@ -30,7 +29,7 @@ QDateTime start()
 
 QString text(const QJsonObject &options)
 {
-    return QString::fromUtf8(QJsonDocument(options).toJson());
+    return KestrumReportRun::optionsText(options);
 }
 
 QString degrees(const char *unit)
@@ -50,19 +49,7 @@ std::unique_ptr<Experiment> makeRun(int records, const QDateTime &from = start()
 // Drives the printer as Core does; the print result.
 int writeReport(const QJsonObject &options, Experiment *run)
 {
-    std::unique_ptr<VfPrinter> printer(PrinterFactory::create("KESTRUM 2"));
-    printer->setProductName("KESTRUM 2");
-    printer->setSn("K2-0042");
-    CalibrationCertificate calibration;
-    calibration.setCertification("LAB-7781");
-    calibration.setDate(QDateTime(QDate(2021, 2, 1), QTime(12, 0)));
-    printer->setCalibration(calibration);
-    printer->setReportOptions(text(options));
-    printer->setExperiment(run);
-    const int result = printer->print();
-    if (result == 0 && printer->endPainting() != 0)
-        return -98;
-    return result;
+    return KestrumReportRun::print("KESTRUM 2", options, run);
 }
 
 } // namespace
@@ -137,6 +124,17 @@ private slots:
             QVERIFY(pages.last().contains("040"));
             QVERIFY(QFile::exists(file + ".csv"));
         }
+
+        // A CSV file that cannot be written fails the report, and the
+        // message names that file, not the PDF written before it.
+        QVERIFY(QDir(m_dir.path()).mkpath("blocked.csv"));
+        QSignalSpy errors(&core, &Core::writeError);
+        QCOMPARE(
+            core.generateReport(text(KestrumReportRun::everySection("KESTRUM 2", path("blocked")))),
+            -1);
+        QCOMPARE(errors.count(), 1);
+        const QString message = errors.first().first().toString();
+        QVERIFY2(message.contains("blocked.csv"), qPrintable(message));
     }
 
     void sectionsFollowTheirSwitches_data()

@@ -4,13 +4,12 @@
 #include "Experiment.h"
 #include "KestrumReportRun.h"
 #include "PdfText.h"
-#include "PrinterFactory.h"
 #include "ReportViewer.h"
 #include "RunChain.h"
 #include "SimulatedKestrum.h"
 #include "SimulatedKestrumRuns.h"
 #include "VfFile.h"
-#include "models/kestrum/Kestrum4Printer.h"
+#include "VfPrinter.h"
 
 #include <QDir>
 #include <QFile>
@@ -34,7 +33,7 @@ QDateTime start()
 
 QString text(const QJsonObject &options)
 {
-    return QString::fromUtf8(QJsonDocument(options).toJson());
+    return KestrumReportRun::optionsText(options);
 }
 
 QString degrees(const char *unit)
@@ -53,19 +52,9 @@ Chain makeRun(int records, int boards, int index = 7)
 // result when it failed.
 int writeReport(const QJsonObject &options, Experiment *head)
 {
-    Kestrum4Printer printer;
-    printer.setProductName("KESTRUM 4");
-    printer.setSn("SIM0001");
-    CalibrationCertificate calibration;
-    calibration.setCertification("LAB-7781");
-    calibration.setDate(QDateTime(QDate(2021, 2, 1), QTime(12, 0)));
-    printer.setCalibration(calibration);
-    printer.setReportOptions(text(options));
-    printer.setExperiment(head);
-    const int result = printer.print();
-    if (result != 0)
-        return result;
-    return printer.endPainting() == 0 ? printer.pageCount() : -98;
+    int pages = 0;
+    const int result = KestrumReportRun::print("KESTRUM 4", options, head, &pages);
+    return result == 0 ? pages : result;
 }
 
 } // namespace
@@ -154,6 +143,7 @@ private slots:
                       QString("Chart"), QString("Temperature x Time")})
                     QVERIFY2(page.contains(expected), qPrintable(product + ": " + expected));
                 QVERIFY(pages.at(2 + 2 * board).contains("012"));
+                QVERIFY(pages.at(2 + 2 * board).contains("Tdry[" + degrees("C") + "]"));
             }
         }
     }

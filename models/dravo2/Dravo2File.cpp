@@ -15,7 +15,7 @@ Dravo2File::Dravo2File(const QString &fileName)
 Experiment *Dravo2File::parseRun(const QJsonObject &object)
 {
     auto *run = new Dravo2Experiment;
-    run->readCommonJson(object);
+    run->readRunJson(object);
 
     QList<Log *> logs;
     const QJsonArray records = object.value(QStringLiteral("logList")).toArray();

@@ -122,7 +122,7 @@ QList<VfTableRow> Kestrum2Printer::tableRow(Experiment *run)
 
 // ------------------------------------------------------------ CSV
 
-int Kestrum2Printer::writeCsv() const
+int Kestrum2Printer::writeCsv()
 {
     if (!csvEnabled())
         return 0;

@@ -228,6 +228,11 @@ QList<VfSubSuperScript *> Kestrum4Printer::tableHeader(Experiment *)
     return readingsHeader(unity());
 }
 
+QStringList Kestrum4Printer::temperatureSubscripts() const
+{
+    return {tr("wet"), tr("dry"), tr("globe")};
+}
+
 VfFullPageTable *Kestrum4Printer::createBoardTable(Experiment *run, int board)
 {
     return readingsTable(KestrumReadings::ofKestrum4(run, board), unity());
@@ -235,7 +240,7 @@ VfFullPageTable *Kestrum4Printer::createBoardTable(Experiment *run, int board)
 
 // ------------------------------------------------------------ CSV
 
-int Kestrum4Printer::writeCsv() const
+int Kestrum4Printer::writeCsv()
 {
     if (!csvEnabled())
         return 0;

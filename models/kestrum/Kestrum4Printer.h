@@ -32,6 +32,8 @@ public slots:
 
 protected:
     void readOwnOptions(const QJsonObject &options) override;
+    // The board tables write the bulbs in small letters.
+    QStringList temperatureSubscripts() const override;
 
 private:
     Kestrum4Results *results() const;
@@ -45,7 +47,7 @@ private:
     void drawEvaluationResults();
     void drawDeviceInfo(int board);
     void drawPartialResults(int board);
-    int writeCsv() const;
+    int writeCsv();
     void appendRunToCsv(VfCsvFile &file, Experiment *run) const;
 
     Switches m_resultColumns{};

@@ -143,15 +143,8 @@ QChart *KestrumChart::temperatureChart(const QList<KestrumReading> &readings, co
 
     QDateTime from;
     QDateTime to;
-    for (const KestrumReading &reading : readings) {
-        if (!reading.time.isValid())
-            continue;
-        const QDateTime at = VfReportChart::chartTime(reading.time);
-        if (!from.isValid() || at < from)
-            from = at;
-        if (!to.isValid() || at > to)
-            to = at;
-    }
+    for (const KestrumReading &reading : readings)
+        VfReportChart::widenSpan(from, to, VfReportChart::chartTime(reading.time));
     VfReportChart::tidyTimeAxis(time, from, to);
     time->setTitleText(tr("Time", "X axis label"));
     chart->resize(width, height);

@@ -151,6 +151,11 @@ void KestrumPrinter::drawChartSection(const QList<KestrumReading> &readings, con
     closeSection(top);
 }
 
+QStringList KestrumPrinter::temperatureSubscripts() const
+{
+    return {tr("Wet"), tr("Dry"), tr("Globe")};
+}
+
 QList<VfSubSuperScript *> KestrumPrinter::readingsHeader(const QString &unity)
 {
     // The table does not own its titles; they go with the report.
@@ -161,13 +166,14 @@ QList<VfSubSuperScript *> KestrumPrinter::readingsHeader(const QString &unity)
     auto *unitLabel = owned(new VfSubSuperScript(QLatin1Char('[') + unity + QLatin1Char(']')));
     QList<VfSubSuperScript *> titles{owned(new VfSubSuperScript(tr("Idx"))),
                                      owned(new VfSubSuperScript(tr("D/T")))};
+    const QStringList bulbs = temperatureSubscripts();
     const struct
     {
         QString text;
         QString sub;
-    } labels[] = {{tr("T"), tr("Wet")},
-                  {tr("T"), tr("Dry")},
-                  {tr("T"), tr("Globe")},
+    } labels[] = {{tr("T"), bulbs.value(KestrumReading::Wet)},
+                  {tr("T"), bulbs.value(KestrumReading::Dry)},
+                  {tr("T"), bulbs.value(KestrumReading::Globe)},
                   {tr("WBGT"), tr("i")},
                   {tr("WBGT"), tr("o")}};
     for (int q : kTableOrder) {
@@ -220,9 +226,13 @@ int KestrumPrinter::measurePages(const std::function<void()> &drawPages)
     return pages;
 }
 
-int KestrumPrinter::saveCsv(const VfCsvFile &file) const
+int KestrumPrinter::saveCsv(const VfCsvFile &file)
 {
     if (!m_ckbCsv)
         return 0;
-    return file.save(csvFileName()) ? 0 : -1;
+    if (file.save(csvFileName()))
+        return 0;
+    // The PDF is written: the user is told about the CSV file.
+    m_failedFileName = csvFileName();
+    return -1;
 }

@@ -81,6 +81,8 @@ protected:
     void drawColumnsSection(const QString &heading, const QList<Column> &columns,
                             bool headed = true);
 
+    // The subscripts of the temperature columns' titles: wet, dry, globe.
+    virtual QStringList temperatureSubscripts() const;
     // The sample table of `readings` with the switched-on columns.
     VfFullPageTable *readingsTable(const QList<KestrumReading> &readings, const QString &unity);
     QList<VfSubSuperScript *> readingsHeader(const QString &unity);
@@ -91,8 +93,9 @@ protected:
     // back to the top of page 1; the pages the sections take.
     int measurePages(const std::function<void()> &drawPages);
     // Writes `file` beside the PDF when "ckbCsv" is set: 0 written or not
-    // asked for, -1 when it could not be written.
-    int saveCsv(const VfCsvFile &file) const;
+    // asked for, -1 when it could not be written (it is then the report's
+    // failed file).
+    int saveCsv(const VfCsvFile &file);
 
 private:
     Switches m_tableColumns{};

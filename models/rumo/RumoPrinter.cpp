@@ -407,10 +407,7 @@ QChart *RumoPrinter::quantityChart(const Experiment *run, int quantity, int plot
         points.append(QPointF(at.toMSecsSinceEpoch(), *value));
         lo = qMin(lo, *value);
         hi = qMax(hi, *value);
-        if (!from.isValid() || at < from)
-            from = at;
-        if (!to.isValid() || at > to)
-            to = at;
+        VfReportChart::widenSpan(from, to, at);
     }
     if (points.isEmpty()) {
         lo = -1;

@@ -30,10 +30,8 @@ Experiment *TolvarFile::parseRun(const QJsonObject &object)
     auto *results = qobject_cast<TolvarResults *>(madeResults.get());
     if (!run || !results)
         return nullptr;
-    run->setDateTime(parseDeviceDateTime(object.value(QStringLiteral("date")).toString()));
-    run->setDeviceName(object.value(QStringLiteral("deviceName")).toString());
-    run->setIndex(object.value(QStringLiteral("index")).toString().toInt());
-    run->setSize(object.value(QStringLiteral("size")).toString().toInt());
+    // The run keeps the name it was listed under.
+    run->readRunJson(object);
 
     QList<Log *> samples;
     const QJsonArray records = object.value(QStringLiteral("logList")).toArray();

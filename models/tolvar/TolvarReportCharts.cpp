@@ -95,10 +95,7 @@ Extent plot(Experiment *run, QXYSeries *series,
             continue;
         extent.lo = qMin(extent.lo, y);
         extent.hi = qMax(extent.hi, y);
-        if (!extent.first.isValid() || time < extent.first)
-            extent.first = time;
-        if (!extent.last.isValid() || time > extent.last)
-            extent.last = time;
+        VfReportChart::widenSpan(extent.first, extent.last, time);
         points.append(QPointF(time.toMSecsSinceEpoch(), y));
     }
     series->replace(points);

@@ -5,12 +5,16 @@
 #include "Experiment.h"
 #include "ExperimentFactory.h"
 #include "Interface.h"
+#include "PrinterFactory.h"
 #include "Results.h"
 #include "ResultsFactory.h"
 #include "SimulatedModels.h"
+#include "TestIdle.h"
+#include "VfPrinter.h"
 #include "models/kestrum/Kestrum2Results.h"
 #include "models/kestrum/Kestrum4Results.h"
 
+#include <QJsonDocument>
 #include <QUrl>
 #include <memory>
 
@@ -101,6 +105,33 @@ QJsonObject KestrumReportRun::switchesOn(const QString &fileName, const QStringL
     return options;
 }
 
+QString KestrumReportRun::optionsText(const QJsonObject &options)
+{
+    return QString::fromUtf8(QJsonDocument(options).toJson());
+}
+
+int KestrumReportRun::print(const QString &productName, const QJsonObject &options, Experiment *run,
+                            int *pageCount)
+{
+    std::unique_ptr<VfPrinter> printer(PrinterFactory::create(productName));
+    if (!printer)
+        return -99;
+    printer->setProductName(productName);
+    printer->setSn(QStringLiteral("SIM0001"));
+    CalibrationCertificate calibration;
+    calibration.setCertification(QStringLiteral("LAB-7781"));
+    calibration.setDate(QDateTime(QDate(2021, 2, 1), QTime(12, 0)));
+    printer->setCalibration(calibration);
+    printer->setReportOptions(optionsText(options));
+    printer->setExperiment(run);
+    int result = printer->print();
+    if (result == 0 && printer->endPainting() != 0)
+        result = -98;
+    if (pageCount)
+        *pageCount = printer->pageCount();
+    return result;
+}
+
 bool KestrumReportRun::downloadAndOpen(const QString &productName,
                                        const SimulatedInstrument::Run &texts,
                                        const QString &dataFile, Core &downloaded, Core &opened)
@@ -115,7 +146,7 @@ bool KestrumReportRun::downloadAndOpen(const QString &productName,
     qputenv("VALTRIX_EXTRA_PORTS", savedPorts);
     if (downloaded.createDevice(0) != 0)
         return false;
-    downloaded.currentDevice()->interface()->setIdleTimeout(250);
+    downloaded.currentDevice()->interface()->setIdleTimeout(TestIdle::QuietLinkMs);
     if (downloaded.findExperiments() != 0 || downloaded.createExperiment("[0]") != 0 ||
         downloaded.saveExperimentToFile(dataFile) != 0)
         return false;

@@ -21,6 +21,14 @@ public:
     static QJsonObject everySection(const QString &productName, const QString &fileName);
     // Report options writing to `fileName` with only the switches `on` set.
     static QJsonObject switchesOn(const QString &fileName, const QStringList &on);
+    // The options as the report window hands them over.
+    static QString optionsText(const QJsonObject &options);
+    // Writes the report of `run` as Core drives the printer of
+    // `productName` (serial "SIM0001", a calibration record): the print
+    // result, or -98 when the PDF could not be finished. `pageCount`
+    // receives the printer's page count.
+    static int print(const QString &productName, const QJsonObject &options, Experiment *run,
+                     int *pageCount = nullptr);
 
     // Through Core, as the pages do it: `downloaded` finds a simulated
     // instrument of `productName` holding `texts` and downloads that run,

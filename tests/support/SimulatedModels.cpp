@@ -1,12 +1,14 @@
 #include "SimulatedModels.h"
 
+#include "SimulatedBemari.h"
+#include "SimulatedBemariRuns.h"
 #include "SimulatedDravo2.h"
 #include "SimulatedDravo2Runs.h"
 #include "SimulatedInstrument.h"
-#include "SimulatedQuillon.h"
-#include "SimulatedQuillonRuns.h"
 #include "SimulatedKestrum.h"
 #include "SimulatedKestrumRuns.h"
+#include "SimulatedQuillon.h"
+#include "SimulatedQuillonRuns.h"
 #include "SimulatedRumo.h"
 #include "SimulatedRumoRuns.h"
 #include "SimulatedTolvarRuns.h"
@@ -55,6 +57,16 @@ const QList<SimulatedModel> &models()
                  header.bands = SimulatedDravo2Runs::octaveBands(state->octaveAnalysis);
              }
              instrument.addRun(SimulatedDravo2Runs::makeRun(index, records, start, header));
+         }},
+        {"BEMARI",
+         [](SimulatedInstrument &instrument) { SimulatedBemari::install(&instrument, "BEMARI"); },
+         [](SimulatedInstrument &instrument, int index, int records, const QDateTime &start) {
+             instrument.addRun(SimulatedBemariRuns::makeRun(index, records, start, false));
+         }},
+        {"BEMARI+",
+         [](SimulatedInstrument &instrument) { SimulatedBemari::install(&instrument, "BEMARI+"); },
+         [](SimulatedInstrument &instrument, int index, int records, const QDateTime &start) {
+             instrument.addRun(SimulatedBemariRuns::makeRun(index, records, start, true));
          }},
         {"QUILLON", [](SimulatedInstrument &instrument) { SimulatedQuillon::install(&instrument); },
          [](SimulatedInstrument &instrument, int index, int records, const QDateTime &start) {

@@ -1,5 +1,6 @@
 #include "FuzzModel.h"
 
+#include "BemariFuzz.h"
 #include "Dravo2Fuzz.h"
 #include "KestrumFuzz.h"
 #include "QuillonFuzz.h"
@@ -11,6 +12,7 @@ QList<FuzzModel> fuzzModels()
 {
     QList<FuzzModel> models;
     models += dravo2FuzzModels();
+    models += bemariFuzzModels();
     models += kestrumFuzzModels();
     models += quillonFuzzModels();
     models += rumoFuzzModels();

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "SoundLevelMeter.h"
+
+// The "BEMARI+" octave-band sound level meter. It is the "BEMARI"'s twin
+// but for its results (levels per frequency weighting, overload, mode) and
+// its time-weighting write, which the instrument may answer with ERROR
+// although it took the value.
+class BemariPlus : public SoundLevelMeter
+{
+    Q_OBJECT
+
+public:
+    // For a data file: no link, no configuration.
+    BemariPlus();
+    // Takes over a probed instrument; holds the default configuration.
+    explicit BemariPlus(Device *probed);
+
+    // An ERROR answer is checked by reading the setting back: 0 when the
+    // instrument holds exactly the value written, -1 when it holds another.
+    // A read-back that fails gives its own code.
+    int writeTimeWeighting(const QString &weighting) override;
+
+protected:
+    SoundLevelConfig *newConfig() const override;
+    SoundLevelResults *newResults() const override;
+};

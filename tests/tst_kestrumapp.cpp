@@ -25,6 +25,7 @@
 #include <QXYSeries>
 #include <QtTest>
 
+#include <cmath>
 #include <memory>
 
 // Runs a helper that checks as it goes, and ends the walk when it failed.
@@ -39,6 +40,12 @@ namespace {
 
 constexpr int kIdleMs = 250;
 constexpr int kRecords = 30;
+
+// The place of a board view's tab in its bar.
+int tabIndex(const char *tab)
+{
+    return QByteArray(tab) == "tabTable" ? 0 : QByteArray(tab) == "tabChart" ? 1 : 2;
+}
 
 QDateTime runStart(int day)
 {
@@ -234,11 +241,22 @@ void TstKestrumApp::download(const Family &family, int run, const QString &path)
 
 void TstKestrumApp::showTab(QObject *view, const char *tab)
 {
-    STEP(clickItem(item(tab, view)));
-    QTRY_COMPARE(named("boardTabs", view)->property("currentIndex").toInt(),
-                 QByteArray(tab) == "tabTable"   ? 0
-                 : QByteArray(tab) == "tabChart" ? 1
-                                                 : 2);
+    // A view just brought forward lays its tabs out before the user can aim
+    // at one.
+    QQuickItem *tabs = item("boardTabs", view);
+    QQuickItem *button = item(tab, view);
+    QVERIFY(tabs && button);
+    // Each tab lies in its own third of the bar once the view is laid out.
+    const auto third = [&] {
+        const double left =
+            button->mapToScene(QPointF(0, 0)).x() - tabs->mapToScene(QPointF(0, 0)).x();
+        return tabs->width() > 0 && qAbs(button->width() - tabs->width() / 3) < 1
+                   ? int(std::round(left / (tabs->width() / 3)))
+                   : -1;
+    };
+    QTRY_COMPARE(third(), tabIndex(tab));
+    STEP(clickItem(button));
+    QTRY_COMPARE(tabs->property("currentIndex").toInt(), tabIndex(tab));
 }
 
 // The report window refuses to write without a file; then the PDF reaches

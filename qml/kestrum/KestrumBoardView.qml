@@ -37,14 +37,34 @@ Item {
         anchors.fill: parent
         spacing: 0
 
-        TabBar {
+        // The tabs share the bar in thirds. (A view made while hidden, an
+        // expansion board, has no width yet: a TabBar would keep the tab
+        // places it took then.)
+        Row {
             id: tabBar
             objectName: "boardTabs"
             Layout.fillWidth: true
 
-            VfTabButton { objectName: "tabTable"; text: qsTr("Table") }
-            VfTabButton { objectName: "tabChart"; text: qsTr("Temperature x Time") }
-            VfTabButton { objectName: "tabResults"; text: qsTr("Results") }
+            property int currentIndex: 0
+            readonly property int count: tabTitles.count
+
+            Repeater {
+                id: tabTitles
+                model: [
+                    { "name": "tabTable", "text": qsTr("Table") },
+                    { "name": "tabChart", "text": qsTr("Temperature x Time") },
+                    { "name": "tabResults", "text": qsTr("Results") }
+                ]
+                VfTabButton {
+                    objectName: modelData.name
+                    width: tabBar.width / tabTitles.count
+                    text: modelData.text
+                    checkable: false
+                    autoExclusive: false
+                    checked: tabBar.currentIndex === index
+                    onClicked: tabBar.currentIndex = index
+                }
+            }
         }
 
         Rectangle {

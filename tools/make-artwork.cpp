@@ -1,6 +1,7 @@
 // Draws the application's own pictures (splash, logo, buttons, arrows, the
-// about icon and the chart markers) into resources/images/. The pictures are
-// committed; run this again only to change them:
+// about icon, the chart markers and the sensor pictures) into
+// resources/images/. The pictures are committed; run this again only to
+// change them:
 //   valtrix-artwork <source dir>/resources/images
 #include <QDir>
 #include <QFileInfo>
@@ -236,6 +237,54 @@ bool makeMarkers()
     return ok;
 }
 
+// The sensor pictures of the logger's run list: a rounded tile naming the
+// sensor (or its gas) as the instrument does.
+bool makeSensorIcons()
+{
+    const struct
+    {
+        const char *file;
+        const char *text;
+        QColor color;
+    } icons[] = {
+        {"IconLux.png", "LUX", QColor("#e0a000")},
+        {"IconLux_UV.png", "LUX\nUV", QColor("#b08000")},
+        {"IconUV.png", "UV", QColor("#7a4bc2")},
+        {"IconIAQ.png", "IAQ", QColor("#3a8a5c")},
+        {"IconHVAC.png", "HVAC", QColor("#2f7fb8")},
+        {"IconHVAC_IAQ.png", "HVAC\nIAQ", QColor("#2c6f8f")},
+        {"IconCO2.png", "CO2", QColor("#6b6b6b")},
+        {"IconCO.png", "CO", QColor("#a03c3c")},
+        {"IconC2H6O.png", "C2H6O", QColor("#8c5a2b")},
+        {"IconH2S.png", "H2S", QColor("#9a8a1e")},
+        {"IconSO2.png", "SO2", QColor("#7d7d2a")},
+        {"IconNO2.png", "NO2", QColor("#b0532b")},
+        {"IconO3.png", "O3", QColor("#3b6fb0")},
+        {"IconVOC.png", "VOC", QColor("#5d7a3a")},
+        {"IconMag.png", "MAG", QColor("#505a8c")},
+        {"IconEmf.png", "EMF", QColor("#8c4f8c")},
+        {"IconRad.png", "RAD", QColor("#c0392b")},
+    };
+    bool ok = true;
+    for (const auto &icon : icons) {
+        QImage image = canvas(64, 64);
+        paint(image, [&icon](QPainter &p) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(icon.color);
+            p.drawRoundedRect(QRectF(2, 2, 60, 60), 10, 10);
+            const QString text = QString::fromLatin1(icon.text);
+            QFont font(g_sansBold);
+            font.setBold(true);
+            font.setPixelSize(text.size() > 4 && !text.contains('\n') ? 13 : 16);
+            p.setFont(font);
+            p.setPen(Qt::white);
+            p.drawText(QRectF(2, 2, 60, 60), Qt::AlignCenter, text);
+        });
+        ok &= save(image, QString::fromLatin1(icon.file));
+    }
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -253,6 +302,6 @@ int main(int argc, char *argv[])
         g_sansBold = QFontDatabase::applicationFontFamilies(id).value(0, g_sansBold);
 
     const bool ok = makeLogo() && makeSplash() && makeIcon() && makeRoundButtons() &&
-                    makeArrows() && makeMarkers();
+                    makeArrows() && makeMarkers() && makeSensorIcons();
     return ok ? 0 : 1;
 }

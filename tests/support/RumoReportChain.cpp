@@ -6,6 +6,9 @@
 #include "SimulatedRumo.h"
 #include "models/rumo/Rumo.h"
 
+#include <QJsonArray>
+#include <QUrl>
+
 Experiment *RumoReportChain::download(const QList<int> &records, const QDateTime &start,
                                       const QList<SimulatedRumoRuns::Header> &headers)
 {
@@ -36,4 +39,19 @@ Experiment *RumoReportChain::download(const QList<int> &records, const QDateTime
     }
     device.clearExperimentList();
     return head;
+}
+
+QJsonObject RumoReportChain::everySection(const QString &fileName)
+{
+    // Eight quantities, more than any simulated sensor has: a report of any
+    // run leaves out those the run lacks.
+    const QJsonArray quantities{0, 1, 2, 3, 4, 5, 6, 7};
+    QJsonObject options{{"fileName", QUrl::fromLocalFile(fileName).toString()},
+                        {"selectedTableColumnsList", quantities},
+                        {"selectedChartsList", quantities}};
+    for (const char *key : {"ckbMaxMin", "ckbAvg", "ckbCalibration", "ckbTable", "ckbChart",
+                            "collectorInfoEnable", "ownCompanyInfoEnable", "repInfoEnable",
+                            "repIdInfoEnable", "cmpnyInfoEnable", "siteInfoEnable", "obsEnable"})
+        options.insert(QLatin1String(key), true);
+    return options;
 }

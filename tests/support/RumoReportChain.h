@@ -3,6 +3,7 @@
 #include "SimulatedRumoRuns.h"
 
 #include <QDateTime>
+#include <QJsonObject>
 #include <QList>
 #include <QString>
 
@@ -20,4 +21,7 @@ public:
     // Experiment::deleteChain), or null when a download failed.
     static Experiment *download(const QList<int> &records, const QDateTime &start,
                                 const QList<SimulatedRumoRuns::Header> &headers = {});
+    // Report options with every block of the report on, a chart and a table
+    // column of each of eight quantities, writing to `fileName`.
+    static QJsonObject everySection(const QString &fileName);
 };

@@ -1,6 +1,7 @@
 #include "RumoFuzz.h"
 
 #include "CommandCheck.h"
+#include "RumoReportChain.h"
 
 #include "models/rumo/RumoModel.h"
 #include "models/rumo/RumoResults.h"
@@ -39,5 +40,7 @@ QList<FuzzModel> rumoFuzzModels()
         QStringLiteral("AT\\+VFSENCTF=%1,(%2|\"\")")
             .arg(CommandCheck::textField(), CommandCheck::dateTimeField()),
     };
+    model.reportOptions = [] { return RumoReportChain::everySection(QString()); };
+    model.userJson = {{"sndConfiguration", R"({"productName":"RUMO","sampleTime":"01:30"})"}};
     return {model};
 }

@@ -1,0 +1,461 @@
+// The road of a "RUMO" user through the real scene with a real Core, against a
+// simulated logger on a pseudo-terminal: search, configuration window, run
+// list, download of two runs into one data file, results page, report, and the
+// same runs opened from their file. Everything is driven by the objects'
+// names, as a user would click it; only the native file dialogs are answered
+// through the pages' own functions, since they cannot be clicked offscreen.
+#include "AppScene.h"
+#include "Core.h"
+#include "DataFileEnvelope.h"
+#include "Device.h"
+#include "Interface.h"
+#include "PdfText.h"
+#include "ReportViewer.h"
+#include "SceneSteps.h"
+#include "SimulatedInstrument.h"
+#include "SimulatedModels.h"
+#include "SimulatedRumo.h"
+#include "SimulatedRumoRuns.h"
+#include "TestIdle.h"
+
+#include <QFile>
+#include <QJsonObject>
+#include <QQmlApplicationEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QTemporaryDir>
+#include <QXYSeries>
+#include <QtTest>
+
+#include <ctime>
+#include <memory>
+
+namespace {
+
+constexpr int kIdleMs = TestIdle::QuietLinkMs;
+
+// The logger is three hours behind UTC, this computer at UTC: the pages show
+// the logger's own times.
+QDateTime runStart(int day)
+{
+    return QDateTime(QDate(2024, 5, day), QTime(8, 0), Qt::OffsetFromUTC, -3 * 3600);
+}
+
+// The runs the logger holds: two of its ambient sensor around one of its
+// light sensor.
+struct LoggedRun
+{
+    int records;
+    SimulatedRumoRuns::Header header;
+};
+
+QList<LoggedRun> loggedRuns()
+{
+    SimulatedRumoRuns::Header second = SimulatedRumoRuns::sensorHeader(1);
+    second.label = "OFFICE 3";
+    second.sampleSeconds = 30;
+    return {{30, SimulatedRumoRuns::sensorHeader(1)},
+            {20, SimulatedRumoRuns::sensorHeader(2)},
+            {25, second}};
+}
+
+QString number(const QByteArray &text)
+{
+    return QLocale().toString(text.toDouble(), 'f', 2);
+}
+
+} // namespace
+
+class TstRumoApp : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void cleanupTestCase();
+
+    void configureTheLogger();
+    void downloadShowReportAndReopen();
+
+private:
+    QObject *named(const char *objectName, QObject *from = nullptr) const;
+    QQuickItem *item(const char *objectName, QObject *from = nullptr) const;
+    QQuickWindow *configWindow() const;
+    QObject *configDialog(const char *dialogName) const;
+    QQuickItem *runRow(int row) const;
+    QString state() const;
+    QString text(const char *objectName, QObject *from) const;
+
+    void openInstrument();
+    void openConfiguration();
+    void applyInterval(const QString &interval);
+    void checkRun(int run, int position);
+    void printReport();
+
+    std::unique_ptr<SimulatedInstrument> m_instrument;
+    SimulatedRumo *m_rumo = nullptr;
+    std::unique_ptr<QQmlApplicationEngine> m_engine;
+    std::unique_ptr<Core> m_core;
+    QQuickWindow *m_window = nullptr;
+    QStringList m_warnings;
+    QTemporaryDir m_dir;
+};
+
+void TstRumoApp::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    qputenv("TZ", "UTC");
+    tzset();
+    collectSceneWarnings(&m_warnings);
+}
+
+void TstRumoApp::init()
+{
+    m_instrument.reset(new SimulatedInstrument);
+    QVERIFY(installSimulatedModel(*m_instrument, "RUMO"));
+    m_rumo = SimulatedRumo::of(m_instrument.get());
+    QVERIFY(m_rumo);
+    const QList<LoggedRun> runs = loggedRuns();
+    for (int i = 0; i < runs.size(); ++i)
+        m_instrument->addRun(SimulatedRumoRuns::makeRun(i + 1, runs.at(i).records, runStart(16 + i),
+                                                        runs.at(i).header));
+    qputenv("VALTRIX_EXTRA_PORTS", m_instrument->portPath().toLocal8Bit());
+    qputenv("VALTRIX_SYSTEM_PORTS", "0");
+
+    m_warnings.clear();
+    m_core.reset(new Core);
+    m_engine.reset(new QQmlApplicationEngine);
+    m_window = openAppScene(*m_engine, m_core.get());
+    QVERIFY(m_window);
+}
+
+void TstRumoApp::cleanup()
+{
+    const QStringList warnings = m_warnings;
+    closeAppScene(m_engine.release());
+    m_core.reset();
+    m_rumo = nullptr;
+    m_instrument.reset();
+    qunsetenv("VALTRIX_EXTRA_PORTS");
+    QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join('\n')));
+}
+
+void TstRumoApp::cleanupTestCase()
+{
+    stopCollectingSceneWarnings();
+}
+
+// ------------------------------------------------------------------ helpers
+
+QObject *TstRumoApp::named(const char *objectName, QObject *from) const
+{
+    return SceneSteps::named(from ? from : m_window, objectName);
+}
+
+QQuickItem *TstRumoApp::item(const char *objectName, QObject *from) const
+{
+    return SceneSteps::item(from ? from : m_window, objectName);
+}
+
+QQuickWindow *TstRumoApp::configWindow() const
+{
+    return qobject_cast<QQuickWindow *>(named("rumoConfiguration"));
+}
+
+QObject *TstRumoApp::configDialog(const char *dialogName) const
+{
+    return named(dialogName, named("rumoConfigDialogs", configWindow()));
+}
+
+QQuickItem *TstRumoApp::runRow(int row) const
+{
+    QQuickItem *result = nullptr;
+    QMetaObject::invokeMethod(named("listview", named("experimentList", named("pageRumo"))),
+                              "itemAtIndex", Q_RETURN_ARG(QQuickItem *, result), Q_ARG(int, row));
+    return result;
+}
+
+QString TstRumoApp::state() const
+{
+    return named("root")->property("state").toString();
+}
+
+QString TstRumoApp::text(const char *objectName, QObject *from) const
+{
+    QObject *found = named(objectName, from);
+    return found ? found->property("text").toString() : QString();
+}
+
+// Finds the logger and opens its page with its runs listed.
+void TstRumoApp::openInstrument()
+{
+    SceneSteps::click(item("findBtn"));
+    QObject *devices = named("listview", named("devsearch"));
+    QTRY_COMPARE(devices->property("count").toInt(), 1);
+    for (QObject *object : m_core->deviceList().value<QList<QObject *>>())
+        qobject_cast<Device *>(object)->interface()->setIdleTimeout(kIdleMs);
+    QQuickItem *row = nullptr;
+    QMetaObject::invokeMethod(devices, "itemAtIndex", Q_RETURN_ARG(QQuickItem *, row),
+                              Q_ARG(int, 0));
+    QCOMPARE(row->property("productName").toString(), QString("RUMO"));
+    SceneSteps::click(row);
+    QTRY_COMPARE(state(), QString("RumoState"));
+    QVERIFY(item("pageRumo")->isVisible());
+    QTRY_COMPARE(named("experimentList", named("pageRumo"))->property("count").toInt(), 3);
+    QQuickItem *first = runRow(0);
+    QCOMPARE(text("runIndex", first), QString("1:"));
+    QCOMPARE(text("runLabel", first), QString("OFFICE 2"));
+    const QString date = text("runDate", first);
+    QVERIFY2(date.startsWith("Date: ") && date.contains("16") && date.contains("08:00"),
+             qPrintable(date));
+    QCOMPARE(text("runSize", first), QString("Size: 30"));
+    QCOMPARE(named("sensorPicture", first)->property("source").toUrl(), QUrl("qrc:/IconIAQ.png"));
+    QCOMPARE(named("sensorPicture", runRow(1))->property("source").toUrl(),
+             QUrl("qrc:/IconLux_UV.png"));
+}
+
+void TstRumoApp::openConfiguration()
+{
+    SceneSteps::click(item("configureBtn", named("pageRumo")));
+    QTRY_VERIFY(configWindow()->isVisible());
+    QVERIFY(QTest::qWaitForWindowExposed(configWindow()));
+}
+
+void TstRumoApp::applyInterval(const QString &interval)
+{
+    QQuickWindow *window = configWindow();
+    QVERIFY(named("sampleText", window)->setProperty("text", interval));
+    SceneSteps::click(item("applyCfgBtn", window));
+}
+
+// ------------------------------------------------------------------- walks
+
+// The window shows the interval and the sensor certificate the logger holds,
+// refuses an interval it would not take before anything is sent, and writes
+// both; opened again it reads them back.
+void TstRumoApp::configureTheLogger()
+{
+    STEP(openInstrument());
+    STEP(SceneSteps::screenshot(m_window, "rumo-device-page.png"));
+    STEP(openConfiguration());
+    QQuickWindow *window = configWindow();
+    QCOMPARE(window->title(), QString("Rumo - Configuration"));
+    QCOMPARE(window->modality(), Qt::ApplicationModal);
+    QCOMPARE(text("sampleText", window), QString("01:00"));
+    QObject *certificate = named("calibrationFrame", window);
+    QCOMPARE(certificate->property("certificate").toString(), QString("SCERT-0001"));
+    STEP(SceneSteps::screenshot(window, "rumo-configuration.png"));
+
+    m_instrument->clearCommands();
+    for (const char *refused : {"60:00", "00:60", "00:00"}) {
+        STEP(applyInterval(refused));
+        QVERIFY2(!text("warningMessage", window).isEmpty(), refused);
+        QVERIFY(item("warningMessage", window)->isVisible());
+    }
+    QCOMPARE(text("warningMessage", window), QString("The sample time shall be at least 00:01"));
+    QVERIFY(m_instrument->commands().isEmpty());
+    QCOMPARE(m_rumo->intervalSeconds, 60);
+
+    STEP(applyInterval("02:30"));
+    QTRY_VERIFY(configDialog("configSuccesfulDialog")->property("visible").toBool());
+    QMetaObject::invokeMethod(configDialog("configSuccesfulDialog"), "close");
+    QCOMPARE(text("warningMessage", window), QString());
+    QCOMPARE(m_rumo->intervalSeconds, 150);
+
+    QVERIFY(certificate->setProperty("certificate", "SCERT-0099"));
+    STEP(SceneSteps::click(item("applyCalibrationBtn", window)));
+    QTRY_VERIFY(configDialog("configSuccesfulDialog")->property("visible").toBool());
+    QMetaObject::invokeMethod(configDialog("configSuccesfulDialog"), "close");
+    QVERIFY2(m_rumo->sensorCertificate.startsWith("\"SCERT-0099\","),
+             m_rumo->sensorCertificate.constData());
+
+    // Opened again, the window reads the logger anew.
+    STEP(SceneSteps::click(item("closeCfgBtn", window)));
+    QVERIFY(!window->isVisible());
+    QVERIFY(named("sampleText", window)->setProperty("text", "00:00"));
+    QVERIFY(certificate->setProperty("certificate", ""));
+    STEP(openConfiguration());
+    QCOMPARE(text("sampleText", window), QString("02:30"));
+    QCOMPARE(certificate->property("certificate").toString(), QString("SCERT-0099"));
+    STEP(SceneSteps::click(item("closeCfgBtn", window)));
+}
+
+void TstRumoApp::downloadShowReportAndReopen()
+{
+    STEP(openInstrument());
+    QObject *page = named("pageRumo");
+    QObject *saveDialog = named("saveDialog", page);
+
+    // Nothing chosen, then runs of two sensors: the page says why it waits.
+    STEP(SceneSteps::click(item("acceptBtn", page)));
+    QVERIFY(item("warningText2", page)->isVisible());
+    STEP(SceneSteps::click(runRow(0)));
+    STEP(SceneSteps::click(runRow(1)));
+    STEP(SceneSteps::click(item("acceptBtn", page)));
+    QVERIFY(item("warningText1", page)->isVisible());
+    QVERIFY(!item("warningText2", page)->isVisible());
+    QVERIFY(!saveDialog->property("visible").toBool());
+
+    // The third run instead of the second: the file is asked for.
+    STEP(SceneSteps::click(runRow(1)));
+    STEP(SceneSteps::click(runRow(2)));
+    QVERIFY(named("runCheck", runRow(2))->property("checked").toBool());
+    QVERIFY(!named("runCheck", runRow(1))->property("checked").toBool());
+    STEP(SceneSteps::click(item("acceptBtn", page)));
+    QVERIFY(!item("warningText1", page)->isVisible());
+    QTRY_VERIFY(saveDialog->property("visible").toBool());
+    QCOMPARE(saveDialog->property("title").toString(), QString("Save file as"));
+    QVERIFY(saveDialog->property("nameFilters").toStringList().first().contains("(*.rmx)"));
+    QMetaObject::invokeMethod(saveDialog, "close");
+
+    // Both runs are read with the progress shown, then saved at once.
+    QObject watchers;
+    QList<double> progress;
+    QObject *bar = named("downloadProgress", page);
+    connect(m_core.get(), &Core::progressBarUpdated, &watchers,
+            [&] { progress.append(bar->property("value").toDouble()); });
+    const QString path = m_dir.filePath("offices");
+    QCOMPARE(SceneSteps::call(page, "downloadRuns", QUrl::fromLocalFile(path).toString()).toInt(),
+             0);
+    disconnect(m_core.get(), &Core::progressBarUpdated, &watchers, nullptr);
+    QVERIFY(progress.size() >= 4);
+    QVERIFY(
+        std::any_of(progress.begin(), progress.end(), [](double v) { return v > 0 && v < 100; }));
+    QCOMPARE(progress.last(), 100.0);
+    QFile file(path + ".rmx");
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QJsonObject content;
+    QCOMPARE(DataFileEnvelope::decode(file.readAll(), content), DataFileEnvelope::Ok);
+    QCOMPARE(DataFileEnvelope::runObjects(content).size(), 2);
+
+    QTRY_COMPARE(state(), QString("RumoResultsState"));
+    STEP(checkRun(0, 1));
+    STEP(SceneSteps::screenshot(m_window, "rumo-results-page.png"));
+    STEP(SceneSteps::click(item("nextRun", named("pageRumoResults"))));
+    STEP(checkRun(2, 2));
+    STEP(SceneSteps::click(item("previousRun", named("pageRumoResults"))));
+    STEP(checkRun(0, 1));
+    STEP(printReport());
+
+    // The saved file, opened from the home page, shows the same pages.
+    STEP(SceneSteps::click(item("backButton")));
+    STEP(SceneSteps::click(item("backButton")));
+    QTRY_COMPARE(state(), QString());
+    SceneSteps::call(named("pageHome"), "openFile", QUrl::fromLocalFile(path + ".rmx").toString());
+    QTRY_COMPARE(state(), QString("RumoResultsState"));
+    STEP(checkRun(0, 1));
+    STEP(SceneSteps::click(item("nextRun", named("pageRumoResults"))));
+    STEP(checkRun(2, 2));
+}
+
+// The results page of logged run `run` (0-based), at `position` in the chain
+// of two: its information, a table column per quantity, a chart per quantity
+// behind the switcher, and the statistics boxes.
+void TstRumoApp::checkRun(int run, int position)
+{
+    const LoggedRun logged = loggedRuns().at(run);
+    const SimulatedRumoRuns::Header &header = logged.header;
+    QObject *page = named("pageRumoResults");
+    QTRY_VERIFY(qobject_cast<QQuickItem *>(page)->isVisible());
+    QCOMPARE(page->property("pageTitle").toString(), QString("Rumo - Results"));
+    QObject *info = named("rumoExpInfo", page);
+    QTRY_COMPARE(text("infoExperiment", info), QString(header.label));
+    QCOMPARE(text("infoEvent", info), QString::number(position));
+    QCOMPARE(text("infoSampleTime", info), QString::number(header.sampleSeconds));
+    QCOMPARE(text("infoType", info), QString("AMB"));
+    QCOMPARE(text("infoSensorSN", info), QString("S-0042"));
+    QCOMPARE(text("infoCertificate", info), QString("SCERT-7"));
+    const QString start = text("infoDate", info);
+    QVERIFY2(start.contains("8:00") && !start.contains("11:00"), qPrintable(start));
+    QCOMPARE(item("previousRun", page)->isVisible(), position == 2);
+    QCOMPARE(item("nextRun", page)->isVisible(), position == 1);
+
+    // The table: the time and a column per quantity, every sample.
+    STEP(SceneSteps::click(item("tab_table", page)));
+    const int quantities = header.quantities.size();
+    QCOMPARE(named("samplesTable", page)->property("columnCount").toInt(), quantities + 1);
+    QObject *table = page->property("samplesModel").value<QObject *>();
+    QVERIFY(table);
+    QTRY_COMPARE(table->property("count").toInt(), logged.records);
+    QVariantMap row;
+    QMetaObject::invokeMethod(table, "get", Q_RETURN_ARG(QVariantMap, row), Q_ARG(int, 2));
+    QCOMPARE(row.value("date").toString(),
+             runStart(16 + run).addSecs(2 * header.sampleSeconds).time().toString("hh:mm:ss"));
+    for (int q = 0; q < quantities; ++q)
+        QCOMPARE(row.value(QString("q%1").arg(q)).toString(),
+                 number(SimulatedRumoRuns::sampleValue(header, 3, q)));
+
+    // The switcher brings up each quantity's chart, drawn from every sample.
+    STEP(SceneSteps::click(item("tab_charts", page)));
+    QObject *charts = named("rumoChartView", page);
+    QTRY_COMPARE(charts->property("count").toInt(), quantities);
+    // The tab slides in under the tab bar before the user clicks in it.
+    const auto left = [](QObject *object) {
+        return qRound(qobject_cast<QQuickItem *>(object)->mapToScene(QPointF(0, 0)).x());
+    };
+    QTRY_COMPARE(left(charts), left(named("rumoTabs", page)) + 1);
+    for (int q = quantities - 1; q >= 0; --q) {
+        const QByteArray button = "chartButton" + QByteArray::number(q);
+        STEP(SceneSteps::click(item(button.constData(), charts)));
+        QTRY_COMPARE(charts->property("currentIndex").toInt(), q);
+        QObject *chart = named(("rumoChart" + QByteArray::number(q)).constData(), charts);
+        auto *series =
+            qobject_cast<QtCharts::QXYSeries *>(chart->property("series").value<QObject *>());
+        QVERIFY(series);
+        QTRY_COMPARE(series->count(), logged.records);
+    }
+    QTRY_VERIFY(item("rumoChart0", charts)->isVisible());
+    if (position == 1 && run == 0)
+        STEP(SceneSteps::screenshot(m_window, "rumo-results-charts.png"));
+
+    // The statistics the logger worked out, one row per quantity.
+    STEP(SceneSteps::click(item("tab_results", page)));
+    const QList<QByteArray> minima = SimulatedRumoRuns::minima(header, logged.records);
+    const QList<QByteArray> averages = SimulatedRumoRuns::averages(header, logged.records);
+    const QList<QByteArray> maxima = SimulatedRumoRuns::maxima(header, logged.records);
+    for (int q = 0; q < quantities; ++q) {
+        const QByteArray value = "value" + QByteArray::number(q + 1);
+        QCOMPARE(text(value.constData(), named("minBox", page)), number(minima.at(q)));
+        QCOMPARE(text(value.constData(), named("avgBox", page)), number(averages.at(q)));
+        QCOMPARE(text(value.constData(), named("maxBox", page)), number(maxima.at(q)));
+    }
+    STEP(SceneSteps::click(item("tab_table", page)));
+}
+
+// The report window sends its options to core; the report reaches the
+// desktop's viewer as a PDF.
+void TstRumoApp::printReport()
+{
+    QObject *page = named("pageRumoResults");
+    auto *report = qobject_cast<QQuickWindow *>(named("rumoPrinterConfiguration", page));
+    QVERIFY(report);
+    STEP(SceneSteps::click(item("generateReport", page)));
+    QVERIFY(QTest::qWaitForWindowExposed(report));
+    QCOMPARE(report->title(), QString("Rumo - Report configuration"));
+    QVERIFY(named("chartQuantity4", report));
+    STEP(SceneSteps::screenshot(report, "rumo-report-window.png"));
+
+    // Without a file the window says so and stays.
+    STEP(SceneSteps::click(item("prnConfirmBtn", report)));
+    QVERIFY(item("warningMessage", report)->isVisible());
+    QVERIFY(report->isVisible());
+
+    const QString pdf = m_dir.filePath("offices report.pdf");
+    QVERIFY(named("vfSelectFile", report)
+                ->setProperty("filename", QUrl::fromLocalFile(pdf).toString()));
+    ReportViewer viewer;
+    STEP(SceneSteps::click(item("prnConfirmBtn", report)));
+    QTRY_VERIFY(!report->isVisible());
+    QCOMPARE(viewer.opened, QList<QUrl>({QUrl::fromLocalFile(pdf)}));
+    QVERIFY(!named("printerErrorDialog", named("rumoReportDialogs", report))
+                 ->property("visible")
+                 .toBool());
+    const QString all = PdfText::pages(pdf).join('\n').simplified();
+    QVERIFY2(all.contains("OFFICE 2") && all.contains("OFFICE 3"), qPrintable(all.left(400)));
+    QVERIFY(PdfText::pageCount(pdf) >= 3);
+}
+
+QTEST_MAIN(TstRumoApp)
+#include "tst_rumoapp.moc"

@@ -13,6 +13,7 @@
 #include "PdfText.h"
 #include "PrinterFactory.h"
 #include "ReportViewer.h"
+#include "SceneSteps.h"
 #include "SimulatedDravo2.h"
 #include "SimulatedInstrument.h"
 #include "SimulatedModels.h"
@@ -40,14 +41,6 @@
 #include <QtTest>
 
 #include <memory>
-
-// Runs a helper that checks as it goes, and ends the walk when it failed.
-#define STEP(helper)                                                                               \
-    do {                                                                                           \
-        helper;                                                                                    \
-        if (QTest::currentTestFailed())                                                            \
-            return;                                                                                \
-    } while (false)
 
 namespace {
 
@@ -169,7 +162,7 @@ QQuickItem *TstDravo2App::scheduleRow(int row) const
 
 void TstDravo2App::click(QQuickItem *target)
 {
-    clickItem(target);
+    SceneSteps::click(target);
 }
 
 void TstDravo2App::setText(const char *objectName, const QString &text, QObject *from)
@@ -183,12 +176,12 @@ void TstDravo2App::setText(const char *objectName, const QString &text, QObject 
 // their buttons.
 void TstDravo2App::answerMessageBox(QMessageBox::StandardButton button)
 {
-    ::answerMessageBox(button);
+    SceneSteps::answerMessageBox(button);
 }
 
 void TstDravo2App::screenshot(QQuickWindow *window, const QString &fileName)
 {
-    saveScreenshot(window, fileName);
+    SceneSteps::screenshot(window, fileName);
 }
 
 // Finds the dosimeter and opens its page.

@@ -11,6 +11,7 @@
 #include "Device.h"
 #include "Interface.h"
 #include "ReportViewer.h"
+#include "SceneSteps.h"
 #include "SimulatedInstrument.h"
 #include "SimulatedKestrum.h"
 #include "SimulatedModels.h"
@@ -27,14 +28,6 @@
 
 #include <cmath>
 #include <memory>
-
-// Runs a helper that checks as it goes, and ends the walk when it failed.
-#define STEP(helper)                                                                               \
-    do {                                                                                           \
-        helper;                                                                                    \
-        if (QTest::currentTestFailed())                                                            \
-            return;                                                                                \
-    } while (false)
 
 namespace {
 
@@ -162,7 +155,7 @@ QString TstKestrumApp::text(const char *objectName, QObject *from) const
 // Finds both instruments and opens the page of `family`'s.
 void TstKestrumApp::openInstrument(const Family &family)
 {
-    clickItem(item("findBtn"));
+    SceneSteps::click(item("findBtn"));
     QObject *devices = named("listview", named("devsearch"));
     QTRY_COMPARE(devices->property("count").toInt(), 2);
     for (QObject *object : m_core->deviceList().value<QList<QObject *>>())
@@ -173,7 +166,7 @@ void TstKestrumApp::openInstrument(const Family &family)
             row = listRow(devices, i);
     }
     QVERIFY(row);
-    STEP(clickItem(row));
+    STEP(SceneSteps::click(row));
     QObject *page = named(family.devicePage);
     QTRY_VERIFY(qobject_cast<QQuickItem *>(page)->isVisible());
     QTRY_COMPARE(named("experimentList", page)->property("count").toInt(), 2);
@@ -183,7 +176,7 @@ QQuickWindow *TstKestrumApp::openConfiguration(const Family &family)
 {
     QObject *page = named(family.devicePage);
     auto *window = qobject_cast<QQuickWindow *>(named(family.configuration, page));
-    clickItem(item("configureBtn", page));
+    SceneSteps::click(item("configureBtn", page));
     if (QTest::currentTestFailed() || !window)
         return nullptr;
     if (!QTest::qWaitForWindowExposed(window))
@@ -195,7 +188,7 @@ QQuickWindow *TstKestrumApp::openConfiguration(const Family &family)
 void TstKestrumApp::typeSampleTime(QQuickWindow *window, const QString &typed)
 {
     QQuickItem *field = item("sampleField", window);
-    STEP(clickItem(field));
+    STEP(SceneSteps::click(field));
     QTest::keyClick(window, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(window, Qt::Key_Delete);
     QTest::keyClick(window, Qt::Key_Home);
@@ -209,7 +202,7 @@ void TstKestrumApp::typeSampleTime(QQuickWindow *window, const QString &typed)
 void TstKestrumApp::download(const Family &family, int run, const QString &path)
 {
     QObject *page = named(family.devicePage);
-    STEP(clickItem(listRow(named("listview", named("experimentList", page)), run)));
+    STEP(SceneSteps::click(listRow(named("listview", named("experimentList", page)), run)));
     QObject *saveDialog = named("saveDialog", page);
     QTRY_VERIFY(saveDialog->property("visible").toBool());
     QCOMPARE(saveDialog->property("title").toString(), QString("Save file as"));
@@ -255,7 +248,7 @@ void TstKestrumApp::showTab(QObject *view, const char *tab)
                    : -1;
     };
     QTRY_COMPARE(third(), tabIndex(tab));
-    STEP(clickItem(button));
+    STEP(SceneSteps::click(button));
     QTRY_COMPARE(tabs->property("currentIndex").toInt(), tabIndex(tab));
 }
 
@@ -266,11 +259,11 @@ void TstKestrumApp::printReport(const Family &family)
     QObject *page = named(family.resultsPage);
     auto *report = qobject_cast<QQuickWindow *>(named(family.report, page));
     QVERIFY(report);
-    STEP(clickItem(item("generateReport", page)));
+    STEP(SceneSteps::click(item("generateReport", page)));
     QVERIFY(QTest::qWaitForWindowExposed(report));
-    STEP(saveScreenshot(report, QString("%1-report-window.png").arg(family.shotName)));
+    STEP(SceneSteps::screenshot(report, QString("%1-report-window.png").arg(family.shotName)));
 
-    STEP(clickItem(item("generatePdf", report)));
+    STEP(SceneSteps::click(item("generatePdf", report)));
     QVERIFY(item("fileNameError", report)->isVisible());
     QCOMPARE(text("fileNameError", report), QString("File name shall not be empty"));
     QVERIFY(report->isVisible());
@@ -280,7 +273,7 @@ void TstKestrumApp::printReport(const Family &family)
         named("fileName", report)->setProperty("filename", QUrl::fromLocalFile(pdf).toString()));
     QVERIFY(named("ckbCsv", report)->property("checked").toBool());
     ReportViewer viewer;
-    STEP(clickItem(item("generatePdf", report)));
+    STEP(SceneSteps::click(item("generatePdf", report)));
     QVERIFY(!report->isVisible());
     QCOMPARE(viewer.opened, QList<QUrl>({QUrl::fromLocalFile(pdf)}));
     QVERIFY(!named("printerErrorDialog", report)->property("visible").toBool());
@@ -303,7 +296,7 @@ void TstKestrumApp::configureTheKestrum2()
     QCOMPARE(text("pageTitle", page), QString("Kestrum 2"));
     QCOMPARE(named("pageTitle", page)->property("font").value<QFont>().capitalization(),
              QFont::AllUppercase);
-    STEP(saveScreenshot(m_window, "kestrum2-device-page.png"));
+    STEP(SceneSteps::screenshot(m_window, "kestrum2-device-page.png"));
 
     QQuickWindow *window = openConfiguration(kKestrum2);
     QVERIFY(window);
@@ -311,35 +304,35 @@ void TstKestrumApp::configureTheKestrum2()
     QCOMPARE(window->modality(), Qt::ApplicationModal);
     QVERIFY(named("unitCelsius", window)->property("checked").toBool());
     QCOMPARE(text("sampleField", window), QString("01:00"));
-    STEP(saveScreenshot(window, "kestrum2-configuration.png"));
+    STEP(SceneSteps::screenshot(window, "kestrum2-configuration.png"));
 
     // A sample time the instrument would not take is explained, not sent.
     m_kestrum2->clearCommands();
     for (const char *refused : {"60:00", "5:30", "05:3", "00:00"}) {
         STEP(typeSampleTime(window, refused));
-        STEP(clickItem(item("applyCfgBtn", window)));
+        STEP(SceneSteps::click(item("applyCfgBtn", window)));
         QCOMPARE(text("cfgMessage", window),
                  QString("The sample time field shall have mm:ss format"));
         QVERIFY(window->isVisible());
     }
     QVERIFY(m_kestrum2->commands().isEmpty());
 
-    STEP(clickItem(item("unitFahrenheit", window)));
+    STEP(SceneSteps::click(item("unitFahrenheit", window)));
     STEP(typeSampleTime(window, "00:30"));
-    STEP(clickItem(item("applyCfgBtn", window)));
+    STEP(SceneSteps::click(item("applyCfgBtn", window)));
     QTRY_VERIFY(rootDialog("configSuccesfulDialog")->property("visible").toBool());
     QVERIFY(!window->isVisible());
     SimulatedKestrum *kestrum = SimulatedKestrum::of(m_kestrum2.get());
     QCOMPARE(kestrum->unit, QByteArray("F"));
     QCOMPARE(kestrum->intervalSeconds, 30);
-    STEP(answerMessageBox(QMessageBox::Ok));
+    STEP(SceneSteps::answerMessageBox(QMessageBox::Ok));
 
     // Opened again, the window reads the instrument anew.
     window = openConfiguration(kKestrum2);
     QVERIFY(window);
     QVERIFY(named("unitFahrenheit", window)->property("checked").toBool());
     QCOMPARE(text("sampleField", window), QString("00:30"));
-    STEP(clickItem(item("closeCfgBtn", window)));
+    STEP(SceneSteps::click(item("closeCfgBtn", window)));
     QVERIFY(!window->isVisible());
 }
 
@@ -349,9 +342,9 @@ void TstKestrumApp::eraseTheMemory()
     QQuickWindow *window = openConfiguration(kKestrum2);
     QVERIFY(window);
     QObject *dialogs = named("configDialogs", window);
-    STEP(clickItem(item("eraseMemoryBtn", window)));
+    STEP(SceneSteps::click(item("eraseMemoryBtn", window)));
     QTRY_VERIFY(named("eraseDialog", dialogs)->property("visible").toBool());
-    STEP(answerMessageBox(QMessageBox::Yes));
+    STEP(SceneSteps::answerMessageBox(QMessageBox::Yes));
     QTRY_VERIFY(named("eraseSuccessfulDialog", dialogs)->property("visible").toBool());
     QVERIFY(!named("eraseInProgressDialog", dialogs)->property("visible").toBool());
     QVERIFY(m_kestrum2->runs().isEmpty());
@@ -359,8 +352,8 @@ void TstKestrumApp::eraseTheMemory()
     // The other model's window kept out of it.
     QObject *otherDialogs = named("configDialogs", named("kestrum4Configuration"));
     QVERIFY(!named("eraseInProgressDialog", otherDialogs)->property("visible").toBool());
-    STEP(answerMessageBox(QMessageBox::Ok));
-    STEP(clickItem(item("closeCfgBtn", window)));
+    STEP(SceneSteps::answerMessageBox(QMessageBox::Ok));
+    STEP(SceneSteps::click(item("closeCfgBtn", window)));
 }
 
 void TstKestrumApp::downloadEvaluateAndReport()
@@ -395,22 +388,22 @@ void TstKestrumApp::downloadEvaluateAndReport()
     QVERIFY(view);
     QObject *table = page->property("boardTables").toList().value(0).value<QObject *>();
     QCOMPARE(table->property("count").toInt(), kRecords);
-    STEP(saveScreenshot(m_window, "kestrum2-results-table.png"));
+    STEP(SceneSteps::screenshot(m_window, "kestrum2-results-table.png"));
     STEP(showTab(view, "tabChart"));
     QObject *chart = named("temperatureChart", view);
     QVERIFY(chart);
     for (const QVariant &series : chart->property("series").toList())
         QCOMPARE(qobject_cast<QtCharts::QXYSeries *>(series.value<QObject *>())->count(), kRecords);
-    STEP(saveScreenshot(m_window, "kestrum2-results-chart.png"));
+    STEP(SceneSteps::screenshot(m_window, "kestrum2-results-chart.png"));
     STEP(showTab(view, "tabResults"));
     QVERIFY(!text("boxMax", named("box_dryTemperature", view)).isEmpty());
     QCOMPARE(text("boxMax", named("box_dryTemperature", view)).contains("---"), false);
-    STEP(saveScreenshot(m_window, "kestrum2-results-boxes.png"));
+    STEP(SceneSteps::screenshot(m_window, "kestrum2-results-boxes.png"));
 
     STEP(printReport(kKestrum2));
 
     // Back on the device page, the runs are still listed.
-    STEP(clickItem(item("backButton")));
+    STEP(SceneSteps::click(item("backButton")));
     QCOMPARE(state(), QString("Kestrum2State"));
     QCOMPARE(named("experimentList", named("pageKestrum2"))->property("count").toInt(), 2);
 }
@@ -423,13 +416,13 @@ void TstKestrumApp::expansionBoardsOfAKestrum4()
     QCOMPARE(text("runLabel", listRow(list, 0)), QString("RUN 0:"));
     QCOMPARE(text("runLabel", listRow(list, 1)), QString("RUN 1:"));
     QCOMPARE(text("runSize", listRow(list, 1)), QString("Size: %1").arg(kRecords + 5));
-    STEP(saveScreenshot(m_window, "kestrum4-device-page.png"));
+    STEP(SceneSteps::screenshot(m_window, "kestrum4-device-page.png"));
 
     QQuickWindow *window = openConfiguration(kKestrum4);
     QVERIFY(window);
     QCOMPARE(window->title(), QString("Kestrum 4 - Configuration"));
-    STEP(saveScreenshot(window, "kestrum4-configuration.png"));
-    STEP(clickItem(item("closeCfgBtn", window)));
+    STEP(SceneSteps::screenshot(window, "kestrum4-configuration.png"));
+    STEP(SceneSteps::click(item("closeCfgBtn", window)));
 
     STEP(download(kKestrum4, 1, m_dir.filePath("boards")));
     QCOMPARE(state(), QString("Kestrum4ResultsState"));
@@ -444,15 +437,15 @@ void TstKestrumApp::expansionBoardsOfAKestrum4()
         QCOMPARE(text("boardName", listRow(boards, board)), QString("Expansion"));
     QObject *stack = named("boardStack", results);
     QCOMPARE(results->property("boardCount").toInt(), 4);
-    STEP(saveScreenshot(m_window, "kestrum4-results-main.png"));
-    STEP(clickItem(listRow(boards, 3)));
+    STEP(SceneSteps::screenshot(m_window, "kestrum4-results-main.png"));
+    STEP(SceneSteps::click(listRow(boards, 3)));
     QCOMPARE(stack->property("currentIndex").toInt(), 3);
     QObject *view = named("boardView3", results);
     QVERIFY(qobject_cast<QQuickItem *>(view)->isVisible());
     STEP(showTab(view, "tabChart"));
-    STEP(saveScreenshot(m_window, "kestrum4-results-expansion-chart.png"));
+    STEP(SceneSteps::screenshot(m_window, "kestrum4-results-expansion-chart.png"));
     STEP(showTab(view, "tabResults"));
-    STEP(saveScreenshot(m_window, "kestrum4-results-expansion-boxes.png"));
+    STEP(SceneSteps::screenshot(m_window, "kestrum4-results-expansion-boxes.png"));
 
     STEP(printReport(kKestrum4));
 }
@@ -474,8 +467,8 @@ void TstKestrumApp::filesOfSeveralRunsAreStepped()
     const QString path = m_dir.filePath(QString("both.%1").arg(family.extension));
     QCOMPARE(m_core->createExperiment("[0,1]"), 0);
     QCOMPARE(m_core->saveExperimentToFile(QUrl::fromLocalFile(path).toString()), 0);
-    STEP(clickItem(item("backButton")));
-    STEP(clickItem(item("backButton")));
+    STEP(SceneSteps::click(item("backButton")));
+    STEP(SceneSteps::click(item("backButton")));
     QTRY_COMPARE(state(), QString());
 
     call(named("pageHome"), "openFile", QUrl::fromLocalFile(path).toString());
@@ -492,12 +485,12 @@ void TstKestrumApp::stepArrows(const Family &family)
     const int firstCount = table->property("count").toInt();
     QVERIFY(!previous->property("shown").toBool());
     QVERIFY(next->property("shown").toBool());
-    STEP(clickItem(next));
+    STEP(SceneSteps::click(next));
     QTRY_VERIFY(previous->property("shown").toBool());
     QVERIFY(!next->property("shown").toBool());
     QVERIFY(table->property("count").toInt() != firstCount);
     QCOMPARE(text("infoEvent", named("infoLoader", page)), QString("2"));
-    STEP(clickItem(previous));
+    STEP(SceneSteps::click(previous));
     QTRY_VERIFY(next->property("shown").toBool());
     QVERIFY(!previous->property("shown").toBool());
     QCOMPARE(table->property("count").toInt(), firstCount);
@@ -507,7 +500,7 @@ void TstKestrumApp::linkLostDuringDownload()
 {
     STEP(openInstrument(kKestrum2));
     QObject *page = named("pageKestrum2");
-    STEP(clickItem(listRow(named("listview", named("experimentList", page)), 0)));
+    STEP(SceneSteps::click(listRow(named("listview", named("experimentList", page)), 0)));
     m_kestrum2->scriptFault("AT+VFRDXP", SimulatedInstrument::Fault::DropLink, 2);
     const QString path = m_dir.filePath("lost.ksm");
     QCOMPARE(call(page, "saveChosenRun", QUrl::fromLocalFile(path).toString()).toInt(), -3);

@@ -3,15 +3,10 @@
 #include "Core.h"
 #include "SceneTextures.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QDir>
-#include <QMessageBox>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QQuickItem>
 #include <QQuickWindow>
-#include <QScreen>
 #include <QtTest>
 
 QQuickWindow *openAppScene(QQmlApplicationEngine &engine, Core *core)
@@ -86,36 +81,4 @@ void closeAppScene(QQmlApplicationEngine *engine)
     SceneTextures::release();
     delete engine;
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-void clickItem(QQuickItem *target)
-{
-    QVERIFY(target);
-    QVERIFY(target->isVisible());
-    QVERIFY(target->isEnabled());
-    const QPoint centre =
-        target->mapToScene(QPointF(target->width() / 2, target->height() / 2)).toPoint();
-    QTest::mouseClick(target->window(), Qt::LeftButton, Qt::NoModifier, centre);
-}
-
-void answerMessageBox(int button)
-{
-    const auto standardButton = QMessageBox::StandardButton(button);
-    QMessageBox *box = nullptr;
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        auto *candidate = qobject_cast<QMessageBox *>(widget);
-        if (candidate && candidate->isVisible() && candidate->button(standardButton))
-            box = candidate;
-    }
-    QVERIFY(box);
-    box->button(standardButton)->click();
-}
-
-void saveScreenshot(QQuickWindow *window, const QString &fileName)
-{
-    QTest::mouseMove(window, QPoint(window->width() - 1, window->height() - 1));
-    QTest::qWait(300);
-    const QImage shot = window->screen()->grabWindow(window->winId()).toImage();
-    QVERIFY(!shot.isNull());
-    QVERIFY(shot.save(QDir::current().filePath(fileName)));
 }

@@ -5,7 +5,6 @@
 
 class Core;
 class QObject;
-class QQuickItem;
 class QQmlApplicationEngine;
 class QQuickWindow;
 
@@ -20,24 +19,11 @@ QQuickWindow *openAppScene(QQmlApplicationEngine &engine, Core *core);
 // when there is none.
 QObject *findNamed(QObject *start, const QString &objectName);
 
-// A user's left click in the middle of `target`, which must be visible and
-// enabled (checked with QVERIFY: the caller ends its walk when it failed).
-void clickItem(QQuickItem *target);
-
-// Answers the visible message box (the platform's dialogs stand behind the
-// QML message dialogs) that has `button` (a QMessageBox::StandardButton)
-// with it.
-void answerMessageBox(int button);
-
-// Saves what the user would see of `window` as `fileName` in the working
-// folder; offscreen only the screen grab gives that picture. The mouse
-// rests outside the window first, so that no hover colour shows.
-void saveScreenshot(QQuickWindow *window, const QString &fileName);
-
 // Collects into `sink` every warning printed from now on, until
 // stopCollectingSceneWarnings(); the offscreen platform's notes on what it
 // cannot do with windows (size hints, raising) and the X server's errors on a
-// virtual display are no fault of a scene and are left out. Messages still reach the previous handler.
+// virtual display are no fault of a scene and are left out. Messages still reach the previous
+// handler.
 void collectSceneWarnings(QStringList *sink);
 void stopCollectingSceneWarnings();
 

@@ -2,6 +2,7 @@
 
 #include "AppScene.h"
 #include "Core.h"
+#include "SceneSteps.h"
 
 #include <QQmlApplicationEngine>
 #include <QQuickItem>
@@ -47,11 +48,7 @@ void AppWalk::closeScene()
 
 QObject *AppWalk::named(const char *objectName, QObject *from) const
 {
-    QObject *start = from ? from : static_cast<QObject *>(m_window);
-    QObject *found = start ? findNamed(start, QString::fromLatin1(objectName)) : nullptr;
-    if (!found)
-        qWarning("no object named %s", objectName);
-    return found;
+    return SceneSteps::named(from ? from : static_cast<QObject *>(m_window), objectName);
 }
 
 QQuickItem *AppWalk::item(const char *objectName, QObject *from) const
@@ -81,9 +78,5 @@ QString AppWalk::state() const
 
 QVariant AppWalk::call(QObject *target, const char *method, const QVariant &argument)
 {
-    QVariant result;
-    if (!target || !QMetaObject::invokeMethod(target, method, Q_RETURN_ARG(QVariant, result),
-                                              Q_ARG(QVariant, argument)))
-        qWarning("cannot call %s", method);
-    return result;
+    return SceneSteps::call(target, method, argument);
 }

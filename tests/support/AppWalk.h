@@ -17,7 +17,7 @@ class QQuickWindow;
 // extra-ports variable), the scene's objects reached by their names, and no
 // warning allowed on the way. A scene test derives from it: startWalks() in
 // initTestCase, openScene() in init, closeScene() in cleanup and endWalks()
-// in cleanupTestCase. The helpers check with QVERIFY where they can fail.
+// in cleanupTestCase. The steps a user takes are SceneSteps'.
 class AppWalk : public QObject
 {
 public:

@@ -283,6 +283,24 @@ private slots:
                                          heading(""),
                                          ""};
         QCOMPARE(lines, expected);
+
+        // The same runs saved in a ".ks4" file and opened through Core give
+        // the same file.
+        Device device;
+        device.setProductName("KESTRUM 4");
+        const QString saved = path("two-runs.ks4");
+        QCOMPARE(VfFile::write(saved, DataFileEnvelope::encode(DataFileEnvelope::document(
+                                          "test", device.toJson(),
+                                          {head->toJson(), head->next()->toJson()}))),
+                 0);
+        Core reader;
+        reader.parseFile(QUrl::fromLocalFile(saved).toString());
+        QCOMPARE(
+            reader.generateReport(text(KestrumReportRun::switchesOn(path("reopened"), {"ckbCsv"}))),
+            0);
+        QFile reopened(path("reopened.csv"));
+        QVERIFY(reopened.open(QIODevice::ReadOnly));
+        QCOMPARE(reopened.readAll(), bytes);
     }
 
     void runWithoutSamplesKeepsItsHeadings()

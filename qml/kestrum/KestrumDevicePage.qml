@@ -147,7 +147,9 @@ VfPage {
             Layout.maximumWidth: 560
             enabled: !page.downloading
             headerlabel: qsTr("Experiments")
-            model: core.experimentList
+            // Rows only while the page is shown: every device page hears
+            // core's run list, whichever model listed it.
+            model: page.visible ? core.experimentList : []
 
             VfText {
                 anchors.centerIn: parent

@@ -306,6 +306,19 @@ int VfPrinter::heightOnNewPage(const std::function<void()> &section)
     return height;
 }
 
+int VfPrinter::measurePages(const std::function<void()> &drawPages)
+{
+    const int firstPage = m_pageNumber;
+    const int top = m_cursorY;
+    setMeasuring(true);
+    drawPages();
+    setMeasuring(false);
+    const int pages = m_pageNumber - firstPage + 1;
+    m_pageNumber = firstPage;
+    m_cursorY = top;
+    return pages;
+}
+
 void VfPrinter::placeSection(const std::function<void()> &section)
 {
     const int height = heightOnNewPage(section);

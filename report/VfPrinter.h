@@ -203,6 +203,10 @@ protected:
     // The height `section` takes when laid out (measured) from the top of a
     // page; the cursor is left where it was.
     int heightOnNewPage(const std::function<void()> &section);
+    // Lays the pages out with `drawPages` measuring, then sets the cursor and
+    // the page number back; the pages laid out, the one the cursor stood on
+    // included.
+    int measurePages(const std::function<void()> &drawPages);
 
     // The faces of a report of framed sections: "FreeMono" 8 px for the
     // table body and header, "FreeSans" 10 px bold for section titles and

@@ -176,7 +176,7 @@ void TstDravo2App::setText(const char *objectName, const QString &text, QObject 
 // their buttons.
 void TstDravo2App::answerMessageBox(QMessageBox::StandardButton button)
 {
-    SceneSteps::answerMessageBox(button);
+    ::answerMessageBox(button);
 }
 
 void TstDravo2App::screenshot(QQuickWindow *window, const QString &fileName)

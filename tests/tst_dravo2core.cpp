@@ -1,9 +1,9 @@
 #include "Core.h"
 #include "Device.h"
-#include "Interface.h"
 #include "SimulatedDravo2.h"
 #include "SimulatedInstrument.h"
 #include "SimulatedModels.h"
+#include "SimulatedSelection.h"
 #include "TestIdle.h"
 
 #include <QJsonArray>
@@ -61,21 +61,13 @@ private:
         const QDateTime start(QDate(2021, 10, 29), QTime(7, 0));
         for (int index = 1; index <= runs; ++index)
             addSimulatedRun(*m_instrument, index, records, start.addDays(index - 1));
-        qputenv("VALTRIX_EXTRA_PORTS", m_instrument->portPath().toLocal8Bit());
         return selectDosimeter();
     }
 
     bool selectDosimeter()
     {
         m_core.reset(new Core);
-        m_core->findDevices();
-        if (m_core->deviceList().value<QList<QObject *>>().size() != 1)
-            return false;
-        m_instrument->clearCommands();
-        if (m_core->createDevice(0) != 0 || m_core->devName() != "DRAVO 2")
-            return false;
-        m_core->currentDevice()->interface()->setIdleTimeout(TestIdle::SilencedLinkMs);
-        return true;
+        return selectSimulatedInstrument(*m_core, *m_instrument, "DRAVO 2");
     }
 
     static QList<QObject *> objects(const QVariant &list) { return list.value<QList<QObject *>>(); }
@@ -87,7 +79,6 @@ private slots:
     {
         m_core.reset();
         m_instrument.reset();
-        qunsetenv("VALTRIX_EXTRA_PORTS");
     }
 
     void createDeviceReadsTheServiceWord()

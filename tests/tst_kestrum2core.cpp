@@ -1,10 +1,10 @@
 #include "Core.h"
 #include "Device.h"
-#include "Interface.h"
 #include "SimulatedInstrument.h"
 #include "SimulatedKestrum.h"
 #include "SimulatedKestrumRuns.h"
 #include "SimulatedModels.h"
+#include "SimulatedSelection.h"
 #include "TestIdle.h"
 #include "models/kestrum/KestrumDevice.h"
 
@@ -65,16 +65,8 @@ private:
         for (int i = 0; i < runs; ++i)
             m_instrument->addRun(
                 SimulatedKestrumRuns::makeKestrum2Run(7 + i, records, start().addDays(i)));
-        qputenv("VALTRIX_EXTRA_PORTS", m_instrument->portPath().toLocal8Bit());
         m_core.reset(new Core);
-        m_core->findDevices();
-        if (objects(m_core->deviceList()).size() != 1)
-            return false;
-        m_instrument->clearCommands();
-        if (m_core->createDevice(0) != 0 || m_core->devName() != "KESTRUM 2")
-            return false;
-        m_core->currentDevice()->interface()->setIdleTimeout(TestIdle::SilencedLinkMs);
-        return true;
+        return selectSimulatedInstrument(*m_core, *m_instrument, "KESTRUM 2");
     }
 
     static QList<QObject *> objects(const QVariant &list) { return list.value<QList<QObject *>>(); }
@@ -86,7 +78,6 @@ private slots:
     {
         m_core.reset();
         m_instrument.reset();
-        qunsetenv("VALTRIX_EXTRA_PORTS");
     }
 
     void createDeviceReadsTheServiceWord()

@@ -1,11 +1,11 @@
 #include "Core.h"
 #include "DataFileEnvelope.h"
 #include "Device.h"
-#include "Interface.h"
 #include "SimulatedInstrument.h"
 #include "SimulatedKestrum.h"
 #include "SimulatedKestrumRuns.h"
 #include "SimulatedModels.h"
+#include "SimulatedSelection.h"
 #include "TestIdle.h"
 #include "VfFile.h"
 
@@ -54,14 +54,10 @@ private:
         for (int i = 0; i < 3; ++i)
             m_instrument->addRun(SimulatedKestrumRuns::makeKestrum4Run(
                 i + 1, records, start().addDays(i), boards[i]));
-        qputenv("VALTRIX_EXTRA_PORTS", m_instrument->portPath().toLocal8Bit());
         m_core.reset(new Core);
-        m_core->findDevices();
-        if (objects(m_core->deviceList()).size() != 1 || m_core->createDevice(0) != 0 ||
-            m_core->devName() != "KESTRUM 4")
-            return false;
-        m_core->currentDevice()->interface()->setIdleTimeout(TestIdle::QuietLinkMs);
-        return m_core->findExperiments() == 0;
+        return selectSimulatedInstrument(*m_core, *m_instrument, "KESTRUM 4",
+                                         TestIdle::QuietLinkMs) &&
+               m_core->findExperiments() == 0;
     }
 
     static QList<QObject *> objects(const QVariant &list) { return list.value<QList<QObject *>>(); }
@@ -73,7 +69,6 @@ private slots:
     {
         m_core.reset();
         m_instrument.reset();
-        qunsetenv("VALTRIX_EXTRA_PORTS");
     }
 
     void runsWithTheirBoards()

@@ -325,7 +325,7 @@ void TstKestrumApp::configureTheKestrum2()
     SimulatedKestrum *kestrum = SimulatedKestrum::of(m_kestrum2.get());
     QCOMPARE(kestrum->unit, QByteArray("F"));
     QCOMPARE(kestrum->intervalSeconds, 30);
-    STEP(SceneSteps::answerMessageBox(QMessageBox::Ok));
+    STEP(answerMessageBox(QMessageBox::Ok));
 
     // Opened again, the window reads the instrument anew.
     window = openConfiguration(kKestrum2);
@@ -344,7 +344,7 @@ void TstKestrumApp::eraseTheMemory()
     QObject *dialogs = named("configDialogs", window);
     STEP(SceneSteps::click(item("eraseMemoryBtn", window)));
     QTRY_VERIFY(named("eraseDialog", dialogs)->property("visible").toBool());
-    STEP(SceneSteps::answerMessageBox(QMessageBox::Yes));
+    STEP(answerMessageBox(QMessageBox::Yes));
     QTRY_VERIFY(named("eraseSuccessfulDialog", dialogs)->property("visible").toBool());
     QVERIFY(!named("eraseInProgressDialog", dialogs)->property("visible").toBool());
     QVERIFY(m_kestrum2->runs().isEmpty());
@@ -352,7 +352,7 @@ void TstKestrumApp::eraseTheMemory()
     // The other model's window kept out of it.
     QObject *otherDialogs = named("configDialogs", named("kestrum4Configuration"));
     QVERIFY(!named("eraseInProgressDialog", otherDialogs)->property("visible").toBool());
-    STEP(SceneSteps::answerMessageBox(QMessageBox::Ok));
+    STEP(answerMessageBox(QMessageBox::Ok));
     STEP(SceneSteps::click(item("closeCfgBtn", window)));
 }
 

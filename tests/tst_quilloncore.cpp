@@ -1,11 +1,11 @@
 #include "Core.h"
 #include "Device.h"
 #include "DeviceDateTime.h"
-#include "Interface.h"
 #include "SimulatedInstrument.h"
 #include "SimulatedModels.h"
 #include "SimulatedQuillon.h"
 #include "SimulatedQuillonRuns.h"
+#include "SimulatedSelection.h"
 #include "TestIdle.h"
 
 #include <QJsonArray>
@@ -52,16 +52,8 @@ private:
         for (int i = 0; i < headers.size(); ++i)
             m_instrument->addRun(
                 SimulatedQuillonRuns::makeRun(i + 1, 25, start().addDays(i), headers.at(i)));
-        qputenv("VALTRIX_EXTRA_PORTS", m_instrument->portPath().toLocal8Bit());
         m_core.reset(new Core);
-        m_core->findDevices();
-        if (m_core->deviceList().value<QList<QObject *>>().size() != 1)
-            return false;
-        m_instrument->clearCommands();
-        if (m_core->createDevice(0) != 0 || m_core->devName() != "QUILLON")
-            return false;
-        m_core->currentDevice()->interface()->setIdleTimeout(TestIdle::SilencedLinkMs);
-        return true;
+        return selectSimulatedInstrument(*m_core, *m_instrument, "QUILLON");
     }
 
     static SimulatedQuillonRuns::Header header(int index)
@@ -78,7 +70,6 @@ private slots:
     {
         m_core.reset();
         m_instrument.reset();
-        qunsetenv("VALTRIX_EXTRA_PORTS");
     }
 
     void foundListedAndConfigured()

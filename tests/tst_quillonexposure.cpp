@@ -3,9 +3,9 @@
 #include "Device.h"
 #include "DeviceDateTime.h"
 #include "Experiment.h"
-#include "Interface.h"
 #include "SimulatedInstrument.h"
 #include "SimulatedModels.h"
+#include "SimulatedSelection.h"
 #include "SimulatedQuillonRuns.h"
 #include "TestIdle.h"
 #include "VfFile.h"
@@ -262,16 +262,12 @@ private slots:
         older.label = "DRILL";
         instrument.addRun(SimulatedQuillonRuns::makeRun(6, 5, start, older));
         instrument.addRun(SimulatedQuillonRuns::makeRun(9, 5, start));
-        qputenv("VALTRIX_EXTRA_PORTS", instrument.portPath().toLocal8Bit());
         Core core;
         QVERIFY(core.expCompList().value<QList<QObject *>>().isEmpty());
-        core.findDevices();
-        QCOMPARE(core.createDevice(0), 0);
-        core.currentDevice()->interface()->setIdleTimeout(TestIdle::QuietLinkMs);
+        QVERIFY(selectSimulatedInstrument(core, instrument, "QUILLON", TestIdle::QuietLinkMs));
         QCOMPARE(core.findExperiments(), 0);
         QVERIFY(core.expCompList().value<QList<QObject *>>().isEmpty());
         QCOMPARE(core.createExperiment("[1, 0]"), 0);
-        qunsetenv("VALTRIX_EXTRA_PORTS");
 
         const QList<QObject *> first = core.expCompList().value<QList<QObject *>>();
         const QList<QObject *> second = core.expCompList().value<QList<QObject *>>();

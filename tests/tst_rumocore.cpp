@@ -2,11 +2,11 @@
 #include "DataFileEnvelope.h"
 #include "Device.h"
 #include "DeviceDateTime.h"
-#include "Interface.h"
 #include "SimulatedInstrument.h"
 #include "SimulatedModels.h"
 #include "SimulatedRumo.h"
 #include "SimulatedRumoRuns.h"
+#include "SimulatedSelection.h"
 #include "TestIdle.h"
 
 #include <QJsonArray>
@@ -73,16 +73,8 @@ private:
         m_state = SimulatedRumo::of(m_instrument.get());
         for (int i = 0; i < sizes.size(); ++i)
             addSimulatedRun(*m_instrument, i + 1, sizes.at(i), start().addDays(i));
-        qputenv("VALTRIX_EXTRA_PORTS", m_instrument->portPath().toLocal8Bit());
         m_core.reset(new Core);
-        m_core->findDevices();
-        if (m_core->deviceList().value<QList<QObject *>>().size() != 1)
-            return false;
-        m_instrument->clearCommands();
-        if (m_core->createDevice(0) != 0 || m_core->devName() != "RUMO")
-            return false;
-        m_core->currentDevice()->interface()->setIdleTimeout(TestIdle::SilencedLinkMs);
-        return true;
+        return selectSimulatedInstrument(*m_core, *m_instrument, "RUMO");
     }
 
     QJsonObject experiment() const { return parse(m_core->experiment()); }
@@ -155,7 +147,6 @@ private slots:
     {
         m_core.reset();
         m_instrument.reset();
-        qunsetenv("VALTRIX_EXTRA_PORTS");
     }
 
     void creatingTheDeviceSendsNothing()

@@ -16,11 +16,9 @@
 #include "models/rumo/RumoResults.h"
 
 #include <QChart>
-#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QValueAxis>
@@ -129,21 +127,6 @@ class TestRumoReport : public QObject
 
     QString pdf(const QString &name) const { return m_dir.filePath(name + ".pdf"); }
 
-    // The report's pages after checking that "k of N" is right on each and N
-    // is the file's page count.
-    static QStringList checkedPages(const QString &file)
-    {
-        const QStringList pages = PdfText::pages(file);
-        if (pages.size() != PdfText::pageCount(file))
-            return {};
-        const QString fault = PdfText::pageNumberFault(pages);
-        if (!fault.isEmpty()) {
-            qWarning("%s", qPrintable(fault));
-            return {};
-        }
-        return pages;
-    }
-
 private slots:
     void initTestCase()
     {
@@ -165,7 +148,7 @@ private slots:
         QVERIFY(chain);
         const QString file = pdf("three runs");
         QCOMPARE(writeReport(allOn(file, {0, 1}, {0, 2}), chain.get()), 0);
-        const QStringList pages = checkedPages(file);
+        const QStringList pages = PdfText::checkedPages(file);
         // The first page, a page per run and one table page per run.
         QCOMPARE(pages.size(), 7);
 
@@ -220,7 +203,7 @@ private slots:
         QVERIFY(reopened);
         const QString again = pdf("three runs reopened");
         QCOMPARE(writeReport(allOn(again, {0, 1}, {0, 2}), reopened.get()), 0);
-        QCOMPARE(checkedPages(again), pages);
+        QCOMPARE(PdfText::checkedPages(again), pages);
     }
 
     // The page count holds for every choice of charts and tables, also for a
@@ -258,7 +241,7 @@ private slots:
         options.insert("ckbTable", tables);
         const QString file = pdf(QTest::currentDataTag());
         QCOMPARE(writeReport(options, chain.get()), 0);
-        const QStringList pages = checkedPages(file);
+        const QStringList pages = PdfText::checkedPages(file);
         QCOMPARE(pages.size(), 4 + tablePages);
         const QString all = pages.join(QLatin1Char('\f'));
         QCOMPARE(all.count(QStringLiteral(" x Time")), chartTitles);
@@ -278,7 +261,7 @@ private slots:
         QVERIFY(chain);
         const QString file = pdf("too wide");
         QCOMPARE(writeReport(allOn(file, {}, {0}), chain.get()), 0);
-        const QStringList pages = checkedPages(file);
+        const QStringList pages = PdfText::checkedPages(file);
         QCOMPARE(pages.size(), 4);
         QVERIFY(pages.at(1).contains("Event: 1"));
         QVERIFY(pages.at(2).contains("Event: 2"));
@@ -305,38 +288,8 @@ private slots:
         QVERIFY(chain);
         const QString file = pdf("eight charts");
         QCOMPARE(writeReport(allOn(file, {0, 1, 2, 3, 4, 5, 6, 7}, {}), chain.get()), 0);
-        QCOMPARE(checkedPages(file).size(), 2);
-
-        const QString prefix = m_dir.filePath("eight");
-        QCOMPARE(QProcess::execute(
-                     "pdftoppm", {"-f", "2", "-l", "2", "-r", "60", "-gray", "-png", file, prefix}),
-                 0);
-        QImage page;
-        QVERIFY(page.load(prefix + "-2.png") || page.load(prefix + "-02.png"));
-        page = page.convertToFormat(QImage::Format_Grayscale8);
-        // Rows drawn dark across most of the page's width: frames and rules.
-        QList<int> lines;
-        for (int y = 0; y < page.height(); ++y) {
-            int dark = 0;
-            const uchar *row = page.constScanLine(y);
-            for (int x = 0; x < page.width(); ++x)
-                dark += row[x] < 128 ? 1 : 0;
-            if (dark > page.width() / 2)
-                lines.append(y);
-        }
-        QVERIFY(lines.size() >= 3);
-        const int rule = lines.last();
-        int frame = -1;
-        for (int y : lines) {
-            if (y < rule - 1)
-                frame = y;
-        }
-        QVERIFY(frame > 0);
-        for (int y = frame + 2; y < rule - 1; ++y) {
-            const uchar *row = page.constScanLine(y);
-            for (int x = 0; x < page.width(); ++x)
-                QVERIFY2(row[x] >= 128, qPrintable(QString("ink at %1,%2").arg(x).arg(y)));
-        }
+        QCOMPARE(PdfText::checkedPages(file).size(), 2);
+        QCOMPARE(PdfText::inkAboveBottomRule(file, 2, m_dir.filePath("eight")), -1);
     }
 
     void flatSeriesStandsInsideItsAxis_data()

@@ -12,7 +12,9 @@
 #include "models/bemari/BemariPlusExposureComponent.h"
 #include "models/bemari/BemariPlusFile.h"
 #include "models/bemari/BemariPlusLog.h"
+#include "models/bemari/BemariPlusPrinter.h"
 #include "models/bemari/BemariPlusResults.h"
+#include "models/bemari/BemariPrinter.h"
 #include "models/bemari/BemariResults.h"
 
 ModelEntry bemariModel()
@@ -30,6 +32,7 @@ ModelEntry bemariModel()
     entry.makeExposureComponent = []() -> ExposureComponent * {
         return new BemariExposureComponent;
     };
+    entry.makePrinter = []() -> VfPrinter * { return new BemariPrinter; };
     return entry;
 }
 
@@ -50,5 +53,6 @@ ModelEntry bemariPlusModel()
     entry.makeExposureComponent = []() -> ExposureComponent * {
         return new BemariPlusExposureComponent;
     };
+    entry.makePrinter = []() -> VfPrinter * { return new BemariPlusPrinter; };
     return entry;
 }

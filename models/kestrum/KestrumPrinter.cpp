@@ -213,19 +213,6 @@ VfFullPageTable *KestrumPrinter::readingsTable(const QList<KestrumReading> &read
     return table;
 }
 
-int KestrumPrinter::measurePages(const std::function<void()> &drawPages)
-{
-    const int firstPage = m_pageNumber;
-    const int top = m_cursorY;
-    setMeasuring(true);
-    drawPages();
-    setMeasuring(false);
-    const int pages = m_pageNumber - firstPage + 1;
-    m_pageNumber = firstPage;
-    m_cursorY = top;
-    return pages;
-}
-
 int KestrumPrinter::saveCsv(const VfCsvFile &file)
 {
     if (!m_ckbCsv)

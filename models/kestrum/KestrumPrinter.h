@@ -89,9 +89,6 @@ protected:
     static QList<VfTableRow> readingsRows(const QList<KestrumReading> &readings,
                                           const Switches &columns);
 
-    // Lays the pages out with `drawPages` measuring, then sets the cursor
-    // back to the top of page 1; the pages the sections take.
-    int measurePages(const std::function<void()> &drawPages);
     // Writes `file` beside the PDF when "ckbCsv" is set: 0 written or not
     // asked for, -1 when it could not be written (it is then the report's
     // failed file).

@@ -1,10 +1,313 @@
 import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Layouts 1.15
+import QtQuick.Dialogs 1.3
 import "../../qml"
 
-// The BEMARI page until its family's pages are built: its title and
-// the signals the shell listens to.
+import "SoundLevelPages.js" as Data
+
+// The results page of a "BEMARI" run (and, through PageBemariPlusResults, of
+// a "BEMARI+" run): the run's information and records, its level and band
+// charts, its result boxes and the report window. The parts that differ
+// between the models are the components below, which each model's page
+// sets.
 VfPage {
-    pageTitle: "Bemari - Results"
+    id: page
+
+    // The product name of the runs this page shows.
+    property string modelName: "BEMARI"
+    property Component expInfoComponent: Component { BemariExpInfo {} }
+    property Component noiseChartComponent: Component { BemariNoiseChart {} }
+    property Component leqChartComponent: Component { BemariLeqChart {} }
+    property Component printerComponent: Component { BemariPrinterConfiguration {} }
+    // The "Results" tab: an item with show(results, locale).
+    property Component resultsComponent: Component {
+        RowLayout {
+            function show(results, locale) {
+                var labels = Data.analysisLabels(results.freqWeighting, results.timeWeighting)
+                for (var i = 0; i < labels.length; ++i) {
+                    analysisBox["par" + (i + 1) + "Label"] = labels[i].label
+                    analysisBox["par" + (i + 1)] = Data.levelText(results[labels[i].key], locale)
+                }
+                for (var j = 0; j < Data.statistics.length; ++j) {
+                    statisticsBox["par" + (j + 1) + "Label"] = Data.levelLabel(Data.statistics[j].sub)
+                    statisticsBox["par" + (j + 1)] =
+                            Data.levelText(results[Data.statistics[j].key], locale)
+                }
+            }
+
+            spacing: 16
+            BemariResultItem {
+                id: analysisBox
+                objectName: "analysisBox"
+                title: qsTr("Analysis")
+                Layout.alignment: Qt.AlignTop
+            }
+            BemariResultItem {
+                id: statisticsBox
+                objectName: "statisticsBox"
+                title: qsTr("Statistics")
+                Layout.alignment: Qt.AlignTop
+            }
+        }
+    }
+
+    // The run shown, as core.experimentSummary gives it (parsed): everything
+    // but its records, which come through core.samples.
+    property var experiment: ({})
+    property var results: ({})
+    // Where the shown run stands in core's chain of opened runs.
+    property int place: root.expEmptyList
+    property alias shownRun: sampleCharts.shownRun
+    // One row per record of the run shown.
+    property QtObject samplesModel: core.samples.newTable([
+        { "key": "date", "format": "time" },
+        { "key": "level", "format": "number", "decimals": 2 }
+    ])
+
+    readonly property Item expInfo: expInfoLoader.item
+    readonly property Item noiseChart: noiseChartLoader.item
+    readonly property Item leqChart: leqChartLoader.item
+    readonly property Item resultsView: resultsLoader.item
+    property QtObject printerConfiguration: null
+    property alias tabBar: tabBar
+    property alias samplesTable: samplesTable
 
     signal showResults()
+
+    pageTitle: "Bemari - Results"
+
+    // Reads the current run and shows it when it is one of this model's. A
+    // new run starts on the first tab.
+    function refresh(newRun) {
+        var parsed
+        try {
+            parsed = JSON.parse(core.experimentSummary)
+        } catch (e) {
+            return false
+        }
+        if (!Data.isRunOf(parsed, modelName))
+            return false
+        experiment = parsed
+        results = parsed.results || {}
+        var locale = Qt.locale()
+        fillInfo(locale)
+        resultsView.show(results, locale)
+        sampleCharts.showRun()
+        leqChart.populateLeqChart(results.leqList, results.octaveAnalysis)
+        if (printerConfiguration)
+            printerConfiguration.setRun(results, core.samples.count > 0)
+        if (newRun)
+            tabBar.currentIndex = 0
+        return true
+    }
+
+    function fillInfo(locale) {
+        var start = Data.deviceDate(results.startTime)
+        var info = expInfo
+        info.event = Data.plainText(experiment.eventIndex)
+        info.experiment = Data.plainText(results.label)
+        info.date = start ? start.toLocaleString(locale, Locale.ShortFormat) : "---"
+        info.expTime = Data.plainText(results.durationStr)
+        info.pauseTime = Data.plainText(results.pauseTime)
+        info.sampleTime = Data.plainText(results.sampleTime)
+        info.timeWeighting = Data.timeWeightingText(results.timeWeighting, {
+            "Slow": qsTr("Slow"), "Fast": qsTr("Fast"), "Impulse": qsTr("Impulse") })
+        info.frequencyWeighting = Data.plainText(results.freqWeighting)
+        info.octaveAnalysis = Data.plainText(results.octaveAnalysis)
+        info.preCheck = Data.checkText(results.preChk, checkDate(results.preChkDate, locale), locale)
+        info.posCheck = Data.checkText(results.posChk, checkDate(results.posChkDate, locale), locale)
+    }
+
+    function checkDate(text, locale) {
+        var when = Data.deviceDate(text)
+        return when ? when.toLocaleString(locale, Locale.ShortFormat) : ""
+    }
+
+    // The level title of the run shown: "L<sub>A</sub>eq" style.
+    readonly property string levelTitle: Data.levelTitle(results.freqWeighting)
+
+    Component.onCompleted: {
+        printerConfiguration = printerComponent.createObject(page)
+        printerConfiguration.confirmedOK.connect(function (cfg) {
+            var failed = printerConfiguration.dialogs.printerErrorDialog
+            failed.informativeText = ""
+            // A report that could not be written leaves the window open with
+            // the reason, for another try.
+            if (core.generateReport(cfg) === root.deviceSuccessful)
+                printerConfiguration.hide()
+            else
+                failed.open()
+        })
+    }
+
+    Connections {
+        target: core
+        function onExperimentUpdated(position) {
+            page.place = position
+            if (page.refresh(true))
+                page.showResults()
+        }
+        function onResultsUpdated(position) {
+            page.place = position
+            page.refresh(false)
+        }
+        function onWriteError(message) {
+            if (page.printerConfiguration)
+                page.printerConfiguration.dialogs.printerErrorDialog.informativeText = message
+        }
+        function onReportNotOpened(fileName) {
+            // Another model's report is told by its own page.
+            if (!page.visible)
+                return
+            reportNotOpenedDialog.informativeText = fileName
+            reportNotOpenedDialog.open()
+        }
+    }
+
+    // The level chart takes the records once per run.
+    VfSampleCharts {
+        id: sampleCharts
+        onFill: page.noiseChart.populateChart(page.results)
+    }
+
+    MessageDialog {
+        id: reportNotOpenedDialog
+        objectName: "reportNotOpenedDialog"
+        title: qsTr("Information")
+        icon: StandardIcon.Information
+        text: qsTr("No viewer could open the report. It was written to:")
+        standardButtons: StandardButton.Ok
+    }
+
+    RowLayout {
+        id: toolbar
+        anchors { left: parent.left; right: parent.right; top: parent.top; topMargin: 44 }
+        spacing: 10
+
+        Item { Layout.fillWidth: true }
+        // Stepping through the runs that were opened together.
+        MyButton {
+            objectName: "previousRun"
+            buttonLabel: "< " + qsTr("Previous run")
+            implicitHeight: 36
+            visible: page.place !== root.expUniqueItem && page.place !== root.expEmptyList
+            enabled: page.place === root.expLastItem || page.place === root.expMiddleItem
+            onMyButtonclicked: core.prevExp()
+        }
+        MyButton {
+            objectName: "nextRun"
+            buttonLabel: qsTr("Next run") + " >"
+            implicitHeight: 36
+            visible: page.place !== root.expUniqueItem && page.place !== root.expEmptyList
+            enabled: page.place === root.expFirstItem || page.place === root.expMiddleItem
+            onMyButtonclicked: core.nextExp()
+        }
+        MyButton {
+            objectName: "generateReport"
+            buttonLabel: qsTr("Generate report")
+            implicitHeight: 36
+            onMyButtonclicked: {
+                page.printerConfiguration.raise()
+                page.printerConfiguration.showNormal()
+            }
+        }
+    }
+
+    ColumnLayout {
+        id: leftColumn
+        anchors { left: parent.left; top: toolbar.bottom; bottom: parent.bottom; topMargin: 10 }
+        width: 340
+        spacing: 10
+
+        Loader {
+            id: expInfoLoader
+            Layout.fillWidth: true
+            Layout.preferredHeight: item ? item.implicitHeight : 0
+            sourceComponent: page.expInfoComponent
+            onLoaded: item.objectName = "bemariExpInfo"
+        }
+
+        VfTable {
+            id: samplesTable
+            objectName: "samplesTable"
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            // A hidden page's table lays out no rows while another page
+            // shows a run.
+            model: page.visible ? page.samplesModel : null
+
+            VfTableViewColumn {
+                role: "date"
+                title: qsTr("Hour")
+                width: samplesTable.viewport.width / 2
+            }
+            VfTableViewColumn {
+                role: "level"
+                title: page.levelTitle + " [dB]"
+                width: samplesTable.viewport.width / 2
+            }
+        }
+    }
+
+    ColumnLayout {
+        anchors { left: leftColumn.right; right: parent.right; top: toolbar.bottom; bottom: parent.bottom }
+        anchors { leftMargin: 10; topMargin: 10 }
+        spacing: 0
+
+        TabBar {
+            id: tabBar
+            objectName: "bemariTabs"
+            Layout.fillWidth: true
+
+            VfTabButton {
+                objectName: "tab_noise"
+                text: page.levelTitle + " x " + qsTr("Time")
+            }
+            VfTabButton {
+                objectName: "tab_leq"
+                text: "L<sub>eq</sub> x " + qsTr("Octave")
+            }
+            VfTabButton {
+                objectName: "tab_results"
+                text: qsTr("Results")
+            }
+        }
+
+        Rectangle {
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            color: "#ffffff"
+            border.color: "#b3b5b4"
+
+            SwipeView {
+                id: swipe
+                anchors.fill: parent
+                anchors.margins: 1
+                clip: true
+                interactive: false
+                currentIndex: tabBar.currentIndex
+
+                Loader {
+                    id: noiseChartLoader
+                    sourceComponent: page.noiseChartComponent
+                    onLoaded: item.objectName = "noiseChart"
+                }
+                Loader {
+                    id: leqChartLoader
+                    sourceComponent: page.leqChartComponent
+                    onLoaded: item.objectName = "leqChart"
+                }
+                Item {
+                    objectName: "resultsTab"
+                    Loader {
+                        id: resultsLoader
+                        anchors { left: parent.left; top: parent.top; margins: 16 }
+                        sourceComponent: page.resultsComponent
+                        onLoaded: item.objectName = "resultsView"
+                    }
+                }
+            }
+        }
+    }
 }

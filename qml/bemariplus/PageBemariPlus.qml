@@ -1,10 +1,12 @@
 import QtQuick 2.15
-import "../../qml"
+import "../../bemari/qml"
 
-// The BEMARI+ page until its family's pages are built: its title and
-// the signals the shell listens to.
-VfPage {
+// The page of a connected "BEMARI+": the "BEMARI" page with this model's
+// configuration window and ".bmq" data files.
+PageBemari {
     pageTitle: "Bemari+"
-
-    signal downloadError()
+    modelName: "BEMARI+"
+    configurationComponent: Component {
+        BemariPlusConfiguration {}
+    }
 }

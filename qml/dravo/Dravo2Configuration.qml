@@ -142,7 +142,11 @@ Window {
         target: core
         function onConfigurationUpdated() { window.fill() }
         function onCalibrationUpdated() { window.fillCalibration() }
-        function onEraseStarted() { configDialogs.eraseInProgressDialog.open() }
+        function onEraseStarted() {
+            // Only the window the user erases from says so.
+            if (window.visible)
+                configDialogs.eraseInProgressDialog.open()
+        }
     }
 
     onVisibleChanged: {

@@ -1,5 +1,7 @@
 .pragma library
 
+.import "../../qml/VfFrequencyWeighting.js" as Weighting
+
 // Sound level at the ear with a hearing protector worn, by the octave-band
 // method of ISO 4869-2:
 //
@@ -32,13 +34,9 @@
 // never taken as 0. A total needs all seven bands.
 
 // Nominal one-third-octave centre frequencies from 10 Hz to 20 kHz and their
-// A-weighting corrections (IEC 61672-1), in dB.
-var thirdOctaveFrequencies = [10, 12.5, 16, 20, 25, 31.5, 40, 50, 63, 80, 100, 125, 160, 200, 250,
-                              315, 400, 500, 630, 800, 1000, 1250, 1600, 2000, 2500, 3150, 4000,
-                              5000, 6300, 8000, 10000, 12500, 16000, 20000]
-var aWeighting = [-70.4, -63.4, -56.7, -50.5, -44.7, -39.4, -34.6, -30.2, -26.2, -22.5, -19.1,
-                  -16.1, -13.4, -10.9, -8.6, -6.6, -4.8, -3.2, -1.9, -0.8, 0.0, 0.6, 1.0, 1.2,
-                  1.3, 1.2, 1.0, 0.5, -0.1, -1.1, -2.5, -4.3, -6.6, -9.3]
+// A-weighting corrections (IEC 61672-1), in dB, shared with every band chart.
+var thirdOctaveFrequencies = Weighting.thirdOctaveFrequencies
+var aWeighting = Weighting.aWeighting
 
 // The seven octave bands of the evaluation, their keys in the update object
 // and their column titles.
@@ -77,36 +75,17 @@ var normalColour = "#000000"
 // A level or a number from the run or from the update: a number, or NaN when
 // the value is empty, "---" or not a number.
 function level(value) {
-    if (value === undefined || value === null)
-        return NaN
-    if (typeof value === "number")
-        return value
-    var text = String(value).trim()
-    if (text === "" || !/^[-+]?(\d+\.?\d*|\.\d+)([eE][-+]?\d+)?$/.test(text))
-        return NaN
-    return Number(text)
+    return Weighting.level(value)
 }
 
 function known(value) {
-    return typeof value === "number" && isFinite(value)
+    return Weighting.known(value)
 }
 
 // Position of `frequency` in the one-third-octave table, or -1 when it is not
 // within a sixth of an octave of a nominal frequency.
 function thirdOctavePosition(frequency) {
-    var f = level(frequency)
-    if (!(f > 0))
-        return -1
-    var best = -1
-    var bestDistance = 1 / 6
-    for (var i = 0; i < thirdOctaveFrequencies.length; ++i) {
-        var distance = Math.abs(Math.log(f / thirdOctaveFrequencies[i]) / Math.LN2)
-        if (distance < bestDistance) {
-            bestDistance = distance
-            best = i
-        }
-    }
-    return best
+    return Weighting.thirdOctavePosition(frequency)
 }
 
 // The A-weighting correction of a band, NaN for a frequency outside the table.

@@ -2,17 +2,12 @@
 
 .import "Dravo2HearingProtector.js" as Protector
 .import "../../qml/DeviceDate.js" as DeviceDate
+.import "../../qml/VfFrequencyWeighting.js" as Weighting
 
 // The data of the results page: what the pages show of a run's JSON, with
 // every value the instrument left empty ("---") kept apart from the numbers.
 
 var workingHoursPattern = /^(([0-1]\d)|(2[0-3])):([0-5]\d)$/
-
-// C-weighting corrections (IEC 61672-1) at the one-third-octave frequencies of
-// Protector.thirdOctaveFrequencies, in dB.
-var cWeighting = [-14.3, -11.2, -8.5, -6.2, -4.4, -3.0, -2.0, -1.3, -0.8, -0.5, -0.3, -0.2, -0.1,
-                  0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, -0.1, -0.2, -0.3, -0.5, -0.8, -1.3,
-                  -2.0, -3.0, -4.4, -6.2, -8.5, -11.2]
 
 // Tabs of the page; the octave and hearing-protector tabs need band data.
 var tabKeys = ["results", "noise", "histogram", "leq", "hearing"]
@@ -91,36 +86,17 @@ function histogramClasses(levels, sampleSeconds, width) {
 
 // The correction of one band for weighting "Z", "A" or "C".
 function weightingAt(frequency, weighting) {
-    if (weighting === "Z")
-        return 0
-    var position = Protector.thirdOctavePosition(frequency)
-    if (position < 0)
-        return NaN
-    return weighting === "A" ? Protector.aWeighting[position] : cWeighting[position]
+    return Weighting.weightingAt(frequency, weighting)
 }
 
 // A band's category text: "125", "31.5", "1 k", "1.25 k", "12.5 k".
 function bandLabel(frequency, locale) {
-    var f = Protector.level(frequency)
-    if (!Protector.known(f))
-        return String(frequency)
-    if (f >= 1000) {
-        var whole = Math.floor(f)
-        var decimals = whole % 1000 === 0 ? 0 : whole % 100 === 0 ? 1 : 2
-        return Number(f / 1000).toLocaleString(locale, 'f', decimals) + " k"
-    }
-    return Number(f).toLocaleString(locale, 'f', f >= 50 ? 0 : 1)
+    return Weighting.bandLabel(frequency, locale)
 }
 
 // The bars of one weighting: [{label, value}] for the bands with a level.
 function leqBars(leqList, weighting, locale) {
-    var bars = []
-    for (var i = 0; i < (leqList ? leqList.length : 0); ++i) {
-        var v = Protector.level(leqList[i].leq) + weightingAt(leqList[i].frequency, weighting)
-        if (Protector.known(v))
-            bars.push({ "label": bandLabel(leqList[i].frequency, locale), "value": v })
-    }
-    return bars
+    return Weighting.leqBars(leqList, weighting, locale)
 }
 
 // The lowest action level of the run's three dosimeters, against which the

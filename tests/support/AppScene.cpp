@@ -3,6 +3,8 @@
 #include "Core.h"
 #include "SceneTextures.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QQuickItem>
@@ -41,6 +43,18 @@ QObject *findNamed(QObject *start, const QString &objectName)
             return found;
     }
     return nullptr;
+}
+
+void answerMessageBox(QMessageBox::StandardButton button)
+{
+    QMessageBox *box = nullptr;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        auto *candidate = qobject_cast<QMessageBox *>(widget);
+        if (candidate && candidate->isVisible() && candidate->button(button))
+            box = candidate;
+    }
+    QVERIFY(box);
+    box->button(button)->click();
 }
 
 namespace {

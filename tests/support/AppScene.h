@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMessageBox>
 #include <QString>
 #include <QStringList>
 
@@ -18,6 +19,11 @@ QQuickWindow *openAppScene(QQmlApplicationEngine &engine, Core *core);
 // object parent), the child items; a window's content item included. Null
 // when there is none.
 QObject *findNamed(QObject *start, const QString &objectName);
+
+// Answers the shown message box that has `button` (the scene's message
+// dialogs are the platform's message boxes) by clicking it; fails the test
+// when there is none.
+void answerMessageBox(QMessageBox::StandardButton button);
 
 // Collects into `sink` every warning printed from now on, until
 // stopCollectingSceneWarnings(); the offscreen platform's notes on what it

@@ -4,11 +4,11 @@
 #include "Device.h"
 #include "Experiment.h"
 #include "ExperimentFactory.h"
-#include "Interface.h"
 #include "PrinterFactory.h"
 #include "Results.h"
 #include "ResultsFactory.h"
 #include "SimulatedModels.h"
+#include "SimulatedSelection.h"
 #include "TestIdle.h"
 #include "VfPrinter.h"
 #include "models/kestrum/Kestrum2Results.h"
@@ -140,13 +140,9 @@ bool KestrumReportRun::downloadAndOpen(const QString &productName,
     if (!installSimulatedModel(instrument, productName.toLatin1()))
         return false;
     instrument.addRun(texts);
-    const QByteArray savedPorts = qgetenv("VALTRIX_EXTRA_PORTS");
-    qputenv("VALTRIX_EXTRA_PORTS", instrument.portPath().toLocal8Bit());
-    downloaded.findDevices();
-    qputenv("VALTRIX_EXTRA_PORTS", savedPorts);
-    if (downloaded.createDevice(0) != 0)
+    if (!selectSimulatedInstrument(downloaded, instrument, productName.toLatin1(),
+                                   TestIdle::QuietLinkMs))
         return false;
-    downloaded.currentDevice()->interface()->setIdleTimeout(TestIdle::QuietLinkMs);
     if (downloaded.findExperiments() != 0 || downloaded.createExperiment("[0]") != 0 ||
         downloaded.saveExperimentToFile(dataFile) != 0)
         return false;

@@ -1,5 +1,6 @@
 #include "PdfText.h"
 
+#include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -89,6 +90,63 @@ QString PdfText::pageNumberFault(const QStringList &pages)
             return QStringLiteral("page %1 has more than one page number").arg(k + 1);
     }
     return QString();
+}
+
+QStringList PdfText::checkedPages(const QString &file)
+{
+    const QStringList all = pages(file);
+    if (all.size() != pageCount(file))
+        return {};
+    const QString fault = pageNumberFault(all);
+    if (!fault.isEmpty()) {
+        qWarning("%s", qPrintable(fault));
+        return {};
+    }
+    return all;
+}
+
+int PdfText::inkAboveBottomRule(const QString &file, int page, const QString &prefix)
+{
+    const QString number = QString::number(page);
+    if (QProcess::execute(QStringLiteral("pdftoppm"), {"-f", number, "-l", number, "-r", "60",
+                                                       "-gray", "-png", file, prefix}) != 0)
+        return -2;
+    // pdftoppm pads the page number to the width of the last page's.
+    QImage image;
+    for (int width = 1; width <= 4 && image.isNull(); ++width)
+        image.load(prefix + QLatin1Char('-') + number.rightJustified(width, QLatin1Char('0')) +
+                   QStringLiteral(".png"));
+    if (image.isNull())
+        return -2;
+    image = image.convertToFormat(QImage::Format_Grayscale8);
+    // Rows drawn dark across most of the page's width: frames and rules.
+    QList<int> lines;
+    for (int y = 0; y < image.height(); ++y) {
+        int dark = 0;
+        const uchar *row = image.constScanLine(y);
+        for (int x = 0; x < image.width(); ++x)
+            dark += row[x] < 128 ? 1 : 0;
+        if (dark > image.width() / 2)
+            lines.append(y);
+    }
+    if (lines.size() < 3)
+        return -2;
+    const int rule = lines.last();
+    int frame = -1;
+    for (int y : lines) {
+        if (y < rule - 1)
+            frame = y;
+    }
+    if (frame < 0)
+        return -2;
+    for (int y = frame + 2; y < rule - 1; ++y) {
+        const uchar *row = image.constScanLine(y);
+        for (int x = 0; x < image.width(); ++x) {
+            if (row[x] < 128)
+                return y;
+        }
+    }
+    return -1;
 }
 
 void PdfText::keepIfAsked(QTemporaryDir &dir)

@@ -26,6 +26,15 @@ public:
     // k counts the pages, N is their number everywhere and no page carries a
     // second "k of N"; else the first page that says otherwise.
     static QString pageNumberFault(const QStringList &pages);
+    // Every page after checking that "k of N" is right on each and N is the
+    // file's page count; empty (with the fault as a warning) when not.
+    static QStringList checkedPages(const QString &file);
+    // The first pixel row with ink between the last frame drawn across page
+    // `page` and that page's bottom band rule, rendered through pdftoppm to
+    // files beginning `prefix`; -1 when there is none, -2 when the page
+    // cannot be rendered or shows no frame. A section that reached into the
+    // bottom band would put its frame or its text there.
+    static int inkAboveBottomRule(const QString &file, int page, const QString &prefix);
     // With VALTRIX_KEEP_REPORTS set, `dir` is kept after the test for a look
     // at the pages, and its path is printed.
     static void keepIfAsked(QTemporaryDir &dir);

@@ -2,10 +2,7 @@
 
 #include "AppScene.h"
 
-#include <QAbstractButton>
-#include <QApplication>
 #include <QDir>
-#include <QMessageBox>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QScreen>
@@ -51,17 +48,4 @@ void SceneSteps::screenshot(QQuickWindow *window, const QString &fileName)
     const QImage shot = window->screen()->grabWindow(window->winId()).toImage();
     QVERIFY(!shot.isNull());
     QVERIFY(shot.save(QDir::current().filePath(fileName)));
-}
-
-void SceneSteps::answerMessageBox(int button)
-{
-    const auto standardButton = QMessageBox::StandardButton(button);
-    QMessageBox *box = nullptr;
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        auto *candidate = qobject_cast<QMessageBox *>(widget);
-        if (candidate && candidate->isVisible() && candidate->button(standardButton))
-            box = candidate;
-    }
-    QVERIFY(box);
-    box->button(standardButton)->click();
 }

@@ -31,9 +31,5 @@ QVariant call(QObject *target, const char *method, const QVariant &argument = {}
 // The picture a user would see of `window`, saved in the test's working
 // folder; the mouse rests outside the window, so that no hover colour shows.
 void screenshot(QQuickWindow *window, const QString &fileName);
-// Answers the visible message box (the platform's dialogs stand behind the
-// QML message dialogs) that has `button` (a QMessageBox::StandardButton)
-// with it.
-void answerMessageBox(int button);
 
 } // namespace SceneSteps

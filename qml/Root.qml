@@ -45,7 +45,8 @@ Rectangle {
     property var familyStates: ({
         "KESTRUM 2": { "device": "Kestrum2State", "results": "Kestrum2ResultsState" },
         "DRAVO 2": { "device": "Dravo2State", "results": "DravoResultsState" },
-        "QUILLON": { "device": "QuillonState", "results": "QuillonResultsState" },
+        // A vibration run is shown after its exposure times are set.
+        "QUILLON": { "device": "QuillonState", "results": "QuillonComponentsState" },
         "BEMARI": { "device": "BemariState", "results": "BemariResultsState" },
         "BEMARI+": { "device": "BemariPlusState", "results": "BemariPlusResultsState" },
         "KESTRUM 4": { "device": "Kestrum4State", "results": "Kestrum4ResultsState" },

@@ -327,15 +327,18 @@ void VfPrinter::placeSection(const std::function<void()> &section)
     section();
 }
 
+bool VfPrinter::notesWouldBeCut()
+{
+    if (!m_obsEnable || m_cursorY <= m_contentTop)
+        return false;
+    // The notes box ends where the signature's room begins.
+    const int height = heightOnNewPage([this] { drawNotes(); });
+    return m_cursorY + height > m_painter->window().height() - kNotesBottomReserve;
+}
+
 void VfPrinter::placeNotes()
 {
-    if (!m_obsEnable)
-        return;
-    const int height = heightOnNewPage([this] { drawNotes(); });
-    // The notes box ends where the signature's room begins; a box that would
-    // cut the text there goes to the next page instead.
-    if (m_cursorY > m_contentTop &&
-        m_cursorY + height > m_painter->window().height() - kNotesBottomReserve)
+    if (notesWouldBeCut())
         finishPage();
     drawNotes();
 }

@@ -152,6 +152,9 @@ public:
     void placeSection(const std::function<void()> &section);
     // The notes, on the next page when the room left would cut their text.
     void placeNotes();
+    // True when notes drawn at the cursor would be cut at the room kept for
+    // the signature, and would not be on a page of their own.
+    bool notesWouldBeCut();
     int drawDateLine(const QDateTime &dateTime, int x, int y);
     int drawDateLineShort(int x, int y);
     void drawParagraph(const QString &text);

@@ -2,6 +2,7 @@
 #include "DeviceDateTime.h"
 #include "Experiment.h"
 #include "FileFactory.h"
+#include "RunChain.h"
 #include "RunDownload.h"
 #include "SimulatedQuillonLink.h"
 #include "models/quillon/QuillonExperiment.h"
@@ -17,15 +18,7 @@
 
 namespace {
 
-struct ChainDeleter
-{
-    void operator()(Experiment *head) const
-    {
-        if (head)
-            head->deleteChain();
-    }
-};
-using Chain = std::unique_ptr<Experiment, ChainDeleter>;
+using Chain = RunChain;
 using R = QuillonResults;
 using Check = std::function<bool(const QuillonExperiment &, const QuillonResults &)>;
 

@@ -78,12 +78,14 @@ private slots:
 
     void configureTheLogger();
     void downloadShowReportAndReopen();
+    void linkLostDuringDownload();
 
 private:
     QObject *named(const char *objectName, QObject *from = nullptr) const;
     QQuickItem *item(const char *objectName, QObject *from = nullptr) const;
     QQuickWindow *configWindow() const;
     QObject *configDialog(const char *dialogName) const;
+    QObject *rootDialog(const char *dialogName) const;
     QQuickItem *runRow(int row) const;
     QString state() const;
     QString text(const char *objectName, QObject *from) const;
@@ -167,6 +169,11 @@ QQuickWindow *TstRumoApp::configWindow() const
 QObject *TstRumoApp::configDialog(const char *dialogName) const
 {
     return named(dialogName, named("rumoConfigDialogs", configWindow()));
+}
+
+QObject *TstRumoApp::rootDialog(const char *dialogName) const
+{
+    return named(dialogName, named("rootDialogs"));
 }
 
 QQuickItem *TstRumoApp::runRow(int row) const
@@ -258,6 +265,14 @@ void TstRumoApp::configureTheLogger()
     QVERIFY(m_instrument->commands().isEmpty());
     QCOMPARE(m_rumo->intervalSeconds, 60);
 
+    // A busy logger keeps its interval, and the user is told.
+    m_instrument->scriptFault("AT+VFINTVL=", SimulatedInstrument::Fault::Busy);
+    STEP(applyInterval("02:30"));
+    QTRY_VERIFY(configDialog("deviceBusyDialog")->property("visible").toBool());
+    QMetaObject::invokeMethod(configDialog("deviceBusyDialog"), "close");
+    QVERIFY(!configDialog("configSuccesfulDialog")->property("visible").toBool());
+    QCOMPARE(m_rumo->intervalSeconds, 60);
+
     STEP(applyInterval("02:30"));
     QTRY_VERIFY(configDialog("configSuccesfulDialog")->property("visible").toBool());
     QMetaObject::invokeMethod(configDialog("configSuccesfulDialog"), "close");
@@ -291,18 +306,20 @@ void TstRumoApp::downloadShowReportAndReopen()
     // Nothing chosen, then runs of two sensors: the page says why it waits.
     STEP(SceneSteps::click(item("acceptBtn", page)));
     QVERIFY(item("warningText2", page)->isVisible());
-    STEP(SceneSteps::click(runRow(0)));
+    STEP(SceneSteps::click(runRow(2)));
     STEP(SceneSteps::click(runRow(1)));
     STEP(SceneSteps::click(item("acceptBtn", page)));
     QVERIFY(item("warningText1", page)->isVisible());
     QVERIFY(!item("warningText2", page)->isVisible());
     QVERIFY(!saveDialog->property("visible").toBool());
 
-    // The third run instead of the second: the file is asked for.
+    // The first run instead of the second: the file is asked for, and the
+    // runs go in the order of the list, whatever order they were chosen in.
     STEP(SceneSteps::click(runRow(1)));
-    STEP(SceneSteps::click(runRow(2)));
-    QVERIFY(named("runCheck", runRow(2))->property("checked").toBool());
+    STEP(SceneSteps::click(runRow(0)));
+    QVERIFY(named("runCheck", runRow(0))->property("checked").toBool());
     QVERIFY(!named("runCheck", runRow(1))->property("checked").toBool());
+    QCOMPARE(page->property("selectedIdx").toList(), QVariantList({2, 0}));
     STEP(SceneSteps::click(item("acceptBtn", page)));
     QVERIFY(!item("warningText1", page)->isVisible());
     QTRY_VERIFY(saveDialog->property("visible").toBool());
@@ -316,10 +333,27 @@ void TstRumoApp::downloadShowReportAndReopen()
     QObject *bar = named("downloadProgress", page);
     connect(m_core.get(), &Core::progressBarUpdated, &watchers,
             [&] { progress.append(bar->property("value").toDouble()); });
+    // The file is there before the results page draws anything.
     const QString path = m_dir.filePath("offices");
+    QList<bool> savedWhenDrawn;
+    // The charts are made with the run, when core reports it.
+    QtCharts::QXYSeries *firstChart = nullptr;
+    connect(m_core.get(), &Core::experimentUpdated, &watchers, [&] {
+        QObject *chart = named("rumoChart0", named("pageRumoResults"));
+        firstChart = qobject_cast<QtCharts::QXYSeries *>(
+            chart ? chart->property("series").value<QObject *>() : nullptr);
+        if (firstChart)
+            connect(firstChart, &QtCharts::QXYSeries::pointsReplaced, &watchers,
+                    [&] { savedWhenDrawn.append(QFile::exists(path + ".rmx")); });
+    });
     QCOMPARE(SceneSteps::call(page, "downloadRuns", QUrl::fromLocalFile(path).toString()).toInt(),
              0);
     disconnect(m_core.get(), &Core::progressBarUpdated, &watchers, nullptr);
+    disconnect(m_core.get(), &Core::experimentUpdated, &watchers, nullptr);
+    QVERIFY(firstChart);
+    QTRY_VERIFY(!savedWhenDrawn.isEmpty());
+    disconnect(firstChart, nullptr, &watchers, nullptr);
+    QVERIFY(!savedWhenDrawn.contains(false));
     QVERIFY(progress.size() >= 4);
     QVERIFY(
         std::any_of(progress.begin(), progress.end(), [](double v) { return v > 0 && v < 100; }));
@@ -455,6 +489,27 @@ void TstRumoApp::printReport()
     const QString all = PdfText::pages(pdf).join('\n').simplified();
     QVERIFY2(all.contains("OFFICE 2") && all.contains("OFFICE 3"), qPrintable(all.left(400)));
     QVERIFY(PdfText::pageCount(pdf) >= 3);
+}
+
+// A pulled cable during the download: the pages go home with the error
+// shown, nothing is saved, and the page takes a new choice.
+void TstRumoApp::linkLostDuringDownload()
+{
+    STEP(openInstrument());
+    QObject *page = named("pageRumo");
+    STEP(SceneSteps::click(runRow(0)));
+    m_instrument->scriptFault("AT+VFRDXP", SimulatedInstrument::Fault::DropLink, 2);
+    const QString path = m_dir.filePath("lost");
+    QCOMPARE(SceneSteps::call(page, "downloadRuns", QUrl::fromLocalFile(path).toString()).toInt(),
+             -3);
+    QTRY_VERIFY(rootDialog("devDisconnectedDialog")->property("visible").toBool());
+    QMetaObject::invokeMethod(rootDialog("devDisconnectedDialog"), "close");
+    QVERIFY(!rootDialog("downloadFailDialog")->property("visible").toBool());
+    QCOMPARE(state(), QString());
+    QVERIFY(item("pageHome")->isVisible());
+    QVERIFY(!QFile::exists(path + ".rmx"));
+    QCOMPARE(page->property("downloading").toBool(), false);
+    QCOMPARE(page->property("selectedIdx").toList(), QVariantList());
 }
 
 QTEST_MAIN(TstRumoApp)

@@ -1,7 +1,7 @@
 // Draws the application's own pictures (splash, logo, buttons, arrows, the
-// about icon, the chart markers and the sensor pictures) into
-// resources/images/. The pictures are committed; run this again only to
-// change them:
+// about icon, the vibration run types, the chart markers and the sensor
+// pictures) into resources/images/. The pictures are committed; run this
+// again only to change them:
 //   valtrix-artwork <source dir>/resources/images
 #include <QDir>
 #include <QFileInfo>
@@ -27,11 +27,11 @@ const QColor LightGray("#eeeeee");
 QString g_outDir;
 QString g_sansBold = "Sans";
 
-bool save(const QImage &image, const QString &name)
+bool save(const QImage &image, const QString &name, const char *format = "PNG")
 {
     const QString path = g_outDir + "/" + name;
     QDir().mkpath(QFileInfo(path).absolutePath());
-    if (!image.save(path, "PNG")) {
+    if (!image.save(path, format)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         return false;
     }
@@ -208,6 +208,83 @@ bool makeArrows()
     return ok;
 }
 
+// Three short arcs beside a shape: it vibrates.
+void drawVibration(QPainter &p, const QPointF &centre, double radius, const QColor &color)
+{
+    p.setPen(QPen(color, 3, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    for (int i = 0; i < 3; ++i) {
+        const double r = radius + 7 * i;
+        p.drawArc(QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r), -35 * 16, 70 * 16);
+        p.drawArc(QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r), 145 * 16, 70 * 16);
+    }
+}
+
+// The pictures of the vibration meter's run types: hand-arm, whole body,
+// and the 1 kHz and 8 kHz band measurements.
+bool makeRunTypes()
+{
+    QImage hands = canvas(96, 96);
+    paint(hands, [](QPainter &p) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(Graphite);
+        // Palm and wrist.
+        p.drawRoundedRect(QRectF(33, 44, 30, 30), 8, 8);
+        p.drawRect(QRectF(38, 70, 20, 18));
+        // Four fingers and the thumb.
+        const double tops[] = {22, 16, 18, 26};
+        for (int f = 0; f < 4; ++f)
+            p.drawRoundedRect(QRectF(33 + f * 7.8, tops[f], 6.6, 34), 3.3, 3.3);
+        QTransform thumb;
+        thumb.translate(34, 62);
+        thumb.rotate(-50);
+        p.setTransform(thumb);
+        p.drawRoundedRect(QRectF(-4, -24, 8, 26), 4, 4);
+        p.resetTransform();
+        drawVibration(p, QPointF(48, 46), 36, Orange);
+    });
+    bool ok = save(hands, "hands.png");
+
+    // A photograph-like JPEG: no transparency, a white ground.
+    QImage body(96, 96, QImage::Format_RGB32);
+    body.fill(Qt::white);
+    paint(body, [](QPainter &p) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(Graphite);
+        p.drawEllipse(QRectF(40, 10, 16, 16));
+        p.drawRoundedRect(QRectF(37, 28, 22, 32), 6, 6);
+        p.drawRoundedRect(QRectF(38, 56, 8, 26), 4, 4);
+        p.drawRoundedRect(QRectF(50, 56, 8, 26), 4, 4);
+        p.drawRoundedRect(QRectF(29, 30, 7, 26), 3.5, 3.5);
+        p.drawRoundedRect(QRectF(60, 30, 7, 26), 3.5, 3.5);
+        // The vibrating floor.
+        p.setBrush(Orange);
+        p.drawRect(QRectF(18, 83, 60, 6));
+        p.setPen(QPen(Orange, 3, Qt::SolidLine, Qt::RoundCap));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(wave(QRectF(10, 88, 76, 8), 4));
+    });
+    ok &= save(body, "wholeBody.jpg", "JPG");
+
+    for (const char *band : {"1", "8"}) {
+        QImage image = canvas(96, 96);
+        paint(image, [band](QPainter &p) {
+            p.setPen(QPen(Qt::white, 3));
+            p.setBrush(Graphite);
+            p.drawRoundedRect(QRectF(4, 14, 88, 68), 12, 12);
+            QFont font(g_sansBold);
+            font.setPixelSize(26);
+            p.setFont(font);
+            p.setPen(Qt::white);
+            p.drawText(QRectF(4, 18, 88, 36), Qt::AlignCenter, QString("%1 kHz").arg(band));
+            p.setPen(QPen(Orange, 3, Qt::SolidLine, Qt::RoundCap));
+            p.drawPath(wave(QRectF(14, 54, 68, 20), band[0] == '1' ? 3 : 8));
+        });
+        ok &= save(image, QString("%1kHz.png").arg(band));
+    }
+    return ok;
+}
+
 // Chart point markers: a filled disc with a darker rim, in eleven sizes
 // (mrk0 the smallest) for each series colour.
 bool makeMarkers()
@@ -302,6 +379,6 @@ int main(int argc, char *argv[])
         g_sansBold = QFontDatabase::applicationFontFamilies(id).value(0, g_sansBold);
 
     const bool ok = makeLogo() && makeSplash() && makeIcon() && makeRoundButtons() &&
-                    makeArrows() && makeMarkers() && makeSensorIcons();
+                    makeArrows() && makeRunTypes() && makeMarkers() && makeSensorIcons();
     return ok ? 0 : 1;
 }

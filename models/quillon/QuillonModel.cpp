@@ -6,6 +6,7 @@
 #include "models/quillon/QuillonExposureComponent.h"
 #include "models/quillon/QuillonFile.h"
 #include "models/quillon/QuillonLog.h"
+#include "models/quillon/QuillonPrinter.h"
 #include "models/quillon/QuillonResults.h"
 
 ModelEntry quillonModel()
@@ -19,6 +20,7 @@ ModelEntry quillonModel()
     entry.makeExperiment = []() -> Experiment * { return new QuillonExperiment; };
     entry.makeLog = []() -> Log * { return new QuillonLog; };
     entry.makeResults = []() -> Results * { return new QuillonResults; };
+    entry.makePrinter = []() -> VfPrinter * { return new QuillonPrinter; };
     entry.makeFile = [](const QString &fileName) -> VfFile * { return new QuillonFile(fileName); };
     entry.makeExposureComponent = []() -> ExposureComponent * {
         return new QuillonExposureComponent;

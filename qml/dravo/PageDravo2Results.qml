@@ -5,6 +5,7 @@ import QtQuick.Dialogs 1.3
 import "../../qml"
 
 import "Dravo2Results.js" as Data
+import "../../qml/VfValues.js" as Values
 
 // The results page of a DRAVO 2 run: the run's information and samples, the
 // results of its three dosimeters for the user's working hours, its charts,
@@ -53,7 +54,7 @@ VfPage {
     }
 
     function plainText(value) {
-        return value === undefined || value === null || String(value) === "" ? "---" : String(value)
+        return Values.plainText(value)
     }
 
     // "Apply" of the working hours: only hh:mm reaches core.

@@ -1,10 +1,524 @@
 import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Layouts 1.15
 import "../../qml"
 
-// The QUILLON page until its family's pages are built: its title and
-// the signals the shell listens to.
+import "Quillon.js" as Quillon
+import "../../qml/DeviceDate.js" as DeviceDate
+import "../../qml/VfValues.js" as Values
+
+// The results page of the vibration meter's runs: the shown run's
+// information, the daily exposure of the chain for the user's working hours,
+// the run's results by axis and time weighting, its charts, its samples and
+// the report window.
 VfPage {
-    pageTitle: "Quillon - Results"
+    id: page
+
+    // The run shown, as core.experimentSummary gives it (parsed): everything
+    // but its samples, which come through core.samples.
+    property var experiment: ({})
+    property var results: ({})
+    property string workingHoursError: ""
+    // Where the shown run stands in core's chain of opened runs.
+    property int place: root.expEmptyList
+    // core.samples.runId of the samples in the charts.
+    property alias shownRun: sampleCharts.shownRun
+    // One row per sample of the run shown, the columns of the report's table.
+    property QtObject samplesModel: core.samples.newTable([
+        { "key": "date", "format": "time" },
+        { "key": "awX", "format": "number", "decimals": 2 },
+        { "key": "awY", "format": "number", "decimals": 2 },
+        { "key": "awZ", "format": "number", "decimals": 2 },
+        { "key": "vdvX", "format": "number", "decimals": 2 },
+        { "key": "vdvY", "format": "number", "decimals": 2 },
+        { "key": "vdvZ", "format": "number", "decimals": 2 },
+        { "key": "fcX", "format": "number", "decimals": 2 },
+        { "key": "fcY", "format": "number", "decimals": 2 },
+        { "key": "fcZ", "format": "number", "decimals": 2 },
+        { "key": "amr", "format": "number", "decimals": 2 }
+    ])
+
+    property alias printerConfiguration: printerConfiguration
+    property alias workingHoursField: workingHoursField
+    property alias tabBar: tabBar
+    property alias expInfo: expInfo
+    property alias accelerationChart: accelerationChart
+    property alias samplesTable: samplesTable
 
     signal showResults()
+
+    pageTitle: "Quillon - " + qsTr("Results")
+
+    readonly property string acceleration: " [m/s<sup>2</sup>]"
+    readonly property string dose: " [m/s<sup>1.75</sup>]"
+    readonly property var axisColumns: [{ "key": "X", "title": "X" }, { "key": "Y", "title": "Y" },
+                                        { "key": "Z", "title": "Z" }]
+
+    // A value as shown: two decimals in the user's locale, "---" for what is
+    // not a number.
+    function valueText(value) {
+        return Values.valueText(value, Qt.locale())
+    }
+
+    function axisValues(prefix, suffix) {
+        var texts = []
+        for (var a = 0; a < Quillon.axes.length; ++a)
+            texts.push(valueText(results[prefix + Quillon.axes[a] + (suffix || "")]))
+        return texts
+    }
+
+    // An instrument date-time as its own wall-clock time, "hh:mm:ss".
+    function clockText(text) {
+        var d = text ? DeviceDate.deviceDate(text) : null
+        return d ? d.toLocaleTimeString(Qt.locale(), "hh:mm:ss") : "---"
+    }
+
+    // "Apply" of the working hours: only hh:mm of a working day reaches core.
+    function applyWorkingHours(text) {
+        if (!Values.hoursMinutesPattern.test(text)) {
+            workingHoursError = qsTr("Working hours field shall have hh:mm format")
+            return false
+        }
+        if (text === "00:00") {
+            workingHoursError = qsTr("Working hours shall be longer than 00:00")
+            return false
+        }
+        workingHoursError = ""
+        core.refreshWorkingHours(JSON.stringify({ "workingHours": text }))
+        return true
+    }
+
+    // The a_v / a_rep switch of the run shown.
+    function setArepEvaluation(arep) {
+        if (!!results.bArepEvaluation === arep)
+            return
+        core.refreshGeneralData(JSON.stringify({ "datatype": "updateAvORArep", "arep": arep }))
+    }
+
+    // Reads the current run and shows it; false when it is no vibration run.
+    function refresh() {
+        var parsed
+        try {
+            parsed = JSON.parse(core.experimentSummary)
+        } catch (e) {
+            return false
+        }
+        if (!parsed || parsed.deviceName !== "QUILLON")
+            return false
+        experiment = parsed
+        results = parsed.results || {}
+        workingHoursField.text = results.workingHours || "08:00"
+        fillInfo()
+        fillTabs()
+        sampleCharts.showRun()
+        var octaves = results.amrList || []
+        octaveX.populate(octaves[0], results.octaveAnalysis)
+        octaveY.populate(octaves[1], results.octaveAnalysis)
+        octaveZ.populate(octaves[2], results.octaveAnalysis)
+        var noSamples = core.samples.count === 0
+        printerConfiguration.disableChartOptions = noSamples
+        printerConfiguration.disableTableOptions = noSamples
+        return true
+    }
+
+    function fillInfo() {
+        var start = results.startTime ? DeviceDate.deviceDate(results.startTime) : null
+        var weightings = [], factors = [], sensitivities = []
+        for (var a = 0; a < Quillon.axes.length; ++a) {
+            var axis = Quillon.axes[a] + ": "
+            weightings.push(axis + Values.plainText(results["freqWeighting" + Quillon.axes[a]]))
+            factors.push(axis + valueText(results["f" + Quillon.axes[a]]))
+            sensitivities.push(axis + valueText(results["sensitivity" + Quillon.axes[a]]))
+        }
+        expInfo.info = {
+            "event": Values.plainText(experiment.eventIndex),
+            "label": Values.plainText(results.label),
+            "application": Quillon.applicationText(results.evaluationType),
+            "date": start ? start.toLocaleDateString(Qt.locale(), Locale.ShortFormat) : "---",
+            "startTime": clockText(results.startTime),
+            "stopTime": clockText(results.stopTime),
+            "duration": Values.plainText(results.durationStr),
+            "pauseTime": Values.plainText(results.pauseTime),
+            "sampleTime": Values.plainText(results.sampleTime),
+            "exposureTime": Quillon.exposureText(results.exposureTime),
+            "timeWeighting": Values.plainText(results.timeWeighting),
+            "frequencyWeighting": weightings.join("  "),
+            "factors": factors.join("  "),
+            "octaveAnalysis": Values.plainText(results.octaveAnalysis),
+            "sensor": Values.plainText(results.sensorLabel) + " (" + qsTr("SN") + ": "
+                      + Values.plainText(results.sensorSN) + ")",
+            "sensitivities": sensitivities.join("  ")
+        }
+    }
+
+    function fillTabs() {
+        var vdvExp = axisValues("vdv", "exp")
+        var a8 = [valueText(results.a8x), valueText(results.a8y), valueText(results.a8z)]
+        dailyGrid.rows = [
+            { "name": "are", "title": "a<sub>re</sub>" + acceleration, "values": [valueText(results.are)] },
+            { "name": "aren", "title": "a<sub>ren</sub>" + acceleration, "values": [valueText(results.aren)] },
+            // The day's A(8) is its exposure normalised to 8 h, as the report prints it.
+            { "name": "a8", "title": "A(8)" + acceleration, "values": [valueText(results.aren)] },
+            { "name": "a8X", "title": "A(8)X" + acceleration, "values": [a8[0]] },
+            { "name": "a8Y", "title": "A(8)Y" + acceleration, "values": [a8[1]] },
+            { "name": "a8Z", "title": "A(8)Z" + acceleration, "values": [a8[2]] },
+            { "name": "vdvExpX", "title": "VDVexpX" + dose, "values": [vdvExp[0]] },
+            { "name": "vdvExpY", "title": "VDVexpY" + dose, "values": [vdvExp[1]] },
+            { "name": "vdvExpZ", "title": "VDVexpZ" + dose, "values": [vdvExp[2]] },
+            { "name": "vdvR", "title": "VDVR" + dose, "values": [valueText(results.vdvR)] },
+            { "name": "fc", "title": qsTr("Crest factor"), "values": [valueText(results.fc)] }
+        ]
+        doseGrid.rows = [
+            { "name": "runVdv", "title": "VDV" + dose, "values": axisValues("vdv") },
+            { "name": "runVdvExp", "title": "VDVexp" + dose, "values": axisValues("vdv", "expi") }
+        ]
+        runVdvR.text = valueText(Quillon.runVdvR(results))
+
+        var average = []
+        for (var a = 0; a < Quillon.axes.length; ++a)
+            average.push(valueText(results[Quillon.averageKey(results, Quillon.axes[a])]))
+        var crest = axisValues("fc")
+        resultsGrid.rows = [
+            { "name": "maximum", "title": qsTr("Maximum") + acceleration, "values": axisValues("aMax") },
+            { "name": "minimum", "title": qsTr("Minimum") + acceleration, "values": axisValues("aMin") },
+            { "name": "average", "title": (results.bArepEvaluation ? "a<sub>rep</sub>" : "a<sub>m</sub>")
+                                          + acceleration, "values": average },
+            { "name": "peak", "title": qsTr("Peak") + acceleration, "values": axisValues("ap") },
+            { "name": "mtvv", "title": "MTVV" + acceleration, "values": axisValues("aMax", "S") },
+            { "name": "crestFactor", "title": qsTr("Crest factor"), "values": crest }
+        ]
+        arepValue.text = valueText(results.arep)
+        amrValue.text = valueText(results.amrGlobal)
+
+        var grids = [weightingF, weightingS, weightingL]
+        for (var w = 0; w < Quillon.weightings.length; ++w) {
+            var letter = Quillon.weightings[w].letter
+            var times = []
+            for (var t = 0; t < Quillon.axes.length; ++t)
+                times.push(clockText(results["max" + Quillon.axes[t] + letter + "Time"]))
+            grids[w].rows = [
+                { "name": "value" + letter, "title": qsTr("Value") + acceleration,
+                  "values": axisValues("a", letter) },
+                { "name": "maximum" + letter, "title": qsTr("Maximum") + acceleration,
+                  "values": axisValues("aMax", letter) },
+                { "name": "minimum" + letter, "title": qsTr("Minimum") + acceleration,
+                  "values": axisValues("aMin", letter) },
+                { "name": "maximumTime" + letter, "title": qsTr("Time of maximum"), "values": times }
+            ]
+        }
+    }
+
+    Connections {
+        target: core
+        function onResultsUpdated(position) {
+            if (!page.refresh())
+                return
+            page.place = position
+            page.showResults()
+        }
+        function onWriteError(message) {
+            printerConfiguration.dialogs.printerErrorDialog.informativeText = message
+        }
+    }
+
+    // The charts of the samples (the table follows the run by itself).
+    VfSampleCharts {
+        id: sampleCharts
+        onFill: accelerationChart.populateChart()
+    }
+
+    QuillonPrinterConfiguration {
+        id: printerConfiguration
+        objectName: "quillonPrinterConfiguration"
+        // A report that could not be written leaves the window open with
+        // the reason, for another try.
+        onConfirmedOK: {
+            var failed = printerConfiguration.dialogs.printerErrorDialog
+            failed.informativeText = ""
+            if (core.generateReport(cfg) === root.deviceSuccessful)
+                printerConfiguration.hide()
+            else
+                failed.open()
+        }
+    }
+
+    RowLayout {
+        id: toolbar
+        anchors { left: parent.left; right: parent.right; top: parent.top; topMargin: 44 }
+        spacing: 10
+
+        VfText {
+            text: qsTr("Working hours") + " [hh:mm]"
+            font.pixelSize: 14
+            font.bold: true
+        }
+        TextField {
+            id: workingHoursField
+            objectName: "workingHoursField"
+            inputMask: "00:00"
+            text: "08:00"
+            selectByMouse: true
+            Layout.preferredWidth: 80
+            horizontalAlignment: TextInput.AlignHCenter
+            onAccepted: page.applyWorkingHours(text)
+        }
+        MyButton {
+            objectName: "workingHoursApply"
+            buttonLabel: qsTr("Apply")
+            implicitHeight: 36
+            onMyButtonclicked: page.applyWorkingHours(workingHoursField.text)
+        }
+        VfRadioButton {
+            objectName: "avButton"
+            text: "a<sub>v</sub>"
+            checked: !page.results.bArepEvaluation
+            onClicked: page.setArepEvaluation(false)
+        }
+        VfRadioButton {
+            objectName: "arepButton"
+            text: "a<sub>rep</sub>"
+            checked: !!page.results.bArepEvaluation
+            onClicked: page.setArepEvaluation(true)
+        }
+        VfText {
+            objectName: "workingHoursError"
+            text: page.workingHoursError
+            visible: text !== ""
+            color: "#d71e1e"
+            font.pixelSize: 14
+        }
+        Item { Layout.fillWidth: true }
+        // Stepping through the runs that were opened together.
+        MyButton {
+            objectName: "previousRun"
+            buttonLabel: "< " + qsTr("Previous run")
+            implicitHeight: 36
+            visible: page.place !== root.expUniqueItem && page.place !== root.expEmptyList
+            enabled: page.place === root.expLastItem || page.place === root.expMiddleItem
+            onMyButtonclicked: core.prevExp()
+        }
+        MyButton {
+            objectName: "nextRun"
+            buttonLabel: qsTr("Next run") + " >"
+            implicitHeight: 36
+            visible: page.place !== root.expUniqueItem && page.place !== root.expEmptyList
+            enabled: page.place === root.expFirstItem || page.place === root.expMiddleItem
+            onMyButtonclicked: core.nextExp()
+        }
+        MyButton {
+            objectName: "generateReport"
+            buttonLabel: qsTr("Generate report")
+            implicitHeight: 36
+            onMyButtonclicked: {
+                printerConfiguration.raise()
+                printerConfiguration.showNormal()
+            }
+        }
+    }
+
+    ScrollView {
+        id: leftColumn
+        anchors { left: parent.left; top: toolbar.bottom; bottom: parent.bottom; topMargin: 10 }
+        width: 360
+        contentWidth: availableWidth
+        clip: true
+
+        QuillonExpInfo {
+            id: expInfo
+            objectName: "quillonExpInfo"
+            width: leftColumn.availableWidth
+            height: implicitHeight
+        }
+    }
+
+    ColumnLayout {
+        anchors { left: leftColumn.right; right: parent.right; top: toolbar.bottom; bottom: parent.bottom }
+        anchors { leftMargin: 10; topMargin: 10 }
+        spacing: 0
+
+        TabBar {
+            id: tabBar
+            objectName: "quillonTabs"
+            Layout.fillWidth: true
+            VfTabButton { objectName: "tab_daily"; text: qsTr("Daily exposure") }
+            VfTabButton { objectName: "tab_results"; text: qsTr("Results") }
+            VfTabButton { objectName: "tab_weighting"; text: qsTr("Time weighting") }
+            VfTabButton { objectName: "tab_chart"; text: qsTr("Chart") }
+            VfTabButton { objectName: "tab_octaves"; text: qsTr("Octaves") }
+            VfTabButton { objectName: "tab_samples"; text: qsTr("Samples") }
+        }
+
+        Rectangle {
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            color: "#ffffff"
+            border.color: "#b3b5b4"
+
+            StackLayout {
+                anchors.fill: parent
+                anchors.margins: 1
+                currentIndex: tabBar.currentIndex
+
+                Flickable {
+                    objectName: "dailyTab"
+                    clip: true
+                    contentHeight: dailyColumn.implicitHeight + 32
+                    ColumnLayout {
+                        id: dailyColumn
+                        x: 16; y: 16
+                        spacing: 18
+                        VfText {
+                            text: qsTr("Working day") + " (" + qsTr("Working hours") + ": "
+                                  + Values.plainText(page.results.workingHours) + ")"
+                            font.pixelSize: 15
+                            font.bold: true
+                        }
+                        QuillonValueGrid { id: dailyGrid; objectName: "dailyGrid" }
+                        VfText {
+                            text: qsTr("Dose of the run")
+                            font.pixelSize: 15
+                            font.bold: true
+                        }
+                        QuillonValueGrid {
+                            id: doseGrid
+                            objectName: "doseGrid"
+                            columnsOf: page.axisColumns
+                        }
+                        RowLayout {
+                            spacing: 24
+                            VfText {
+                                text: "VDVR" + page.dose
+                                font.pixelSize: 14
+                                font.bold: true
+                            }
+                            VfText {
+                                id: runVdvR
+                                objectName: "runVdvR"
+                                text: "---"
+                                font.pixelSize: 14
+                            }
+                        }
+                    }
+                }
+
+                Item {
+                    objectName: "resultsTab"
+                    ColumnLayout {
+                        anchors { left: parent.left; top: parent.top; margins: 16 }
+                        spacing: 18
+                        QuillonValueGrid {
+                            id: resultsGrid
+                            objectName: "resultsGrid"
+                            columnsOf: page.axisColumns
+                        }
+                        GridLayout {
+                            columns: 2
+                            columnSpacing: 24
+                            VfText {
+                                text: "a<sub>rep</sub>" + page.acceleration
+                                font.pixelSize: 14
+                                font.bold: true
+                            }
+                            VfText {
+                                id: arepValue
+                                objectName: "arepValue"
+                                text: "---"
+                                font.pixelSize: 14
+                            }
+                            VfText {
+                                text: "a<sub>mr</sub>" + page.acceleration
+                                font.pixelSize: 14
+                                font.bold: true
+                            }
+                            VfText {
+                                id: amrValue
+                                objectName: "amrValue"
+                                text: "---"
+                                font.pixelSize: 14
+                            }
+                        }
+                    }
+                }
+
+                Flickable {
+                    objectName: "weightingTab"
+                    clip: true
+                    contentHeight: weightingColumn.implicitHeight + 32
+                    ColumnLayout {
+                        id: weightingColumn
+                        x: 16; y: 16
+                        spacing: 12
+                        VfText { text: qsTr("Fast") + " (F)"; font.pixelSize: 15; font.bold: true }
+                        QuillonValueGrid { id: weightingF; objectName: "weightingF"; columnsOf: page.axisColumns }
+                        VfText { text: qsTr("Slow") + " (S)"; font.pixelSize: 15; font.bold: true }
+                        QuillonValueGrid { id: weightingS; objectName: "weightingS"; columnsOf: page.axisColumns }
+                        VfText { text: qsTr("Low-frequency") + " (L)"; font.pixelSize: 15; font.bold: true }
+                        QuillonValueGrid { id: weightingL; objectName: "weightingL"; columnsOf: page.axisColumns }
+                    }
+                }
+
+                QuillonAccelerationChart {
+                    id: accelerationChart
+                    objectName: "accelerationChart"
+                }
+
+                ColumnLayout {
+                    objectName: "octavesTab"
+                    spacing: 0
+                    QuillonOctaveChart {
+                        id: octaveX
+                        objectName: "octaveX"
+                        axis: "X"
+                        Layout.fillWidth: true
+                        Layout.fillHeight: true
+                    }
+                    QuillonOctaveChart {
+                        id: octaveY
+                        objectName: "octaveY"
+                        axis: "Y"
+                        Layout.fillWidth: true
+                        Layout.fillHeight: true
+                    }
+                    QuillonOctaveChart {
+                        id: octaveZ
+                        objectName: "octaveZ"
+                        axis: "Z"
+                        Layout.fillWidth: true
+                        Layout.fillHeight: true
+                    }
+                }
+
+                VfTable {
+                    id: samplesTable
+                    objectName: "samplesTable"
+                    model: page.samplesModel
+                    readonly property real cellWidth: viewport.width / 12
+
+                    VfTableViewColumn {
+                        role: "date"
+                        title: qsTr("Idx")
+                        width: samplesTable.cellWidth
+                        delegate: Text {
+                            text: root.leftPad(styleData.row + 1, 3)
+                            horizontalAlignment: Text.AlignHCenter
+                            verticalAlignment: Text.AlignVCenter
+                            font.family: fontSans.name
+                            font.pixelSize: 13
+                        }
+                    }
+                    VfTableViewColumn { role: "date"; title: qsTr("D/T"); width: samplesTable.cellWidth }
+                    VfTableViewColumn { role: "awX"; title: "a<sub>wX</sub>" + page.acceleration; width: samplesTable.cellWidth }
+                    VfTableViewColumn { role: "awY"; title: "a<sub>wY</sub>" + page.acceleration; width: samplesTable.cellWidth }
+                    VfTableViewColumn { role: "awZ"; title: "a<sub>wZ</sub>" + page.acceleration; width: samplesTable.cellWidth }
+                    VfTableViewColumn { role: "vdvX"; title: "VDV<sub>X</sub>" + page.dose; width: samplesTable.cellWidth }
+                    VfTableViewColumn { role: "vdvY"; title: "VDV<sub>Y</sub>" + page.dose; width: samplesTable.cellWidth }
+                    VfTableViewColumn { role: "vdvZ"; title: "VDV<sub>Z</sub>" + page.dose; width: samplesTable.cellWidth }
+                    VfTableViewColumn { role: "fcX"; title: "CF<sub>X</sub>"; width: samplesTable.cellWidth }
+                    VfTableViewColumn { role: "fcY"; title: "CF<sub>Y</sub>"; width: samplesTable.cellWidth }
+                    VfTableViewColumn { role: "fcZ"; title: "CF<sub>Z</sub>"; width: samplesTable.cellWidth }
+                    VfTableViewColumn { role: "amr"; title: "a<sub>mr</sub>" + page.acceleration; width: samplesTable.cellWidth }
+                }
+            }
+        }
+    }
 }

@@ -162,8 +162,9 @@ VfPage {
             Layout.maximumWidth: 560
             enabled: !page.downloading
             headerlabel: qsTr("Experiments")
-            // Rows only while the page is shown: every device page hears
-            // core's run list, whichever model listed it.
+            // Rows only while the page is shown: another model's runs make
+            // no rows here (nor their pictures, whose textures a hidden
+            // page never frees).
             model: page.visible ? core.experimentList : []
             // The positions of an old list mean nothing in a new one.
             onModelChanged: page.selectedIdx = []

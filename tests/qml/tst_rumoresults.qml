@@ -165,29 +165,32 @@ Item {
         }
 
         // The options in the order the report reads them, texts only with
-        // their switches, both index lists sorted by number.
+        // their switches (the reporter's ID only with the reporter), both
+        // index lists sorted by number and empty with their switch off.
+        readonly property var everyKey: ["ckbMaxMin", "ckbAvg", "ckbCalibration", "ckbTable",
+            "selectedTableColumnsList", "ckbChart", "selectedChartsList", "collectorInfoEnable",
+            "collectorName", "ownCompanyInfoEnable", "ownCompany", "repInfoEnable", "repName",
+            "repIdInfoEnable", "repIdReg", "cmpnyInfoEnable", "cmpnyName", "siteInfoEnable",
+            "siteName", "logoEnable", "logoFile", "obsEnable", "obsText", "fileName"]
+
         function test_reportOptions_data() {
             return [
-                { tag: "everything", off: [], keys: ["ckbMaxMin", "ckbAvg", "ckbCalibration",
-                    "ckbTable", "selectedTableColumnsList", "ckbChart", "selectedChartsList",
-                    "collectorInfoEnable", "collectorName", "ownCompanyInfoEnable", "ownCompany",
-                    "repInfoEnable", "repName", "repIdInfoEnable", "repIdReg", "cmpnyInfoEnable",
-                    "cmpnyName", "siteInfoEnable", "siteName", "logoEnable", "logoFile",
-                    "obsEnable", "obsText", "fileName"] },
+                { tag: "everything", off: [], absent: [], table: [1, 2, 10], charts: [0, 1, 2] },
                 { tag: "no texts", off: ["collectorFldTxtInpt", "ownFldTxtInpt",
                     "reporterFldTxtInpt", "companyFldTxtInpt", "siteFldTxtInpt", "logoImage",
                     "notesField"],
-                  keys: ["ckbMaxMin", "ckbAvg", "ckbCalibration", "ckbTable",
-                    "selectedTableColumnsList", "ckbChart", "selectedChartsList",
-                    "collectorInfoEnable", "ownCompanyInfoEnable", "repInfoEnable",
-                    "cmpnyInfoEnable", "siteInfoEnable", "logoEnable", "obsEnable", "fileName"] },
+                  absent: ["collectorName", "ownCompany", "repName", "repIdInfoEnable",
+                    "repIdReg", "cmpnyName", "siteName", "logoFile", "obsText"],
+                  table: [1, 2, 10], charts: [0, 1, 2] },
                 { tag: "reporter without ID", off: ["reporterIdFldTxtInpt"],
-                  keys: ["ckbMaxMin", "ckbAvg", "ckbCalibration", "ckbTable",
-                    "selectedTableColumnsList", "ckbChart", "selectedChartsList",
-                    "collectorInfoEnable", "collectorName", "ownCompanyInfoEnable", "ownCompany",
-                    "repInfoEnable", "repName", "repIdInfoEnable", "cmpnyInfoEnable",
-                    "cmpnyName", "siteInfoEnable", "siteName", "logoEnable", "logoFile",
-                    "obsEnable", "obsText", "fileName"] }
+                  absent: ["repIdReg"], table: [1, 2, 10], charts: [0, 1, 2] },
+                { tag: "ID without reporter", off: ["reporterFldTxtInpt"],
+                  absent: ["repName", "repIdInfoEnable", "repIdReg"],
+                  table: [1, 2, 10], charts: [0, 1, 2] },
+                { tag: "no table", off: ["ckbTable"], absent: [], table: [], charts: [0, 1, 2] },
+                { tag: "no charts", off: ["ckbChart"], absent: [], table: [1, 2, 10], charts: [] },
+                { tag: "no statistics", off: ["ckbMaxMin", "ckbAvg", "ckbCalibration"],
+                  absent: [], table: [1, 2, 10], charts: [0, 1, 2] }
             ]
         }
 
@@ -195,19 +198,21 @@ Item {
             var window = page.rumocfgprn
             window.showNormal()
             findChild(window, "notesField").checked = true
-            for (var i = 0; i < data.off.length; ++i) {
-                var part = findChild(window, data.off[i])
-                part.checked = false
-            }
+            for (var i = 0; i < data.off.length; ++i)
+                findChild(window, data.off[i]).checked = false
+            window.selectedTableColumnsList = [10, 2, 1]
             window.selectedChartsList = [2, 0, 1]
             window.vfSelectFile.filename = "file:///tmp/rumo report"
             verify(window.submit())
             compare(core.sent.length, 1)
-            var text = core.sent[0]
-            var options = JSON.parse(text)
-            compare(Object.keys(options), data.keys)
-            compare(options.selectedChartsList, [0, 1, 2])
-            compare(options.selectedTableColumnsList, [0, 1, 2])
+            var options = JSON.parse(core.sent[0])
+            compare(Object.keys(options), everyKey.filter(function (key) {
+                return data.absent.indexOf(key) < 0
+            }))
+            compare(options.selectedTableColumnsList, data.table)
+            compare(options.selectedChartsList, data.charts)
+            compare(options.ckbTable, data.off.indexOf("ckbTable") < 0)
+            compare(options.ckbMaxMin, data.off.indexOf("ckbMaxMin") < 0)
             compare(options.fileName, "/tmp/rumo report")
             window.hide()
         }

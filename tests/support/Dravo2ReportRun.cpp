@@ -1,10 +1,8 @@
 #include "Dravo2ReportRun.h"
 
 #include "Experiment.h"
-#include "Log.h"
 #include "RunDownload.h"
 #include "SimulatedDravo2Link.h"
-#include "models/dravo2/Dravo2Log.h"
 
 #include <QUrl>
 
@@ -22,27 +20,8 @@ Experiment *Dravo2ReportRun::make(int records, const QDateTime &start,
     // busy machine from cutting a reply short.
     SimulatedDravo2Link link(5000);
     SimulatedDravo2Runs::installConfiguration(link.instrument(), header);
-    link.instrument().addRun(listed);
-    const QList<QObject *> list = link.device->readExperimentList();
-    Experiment *run = nullptr;
-    const int result = list.isEmpty()
-                           ? -1
-                           : RunDownload::download(link.device.get(),
-                                                   qobject_cast<Experiment *>(list.first()), &run);
-    link.device->clearExperimentList();
-    if (result != 0)
-        return nullptr;
-
-    QList<Log *> logs;
-    logs.reserve(full.records.size());
-    for (const QByteArray &record : full.records) {
-        auto *log = new Dravo2Log;
-        log->parseRecord(record);
-        logs.append(log);
-    }
-    run->setLogs(logs);
-    run->setSize(records);
-    return run;
+    return RunDownload::downloadWithRecords(link.device.get(), link.instrument(), listed,
+                                            full.records);
 }
 
 QJsonObject Dravo2ReportRun::everySection(const QString &fileName)

@@ -3,6 +3,8 @@
 #include "Device.h"
 #include "Experiment.h"
 #include "ExperimentFactory.h"
+#include "Log.h"
+#include "LogFactory.h"
 #include "Results.h"
 
 #include <memory>
@@ -30,4 +32,30 @@ int RunDownload::download(Device *device, const Experiment *entry, Experiment **
     made->setResults(results);
     *run = made.release();
     return 0;
+}
+
+Experiment *RunDownload::downloadWithRecords(Device *device, SimulatedInstrument &instrument,
+                                             const SimulatedInstrument::Run &listed,
+                                             const QList<QByteArray> &records)
+{
+    instrument.addRun(listed);
+    const QList<QObject *> list = device->readExperimentList();
+    Experiment *run = nullptr;
+    const int result =
+        list.isEmpty() ? -1 : download(device, qobject_cast<Experiment *>(list.first()), &run);
+    device->clearExperimentList();
+    if (result != 0)
+        return nullptr;
+    QList<Log *> logs;
+    logs.reserve(records.size());
+    for (const QByteArray &record : records) {
+        Log *log = LogFactory::create(device->productName());
+        if (log)
+            log->parseRecord(record);
+        logs.append(log);
+    }
+    logs.removeAll(nullptr);
+    run->setLogs(logs);
+    run->setSize(records.size());
+    return run;
 }

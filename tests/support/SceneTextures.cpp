@@ -7,6 +7,10 @@
 
 void SceneTextures::release()
 {
+    // Items that already left their scene (a view's delegates of an emptied
+    // model) wait for deletion outside every window, still holding their
+    // pictures: they go first, so that their pictures reach the cache below.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QList<QQuickWindow *> windows;
     for (QWindow *window : QGuiApplication::topLevelWindows())
         if (auto *quickWindow = qobject_cast<QQuickWindow *>(window))

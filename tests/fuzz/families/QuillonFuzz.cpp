@@ -1,5 +1,6 @@
 #include "QuillonFuzz.h"
 
+#include "QuillonReportRun.h"
 #include "models/quillon/QuillonModel.h"
 #include "models/quillon/QuillonResults.h"
 
@@ -31,5 +32,13 @@ QList<FuzzModel> quillonFuzzModels()
     };
     // The sample interval, in seconds.
     model.commandShapes = QStringList{QStringLiteral("AT\\+VFINTVL=\\d+")};
+    // The report with both chart pages, the sample table and the CSV beside it.
+    model.reportOptions = [] { return QuillonReportRun::everySection(QString()); };
+    model.userJson = {
+        {"refreshGeneralData", R"({"datatype": "updateAvORArep", "arep": true})"},
+        {"refreshGeneralData", R"({"datatype": "updateAvORArep", "arep": false})"},
+        {"refreshPartialResults",
+         R"([{"event": 1, "exposureTime": "04:00"}, {"event": 2, "exposureTime": "01:30"}])"},
+    };
     return {model};
 }

@@ -21,6 +21,19 @@ Item {
     property alias rcvSchedulListDialog: rcvSchedulListDialog
     property alias rcvExpListDialog: rcvExpListDialog
     property alias printerErrorDialog: printerErrorDialog
+    property alias saveFailDialog: saveFailDialog
+    property alias reportNotOpenedDialog: reportNotOpenedDialog
+
+    // The dialog of a failed instrument operation: the lost link or a busy
+    // instrument, else the operation's own `errorDialog`.
+    function showFailure(result, errorDialog) {
+        if (result === root.deviceDisconnected)
+            devDisconnectedDialog.open()
+        else if (result === root.deviceBusy)
+            deviceBusyDialog.open()
+        else
+            errorDialog.open()
+    }
 
     // The erase flow: Yes on eraseDialog erases the instrument memory and
     // tells how it went.
@@ -173,6 +186,24 @@ Item {
         title: qsTr("Warning")
         icon: StandardIcon.Warning
         text: qsTr("The report couldn't be generated")
+        standardButtons: StandardButton.Ok
+    }
+
+    MessageDialog {
+        id: saveFailDialog
+        objectName: "saveFailDialog"
+        title: qsTr("Warning")
+        icon: StandardIcon.Warning
+        text: qsTr("The file couldn't be saved")
+        standardButtons: StandardButton.Ok
+    }
+
+    MessageDialog {
+        id: reportNotOpenedDialog
+        objectName: "reportNotOpenedDialog"
+        title: qsTr("Information")
+        icon: StandardIcon.Information
+        text: qsTr("No viewer could open the report. It was written to:")
         standardButtons: StandardButton.Ok
     }
 }

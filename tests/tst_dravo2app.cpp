@@ -4,6 +4,7 @@
 // is answered through the page's own function, since it cannot be clicked
 // offscreen.
 #include "AppScene.h"
+#include "AppWalk.h"
 #include "Core.h"
 #include "DataFileEnvelope.h"
 #include "Device.h"
@@ -39,7 +40,6 @@
 #include <QXYSeries>
 #include <QtTest>
 
-#include <ctime>
 #include <memory>
 
 namespace {
@@ -60,7 +60,7 @@ Dravo2Results *resultsOf(Experiment *run)
 
 } // namespace
 
-class TstDravo2App : public QObject
+class TstDravo2App : public AppWalk
 {
     Q_OBJECT
 
@@ -82,17 +82,12 @@ private slots:
     void failedWritesSayWhy();
 
 private:
-    QObject *named(const char *objectName, QObject *from = nullptr) const;
-    QQuickItem *item(const char *objectName, QObject *from = nullptr) const;
     QQuickWindow *configWindow() const;
-    QObject *rootDialog(const char *dialogName) const;
     QObject *configDialog(const char *dialogName) const;
     QQuickItem *runRow(int row) const;
     QQuickItem *scheduleRow(int row) const;
-    QString state() const;
     void click(QQuickItem *target);
     void setText(const char *objectName, const QString &text, QObject *from);
-    QVariant call(QObject *target, const char *method, const QVariant &argument = {});
     void answerMessageBox(QMessageBox::StandardButton button);
     void screenshot(QQuickWindow *window, const QString &fileName);
     QString resultText(const char *box, const char *value) const;
@@ -111,21 +106,13 @@ private:
 
     std::unique_ptr<SimulatedInstrument> m_instrument;
     SimulatedDravo2 *m_dravo = nullptr;
-    std::unique_ptr<QQmlApplicationEngine> m_engine;
-    std::unique_ptr<Core> m_core;
-    QQuickWindow *m_window = nullptr;
-    QStringList m_warnings;
     QTemporaryDir m_dir;
 };
 
 void TstDravo2App::initTestCase()
 {
     QVERIFY(m_dir.isValid());
-    // This computer's zone is UTC, so that an instrument elsewhere shows
-    // whether its own times are shown.
-    qputenv("TZ", "UTC");
-    tzset();
-    collectSceneWarnings(&m_warnings);
+    startWalks();
 }
 
 void TstDravo2App::init()
@@ -136,53 +123,26 @@ void TstDravo2App::init()
     QVERIFY(m_dravo);
     addSimulatedRun(*m_instrument, 0, kRecordsOfRun0, runStart(17));
     addSimulatedRun(*m_instrument, 1, kRecordsOfRun1, runStart(18));
-    qputenv("VALTRIX_EXTRA_PORTS", m_instrument->portPath().toLocal8Bit());
-    qputenv("VALTRIX_SYSTEM_PORTS", "0");
-
-    m_warnings.clear();
-    m_core.reset(new Core);
-    m_engine.reset(new QQmlApplicationEngine);
-    m_window = openAppScene(*m_engine, m_core.get());
-    QVERIFY(m_window);
+    openScene({m_instrument->portPath()});
 }
 
 void TstDravo2App::cleanup()
 {
-    // The scene goes first, whatever the walk left behind.
-    const QStringList warnings = m_warnings;
-    closeAppScene(m_engine.release());
-    m_core.reset();
+    closeScene();
     m_dravo = nullptr;
     m_instrument.reset();
-    qunsetenv("VALTRIX_EXTRA_PORTS");
-    QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join('\n')));
 }
 
 void TstDravo2App::cleanupTestCase()
 {
-    stopCollectingSceneWarnings();
+    endWalks();
 }
 
 // ------------------------------------------------------------------ helpers
 
-QObject *TstDravo2App::named(const char *objectName, QObject *from) const
-{
-    return SceneSteps::named(from ? from : m_window, objectName);
-}
-
-QQuickItem *TstDravo2App::item(const char *objectName, QObject *from) const
-{
-    return qobject_cast<QQuickItem *>(named(objectName, from));
-}
-
 QQuickWindow *TstDravo2App::configWindow() const
 {
     return qobject_cast<QQuickWindow *>(named("dravo2Configuration"));
-}
-
-QObject *TstDravo2App::rootDialog(const char *dialogName) const
-{
-    return named(dialogName, named("rootDialogs"));
 }
 
 QObject *TstDravo2App::configDialog(const char *dialogName) const
@@ -192,23 +152,12 @@ QObject *TstDravo2App::configDialog(const char *dialogName) const
 
 QQuickItem *TstDravo2App::runRow(int row) const
 {
-    QQuickItem *result = nullptr;
-    QMetaObject::invokeMethod(named("listview", named("experimentList")), "itemAtIndex",
-                              Q_RETURN_ARG(QQuickItem *, result), Q_ARG(int, row));
-    return result;
+    return listRow(named("listview", named("experimentList", named("pageDravo2"))), row);
 }
 
 QQuickItem *TstDravo2App::scheduleRow(int row) const
 {
-    QQuickItem *result = nullptr;
-    QMetaObject::invokeMethod(named("scheduleListView", configWindow()), "itemAtIndex",
-                              Q_RETURN_ARG(QQuickItem *, result), Q_ARG(int, row));
-    return result;
-}
-
-QString TstDravo2App::state() const
-{
-    return named("root")->property("state").toString();
+    return listRow(named("scheduleListView", configWindow()), row);
 }
 
 void TstDravo2App::click(QQuickItem *target)
@@ -221,11 +170,6 @@ void TstDravo2App::setText(const char *objectName, const QString &text, QObject 
     QObject *field = named(objectName, from);
     QVERIFY(field);
     QVERIFY(field->setProperty("text", text));
-}
-
-QVariant TstDravo2App::call(QObject *target, const char *method, const QVariant &argument)
-{
-    return SceneSteps::call(target, method, argument);
 }
 
 // The message boxes are the platform's dialogs; a user answers them with
@@ -256,7 +200,7 @@ void TstDravo2App::openInstrument()
     click(row);
     QTRY_COMPARE(state(), QString("Dravo2State"));
     QVERIFY(item("pageDravo2")->isVisible());
-    QTRY_COMPARE(named("experimentList")->property("count").toInt(), 2);
+    QTRY_COMPARE(named("experimentList", named("pageDravo2"))->property("count").toInt(), 2);
     QCOMPARE(named("runLabel", runRow(0))->property("text").toString(), QString("RUN 0:"));
     const QString date = named("runDate", runRow(0))->property("text").toString();
     QVERIFY2(date.startsWith("Date: ") && date.contains("17") && date.contains("24"),
@@ -267,7 +211,7 @@ void TstDravo2App::openInstrument()
 
 void TstDravo2App::openConfiguration()
 {
-    click(item("configureBtn"));
+    click(item("configureBtn", named("pageDravo2")));
     QTRY_VERIFY(configWindow()->isVisible());
     QVERIFY(QTest::qWaitForWindowExposed(configWindow()));
 }
@@ -518,7 +462,7 @@ void TstDravo2App::downloadSaveAndEvaluate()
     // Back on the device page, the runs are still listed.
     STEP(click(item("backButton")));
     QCOMPARE(state(), QString("Dravo2State"));
-    QCOMPARE(named("experimentList")->property("count").toInt(), 2);
+    QCOMPARE(named("experimentList", named("pageDravo2"))->property("count").toInt(), 2);
 }
 
 // The two runs of the file, one after the other.
@@ -633,7 +577,7 @@ void TstDravo2App::eraseTheMemory()
     QTRY_VERIFY(configDialog("eraseSuccessfulDialog")->property("visible").toBool());
     QVERIFY(!configDialog("eraseInProgressDialog")->property("visible").toBool());
     QVERIFY(m_instrument->runs().isEmpty());
-    QCOMPARE(named("experimentList")->property("count").toInt(), 0);
+    QCOMPARE(named("experimentList", named("pageDravo2"))->property("count").toInt(), 0);
     STEP(answerMessageBox(QMessageBox::Ok));
     STEP(click(item("closeCfgBtn", window)));
 }
@@ -804,7 +748,7 @@ void TstDravo2App::failedWritesSayWhy()
     QCOMPARE(
         call(page, "saveChosenRuns", QUrl::fromLocalFile(missing + "/run.drv").toString()).toInt(),
         0);
-    QObject *saveFail = named("saveFailDialog", page);
+    QObject *saveFail = rootDialog("saveFailDialog");
     QTRY_VERIFY(saveFail->property("visible").toBool());
     QVERIFY2(saveFail->property("informativeText").toString().contains(missing),
              qPrintable(saveFail->property("informativeText").toString()));
@@ -831,7 +775,7 @@ void TstDravo2App::failedWritesSayWhy()
     STEP(click(item("generatePdf", report)));
     QTRY_VERIFY(!report->isVisible());
     QVERIFY(QFile::exists(pdf));
-    QObject *written = named("reportNotOpenedDialog", named("pageDravoResults"));
+    QObject *written = rootDialog("reportNotOpenedDialog");
     QTRY_VERIFY(written->property("visible").toBool());
     QVERIFY(written->property("informativeText").toString().contains(pdf));
     QMetaObject::invokeMethod(written, "close");

@@ -4,6 +4,8 @@ import QtQuick.Controls 2.15
 import QtQuick.Dialogs 1.3
 import "../../qml"
 
+import "../../qml/FileNames.js" as FileNames
+
 // The page of a connected "DRAVO 2": its run list, the configuration window,
 // and the download of the chosen runs into a data file.
 VfPage {
@@ -58,6 +60,7 @@ VfPage {
             showFailure(result, root.dialogs.downloadFailDialog)
             return result
         }
+        var saveFailDialog = root.dialogs.saveFailDialog
         saveFailDialog.informativeText = ""
         if (core.saveExperimentToFile(withExtension(String(fileUrl))) !== root.deviceSuccessful)
             saveFailDialog.open()
@@ -67,8 +70,7 @@ VfPage {
 
     // A file name the user typed without an extension gets the family's.
     function withExtension(url) {
-        var name = url.substring(url.lastIndexOf("/") + 1)
-        return name.indexOf(".") >= 0 ? url : url + ".drv"
+        return FileNames.withExtension(url, "drv")
     }
 
     // Reads the configuration and the schedules, then shows the window.
@@ -91,12 +93,7 @@ VfPage {
     // The dialog of a failed instrument operation: the link or a busy
     // instrument, else the operation's own `errorDialog`.
     function showFailure(result, errorDialog) {
-        if (result === root.deviceDisconnected)
-            root.dialogs.devDisconnectedDialog.open()
-        else if (result === root.deviceBusy)
-            root.dialogs.deviceBusyDialog.open()
-        else
-            errorDialog.open()
+        root.dialogs.showFailure(result, errorDialog)
     }
 
     // The outcome of sending the configuration or the schedules, in the
@@ -126,7 +123,7 @@ VfPage {
             page.chosenRuns = []
         }
         function onWriteError(message) {
-            saveFailDialog.informativeText = message
+            root.dialogs.saveFailDialog.informativeText = message
         }
     }
 
@@ -274,14 +271,5 @@ VfPage {
         nameFilters: [qsTr("Suite Valtrix Files ") + "(*.drv)", qsTr("All files ") + "(*)"]
         onAccepted: page.saveChosenRuns(saveDialog.fileUrl)
         onRejected: page.chosenRuns = []
-    }
-
-    MessageDialog {
-        id: saveFailDialog
-        objectName: "saveFailDialog"
-        title: qsTr("Warning")
-        icon: StandardIcon.Warning
-        text: qsTr("The file couldn't be saved")
-        standardButtons: StandardButton.Ok
     }
 }

@@ -175,11 +175,11 @@ VfPage {
             printerConfiguration.dialogs.printerErrorDialog.informativeText = message
         }
         function onReportNotOpened(fileName) {
-            // Another model's report is told by its own page.
+            // Every results page hears it; the one on screen wrote the report.
             if (!page.visible)
                 return
-            reportNotOpenedDialog.informativeText = fileName
-            reportNotOpenedDialog.open()
+            root.dialogs.reportNotOpenedDialog.informativeText = fileName
+            root.dialogs.reportNotOpenedDialog.open()
         }
     }
 
@@ -207,15 +207,6 @@ VfPage {
             else
                 failed.open()
         }
-    }
-
-    MessageDialog {
-        id: reportNotOpenedDialog
-        objectName: "reportNotOpenedDialog"
-        title: qsTr("Information")
-        icon: StandardIcon.Information
-        text: qsTr("No viewer could open the report. It was written to:")
-        standardButtons: StandardButton.Ok
     }
 
     RowLayout {

@@ -1,10 +1,26 @@
 import QtQuick 2.15
-import "../../qml"
+import "../../kestrum/qml"
 
-// The KESTRUM 2 page until its family's pages are built: its title and
-// the signals the shell listens to.
-VfPage {
+// The page of a connected "KESTRUM 2": its run list, its configuration
+// window and the download of a run into a ".ksm" file.
+KestrumDevicePage {
+    id: page
+
     pageTitle: "Kestrum 2"
+    productName: "KESTRUM 2"
+    fileExtension: "ksm"
+    configWindow: configuration
 
-    signal downloadError()
+    runDelegate: Kestrum2ExperimentItem {
+        objectName: "kestrum2ExperimentItem"
+        idx: index + 1
+        entry: modelData
+        selected: index === page.selectedIdx
+        onItemClicked: page.chooseRun(index)
+    }
+
+    Kestrum2Configuration {
+        id: configuration
+        objectName: "kestrum2Configuration"
+    }
 }

@@ -1,10 +1,32 @@
 import QtQuick 2.15
-import "../../qml"
+import QtQuick.Layouts 1.15
+import "../../kestrum/qml"
 
-// The KESTRUM 2 page until its family's pages are built: its title and
-// the signals the shell listens to.
-VfPage {
+// The results page of a "KESTRUM 2" run: its samples, chart and results.
+KestrumResultsPage {
+    id: page
+
     pageTitle: "Kestrum 2 - Results"
+    productName: "KESTRUM 2"
+    printerWindow: printerConfiguration
 
-    signal showResults()
+    infoType: Kestrum2ExpInfo {
+        objectName: "kestrum2ExpInfo"
+    }
+    viewType: KestrumBoardView {
+        chartType: Kestrum2TemperatureChart {
+            objectName: "temperatureChart"
+        }
+        boxType: Kestrum2ResultItem {
+            objectName: "box_" + modelData.name
+            entry: modelData
+            Layout.fillWidth: true
+            Layout.alignment: Qt.AlignTop
+        }
+    }
+
+    Kestrum2PrinterConfiguration {
+        id: printerConfiguration
+        objectName: "kestrum2PrinterConfiguration"
+    }
 }

@@ -1,10 +1,23 @@
 import QtQuick 2.15
-import "../../qml"
+import "../../kestrum/qml"
 
-// The KESTRUM 4 page until its family's pages are built: its title and
-// the signals the shell listens to.
-VfPage {
+// The results page of a "KESTRUM 4" run: one view per board, chosen from the
+// board list.
+KestrumResultsPage {
+    id: page
+
     pageTitle: "Kestrum 4 - Results"
+    productName: "KESTRUM 4"
+    printerWindow: printerConfiguration
 
-    signal showResults()
+    infoType: Kestrum4ExpInfo {
+        objectName: "kestrum4ExpInfo"
+    }
+    viewType: Kestrum4ExperimentView {
+    }
+
+    Kestrum4PrinterConfiguration {
+        id: printerConfiguration
+        objectName: "kestrum4PrinterConfiguration"
+    }
 }

@@ -64,8 +64,12 @@ QtMessageHandler g_previousHandler = nullptr;
 
 void collect(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
+    // The offscreen platform's notes on what it cannot do, and the X
+    // server's protocol errors on a virtual display without a window
+    // manager, are no fault of a scene.
     if (g_sink && type != QtDebugMsg && type != QtInfoMsg &&
-        !text.startsWith(QLatin1String("This plugin does not support")))
+        !text.startsWith(QLatin1String("This plugin does not support")) &&
+        qstrcmp(context.category, "qt.qpa.xcb") != 0)
         g_sink->append(text);
     if (g_previousHandler)
         g_previousHandler(type, context, text);

@@ -27,8 +27,9 @@ void answerMessageBox(QMessageBox::StandardButton button);
 
 // Collects into `sink` every warning printed from now on, until
 // stopCollectingSceneWarnings(); the offscreen platform's notes on what it
-// cannot do with windows (size hints, raising) are no fault of a scene and
-// are left out. Messages still reach the previous handler.
+// cannot do with windows (size hints, raising) and the X server's errors on a
+// virtual display are no fault of a scene and are left out. Messages still reach the previous
+// handler.
 void collectSceneWarnings(QStringList *sink);
 void stopCollectingSceneWarnings();
 

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Walks the application's scene tests (tests/tst_*app.cpp) on a virtual X
+# display, where the pages and windows are drawn as on a desktop, and keeps
+# the screenshots they take in [folder] (default screenshots/). Uses the
+# build-tests/ build of scripts/run-tests.sh, building the walks first.
+set -euo pipefail
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+out="$(mkdir -p "${1:-$root/screenshots}" && cd "${1:-$root/screenshots}" && pwd)"
+jobs="${VALTRIX_JOBS:-3}"
+
+cd "$root"
+bash scripts/install-deps.sh
+cmake -S . -B build-tests -DCMAKE_BUILD_TYPE=Debug -DVALTRIX_BUILD_APP=ON >/dev/null
+walks=()
+for source in tests/tst_*app.cpp; do
+    walks+=("$(basename "$source" .cpp)")
+done
+cmake --build build-tests -j "$jobs" --target "${walks[@]}"
+
+export QT_QPA_PLATFORM=xcb QT_QUICK_BACKEND=software VALTRIX_SYSTEM_PORTS=0
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
+status=0
+cd "$out"
+for walk in "${walks[@]}"; do
+    xvfb-run -a -s "-screen 0 1280x800x24" "$root/build-tests/tests/$walk" || status=1
+done
+ls "$out"/*.png
+exit "$status"

@@ -1,0 +1,82 @@
+#include "AppWalk.h"
+
+#include "AppScene.h"
+#include "Core.h"
+#include "SceneSteps.h"
+
+#include <QQmlApplicationEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QtTest>
+
+#include <ctime>
+
+AppWalk::~AppWalk() = default;
+
+void AppWalk::startWalks()
+{
+    qputenv("TZ", "UTC");
+    tzset();
+    collectSceneWarnings(&m_warnings);
+}
+
+void AppWalk::endWalks()
+{
+    stopCollectingSceneWarnings();
+}
+
+void AppWalk::openScene(const QStringList &portPaths)
+{
+    qputenv("VALTRIX_EXTRA_PORTS", portPaths.join(':').toLocal8Bit());
+    qputenv("VALTRIX_SYSTEM_PORTS", "0");
+    m_warnings.clear();
+    m_core.reset(new Core);
+    m_engine.reset(new QQmlApplicationEngine);
+    m_window = openAppScene(*m_engine, m_core.get());
+    QVERIFY(m_window);
+}
+
+void AppWalk::closeScene()
+{
+    const QStringList warnings = m_warnings;
+    closeAppScene(m_engine.release());
+    m_window = nullptr;
+    m_core.reset();
+    qunsetenv("VALTRIX_EXTRA_PORTS");
+    QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join('\n')));
+}
+
+QObject *AppWalk::named(const char *objectName, QObject *from) const
+{
+    return SceneSteps::named(from ? from : static_cast<QObject *>(m_window), objectName);
+}
+
+QQuickItem *AppWalk::item(const char *objectName, QObject *from) const
+{
+    return qobject_cast<QQuickItem *>(named(objectName, from));
+}
+
+QObject *AppWalk::rootDialog(const char *dialogName) const
+{
+    return named(dialogName, named("rootDialogs"));
+}
+
+QQuickItem *AppWalk::listRow(QObject *listView, int row) const
+{
+    QQuickItem *result = nullptr;
+    if (listView)
+        QMetaObject::invokeMethod(listView, "itemAtIndex", Q_RETURN_ARG(QQuickItem *, result),
+                                  Q_ARG(int, row));
+    return result;
+}
+
+QString AppWalk::state() const
+{
+    QObject *root = named("root");
+    return root ? root->property("state").toString() : QString();
+}
+
+QVariant AppWalk::call(QObject *target, const char *method, const QVariant &argument)
+{
+    return SceneSteps::call(target, method, argument);
+}

@@ -228,12 +228,14 @@ Rectangle {
             objectName: "pageTolvar"
             anchors.fill: parent
             visible: false
+            onDownloadError: dialogs.downloadFailDialog.open()
         }
         PageTolvar4 {
             id: pageTolvar4
             objectName: "pageTolvar4"
             anchors.fill: parent
             visible: false
+            onDownloadError: dialogs.downloadFailDialog.open()
         }
         PageQuillon {
             id: pageQuillon

@@ -1,7 +1,7 @@
 // Draws the application's own pictures (splash, logo, buttons, arrows, the
-// about icon, the vibration run types, the chart markers and the sensor
-// pictures) into resources/images/. The pictures are committed; run this
-// again only to change them:
+// about icon, the vibration run types, the chart markers, the sensor
+// pictures and the pump warning mark) into resources/images/. The pictures
+// are committed; run this again only to change them:
 //   valtrix-artwork <source dir>/resources/images
 #include <QDir>
 #include <QFileInfo>
@@ -362,6 +362,28 @@ bool makeSensorIcons()
     return ok;
 }
 
+// The warning mark of a pump run whose flow left its limits or whose pump
+// was blocked: an orange triangle with a white exclamation mark.
+bool makeExclamation()
+{
+    QImage image = canvas(48, 48);
+    paint(image, [](QPainter &p) {
+        QPainterPath triangle;
+        triangle.moveTo(24, 4);
+        triangle.lineTo(45, 42);
+        triangle.lineTo(3, 42);
+        triangle.closeSubpath();
+        p.setPen(QPen(DarkOrange, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Orange);
+        p.drawPath(triangle);
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::white);
+        p.drawRoundedRect(QRectF(21.5, 15, 5, 15), 2.5, 2.5);
+        p.drawEllipse(QPointF(24, 35.5), 3, 3);
+    });
+    return save(image, "exclamation.png");
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -379,6 +401,7 @@ int main(int argc, char *argv[])
         g_sansBold = QFontDatabase::applicationFontFamilies(id).value(0, g_sansBold);
 
     const bool ok = makeLogo() && makeSplash() && makeIcon() && makeRoundButtons() &&
-                    makeArrows() && makeRunTypes() && makeMarkers() && makeSensorIcons();
+                    makeArrows() && makeRunTypes() && makeMarkers() && makeSensorIcons() &&
+                    makeExclamation();
     return ok ? 0 : 1;
 }

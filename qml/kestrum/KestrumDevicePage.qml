@@ -2,10 +2,7 @@ import QtQuick 2.15
 import QtQuick.Window 2.15
 import QtQuick.Layouts 1.15
 import QtQuick.Controls 2.15
-import QtQuick.Dialogs 1.3
 import "../../qml"
-
-import "../../qml/FileNames.js" as FileNames
 
 // The page of a connected heat-stress monitor: its run list, its
 // configuration window and the download of one run into a data file. The
@@ -15,65 +12,25 @@ VfPage {
     id: page
 
     // The model the page serves ("KESTRUM 2" or "KESTRUM 4").
-    property string productName: ""
+    property alias productName: download.productName
     // The extension of its data files ("ksm", "ks4").
-    property string fileExtension: ""
+    property alias fileExtension: download.fileExtension
     // The configuration window of the model.
     property Window configWindow: null
     // The row of the run list chosen for download, -1 when none.
-    property int selectedIdx: -1
+    property alias selectedIdx: download.selectedIdx
     // True while a download runs: the list and the buttons wait for it.
-    property bool downloading: false
+    property alias downloading: download.downloading
     property alias runDelegate: experimentList.delegate
     property alias experimentList: experimentList
-    property alias saveDialog: saveDialog
+    property alias saveDialog: download.saveDialog
     property alias progressBar: progressBar
 
     signal downloadError()
 
-    // A click on a run chooses it and asks where to save it.
-    function chooseRun(index) {
-        if (downloading)
-            return
-        selectedIdx = index
-        saveDialog.open()
-    }
-
-    // The save dialog's answer: the chosen run goes to `fileUrl`.
-    function saveChosenRun(fileUrl) {
-        saveDialog.close()
-        return downloadRun(selectedIdx, fileUrl)
-    }
-
-    // Downloads run `index` of the run list and saves it to `fileUrl`; gives
-    // core's download result. The results page shows the run through core's
-    // experimentUpdated.
-    function downloadRun(index, fileUrl) {
-        if (index < 0)
-            return root.deviceError
-        downloading = true
-        root.navigationLocked = true
-        progressBar.value = 0
-        var result = core.createExperiment(JSON.stringify([index]))
-        downloading = false
-        root.navigationLocked = false
-        if (result !== root.deviceSuccessful) {
-            // A lost link or a busy instrument says so; anything else is a
-            // failed download, which the shell reports.
-            if (result === root.deviceDisconnected || result === root.deviceBusy)
-                root.dialogs.showFailure(result, null)
-            else
-                downloadError()
-            return result
-        }
-        var failed = root.dialogs.saveFailDialog
-        failed.informativeText = ""
-        if (core.saveExperimentToFile(FileNames.withExtension(fileUrl, fileExtension))
-                !== root.deviceSuccessful)
-            failed.open()
-        root.showResultsPage(core.devName)
-        return result
-    }
+    function chooseRun(index) { download.chooseRun(index) }
+    function saveChosenRun(fileUrl) { return download.saveChosenRun(fileUrl) }
+    function downloadRun(index, fileUrl) { return download.downloadRun(index, fileUrl) }
 
     // Reads the configuration, then shows the window.
     function openConfiguration() {
@@ -97,26 +54,16 @@ VfPage {
         return result
     }
 
+    VfRunDownload {
+        id: download
+        onDownloadError: page.downloadError()
+    }
+
     Connections {
         target: core
-        function onProgressBarUpdated(progress) {
-            if (page.downloading)
-                progressBar.value = progress
-        }
         function onDeviceDisconnected() {
-            page.downloading = false
-            page.selectedIdx = -1
-            saveDialog.close()
             if (page.configWindow)
                 page.configWindow.close()
-        }
-        function onExperimentListUpdate() {
-            // An index of an old list means nothing in the new one.
-            page.selectedIdx = -1
-        }
-        function onWriteError(message) {
-            if (page.downloading || page.visible)
-                root.dialogs.saveFailDialog.informativeText = message
         }
     }
 
@@ -225,7 +172,7 @@ VfPage {
                         Layout.fillWidth: true
                         from: 0
                         to: 100
-                        value: 0
+                        value: download.progress
                     }
                     VfText {
                         objectName: "downloadProgressText"
@@ -237,18 +184,5 @@ VfPage {
                 }
             }
         }
-    }
-
-    FileDialog {
-        id: saveDialog
-        objectName: "saveDialog"
-        title: qsTr("Save file as")
-        modality: Qt.NonModal
-        selectExisting: false
-        selectMultiple: false
-        nameFilters: [qsTr("Suite Valtrix Files ") + "(*." + page.fileExtension + ")",
-                      qsTr("All files ") + "(*)"]
-        onAccepted: page.saveChosenRun(saveDialog.fileUrl)
-        onRejected: page.selectedIdx = -1
     }
 }

@@ -1,0 +1,5 @@
+import "../../tolvar/qml"
+
+// A text of the "TOLVAR 4" pages.
+TolvarText {
+}

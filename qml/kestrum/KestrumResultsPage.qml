@@ -110,30 +110,10 @@ VfPage {
         function onResultsUpdated(position) {
             page.updatePageResults(position)
         }
-        function onWriteError(message) {
-            if (page.visible && page.printerWindow)
-                page.printerWindow.dialogs.printerErrorDialog.informativeText = message
-        }
-        function onReportNotOpened(fileName) {
-            if (!page.visible)
-                return
-            root.dialogs.reportNotOpenedDialog.informativeText = fileName
-            root.dialogs.reportNotOpenedDialog.open()
-        }
     }
 
-    // A report that could not be written leaves the window open with the
-    // reason, for another try.
-    Connections {
-        target: page.printerWindow
-        function onConfirmedOK(cfg) {
-            var failed = page.printerWindow.dialogs.printerErrorDialog
-            failed.informativeText = ""
-            if (core.generateReport(cfg) === root.deviceSuccessful)
-                page.printerWindow.hide()
-            else
-                failed.open()
-        }
+    VfReportRunner {
+        window: page.printerWindow
     }
 
     // The charts of the samples (the tables follow the run by themselves).

@@ -1,10 +1,15 @@
 import QtQuick 2.15
-import "../../qml"
+import "../../tolvar/qml"
 
-// The TOLVAR 4 page until its family's pages are built: its title and
-// the signals the shell listens to.
-VfPage {
-    pageTitle: "Tolvar 4 - Results"
-
-    signal showResults()
+// The results page of a "TOLVAR 4" run: a pump results page with the run
+// status and the samples drawn as points.
+PageTolvarResults {
+    productName: "TOLVAR 4"
+    showStatus: true
+    infoType: Tolvar4ExpInfo {}
+    flowChartType: Tolvar4FlowChart {}
+    pressChartType: Tolvar4PressChart {}
+    printerType: Tolvar4PrinterConfiguration {
+        objectName: "tolvar4PrinterConfiguration"
+    }
 }

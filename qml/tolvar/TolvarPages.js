@@ -1,0 +1,68 @@
+.pragma library
+
+// What the results pages of both pump models read from a run: its shown
+// values, the flow limits, the sample table and the status texts.
+
+// inH2O per kPa.
+var kPaToInH2O = 4.01865
+
+// The flow limits around the set-point, as fractions of it.
+var upperLimitFactor = 1.05
+var lowerLimitFactor = 0.95
+
+// A number the pump gave: a JSON number or a text holding one. Null, "---"
+// and empty texts are no value.
+function isValue(value) {
+    if (value === undefined || value === null)
+        return false
+    if (typeof value === "number")
+        return isFinite(value)
+    var text = String(value).trim()
+    return text !== "" && isFinite(Number(text))
+}
+
+// A number as `format` writes it, "---" where the pump left none.
+function shownNumber(value, format) {
+    return isValue(value) ? format(Number(value)) : "---"
+}
+
+// A text as it came, "---" where it is empty.
+function shownText(value) {
+    return value === undefined || value === null || String(value).trim() === "" ? "---"
+                                                                               : String(value)
+}
+
+// The upper and lower flow limits of a set-point; null without one.
+function flowLimits(flowSet) {
+    if (!isValue(flowSet))
+        return null
+    var set = Number(flowSet)
+    return { "upper": set * upperLimitFactor, "lower": set * lowerLimitFactor }
+}
+
+// A flow outside its limits; a missing flow (NaN) never is.
+function outOfLimits(flow, limits) {
+    if (!limits || flow === undefined || flow === null || !isFinite(flow))
+        return false
+    return flow > limits.upper || flow < limits.lower
+}
+
+// The columns of the sample table (core.samples.newTable).
+var tableColumns = [
+    { "key": "date", "format": "time" },
+    { "key": "Flow", "format": "number", "decimals": 2 },
+    { "key": "Temperature", "format": "number", "decimals": 1 },
+    { "key": "BackPressure", "format": "number", "decimals": 1 },
+    { "key": "Volume", "format": "number", "decimals": 1 },
+    { "key": "BattSoc" },
+    { "key": "VBatt" },
+    { "key": "Imot" }
+]
+
+// A value axis from `low` to `high` with a tenth of room on either side; a
+// flat line gets one unit above and below.
+function axisRange(low, high) {
+    if (!(high > low))
+        return { "min": low - 1, "max": high + 1 }
+    return { "min": low - Math.abs(low) * 0.1, "max": high + Math.abs(high) * 0.1 }
+}

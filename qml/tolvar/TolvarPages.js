@@ -1,7 +1,9 @@
 .pragma library
 
+.import "../../qml/VfValues.js" as Values
+
 // What the results pages of both pump models read from a run: its shown
-// values, the flow limits, the sample table and the status texts.
+// values, the flow limits, the sample table and the chart ranges.
 
 // inH2O per kPa.
 var kPaToInH2O = 4.01865
@@ -13,30 +15,22 @@ var lowerLimitFactor = 0.95
 // A number the pump gave: a JSON number or a text holding one. Null, "---"
 // and empty texts are no value.
 function isValue(value) {
-    if (value === undefined || value === null)
-        return false
-    if (typeof value === "number")
-        return isFinite(value)
-    var text = String(value).trim()
-    return text !== "" && isFinite(Number(text))
+    return Values.known(Values.number(value))
 }
 
 // A number as `format` writes it, "---" where the pump left none.
 function shownNumber(value, format) {
-    return isValue(value) ? format(Number(value)) : "---"
+    return isValue(value) ? format(Values.number(value)) : "---"
 }
 
 // A text as it came, "---" where it is empty.
-function shownText(value) {
-    return value === undefined || value === null || String(value).trim() === "" ? "---"
-                                                                               : String(value)
-}
+var shownText = Values.plainText
 
 // The upper and lower flow limits of a set-point; null without one.
 function flowLimits(flowSet) {
     if (!isValue(flowSet))
         return null
-    var set = Number(flowSet)
+    var set = Values.number(flowSet)
     return { "upper": set * upperLimitFactor, "lower": set * lowerLimitFactor }
 }
 

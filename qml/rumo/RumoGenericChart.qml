@@ -21,7 +21,7 @@ ChartView {
     property var minValue
     // Index of the quantity in the samples' value lists.
     property int quantityIndex: 0
-    property int selectedIndex: -1
+    readonly property alias selectedIndex: picker.selectedIndex
     property alias series: rumoSeries
     property alias axisX: rumoX
     property alias axisY: rumoY
@@ -33,7 +33,6 @@ ChartView {
     antialiasing: true
     legend.visible: false
     localizeNumbers: true
-    focus: true
 
     // Shows the quantity's value of every sample of the run on screen.
     function populateSeries() {
@@ -71,45 +70,7 @@ ChartView {
                 + new Date(p.x).toLocaleTimeString(Qt.locale(), "hh:mm:ss")
     }
 
-    function showPoint(index) {
-        var position = chart.mapToPosition(rumoSeries.at(index), rumoSeries)
-        pointView.showAt(position.x, position.y, pointText(index))
-    }
-
-    function selectPoint(index) {
-        if (index < 0 || index >= rumoSeries.count)
-            return
-        selectedIndex = index
-        pointView.holdOn = false
-        showPoint(index)
-        pointView.holdOn = true
-    }
-
-    function clearSelection() {
-        selectedIndex = -1
-        pointView.holdOn = false
-        pointView.visible = false
-    }
-
-    // The point nearest in time to a chart value (the points rise in time).
-    function nearestIndex(point) {
-        var low = 0, high = rumoSeries.count - 1
-        if (high < 0)
-            return -1
-        while (low < high) {
-            var middle = Math.floor((low + high) / 2)
-            if (rumoSeries.at(middle).x < point.x)
-                low = middle + 1
-            else
-                high = middle
-        }
-        if (low > 0 && point.x - rumoSeries.at(low - 1).x <= rumoSeries.at(low).x - point.x)
-            return low - 1
-        return low
-    }
-
-    onWidthChanged: if (selectedIndex >= 0) selectPoint(selectedIndex)
-    onHeightChanged: if (selectedIndex >= 0) selectPoint(selectedIndex)
+    function clearSelection() { picker.clearSelection() }
 
     DateTimeAxis {
         id: rumoX
@@ -143,35 +104,14 @@ ChartView {
         markerShape: ScatterSeries.MarkerShapeRectangle
         markerSize: 6
         borderColor: "transparent"
-        onHovered: {
-            if (state) {
-                var index = chart.nearestIndex(point)
-                if (index >= 0)
-                    chart.showPoint(index)
-            } else if (!pointView.holdOn) {
-                pointView.visible = false
-            }
-        }
-        onClicked: {
-            chart.forceActiveFocus()
-            chart.selectPoint(chart.nearestIndex(point))
-        }
+        onHovered: picker.hover(point, state)
+        onClicked: picker.pin(point)
     }
 
-    MouseArea {
-        anchors.fill: parent
-        acceptedButtons: Qt.RightButton
-        onClicked: chart.clearSelection()
+    VfChartPointPicker {
+        id: picker
+        chart: chart
+        series: rumoSeries
+        pointText: function (index) { return chart.pointText(index) }
     }
-
-    ScatterPointHover {
-        id: pointView
-        objectName: "pointView"
-        visible: false
-    }
-
-    Keys.onEscapePressed: clearSelection()
-    Keys.onDeletePressed: clearSelection()
-    Keys.onLeftPressed: selectPoint(Math.max(0, selectedIndex - 1))
-    Keys.onRightPressed: selectPoint(Math.min(rumoSeries.count - 1, selectedIndex + 1))
 }

@@ -28,8 +28,6 @@ VfPage {
     width: 1000
     height: 650
     pageTitle: "TOLVAR 3 PLUS"
-    productName: "TOLVAR 3 PLUS"
-    fileExtension: "tlv"
 
     runDelegate: Component {
         TolvarExperimentItem {
@@ -42,6 +40,8 @@ VfPage {
 
     VfRunDownload {
         id: download
+        productName: "TOLVAR 3 PLUS"
+        fileExtension: "tlv"
         onDownloadError: page.downloadError()
     }
 

@@ -45,6 +45,7 @@ Item {
         visible: false
     }
 
+    PageTolvar { id: device3; anchors.fill: parent; visible: false }
     PageTolvar4 { id: device4; anchors.fill: parent; visible: false }
     PageTolvarResults { id: results3; anchors.fill: parent }
     PageTolvar4Results { id: results4; anchors.fill: parent; visible: false }
@@ -449,6 +450,20 @@ Item {
             // A run the pump keeps no name for.
             compare(list.itemAtIndex(1).label, "")
             compare(list.itemAtIndex(1).idx, "5: ")
+        }
+
+        function test_modelOfTheDevicePage_data() {
+            return [
+                { tag: "TOLVAR 3 PLUS", page: "device3", model: "TOLVAR 3 PLUS", ext: "tlv" },
+                { tag: "TOLVAR 4", page: "device4", model: "TOLVAR 4", ext: "tl4" }
+            ]
+        }
+
+        function test_modelOfTheDevicePage(data) {
+            var page = data.page === "device3" ? device3 : device4
+            compare(page.pageTitle, data.model)
+            compare(page.productName, data.model)
+            compare(page.saveDialog.nameFilters[0], "Suite Valtrix Files (*." + data.ext + ")")
         }
 
         function test_download_data() {

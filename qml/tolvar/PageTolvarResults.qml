@@ -72,7 +72,8 @@ VfPage {
         flowValues = core.samples.values("Flow")
         fillInfo()
         fillBoxes()
-        swipe.currentIndex = 0
+        // Keeps the tab bar and the pages bound to each other.
+        swipe.setCurrentIndex(0)
         sampleCharts.showRun()
         return true
     }

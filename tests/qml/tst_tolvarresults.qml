@@ -236,6 +236,18 @@ Item {
                 compare(results3.samplesModel.get(0).Flow, "---")
         }
 
+        // A new run starts on the table; the tabs still lead to the pages.
+        function test_tabsFollowANewRun() {
+            show(results3, run("TOLVAR 3 PLUS", {}))
+            mouseClick(findChild(results3.tabBar, "tabResults"))
+            compare(results3.swipe.currentIndex, 3)
+            show(results3, run("TOLVAR 3 PLUS", { "label": "AREA 3" }))
+            compare(results3.swipe.currentIndex, 0)
+            compare(results3.tabBar.currentIndex, 0)
+            mouseClick(findChild(results3.tabBar, "tabFlowChart"))
+            compare(results3.swipe.currentIndex, 1)
+        }
+
         function test_tableRows() {
             show(results3, run("TOLVAR 3 PLUS", {}))
             var row = results3.samplesModel.get(1)
@@ -266,7 +278,8 @@ Item {
         function test_otherModelLeavesPageUntouched(data) {
             show(results3, run("TOLVAR 3 PLUS", {}))
             var shownRun = results3.experiment
-            results3.swipe.currentIndex = 2
+            mouseClick(findChild(results3.tabBar, "tabPressChart"))
+            compare(results3.swipe.currentIndex, 2)
             var other = run(data.model, { "label": "ELSEWHERE", "flowMax": 9 })
             other.deviceName = data.model
             core.experimentSummary = JSON.stringify(other)
@@ -370,7 +383,7 @@ Item {
 
         function test_pinnedPointSteps() {
             show(results3, run("TOLVAR 3 PLUS", {}))
-            results3.swipe.currentIndex = 1
+            results3.swipe.setCurrentIndex(1)
             var picker = results3.flowChart.picker
             picker.selectPoint(0)
             verify(picker.activeFocus)

@@ -9,8 +9,6 @@
 #include "AppWalk.h"
 #include "Core.h"
 #include "DataFileEnvelope.h"
-#include "Device.h"
-#include "Interface.h"
 #include "PdfText.h"
 #include "ReportViewer.h"
 #include "Results.h"
@@ -169,7 +167,6 @@ private slots:
     void linkLostDuringDownload();
 
 private:
-    QString text(const char *objectName, QObject *from) const;
     QtCharts::QXYSeries *series(const char *name, QObject *chart) const;
     QVariantMap infoValues(const Pump &pump) const;
     QList<QVariantMap> tableRows(const Pump &pump) const;
@@ -229,12 +226,6 @@ void TstTolvarApp::cleanupTestCase()
 
 // ------------------------------------------------------------------ helpers
 
-QString TstTolvarApp::text(const char *objectName, QObject *from) const
-{
-    QObject *found = named(objectName, from);
-    return found ? found->property("text").toString() : QString();
-}
-
 // A chart's series, which the chart gives by the name of its property: the
 // series of a chart view are not among its objects.
 QtCharts::QXYSeries *TstTolvarApp::series(const char *name, QObject *chart) const
@@ -280,18 +271,7 @@ QList<QVariantMap> TstTolvarApp::tableRows(const Pump &pump) const
 // Finds the pumps and opens the page of `pump`'s.
 void TstTolvarApp::openInstrument(const Pump &pump, int devices)
 {
-    STEP(SceneSteps::click(item("findBtn")));
-    QObject *found = named("listview", named("devsearch"));
-    QTRY_COMPARE(found->property("count").toInt(), devices);
-    for (QObject *object : m_core->deviceList().value<QList<QObject *>>())
-        qobject_cast<Device *>(object)->interface()->setIdleTimeout(kIdleMs);
-    QQuickItem *row = nullptr;
-    for (int i = 0; i < devices && !row; ++i) {
-        if (listRow(found, i)->property("productName").toString() == pump.productName)
-            row = listRow(found, i);
-    }
-    QVERIFY(row);
-    STEP(SceneSteps::click(row));
+    STEP(openFoundDevice(pump.productName, devices, kIdleMs));
     QTRY_COMPARE(state(), QString(pump.deviceState));
     QObject *page = named(pump.devicePage);
     QVERIFY(qobject_cast<QQuickItem *>(page)->isVisible());

@@ -2,6 +2,8 @@
 
 #include "AppScene.h"
 #include "Core.h"
+#include "Device.h"
+#include "Interface.h"
 #include "SceneSteps.h"
 
 #include <QQmlApplicationEngine>
@@ -79,4 +81,26 @@ QString AppWalk::state() const
 QVariant AppWalk::call(QObject *target, const char *method, const QVariant &argument)
 {
     return SceneSteps::call(target, method, argument);
+}
+
+QString AppWalk::text(const char *objectName, QObject *from) const
+{
+    QObject *found = named(objectName, from);
+    return found ? found->property("text").toString() : QString();
+}
+
+void AppWalk::openFoundDevice(const QString &productName, int devices, int idleMs)
+{
+    STEP(SceneSteps::click(item("findBtn")));
+    QObject *found = named("listview", named("devsearch"));
+    QTRY_COMPARE(found->property("count").toInt(), devices);
+    for (QObject *object : m_core->deviceList().value<QList<QObject *>>())
+        qobject_cast<Device *>(object)->interface()->setIdleTimeout(idleMs);
+    QQuickItem *row = nullptr;
+    for (int i = 0; i < devices && !row; ++i) {
+        if (listRow(found, i)->property("productName").toString() == productName)
+            row = listRow(found, i);
+    }
+    QVERIFY2(row, qPrintable(productName));
+    STEP(SceneSteps::click(row));
 }

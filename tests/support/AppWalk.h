@@ -44,6 +44,12 @@ protected:
     // Root's state: the page shown.
     QString state() const;
     QVariant call(QObject *target, const char *method, const QVariant &argument = {});
+    // The "text" of the object named `objectName` under `from`.
+    QString text(const char *objectName, QObject *from = nullptr) const;
+    // Searches from the home page until `devices` instruments are listed,
+    // gives every link `idleMs` of patience and opens the instrument named
+    // `productName`, as a user clicks its row.
+    void openFoundDevice(const QString &productName, int devices, int idleMs);
 
     std::unique_ptr<QQmlApplicationEngine> m_engine;
     std::unique_ptr<Core> m_core;

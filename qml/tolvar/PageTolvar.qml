@@ -29,15 +29,6 @@ VfPage {
     height: 650
     pageTitle: "TOLVAR 3 PLUS"
 
-    runDelegate: Component {
-        TolvarExperimentItem {
-            objectName: "tolvarExperimentItem"
-            entry: modelData
-            selected: index === page.selectedIdx
-            onItemClicked: page.chooseRun(index)
-        }
-    }
-
     VfRunDownload {
         id: download
         productName: "TOLVAR 3 PLUS"
@@ -53,6 +44,12 @@ VfPage {
         width: parent.width / 2 - 20
         enabled: !page.downloading
         headerlabel: qsTr("Experiments")
+        delegate: TolvarExperimentItem {
+            objectName: "tolvarExperimentItem"
+            entry: modelData
+            selected: index === page.selectedIdx
+            onItemClicked: page.chooseRun(index)
+        }
         // Rows only while the page is shown: every device page hears core's
         // run list, whichever model listed it.
         model: page.visible ? core.experimentList : []

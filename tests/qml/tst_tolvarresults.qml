@@ -130,6 +130,7 @@ Item {
             results3.visible = true
             results4.visible = false
             device4.visible = false
+            device3.visible = false
             shown3Spy.clear()
             downloadErrorSpy.clear()
         }
@@ -437,6 +438,30 @@ Item {
                 { tag: "blocked for long", status: 3, color: "red", image: "qrc:/exclamation.png" },
                 { tag: "unknown", status: 4, color: "white", image: "" }
             ]
+        }
+
+        function test_runRowsOfBothModels_data() {
+            return [
+                { tag: "TOLVAR 3 PLUS", page: "device3", row: "tolvarExperimentItem" },
+                { tag: "TOLVAR 4", page: "device4", row: "tolvar4ExperimentItem" }
+            ]
+        }
+
+        function test_runRowsOfBothModels(data) {
+            var page = data.page === "device3" ? device3 : device4
+            core.experimentList = [
+                entryType.createObject(scene, { "index": 5, "dateText": "24/06/22,08:30:00-12",
+                                                "size": 7 })
+            ]
+            page.visible = true
+            tryCompare(page.expSearch, "count", 1)
+            var row = page.expSearch.listview.itemAtIndex(0)
+            compare(row.objectName, data.row)
+            mouseClick(row)
+            compare(page.selectedIdx, 0)
+            page.saveDialog.close()
+            page.visible = false
+            compare(page.expSearch.count, 0)
         }
 
         function test_runRows(data) {

@@ -47,21 +47,14 @@ ChartView {
         var range = core.samples.fillSeries(flowSeries, "date", "Flow")
         fillLimit(flowSeriesUp, range, limits ? limits.upper : null)
         fillLimit(flowSeriesDown, range, limits ? limits.lower : null)
-        if (!range.count) {
-            var now = new Date()
-            flowChartX.min = now
-            flowChartX.max = new Date(now.getTime() + 60000)
-            flowChartY.min = 0
-            flowChartY.max = 1
-            return range
-        }
-        flowChartX.min = range.xMin
-        flowChartX.max = new Date(range.xMin.getTime()
-                                  + Math.max(range.xMax.getTime() - range.xMin.getTime(), 1000))
-        var span = Pages.axisRange(range.yMin, range.yMax)
+        var time = Pages.timeSpan(range)
+        flowChartX.min = time.min
+        flowChartX.max = time.max
+        var span = Pages.valueSpan(range)
         flowChartY.min = span.min
         flowChartY.max = span.max
-        flowChartY.applyNiceNumbers()
+        if (range.count)
+            flowChartY.applyNiceNumbers()
         return range
     }
 

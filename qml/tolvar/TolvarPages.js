@@ -53,6 +53,23 @@ var tableColumns = [
     { "key": "Imot" }
 ]
 
+// The time axis of a chart from a core.samples.fillSeries range: the first
+// to the last sample (a single sample still spans a second); a minute from
+// now when nothing was drawn.
+function timeSpan(range) {
+    if (!range || !range.count) {
+        var now = new Date()
+        return { "min": now, "max": new Date(now.getTime() + 60000) }
+    }
+    var span = Math.max(range.xMax.getTime() - range.xMin.getTime(), 1000)
+    return { "min": range.xMin, "max": new Date(range.xMin.getTime() + span) }
+}
+
+// The value axis of a chart from a core.samples.fillSeries range.
+function valueSpan(range) {
+    return range && range.count ? axisRange(range.yMin, range.yMax) : { "min": 0, "max": 1 }
+}
+
 // A value axis from `low` to `high` with a tenth of room on either side; a
 // flat line gets one unit above and below.
 function axisRange(low, high) {

@@ -40,21 +40,14 @@ Rectangle {
                 + (kPa ? " [kPa]" : " [" + qsTr("inH2O") + "]")
         var range = core.samples.fillSeries(series, "date", "BackPressure",
                                             kPa ? 1.0 : Pages.kPaToInH2O)
-        if (!range.count) {
-            var now = new Date()
-            pressChartX.min = now
-            pressChartX.max = new Date(now.getTime() + 60000)
-            pressChartY.min = 0
-            pressChartY.max = 1
-            return range
-        }
-        pressChartX.min = range.xMin
-        pressChartX.max = new Date(range.xMin.getTime()
-                                   + Math.max(range.xMax.getTime() - range.xMin.getTime(), 1000))
-        var span = Pages.axisRange(range.yMin, range.yMax)
+        var time = Pages.timeSpan(range)
+        pressChartX.min = time.min
+        pressChartX.max = time.max
+        var span = Pages.valueSpan(range)
         pressChartY.min = span.min
         pressChartY.max = span.max
-        pressChartY.applyNiceNumbers()
+        if (range.count)
+            pressChartY.applyNiceNumbers()
         return range
     }
 

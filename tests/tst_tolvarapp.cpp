@@ -621,6 +621,7 @@ void TstTolvarApp::linkLostDuringDownload()
     const Pump &other =
         pumpOf(Model(model) == Model::Tolvar4 ? Model::Tolvar3Plus : Model::Tolvar4);
     SimulatedInstrument *instrument = (&pump == &kTolvar4 ? m_tolvar4 : m_tolvar3).get();
+    SimulatedInstrument *remaining = (&pump == &kTolvar4 ? m_tolvar3 : m_tolvar4).get();
     STEP(openInstrument(pump, 2));
     QObject *page = named(pump.devicePage);
     STEP(SceneSteps::click(listRow(named("listview", named("experimentList", page)), 1)));
@@ -637,6 +638,9 @@ void TstTolvarApp::linkLostDuringDownload()
     QCOMPARE(page->property("downloading").toBool(), false);
     QMetaObject::invokeMethod(disconnected, "close");
 
+    // The pulled cable takes its port with it. (A search of the dead port's
+    // path could reach whatever pseudo-terminal got its number since.)
+    qputenv("VALTRIX_EXTRA_PORTS", remaining->portPath().toLocal8Bit());
     STEP(openInstrument(other, 1));
     QCOMPARE(m_core->property("devName").toString(), QString(other.productName));
 }

@@ -174,6 +174,7 @@ private slots:
     void linkLostDuringDownload();
 
 private:
+    std::unique_ptr<SimulatedInstrument> &instrumentOf(const Pump &pump);
     QtCharts::QXYSeries *series(const char *name, QObject *chart) const;
     QVariantMap infoValues(const Pump &pump) const;
     QList<QVariantMap> tableRows(const Pump &pump) const;
@@ -204,17 +205,15 @@ void TstTolvarApp::initTestCase()
 void TstTolvarApp::init()
 {
     QStringList ports;
-    for (auto *instrument : {&m_tolvar3, &m_tolvar4}) {
-        const Pump &pump = instrument == &m_tolvar3 ? kTolvar3 : kTolvar4;
-        instrument->reset(new SimulatedInstrument);
-        QVERIFY(installSimulatedModel(**instrument, pump.productName));
-        (*instrument)
-            ->addRun(SimulatedTolvarRuns::makeRun(pump.model, 1, kFirstRecords, runStart(1),
-                                                  runHeader(pump, 1)));
-        (*instrument)
-            ->addRun(SimulatedTolvarRuns::makeRun(pump.model, kRun, kRecords, runStart(kRun),
-                                                  runHeader(pump, kRun)));
-        ports.append((*instrument)->portPath());
+    for (const Pump *pump : {&kTolvar3, &kTolvar4}) {
+        std::unique_ptr<SimulatedInstrument> &instrument = instrumentOf(*pump);
+        instrument.reset(new SimulatedInstrument);
+        QVERIFY(installSimulatedModel(*instrument, pump->productName));
+        instrument->addRun(SimulatedTolvarRuns::makeRun(pump->model, 1, kFirstRecords, runStart(1),
+                                                        runHeader(*pump, 1)));
+        instrument->addRun(SimulatedTolvarRuns::makeRun(pump->model, kRun, kRecords, runStart(kRun),
+                                                        runHeader(*pump, kRun)));
+        ports.append(instrument->portPath());
     }
     openScene(ports);
 }
@@ -232,6 +231,11 @@ void TstTolvarApp::cleanupTestCase()
 }
 
 // ------------------------------------------------------------------ helpers
+
+std::unique_ptr<SimulatedInstrument> &TstTolvarApp::instrumentOf(const Pump &pump)
+{
+    return &pump == &kTolvar4 ? m_tolvar4 : m_tolvar3;
+}
 
 // A chart's series, which the chart gives by the name of its property: the
 // series of a chart view are not among its objects.
@@ -620,12 +624,10 @@ void TstTolvarApp::linkLostDuringDownload()
     const Pump &pump = pumpOf(Model(model));
     const Pump &other =
         pumpOf(Model(model) == Model::Tolvar4 ? Model::Tolvar3Plus : Model::Tolvar4);
-    SimulatedInstrument *instrument = (&pump == &kTolvar4 ? m_tolvar4 : m_tolvar3).get();
-    SimulatedInstrument *remaining = (&pump == &kTolvar4 ? m_tolvar3 : m_tolvar4).get();
     STEP(openInstrument(pump, 2));
     QObject *page = named(pump.devicePage);
     STEP(SceneSteps::click(listRow(named("listview", named("experimentList", page)), 1)));
-    instrument->scriptFault("AT+VFRDXP", SimulatedInstrument::Fault::DropLink, 2);
+    instrumentOf(pump)->scriptFault("AT+VFRDXP", SimulatedInstrument::Fault::DropLink, 2);
     const QString path = m_dir.filePath("lost");
     QCOMPARE(call(page, "saveChosenRun", QUrl::fromLocalFile(path).toString()).toInt(), -3);
     QObject *disconnected = rootDialog("devDisconnectedDialog");
@@ -640,7 +642,7 @@ void TstTolvarApp::linkLostDuringDownload()
 
     // The pulled cable takes its port with it. (A search of the dead port's
     // path could reach whatever pseudo-terminal got its number since.)
-    qputenv("VALTRIX_EXTRA_PORTS", remaining->portPath().toLocal8Bit());
+    qputenv("VALTRIX_EXTRA_PORTS", instrumentOf(other)->portPath().toLocal8Bit());
     STEP(openInstrument(other, 1));
     QCOMPARE(m_core->property("devName").toString(), QString(other.productName));
 }

@@ -15,6 +15,7 @@
 #include "SimulatedInstrument.h"
 #include "SimulatedKestrum.h"
 #include "SimulatedModels.h"
+#include "TestIdle.h"
 
 #include <QFile>
 #include <QMessageBox>
@@ -31,7 +32,6 @@
 
 namespace {
 
-constexpr int kIdleMs = 250;
 constexpr int kRecords = 30;
 
 // The place of a board view's tab in its bar.
@@ -159,7 +159,7 @@ void TstKestrumApp::openInstrument(const Family &family)
     QObject *devices = named("listview", named("devsearch"));
     QTRY_COMPARE(devices->property("count").toInt(), 2);
     for (QObject *object : m_core->deviceList().value<QList<QObject *>>())
-        qobject_cast<Device *>(object)->interface()->setIdleTimeout(kIdleMs);
+        qobject_cast<Device *>(object)->interface()->setIdleTimeout(TestIdle::QuietLinkMs);
     QQuickItem *row = nullptr;
     for (int i = 0; i < 2 && !row; ++i) {
         if (listRow(devices, i)->property("productName").toString() == family.productName)

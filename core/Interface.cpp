@@ -9,15 +9,18 @@
 namespace {
 
 const qint32 kBaudRate = 1000000;
-// An idle time-out that fires this much later than it was due shows that the
-// thread was busy elsewhere meanwhile.
+// A timer that fires this much later than it was due shows that the thread
+// was busy elsewhere meanwhile.
 const int kLateTimeoutMs = 50;
+// The beat by which a wait sees whether the thread listened.
+const int kHeartbeatMs = 50;
 
 } // namespace
 
 Interface::Interface(QObject *parent)
     : QObject(parent)
     , m_idleTimer(new QTimer(this))
+    , m_heartbeat(new QTimer(this))
     , m_limitTimer(new QTimer(this))
 {
     qRegisterMetaType<QSerialPort::SerialPortError>("QSerialPort::SerialPortError");
@@ -25,6 +28,8 @@ Interface::Interface(QObject *parent)
         timer->setSingleShot(true);
         timer->setTimerType(Qt::PreciseTimer);
     }
+    m_heartbeat->setTimerType(Qt::PreciseTimer);
+    m_heartbeat->setInterval(kHeartbeatMs);
 }
 
 Interface::~Interface()
@@ -107,27 +112,33 @@ QByteArray Interface::readReply()
         const QMetaObject::Connection idle = connect(m_idleTimer, &QTimer::timeout, &loop, [&] {
             // Silence counts only while this thread listened: when it was busy
             // with other work, the bytes (or the answer of an instrument
-            // simulated in this thread) may not have had their turn yet.
-            if (m_idleClock.elapsed() >
-                m_idleTimeoutMs + std::max(kLateTimeoutMs, m_idleTimeoutMs / 4)) {
+            // simulated in this thread) may not have had their turn yet. A
+            // busy stretch anywhere in the idle time counts, not only one
+            // that made this time-out late.
+            if (busyMsSinceIdleStart() > std::max(kLateTimeoutMs, m_idleTimeoutMs / 4)) {
                 restartIdleTimer();
                 return;
             }
             loop.quit();
         });
+        const QMetaObject::Connection beat =
+            connect(m_heartbeat, &QTimer::timeout, &loop, [this] { noteHeartbeat(); });
         const QMetaObject::Connection limit = connect(m_limitTimer, &QTimer::timeout, &loop, [&] {
             m_lastWaitEnd = WaitEnd::ReplyLimit;
             loop.quit();
         });
         restartIdleTimer();
+        m_heartbeat->start();
         m_limitTimer->start(m_replyLimitMs);
         loop.exec();
         // An event handled during the wait may have deleted this link.
         if (!self)
             return QByteArray("");
         disconnect(idle);
+        disconnect(beat);
         disconnect(limit);
         m_idleTimer->stop();
+        m_heartbeat->stop();
         m_limitTimer->stop();
         m_waiting = false;
         m_waitLoop = nullptr;
@@ -170,8 +181,22 @@ void Interface::serialErrorOcurred(QSerialPort::SerialPortError s)
 
 void Interface::restartIdleTimer()
 {
-    m_idleClock.start();
+    m_busyMs = 0;
+    m_beatClock.start();
     m_idleTimer->start(m_idleTimeoutMs);
+}
+
+void Interface::noteHeartbeat()
+{
+    m_busyMs = busyMsSinceIdleStart();
+    m_beatClock.start();
+}
+
+qint64 Interface::busyMsSinceIdleStart() const
+{
+    // The time past a beat's due time was spent elsewhere, up to now.
+    const qint64 late = m_beatClock.elapsed() - kHeartbeatMs;
+    return m_busyMs + (late > kLateTimeoutMs ? late : 0);
 }
 
 bool Interface::endsWithFinalLine(const QByteArray &buffer)

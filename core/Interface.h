@@ -82,6 +82,8 @@ public slots:
 private:
     static bool endsWithFinalLine(const QByteArray &buffer);
     void restartIdleTimer();
+    void noteHeartbeat();
+    qint64 busyMsSinceIdleStart() const;
 
     QByteArray m_reply{""};
     bool m_complete = false;
@@ -96,7 +98,12 @@ private:
     WaitEnd m_lastWaitEnd = WaitEnd::Complete;
     QEventLoop *m_waitLoop = nullptr;
     QTimer *m_idleTimer = nullptr;
-    // Time since the last byte (or the start of the wait).
-    QElapsedTimer m_idleClock;
+    // Beats while a reply is awaited; a beat that comes late shows how long
+    // the thread was busy elsewhere instead of listening.
+    QTimer *m_heartbeat = nullptr;
+    QElapsedTimer m_beatClock;
+    // Time the thread was busy elsewhere since the last byte (or the start
+    // of the wait), up to the last beat.
+    qint64 m_busyMs = 0;
     QTimer *m_limitTimer = nullptr;
 };

@@ -124,9 +124,20 @@ QByteArray Interface::readReply()
         const QMetaObject::Connection beat =
             connect(m_heartbeat, &QTimer::timeout, &loop, [this] { noteHeartbeat(); });
         const QMetaObject::Connection limit = connect(m_limitTimer, &QTimer::timeout, &loop, [&] {
+            // The limit, too, counts only the time this thread listened: the
+            // time it was busy elsewhere is granted once more.
+            const qint64 owedMs = busyMsOfWait() - m_limitCreditMs;
+            if (owedMs > kLateTimeoutMs) {
+                m_limitCreditMs += owedMs;
+                m_limitTimer->start(int(std::min<qint64>(owedMs, m_replyLimitMs)));
+                return;
+            }
             m_lastWaitEnd = WaitEnd::ReplyLimit;
             loop.quit();
         });
+        m_waitBusyMs = 0;
+        m_limitCreditMs = 0;
+        m_beatClock.start();
         restartIdleTimer();
         m_heartbeat->start();
         m_limitTimer->start(m_replyLimitMs);
@@ -182,21 +193,32 @@ void Interface::serialErrorOcurred(QSerialPort::SerialPortError s)
 void Interface::restartIdleTimer()
 {
     m_busyMs = 0;
-    m_beatClock.start();
     m_idleTimer->start(m_idleTimeoutMs);
 }
 
 void Interface::noteHeartbeat()
 {
-    m_busyMs = busyMsSinceIdleStart();
+    const qint64 late = lateMsOfBeat();
+    m_busyMs += late;
+    m_waitBusyMs += late;
     m_beatClock.start();
+}
+
+qint64 Interface::lateMsOfBeat() const
+{
+    // The time past a beat's due time was spent elsewhere, up to now.
+    const qint64 late = m_beatClock.elapsed() - kHeartbeatMs;
+    return late > kLateTimeoutMs ? late : 0;
 }
 
 qint64 Interface::busyMsSinceIdleStart() const
 {
-    // The time past a beat's due time was spent elsewhere, up to now.
-    const qint64 late = m_beatClock.elapsed() - kHeartbeatMs;
-    return m_busyMs + (late > kLateTimeoutMs ? late : 0);
+    return m_busyMs + lateMsOfBeat();
+}
+
+qint64 Interface::busyMsOfWait() const
+{
+    return m_waitBusyMs + lateMsOfBeat();
 }
 
 bool Interface::endsWithFinalLine(const QByteArray &buffer)

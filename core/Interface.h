@@ -83,7 +83,9 @@ private:
     static bool endsWithFinalLine(const QByteArray &buffer);
     void restartIdleTimer();
     void noteHeartbeat();
+    qint64 lateMsOfBeat() const;
     qint64 busyMsSinceIdleStart() const;
+    qint64 busyMsOfWait() const;
 
     QByteArray m_reply{""};
     bool m_complete = false;
@@ -102,8 +104,11 @@ private:
     // the thread was busy elsewhere instead of listening.
     QTimer *m_heartbeat = nullptr;
     QElapsedTimer m_beatClock;
-    // Time the thread was busy elsewhere since the last byte (or the start
-    // of the wait), up to the last beat.
+    // Time the thread was busy elsewhere up to the last beat: since the last
+    // byte (or the start of the wait), and in the whole wait.
     qint64 m_busyMs = 0;
+    qint64 m_waitBusyMs = 0;
+    // Busy time by which the reply limit has been extended.
+    qint64 m_limitCreditMs = 0;
     QTimer *m_limitTimer = nullptr;
 };

@@ -67,17 +67,23 @@ private slots:
     void busyThreadIsNoSilence_data()
     {
         QTest::addColumn<int>("busyMs");
-        QTest::newRow("far past the idle time-out") << 3 * kIdleMs;
+        QTest::addColumn<int>("replyLimitMs");
+        QTest::newRow("far past the idle time-out") << 3 * kIdleMs << 0;
         // The idle time-out then fires only a little late, as if on time.
-        QTest::newRow("just past the idle time-out") << kIdleMs + kIdleMs / 8;
+        QTest::newRow("just past the idle time-out") << kIdleMs + kIdleMs / 8 << 0;
+        QTest::newRow("past the reply limit") << 3 * kIdleMs << 2 * kIdleMs;
     }
 
-    // A thread busy elsewhere for longer than the idle time-out, before the
-    // answer had its turn, has not heard silence: the wait goes on.
+    // A thread busy elsewhere for longer than the idle time-out (or the
+    // reply limit), before the answer had its turn, has not heard silence:
+    // the wait goes on.
     void busyThreadIsNoSilence()
     {
         QFETCH(int, busyMs);
+        QFETCH(int, replyLimitMs);
         Link l;
+        if (replyLimitMs > 0)
+            l.link.setReplyLimit(replyLimitMs);
         QCOMPARE(l.link.open(), 0);
         QTimer::singleShot(0, [busyMs] { QThread::msleep(busyMs); });
         QCOMPARE(l.link.write("AT+CGMI\r\n"), 0);

@@ -809,6 +809,21 @@ int Core::generateReport(QString options)
     return 0;
 }
 
+QStringList Core::existingReportFiles(QString options)
+{
+    std::unique_ptr<VfPrinter> printer(m_device ? PrinterFactory::create(m_device->productName())
+                                                : nullptr);
+    if (!printer)
+        return {};
+    printer->setReportOptions(options);
+    QStringList existing;
+    for (const QString &file : printer->outputFileNames()) {
+        if (QFileInfo::exists(file))
+            existing.append(file);
+    }
+    return existing;
+}
+
 // ------------------------------------------------------------ result refresh
 
 void Core::refreshWorkingHours(QString expParam)

@@ -145,6 +145,8 @@ public slots:
     int sndScheduleList(QString cfg);
     int eraseMemory();
     int generateReport(QString options);
+    // The files a report with these options would write that exist already.
+    QStringList existingReportFiles(QString options);
     void refreshWorkingHours(QString expParam);
     void refreshPartialResults(QString exposureComponentList);
     void refreshGeneralData(QString generalData);

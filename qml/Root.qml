@@ -25,6 +25,10 @@ Rectangle {
     // Set by a page while it reads the instrument: the pages stay where they
     // are until it is done (the page then shows what it read).
     property bool navigationLocked: false
+    // The part of the scene whose operation core runs now (a download, a
+    // save, a report, an erase): core's signals about the operation reach
+    // it alone (VfOperation).
+    property QtObject operationOwner: null
 
     // Results of core's device slots.
     readonly property int deviceSuccessful: 0
@@ -40,13 +44,15 @@ Rectangle {
     readonly property int expMiddleItem: 0
 
     // The pages of each model: its device page state and the state of the
-    // page that shows an opened run. (Writable so that a test can map its own
-    // model onto a family's pages.)
+    // page that shows an opened run; "evaluation", where another page shows
+    // the results that core recomputes. (Writable so that a test can map its
+    // own model onto a family's pages.)
     property var familyStates: ({
         "KESTRUM 2": { "device": "Kestrum2State", "results": "Kestrum2ResultsState" },
         "DRAVO 2": { "device": "Dravo2State", "results": "DravoResultsState" },
         // A vibration run is shown after its exposure times are set.
-        "QUILLON": { "device": "QuillonState", "results": "QuillonComponentsState" },
+        "QUILLON": { "device": "QuillonState", "results": "QuillonComponentsState",
+                     "evaluation": "QuillonResultsState" },
         "BEMARI": { "device": "BemariState", "results": "BemariResultsState" },
         "BEMARI+": { "device": "BemariPlusState", "results": "BemariPlusResultsState" },
         "KESTRUM 4": { "device": "Kestrum4State", "results": "Kestrum4ResultsState" },
@@ -68,10 +74,73 @@ Rectangle {
         return true
     }
 
-    // The device page of a product; false when the product has none.
+    // The page each state shows.
+    readonly property var statePages: ({
+        "Kestrum2State": pageKestrum2,
+        "Dravo2State": pageDravo2,
+        "TolvarState": pageTolvar,
+        "Tolvar4State": pageTolvar4,
+        "QuillonState": pageQuillon,
+        "BemariState": pageBemari,
+        "BemariPlusState": pageBemariPlus,
+        "Kestrum4State": pageKestrum4,
+        "RumoState": pageRumo,
+        "Kestrum2ResultsState": pageKestrum2Results,
+        "DravoResultsState": pageDravoResults,
+        "TolvarResultsState": pageTolvarResults,
+        "Tolvar4ResultsState": pageTolvar4Results,
+        "QuillonComponentsState": pageQuillonExposureComponents,
+        "QuillonResultsState": pageQuillonResults,
+        "BemariResultsState": pageBemariResults,
+        "BemariPlusResultsState": pageBemariPlusResults,
+        "Kestrum4ResultsState": pageKestrum4Results,
+        "RumoResultsState": pageRumoResults
+    })
+
+    // The page that state `stateName` shows, null for none.
+    function pageOf(stateName) {
+        return statePages[stateName] || null
+    }
+
+    // The device page of a product, started afresh for the instrument just
+    // connected; false when the product has none.
     function showDevicePage(productName) {
         var family = familyStates[productName]
-        return family ? showState(family.device) : false
+        if (!family)
+            return false
+        pageOf(family.device).startAfresh()
+        return showState(family.device)
+    }
+
+    // Core opened a new chain of runs (a download or a file): every page of
+    // its family that shows runs forgets the chain before, and the first of
+    // them shows the new one. No other family's page hears of it.
+    function openChain(position) {
+        var family = familyStates[core.devName]
+        if (!family)
+            return false
+        var first = pageOf(family.results)
+        var evaluation = pageOf(family.evaluation || family.results)
+        if (evaluation !== first)
+            evaluation.startAfresh()
+        first.startAfresh()
+        return first.showRun(position)
+    }
+
+    // Core recomputed the run shown, or shows another run of the chain: the
+    // family's page of results shows it.
+    function showRunResults(position) {
+        var family = familyStates[core.devName]
+        return family ? pageOf(family.evaluation || family.results).showRun(position) : false
+    }
+
+    // The link is lost: the instrument's page lets go of it (its windows
+    // close, its choice and progress are gone) and the home page shows.
+    function dropDevice() {
+        var family = familyStates[core.devName]
+        if (family)
+            pageOf(family.device).startAfresh()
+        goHome()
     }
 
     // The page that shows an opened run of a product.
@@ -127,10 +196,14 @@ Rectangle {
 
     color: "#ffffff"
 
+    // Core's news of the instrument and of the opened runs reach the pages
+    // of the model they belong to through here, never by each page listening.
     Connections {
         target: core
-        function onDeviceDisconnected() { root.goHome() }
+        function onDeviceDisconnected() { root.dropDevice() }
         function onUnsupportedDevice() { dialogs.unsupportedDeviceDialog.open() }
+        function onExperimentUpdated(position) { root.openChain(position) }
+        function onResultsUpdated(position) { root.showRunResults(position) }
     }
 
     VfDialogs {

@@ -2,7 +2,8 @@ import QtQuick 2.15
 import QtQuick.Dialogs 1.3
 
 // Every message box of the application. Pages open them through their
-// `dialogs`, for example dialogs.deviceBusyDialog.open().
+// `dialogs`, for example dialogs.deviceBusyDialog.open(). The shell holds the
+// set for every page; a window holds its own for what it tells over itself.
 Item {
     id: dialogs
 
@@ -23,6 +24,7 @@ Item {
     property alias printerErrorDialog: printerErrorDialog
     property alias saveFailDialog: saveFailDialog
     property alias reportNotOpenedDialog: reportNotOpenedDialog
+    property alias replaceFilesDialog: replaceFilesDialog
 
     // The dialog of a failed instrument operation: the lost link or a busy
     // instrument, else the operation's own `errorDialog`.
@@ -35,10 +37,23 @@ Item {
             errorDialog.open()
     }
 
+    // A file or report that could not be written: `failed` (saveFailDialog,
+    // printerErrorDialog) with the reason core gave.
+    function showWriteFailure(failed, reason) {
+        failed.informativeText = reason
+        failed.open()
+    }
+
+    // The report was written to `fileName`, but no viewer opened it.
+    function showReportNotOpened(fileName) {
+        reportNotOpenedDialog.informativeText = fileName
+        reportNotOpenedDialog.open()
+    }
+
     // The erase flow: Yes on eraseDialog erases the instrument memory and
-    // tells how it went.
+    // tells how it went, over the window it was asked from.
     function eraseMemory() {
-        var result = core.eraseMemory()
+        var result = erasing.run(function () { return core.eraseMemory() })
         eraseInProgressDialog.close()
         if (result === root.deviceSuccessful)
             eraseSuccessfulDialog.open()
@@ -49,6 +64,11 @@ Item {
         else
             eraseFailDialog.open()
         return result
+    }
+
+    VfOperation {
+        id: erasing
+        function onEraseStarted() { eraseInProgressDialog.open() }
     }
 
     MessageDialog {
@@ -205,5 +225,14 @@ Item {
         icon: StandardIcon.Information
         text: qsTr("No viewer could open the report. It was written to:")
         standardButtons: StandardButton.Ok
+    }
+
+    MessageDialog {
+        id: replaceFilesDialog
+        objectName: "replaceFilesDialog"
+        title: qsTr("Replace files?")
+        icon: StandardIcon.Question
+        text: qsTr("The report would replace these files, which already exist:")
+        standardButtons: StandardButton.Yes | StandardButton.No
     }
 }

@@ -1,45 +1,96 @@
 import QtQuick 2.15
 
-// Writes the report a results page's report window asks for: the window's
-// confirmedOK options go to core.generateReport. A written report hides the
-// window; a failed one keeps it open over the printer error, with the reason
-// the writer gave, for another try. A report that was written but could not
-// be opened is pointed out by the shell. Place it in the results page; it
-// speaks only while the page is shown.
+// The report of a results page: its report window, made from `windowType`,
+// and the writing of what the window asks for. The window's confirmedOK
+// options go to core.generateReport; a report that would replace files the
+// user was not asked about asks first. A written report hides the window; a
+// failed one keeps it open over the printer error, with the reason the
+// writer gave, for another try. A report that was written but could not be
+// opened is pointed out by the shell. Core's outcomes reach this runner only
+// while its own report is written. For every new chain of runs the page
+// shows, the window starts again from its defaults (startAfresh).
 Item {
     id: runner
 
-    // A report window: confirmedOK(cfg) and its own `dialogs`.
-    property var window: null
+    // The report window: confirmedOK(cfg), its own `dialogs` and its output
+    // file chooser `outputFile` (VfSelectFile).
+    property Component windowType: null
+    property QtObject window: null
+    // The options that wait for the user's answer about replacing files.
+    property string waitingOptions: ""
+
+    // The window as it first was: every option at its default, no file.
+    function startAfresh() {
+        var old = window
+        window = windowType ? windowType.createObject(runner) : null
+        if (old) {
+            old.close()
+            old.destroy()
+        }
+    }
+
+    function open() {
+        window.raise()
+        window.showNormal()
+    }
+
+    // The files the report would write that exist already and that the
+    // user was not asked about: none when the file chooser asked about the
+    // report's file a moment ago, since once is enough.
+    function filesToReplace(cfg) {
+        var present = core.existingReportFiles(cfg)
+        var chooser = window.outputFile
+        if (chooser.fromChooser && present.indexOf(chooser.textfilename) >= 0)
+            return []
+        return present
+    }
+
+    // The window's "Generate PDF": gives core's result, or 1 while the user
+    // is asked whether files may be replaced.
+    function submit(cfg) {
+        var replaced = filesToReplace(cfg)
+        if (replaced.length === 0)
+            return write(cfg)
+        waitingOptions = cfg
+        var ask = window.dialogs.replaceFilesDialog
+        ask.informativeText = replaced.join("\n")
+        ask.open()
+        return 1
+    }
 
     // Gives core's result.
     function write(cfg) {
-        var failed = window.dialogs.printerErrorDialog
-        failed.informativeText = ""
-        var result = core.generateReport(cfg)
-        if (result === root.deviceSuccessful)
+        waitingOptions = ""
+        reporting.reason = ""
+        var result = reporting.run(function () { return core.generateReport(cfg) })
+        if (result === root.deviceSuccessful) {
+            window.outputFile.fromChooser = false
             window.hide()
-        else
-            failed.open()
+        } else {
+            window.dialogs.showWriteFailure(window.dialogs.printerErrorDialog, reporting.reason)
+        }
         return result
+    }
+
+    VfOperation {
+        id: reporting
+        // Why the report could not be written.
+        property string reason: ""
+        function onWriteError(message) { reporting.reason = message }
+        function onReportNotOpened(fileName) { root.dialogs.showReportNotOpened(fileName) }
     }
 
     Connections {
         target: runner.window
-        function onConfirmedOK(cfg) { runner.write(cfg) }
+        function onConfirmedOK(cfg) { runner.submit(cfg) }
     }
 
     Connections {
-        target: core
-        function onWriteError(message) {
-            if (runner.visible && runner.window)
-                runner.window.dialogs.printerErrorDialog.informativeText = message
-        }
-        function onReportNotOpened(fileName) {
-            if (!runner.visible)
-                return
-            root.dialogs.reportNotOpenedDialog.informativeText = fileName
-            root.dialogs.reportNotOpenedDialog.open()
-        }
+        target: runner.window ? runner.window.dialogs.replaceFilesDialog : null
+        function onYes() { runner.write(runner.waitingOptions) }
+        function onNo() { runner.waitingOptions = "" }
     }
+
+    Component.onCompleted: startAfresh()
+    onWindowTypeChanged: startAfresh()
 }

@@ -3,52 +3,100 @@ import QtQuick.Dialogs 1.3
 
 import "FileNames.js" as FileNames
 
-// The download of one run of a device page's run list into a data file: a
-// click chooses the run and asks where to save it, the answer downloads and
-// saves it. A lost link or a busy instrument is shown by the shell's dialogs;
-// any other failed download is left to whoever hears downloadError (the
-// shell shows it). The page shows `progress` and locks its list while
-// `downloading`.
+// The download of a device page: the runs the user chose in the page's run
+// list go to core in list order, then into the data file the save dialog
+// names, and the shell shows them. Core's progress and the reason of a
+// failed save reach this download alone, while it runs. A lost link or a
+// busy instrument is told by the shell's dialogs; any other failed download
+// is left to whoever hears downloadError (the shell shows it). The page shows
+// `progress` and `warning`, and locks its list while `downloading`.
 Item {
     id: download
 
     // The model the page serves and the extension of its data files.
     property string productName: ""
     property string fileExtension: ""
-    // The row of the run list chosen for download, -1 when none.
-    property int selectedIdx: -1
+    // Indexes into core's run list chosen for the next download.
+    property var chosenRuns: []
+    // The chosen run of a page that downloads one run at a time, -1 when none.
+    readonly property int selectedIdx: chosenRuns.length === 1 ? chosenRuns[0] : -1
     // True while a download runs.
     property bool downloading: false
-    // Percent of the running (or last) download.
+    // Percent of this page's running (or last) download.
     property real progress: 0
+    // What is wrong with the choice the user made, "" when nothing is.
+    property string warning: ""
+    // The runs are chosen by a click that asks for their file: cancelling
+    // the file forgets them.
+    property bool choiceAsksFile: false
     property alias saveDialog: saveDialog
 
     signal downloadError()
 
-    // A click on a run chooses it and asks where to save it.
+    // The page shows a newly connected instrument: nothing chosen, told or
+    // downloaded yet.
+    function startAfresh() {
+        saveDialog.close()
+        chosenRuns = []
+        warning = ""
+        progress = 0
+    }
+
+    // A click on a run of a page that downloads one run at a time chooses it
+    // and asks where to save it.
     function chooseRun(index) {
         if (downloading)
             return
-        selectedIdx = index
+        chosenRuns = [index]
         saveDialog.open()
     }
 
-    // The save dialog's answer: the chosen run goes to `fileUrl`.
-    function saveChosenRun(fileUrl) {
-        saveDialog.close()
-        return downloadRun(selectedIdx, fileUrl)
+    // Adds run `index` to the choice, or takes it out again.
+    function toggleRun(index, checked) {
+        var runs = chosenRuns.slice()
+        var at = runs.indexOf(index)
+        if (at < 0 && checked !== false)
+            runs.push(index)
+        else if (at >= 0 && checked !== true)
+            runs.splice(at, 1)
+        chosenRuns = runs
     }
 
-    // Downloads run `index` of the run list and saves it to `fileUrl`; gives
-    // core's download result. The results page shows the run through core's
-    // experimentUpdated.
-    function downloadRun(index, fileUrl) {
-        if (index < 0)
+    // "Accept" of a page where runs are checked: without a checked run, or
+    // with the `problem` the page found in the choice, the page says so and
+    // nothing is sent; otherwise the user names the file.
+    function accept(problem) {
+        if (downloading)
+            return false
+        if (chosenRuns.length === 0)
+            warning = qsTr("You shall select at least one exposure component")
+        else
+            warning = problem || ""
+        if (warning !== "")
+            return false
+        saveDialog.open()
+        return true
+    }
+
+    // The save dialog's answer: the chosen runs go to `fileUrl`.
+    function saveChosenRuns(fileUrl) {
+        saveDialog.close()
+        return downloadRuns(chosenRuns, fileUrl)
+    }
+
+    // Downloads the runs of `indexes` (in list order) and saves them to
+    // `fileUrl`; gives core's download result. The results page shows the
+    // runs through the shell.
+    function downloadRuns(indexes, fileUrl) {
+        var runs = indexes.slice().sort(function (a, b) { return a - b })
+        if (runs.length === 0 || downloading)
             return root.deviceError
         downloading = true
         root.navigationLocked = true
-        progress = 0
-        var result = core.createExperiment(JSON.stringify([index]))
+        var result = transfer.run(function () {
+            download.progress = 0
+            return core.createExperiment(JSON.stringify(runs))
+        })
         downloading = false
         root.navigationLocked = false
         if (result !== root.deviceSuccessful) {
@@ -58,38 +106,35 @@ Item {
                 downloadError()
             return result
         }
-        var failed = root.dialogs.saveFailDialog
-        failed.informativeText = ""
-        if (core.saveExperimentToFile(FileNames.withExtension(fileUrl, fileExtension))
-                !== root.deviceSuccessful)
-            failed.open()
+        chosenRuns = []
+        transfer.reason = ""
+        if (transfer.run(function () {
+            return core.saveExperimentToFile(FileNames.withExtension(fileUrl, fileExtension))
+        }) !== root.deviceSuccessful)
+            root.dialogs.showWriteFailure(root.dialogs.saveFailDialog, transfer.reason)
         root.showResultsPage(core.devName)
         return result
     }
 
+    VfOperation {
+        id: transfer
+        // Why the data file could not be written.
+        property string reason: ""
+        function onProgressBarUpdated(progress) { download.progress = progress }
+        function onWriteError(message) { transfer.reason = message }
+    }
+
     Connections {
         target: core
-        function onProgressBarUpdated(progress) {
-            // Every device page hears core's progress; only the page that
-            // downloads shows it.
-            if (download.downloading)
-                download.progress = progress
-        }
-        function onDeviceDisconnected() {
-            download.downloading = false
-            download.selectedIdx = -1
-            saveDialog.close()
-        }
         function onExperimentListUpdate() {
-            // An index of an old list means nothing in the new one.
-            download.selectedIdx = -1
-        }
-        function onWriteError(message) {
-            // An item is shown only while its page is.
-            if (download.downloading || download.visible)
-                root.dialogs.saveFailDialog.informativeText = message
+            // The indexes of an old list mean nothing in the new one.
+            download.chosenRuns = []
         }
     }
+
+    // What was chosen is shown again; what was said of an earlier choice is
+    // not.
+    onChosenRunsChanged: warning = ""
 
     FileDialog {
         id: saveDialog
@@ -100,7 +145,10 @@ Item {
         selectMultiple: false
         nameFilters: [qsTr("Suite Valtrix Files ") + "(*." + download.fileExtension + ")",
                       qsTr("All files ") + "(*)"]
-        onAccepted: download.saveChosenRun(saveDialog.fileUrl)
-        onRejected: download.selectedIdx = -1
+        onAccepted: download.saveChosenRuns(saveDialog.fileUrl)
+        onRejected: {
+            if (download.choiceAsksFile)
+                download.chosenRuns = []
+        }
     }
 }

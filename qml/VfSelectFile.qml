@@ -19,6 +19,9 @@ Rectangle {
     property alias fileText: nameText
     property alias button: fileButton
     property bool showEmptyError: false
+    // The file was named in the chooser, which asks before an existing file
+    // is chosen; writing it once needs no second question.
+    property bool fromChooser: false
     readonly property bool empty: textfilename === ""
     property string platform: Qt.platform.os
 
@@ -81,6 +84,9 @@ Rectangle {
         selectMultiple: false
         selectFolder: false
         nameFilters: ["PostScript files (*.pdf)", "All files (*)"]
-        onAccepted: root.filename = fileUrl.toString()
+        onAccepted: {
+            root.filename = fileUrl.toString()
+            root.fromChooser = true
+        }
     }
 }

@@ -90,6 +90,8 @@ public:
     int setOutputFile(QString name);
     // The PDF file that print writes.
     QString reportFileName() const { return outputFileName(); }
+    // Every file print writes: the PDF, and what a family writes beside it.
+    virtual QStringList outputFileNames() const { return {reportFileName()}; }
     // The file a failed report could not write: a file written beside the
     // PDF when that one failed, else the PDF.
     QString failedFileName() const

@@ -501,7 +501,7 @@ void TstDravo2App::changeWorkingHours()
     STEP(click(item("workingHoursApply", page)));
     QCOMPARE(named("workingHoursError", page)->property("text").toString(),
              QString("Working hours shall be longer than 00:00"));
-    QVERIFY(item("workingHoursError", page)->isVisible());
+    QVERIFY(named("workingHoursError", page)->property("visible").toBool());
     QCOMPARE(resultsOf(m_core->currentExperiment())->workingHours(), QString("04:00"));
 }
 
@@ -535,7 +535,8 @@ void TstDravo2App::recalculateHearingProtector()
 void TstDravo2App::printReport()
 {
     QObject *page = named("pageDravoResults");
-    auto *report = qobject_cast<QQuickWindow *>(named("dravo2PrinterConfiguration", page));
+    auto *report =
+        qobject_cast<QQuickWindow *>(page->property("printerConfiguration").value<QObject *>());
     QVERIFY(report);
     STEP(click(item("generateReport", page)));
     QVERIFY(QTest::qWaitForWindowExposed(report));
@@ -697,7 +698,8 @@ void TstDravo2App::reportWindowAtItsMinimumSize()
                  .toInt(),
              0);
     QObject *results = named("pageDravoResults");
-    auto *report = qobject_cast<QQuickWindow *>(named("dravo2PrinterConfiguration", results));
+    auto *report =
+        qobject_cast<QQuickWindow *>(results->property("printerConfiguration").value<QObject *>());
     STEP(click(item("generateReport", results)));
     QVERIFY(QTest::qWaitForWindowExposed(report));
     QVERIFY(report->minimumWidth() <= m_window->minimumWidth());
@@ -755,7 +757,8 @@ void TstDravo2App::failedWritesSayWhy()
     QMetaObject::invokeMethod(saveFail, "close");
 
     QObject *results = named("pageDravoResults");
-    auto *report = qobject_cast<QQuickWindow *>(named("dravo2PrinterConfiguration", results));
+    auto *report =
+        qobject_cast<QQuickWindow *>(results->property("printerConfiguration").value<QObject *>());
     STEP(click(item("generateReport", results)));
     QVERIFY(QTest::qWaitForWindowExposed(report));
     QVERIFY(named("fileName", report)

@@ -254,7 +254,7 @@ void TstDravo2ResultsView::tabsOfADownloadedRun()
     QVERIFY(results->NPSp() > 0 && results->NPSp() < results->NPS());
     QCOMPARE(tabs->property("currentIndex").toInt(), 4);
 
-    QObject *report = named("dravo2PrinterConfiguration", page);
+    QObject *report = page->property("printerConfiguration").value<QObject *>();
     QVERIFY(report->property("hearingProtectorReady").toBool());
     auto *reportWindow = qobject_cast<QQuickWindow *>(report);
     QVERIFY(reportWindow);

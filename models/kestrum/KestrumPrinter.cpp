@@ -59,6 +59,14 @@ QString KestrumPrinter::csvFileName() const
     return VfCsvFile::besidePdf(reportFileName());
 }
 
+QStringList KestrumPrinter::outputFileNames() const
+{
+    QStringList files = VfPrinter::outputFileNames();
+    if (m_ckbCsv)
+        files.append(csvFileName());
+    return files;
+}
+
 QString KestrumPrinter::timeText(const QDateTime &time)
 {
     return time.isValid() ? time.toString(QStringLiteral("hh:mm:ss")) : VfReportText::absent();

@@ -42,6 +42,7 @@ public:
 
     // The CSV file that goes beside the PDF.
     QString csvFileName() const;
+    QStringList outputFileNames() const override;
 
     // A run's time on the instrument's clock, "hh:mm:ss"; "---" when not
     // known.

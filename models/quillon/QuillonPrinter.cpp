@@ -935,6 +935,14 @@ void QuillonPrinter::drawOctaves(Experiment *run)
 
 // ------------------------------------------------------------ CSV
 
+QStringList QuillonPrinter::outputFileNames() const
+{
+    QStringList files = VfPrinter::outputFileNames();
+    if (m_ckbCsv)
+        files.append(VfCsvFile::besidePdf(reportFileName()));
+    return files;
+}
+
 bool QuillonPrinter::exportCsv()
 {
     if (!m_ckbCsv)

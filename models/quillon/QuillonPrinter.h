@@ -45,6 +45,7 @@ public slots:
                          QRect area) override;
 
 public:
+    QStringList outputFileNames() const override;
     // `text` in the value font (the exponent of the VDV unit).
     int drawSmallTextAt(const QString &text, int x, int y, const QRect &area);
 

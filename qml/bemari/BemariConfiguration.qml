@@ -92,10 +92,6 @@ Window {
         target: core
         function onConfigurationUpdated() { window.fill() }
         function onCalibrationUpdated() { window.fillCalibration() }
-        function onEraseStarted() {
-            if (window.visible)
-                configDialogs.eraseInProgressDialog.open()
-        }
     }
 
     ColumnLayout {

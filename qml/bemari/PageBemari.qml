@@ -1,7 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Layouts 1.15
 import QtQuick.Controls 2.15
-import QtQuick.Dialogs 1.3
 import "../../qml"
 
 import "SoundLevelPages.js" as Data
@@ -22,12 +21,12 @@ VfPage {
     property QtObject configWindow: null
 
     // Indexes into core's run list checked for the next download.
-    property var chosenRuns: []
+    property alias chosenRuns: download.chosenRuns
     // "Accept" was pressed without a checked run.
-    property bool noRunChosen: false
+    readonly property bool noRunChosen: download.warning !== ""
     // True while a download runs: the list and the buttons wait for it.
-    property bool downloading: false
-    property alias saveDialog: saveDialog
+    property alias downloading: download.downloading
+    property alias saveDialog: download.saveDialog
     property alias progressBar: progressBar
 
     signal downloadError()
@@ -35,64 +34,31 @@ VfPage {
     pageTitle: "Bemari"
 
     function chooseRun(index, checked) {
-        var runs = chosenRuns.slice()
-        var at = runs.indexOf(index)
-        if (checked && at < 0)
-            runs.push(index)
-        else if (!checked && at >= 0)
-            runs.splice(at, 1)
-        chosenRuns = runs
-        if (runs.length > 0)
-            noRunChosen = false
+        download.toggleRun(index, checked)
     }
 
     // "Accept": without a checked run the page says so and nothing is sent;
     // otherwise the user names the file the runs go to.
     function accept() {
-        if (downloading)
-            return false
-        if (chosenRuns.length === 0) {
-            noRunChosen = true
-            return false
-        }
-        noRunChosen = false
-        saveDialog.open()
-        return true
+        return download.accept()
     }
 
     // The save dialog's answer: the checked runs go to `fileUrl`.
     function saveChosenRuns(fileUrl) {
-        saveDialog.close()
-        return downloadRuns(chosenRuns, fileUrl)
+        return download.saveChosenRuns(fileUrl)
     }
 
     // Downloads the runs of `indexes` (in list order), then saves them to
     // `fileUrl`; gives core's download result.
     function downloadRuns(indexes, fileUrl) {
-        var runs = indexes.slice().sort(function (a, b) { return a - b })
-        downloading = true
-        root.navigationLocked = true
-        progressBar.value = 0
-        var result = core.createExperiment(JSON.stringify(runs))
-        downloading = false
-        root.navigationLocked = false
-        if (result !== root.deviceSuccessful) {
-            showFailure(result, null)
-            return result
-        }
-        saveFailDialog.informativeText = ""
-        if (core.saveExperimentToFile(Data.withExtension(fileUrl, fileExtension))
-                !== root.deviceSuccessful)
-            saveFailDialog.open()
-        root.showResultsPage(core.devName)
-        return result
+        return download.downloadRuns(indexes, fileUrl)
     }
 
     // Reads the configuration, then shows the window.
     function openConfiguration() {
         var result = core.acquireConfiguration()
         if (result !== root.deviceSuccessful) {
-            showFailure(result, root.dialogs.rcvCfgErrorDialog)
+            root.dialogs.showFailure(result, root.dialogs.rcvCfgErrorDialog)
             return result
         }
         configWindow.raise()
@@ -100,27 +66,21 @@ VfPage {
         return result
     }
 
-    // The dialog of a failed instrument operation: the lost link (the shell
-    // goes home and says so), a busy instrument, else `errorDialog` or the
-    // failed download.
-    function showFailure(result, errorDialog) {
-        if (result === root.deviceDisconnected)
-            root.dialogs.devDisconnectedDialog.open()
-        else if (result === root.deviceBusy)
-            root.dialogs.deviceBusyDialog.open()
-        else if (errorDialog)
-            errorDialog.open()
-        else
-            downloadError()
-    }
-
     function sendConfiguration(cfg) {
         var result = core.sndConfiguration(cfg)
         if (result === root.deviceSuccessful)
             root.dialogs.configSuccesfulDialog.open()
         else
-            showFailure(result, root.dialogs.configErrorDialog)
+            root.dialogs.showFailure(result, root.dialogs.configErrorDialog)
         return result
+    }
+
+    // The page shows a newly connected instrument, or lets go of a lost one.
+    function startAfresh() {
+        download.startAfresh()
+        if (configWindow)
+            configWindow.close()
+        deviceInfo.device = core.device
     }
 
     Component.onCompleted: {
@@ -128,33 +88,11 @@ VfPage {
         configWindow.cfgOK.connect(page.sendConfiguration)
     }
 
-    Connections {
-        target: core
-        function onProgressBarUpdated(progress) {
-            progressBar.value = progress
-        }
-        function onDeviceDisconnected() {
-            root.dialogs.devDisconnectedDialog.open()
-            page.downloading = false
-            root.navigationLocked = false
-            page.chosenRuns = []
-            saveDialog.close()
-            if (page.configWindow)
-                page.configWindow.close()
-        }
-        function onExperimentListUpdate() {
-            // The indexes of an old list mean nothing in the new one.
-            page.chosenRuns = []
-            page.noRunChosen = false
-        }
-        function onWriteError(message) {
-            saveFailDialog.informativeText = message
-        }
-    }
-
-    onVisibleChanged: {
-        if (visible)
-            deviceInfo.device = core.device
+    VfRunDownload {
+        id: download
+        productName: page.modelName
+        fileExtension: page.fileExtension
+        onDownloadError: page.downloadError()
     }
 
     RowLayout {
@@ -264,18 +202,15 @@ VfPage {
                         Layout.fillWidth: true
                         from: 0
                         to: 100
-                        value: 0
+                        value: download.progress
                     }
                     RowLayout {
                         Layout.fillWidth: true
-                        VfText {
+                        VfMessage {
                             objectName: "noRunWarning"
                             Layout.fillWidth: true
-                            wrapMode: Text.WordWrap
-                            visible: page.noRunChosen
-                            text: qsTr("You shall select at least one exposure component")
-                            color: "#d71e1e"
-                            font.pixelSize: 14
+                            lines: 2
+                            text: download.warning
                         }
                         VfText {
                             objectName: "downloadProgressText"
@@ -296,26 +231,5 @@ VfPage {
                 }
             }
         }
-    }
-
-    FileDialog {
-        id: saveDialog
-        objectName: "saveDialog"
-        title: qsTr("Save file as")
-        modality: Qt.NonModal
-        selectExisting: false
-        selectMultiple: false
-        nameFilters: [qsTr("Suite Valtrix Files ") + "(*." + page.fileExtension + ")",
-                      qsTr("All files ") + "(*)"]
-        onAccepted: page.saveChosenRuns(saveDialog.fileUrl)
-    }
-
-    MessageDialog {
-        id: saveFailDialog
-        objectName: "saveFailDialog"
-        title: qsTr("Warning")
-        icon: StandardIcon.Warning
-        text: qsTr("The file couldn't be saved")
-        standardButtons: StandardButton.Ok
     }
 }

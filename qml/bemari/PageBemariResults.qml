@@ -1,7 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
-import QtQuick.Dialogs 1.3
 import "../../qml"
 
 import "SoundLevelPages.js" as Data
@@ -69,7 +68,7 @@ VfPage {
     readonly property Item noiseChart: noiseChartLoader.item
     readonly property Item leqChart: leqChartLoader.item
     readonly property Item resultsView: resultsLoader.item
-    property QtObject printerConfiguration: null
+    readonly property alias printerConfiguration: report.window
     property alias tabBar: tabBar
     property alias samplesTable: samplesTable
 
@@ -77,9 +76,24 @@ VfPage {
 
     pageTitle: "Bemari - Results"
 
-    // Reads the current run and shows it when it is one of this model's. A
-    // new run starts on the first tab.
-    function refresh(newRun) {
+    // A new chain of runs: it starts on the first tab, with the report
+    // window as it first was.
+    function startAfresh() {
+        report.startAfresh()
+        tabBar.currentIndex = 0
+    }
+
+    // Shows core's current run: a new one, or the one shown recomputed.
+    function showRun(position) {
+        place = position
+        if (!refresh())
+            return false
+        showResults()
+        return true
+    }
+
+    // Reads the current run and shows it when it is one of this model's.
+    function refresh() {
         var parsed
         try {
             parsed = JSON.parse(core.experimentSummary)
@@ -95,10 +109,7 @@ VfPage {
         resultsView.show(results, locale)
         sampleCharts.showRun()
         leqChart.populateLeqChart(results.leqList, results.octaveAnalysis)
-        if (printerConfiguration)
-            printerConfiguration.setRun(results, core.samples.count > 0)
-        if (newRun)
-            tabBar.currentIndex = 0
+        printerConfiguration.setRun(results, core.samples.count > 0)
         return true
     }
 
@@ -127,57 +138,15 @@ VfPage {
     // The level title of the run shown: "L<sub>A</sub>eq" style.
     readonly property string levelTitle: Data.levelTitle(results.freqWeighting)
 
-    Component.onCompleted: {
-        printerConfiguration = printerComponent.createObject(page)
-        printerConfiguration.confirmedOK.connect(function (cfg) {
-            var failed = printerConfiguration.dialogs.printerErrorDialog
-            failed.informativeText = ""
-            // A report that could not be written leaves the window open with
-            // the reason, for another try.
-            if (core.generateReport(cfg) === root.deviceSuccessful)
-                printerConfiguration.hide()
-            else
-                failed.open()
-        })
-    }
-
-    Connections {
-        target: core
-        function onExperimentUpdated(position) {
-            page.place = position
-            if (page.refresh(true))
-                page.showResults()
-        }
-        function onResultsUpdated(position) {
-            page.place = position
-            page.refresh(false)
-        }
-        function onWriteError(message) {
-            if (page.printerConfiguration)
-                page.printerConfiguration.dialogs.printerErrorDialog.informativeText = message
-        }
-        function onReportNotOpened(fileName) {
-            // Another model's report is told by its own page.
-            if (!page.visible)
-                return
-            reportNotOpenedDialog.informativeText = fileName
-            reportNotOpenedDialog.open()
-        }
+    VfReportRunner {
+        id: report
+        windowType: page.printerComponent
     }
 
     // The level chart takes the records once per run.
     VfSampleCharts {
         id: sampleCharts
         onFill: page.noiseChart.populateChart(page.results)
-    }
-
-    MessageDialog {
-        id: reportNotOpenedDialog
-        objectName: "reportNotOpenedDialog"
-        title: qsTr("Information")
-        icon: StandardIcon.Information
-        text: qsTr("No viewer could open the report. It was written to:")
-        standardButtons: StandardButton.Ok
     }
 
     RowLayout {
@@ -207,10 +176,7 @@ VfPage {
             objectName: "generateReport"
             buttonLabel: qsTr("Generate report")
             implicitHeight: 36
-            onMyButtonclicked: {
-                page.printerConfiguration.raise()
-                page.printerConfiguration.showNormal()
-            }
+            onMyButtonclicked: report.open()
         }
     }
 

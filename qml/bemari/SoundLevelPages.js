@@ -146,13 +146,6 @@ function usesInterval(modelName, results) {
     return modelName === "BEMARI+" && !!results && results.mode === "MANUAL"
 }
 
-// A file URL the user typed without an extension gets the model's.
-function withExtension(url, extension) {
-    var text = String(url)
-    var name = text.substring(text.lastIndexOf("/") + 1)
-    return name.indexOf(".") >= 0 ? text : text + "." + extension
-}
-
 // The report-option keys each model's printer reads beside the common ones
 // (VfReportOptions.js) and "audCertified".
 var reportSwitches = {

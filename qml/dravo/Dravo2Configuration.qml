@@ -142,11 +142,6 @@ Window {
         target: core
         function onConfigurationUpdated() { window.fill() }
         function onCalibrationUpdated() { window.fillCalibration() }
-        function onEraseStarted() {
-            // Only the window the user erases from says so.
-            if (window.visible)
-                configDialogs.eraseInProgressDialog.open()
-        }
     }
 
     onVisibleChanged: {

@@ -7,8 +7,6 @@
 // The data of the results page: what the pages show of a run's JSON, with
 // every value the instrument left empty ("---") kept apart from the numbers.
 
-var workingHoursPattern = /^(([0-1]\d)|(2[0-3])):([0-5]\d)$/
-
 // Tabs of the page; the octave and hearing-protector tabs need band data.
 var tabKeys = ["results", "noise", "histogram", "leq", "hearing"]
 

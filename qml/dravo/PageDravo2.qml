@@ -1,10 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Layouts 1.15
 import QtQuick.Controls 2.15
-import QtQuick.Dialogs 1.3
 import "../../qml"
-
-import "../../qml/FileNames.js" as FileNames
 
 // The page of a connected "DRAVO 2": its run list, the configuration window,
 // and the download of the chosen runs into a data file.
@@ -14,11 +11,11 @@ VfPage {
     pageTitle: "Dravo 2"
 
     // Indexes into core's run list chosen for the next download.
-    property var chosenRuns: []
+    property alias chosenRuns: download.chosenRuns
     // True while a download runs: the list and the buttons wait for it.
-    property bool downloading: false
+    property alias downloading: download.downloading
     property alias configWindow: configWindow
-    property alias saveDialog: saveDialog
+    property alias saveDialog: download.saveDialog
     property alias progressBar: progressBar
 
     // A click on a run chooses it and asks where to save it. While the save
@@ -27,14 +24,10 @@ VfPage {
     function chooseRun(index) {
         if (downloading)
             return
-        var runs = saveDialog.visible ? chosenRuns.slice() : []
-        var at = runs.indexOf(index)
-        if (at >= 0)
-            runs.splice(at, 1)
-        else
-            runs.push(index)
-        chosenRuns = runs
-        if (runs.length === 0)
+        if (!saveDialog.visible)
+            chosenRuns = []
+        download.toggleRun(index)
+        if (chosenRuns.length === 0)
             saveDialog.close()
         else
             saveDialog.open()
@@ -42,35 +35,13 @@ VfPage {
 
     // The save dialog's answer: the chosen runs go to `fileUrl`.
     function saveChosenRuns(fileUrl) {
-        saveDialog.close()
-        return downloadRuns(chosenRuns, fileUrl)
+        return download.saveChosenRuns(fileUrl)
     }
 
     // Downloads the runs of `indexes` (in list order) and saves them to
     // `fileUrl`; gives core's download result.
     function downloadRuns(indexes, fileUrl) {
-        var runs = indexes.slice().sort(function (a, b) { return a - b })
-        downloading = true
-        root.navigationLocked = true
-        progressBar.value = 0
-        var result = core.createExperiment(JSON.stringify(runs))
-        downloading = false
-        root.navigationLocked = false
-        if (result !== root.deviceSuccessful) {
-            showFailure(result, root.dialogs.downloadFailDialog)
-            return result
-        }
-        var saveFailDialog = root.dialogs.saveFailDialog
-        saveFailDialog.informativeText = ""
-        if (core.saveExperimentToFile(withExtension(String(fileUrl))) !== root.deviceSuccessful)
-            saveFailDialog.open()
-        root.showResultsPage(core.devName)
-        return result
-    }
-
-    // A file name the user typed without an extension gets the family's.
-    function withExtension(url) {
-        return FileNames.withExtension(url, "drv")
+        return download.downloadRuns(indexes, fileUrl)
     }
 
     // Reads the configuration and the schedules, then shows the window.
@@ -106,30 +77,19 @@ VfPage {
         return result
     }
 
-    Connections {
-        target: core
-        function onProgressBarUpdated(progress) {
-            progressBar.value = progress
-        }
-        function onDeviceDisconnected() {
-            page.downloading = false
-            root.navigationLocked = false
-            page.chosenRuns = []
-            saveDialog.close()
-            configWindow.close()
-        }
-        function onExperimentListUpdate() {
-            // The indexes of an old list mean nothing in the new one.
-            page.chosenRuns = []
-        }
-        function onWriteError(message) {
-            root.dialogs.saveFailDialog.informativeText = message
-        }
+    // The page shows a newly connected instrument, or lets go of a lost one.
+    function startAfresh() {
+        download.startAfresh()
+        configWindow.close()
+        deviceInfo.device = core.device
     }
 
-    onVisibleChanged: {
-        if (visible)
-            deviceInfo.device = core.device
+    VfRunDownload {
+        id: download
+        productName: "DRAVO 2"
+        fileExtension: "drv"
+        choiceAsksFile: true
+        onDownloadError: root.dialogs.downloadFailDialog.open()
     }
 
     RowLayout {
@@ -240,7 +200,7 @@ VfPage {
                         Layout.fillWidth: true
                         from: 0
                         to: 100
-                        value: 0
+                        value: download.progress
                     }
                     VfText {
                         objectName: "downloadProgressText"
@@ -259,17 +219,5 @@ VfPage {
         objectName: "dravo2Configuration"
         onCfgOK: page.showSendResult(core.sndConfiguration(cfg), root.dialogs)
         onSchOK: page.showSendResult(core.sndScheduleList(sch), configWindow.dialogs)
-    }
-
-    FileDialog {
-        id: saveDialog
-        objectName: "saveDialog"
-        title: qsTr("Save file as")
-        modality: Qt.NonModal
-        selectExisting: false
-        selectMultiple: false
-        nameFilters: [qsTr("Suite Valtrix Files ") + "(*.drv)", qsTr("All files ") + "(*)"]
-        onAccepted: page.saveChosenRuns(saveDialog.fileUrl)
-        onRejected: page.chosenRuns = []
     }
 }

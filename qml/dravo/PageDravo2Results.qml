@@ -19,7 +19,8 @@ VfPage {
     property var results: ({})
     property bool hasOctave: false
     property var tabs: Data.tabsFor(false)
-    property string workingHoursError: ""
+    // What is wrong with the working hours typed, "" when nothing is.
+    readonly property alias workingHoursError: workingHours.error
     // Where the shown run stands in core's chain of opened runs.
     property int place: root.expEmptyList
     // core.samples.runId of the samples in the charts.
@@ -30,8 +31,8 @@ VfPage {
         { "key": "level", "format": "number", "decimals": 2 }
     ])
 
-    property alias printerConfiguration: printerConfiguration
-    property alias workingHoursField: workingHoursField
+    readonly property alias printerConfiguration: report.window
+    property alias workingHoursField: workingHours.field
     property alias tabBar: tabBar
     property alias resultDos1: resultDos1
     property alias resultDos2: resultDos2
@@ -59,25 +60,28 @@ VfPage {
 
     // "Apply" of the working hours: only hh:mm reaches core.
     function applyWorkingHours(text) {
-        if (!Data.workingHoursPattern.test(text)) {
-            workingHoursError = qsTr("Working hours field shall have hh:mm format")
+        return workingHours.apply(text)
+    }
+
+    // A new chain of runs: it starts on the first tab, with the report
+    // window as it first was.
+    function startAfresh() {
+        report.startAfresh()
+        tabBar.currentIndex = 0
+    }
+
+    // Shows core's current run: a new one, or the one shown recomputed.
+    function showRun(position) {
+        if (!refresh())
             return false
-        }
-        // No daily dose exists for a day without working time; core would
-        // keep the old hours and the field would show hours not applied.
-        if (text === "00:00") {
-            workingHoursError = qsTr("Working hours shall be longer than 00:00")
-            return false
-        }
-        workingHoursError = ""
-        core.refreshWorkingHours(JSON.stringify({ "workingHours": text }))
+        place = position
+        showResults()
         return true
     }
 
-    // Reads the current run and shows it. A new run starts on the first tab;
-    // a recomputed one stays where the user is, and its samples are not drawn
-    // again.
-    function refresh(newRun) {
+    // Reads the current run and shows it. A recomputed run stays on the tab
+    // the user is on, and its samples are not drawn again.
+    function refresh() {
         var parsed
         try {
             parsed = JSON.parse(core.experimentSummary)
@@ -98,11 +102,7 @@ VfPage {
             leqChart.populateLeqChart(results.leqList, results.octaveAnalysis)
             hearingProtector.populateHearingProtect(results)
         }
-        if (newRun) {
-            printerConfiguration.hearingProtectorReady = false
-            workingHoursError = ""
-        }
-        var index = newRun ? -1 : tabs.indexOf(currentKey)
+        var index = tabs.indexOf(currentKey)
         tabBar.currentIndex = index < 0 ? 0 : index
         return true
     }
@@ -123,7 +123,7 @@ VfPage {
         fillBox(resultDos2, "Dos2", "dos2")
         fillBox(resultUser, "DosUSER", "dosUSER")
         peaksValue.text = plainText(results.nPk)
-        workingHoursField.text = results.workingHours || "08:00"
+        workingHours.show(results.workingHours)
     }
 
     function checkText(value, date) {
@@ -160,29 +160,6 @@ VfPage {
         }[key]
     }
 
-    Connections {
-        target: core
-        function onExperimentUpdated(position) {
-            page.place = position
-            if (page.refresh(true))
-                page.showResults()
-        }
-        function onResultsUpdated(position) {
-            page.place = position
-            page.refresh(false)
-        }
-        function onWriteError(message) {
-            printerConfiguration.dialogs.printerErrorDialog.informativeText = message
-        }
-        function onReportNotOpened(fileName) {
-            // Every results page hears it; the one on screen wrote the report.
-            if (!page.visible)
-                return
-            root.dialogs.reportNotOpenedDialog.informativeText = fileName
-            root.dialogs.reportNotOpenedDialog.open()
-        }
-    }
-
     // The charts of the samples (the table follows the run by itself).
     VfSampleCharts {
         id: sampleCharts
@@ -192,20 +169,12 @@ VfPage {
         }
     }
 
-    Dravo2PrinterConfiguration {
-        id: printerConfiguration
-        objectName: "dravo2PrinterConfiguration"
-        chartLeqEnabled: page.hasOctave
-        hearingProtectedEnabled: page.hasOctave
-        // A report that could not be written leaves the window open with
-        // the reason, for another try.
-        onConfirmedOK: {
-            var failed = printerConfiguration.dialogs.printerErrorDialog
-            failed.informativeText = ""
-            if (core.generateReport(cfg) === root.deviceSuccessful)
-                printerConfiguration.hide()
-            else
-                failed.open()
+    VfReportRunner {
+        id: report
+        windowType: Dravo2PrinterConfiguration {
+            objectName: "dravo2PrinterConfiguration"
+            chartLeqEnabled: page.hasOctave
+            hearingProtectedEnabled: page.hasOctave
         }
     }
 
@@ -214,33 +183,8 @@ VfPage {
         anchors { left: parent.left; right: parent.right; top: parent.top; topMargin: 44 }
         spacing: 10
 
-        VfText {
-            text: qsTr("Working hours") + " [hh:mm]"
-            font.pixelSize: 14
-            font.bold: true
-        }
-        TextField {
-            id: workingHoursField
-            objectName: "workingHoursField"
-            inputMask: "00:00"
-            text: "08:00"
-            selectByMouse: true
-            Layout.preferredWidth: 80
-            horizontalAlignment: TextInput.AlignHCenter
-            onAccepted: page.applyWorkingHours(text)
-        }
-        MyButton {
-            objectName: "workingHoursApply"
-            buttonLabel: qsTr("Apply")
-            implicitHeight: 36
-            onMyButtonclicked: page.applyWorkingHours(workingHoursField.text)
-        }
-        VfText {
-            objectName: "workingHoursError"
-            text: page.workingHoursError
-            visible: text !== ""
-            color: "#d71e1e"
-            font.pixelSize: 14
+        VfWorkingHours {
+            id: workingHours
         }
         Item { Layout.fillWidth: true }
         // Stepping through the runs that were opened together.
@@ -264,10 +208,7 @@ VfPage {
             objectName: "generateReport"
             buttonLabel: qsTr("Generate report")
             implicitHeight: 36
-            onMyButtonclicked: {
-                printerConfiguration.raise()
-                printerConfiguration.showNormal()
-            }
+            onMyButtonclicked: report.open()
         }
     }
 
@@ -400,7 +341,7 @@ VfPage {
                 Dravo2HearingProtector {
                     id: hearingProtector
                     objectName: "hearingProtector"
-                    onSent: printerConfiguration.hearingProtectorReady = true
+                    onSent: page.printerConfiguration.hearingProtectorReady = true
                 }
             }
         }

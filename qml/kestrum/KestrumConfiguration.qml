@@ -73,10 +73,6 @@ Window {
     Connections {
         target: core
         function onConfigurationUpdated() { window.fill() }
-        function onEraseStarted() {
-            if (core.devName === window.productName)
-                configDialogs.eraseInProgressDialog.open()
-        }
     }
 
     ColumnLayout {

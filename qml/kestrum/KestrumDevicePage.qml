@@ -29,8 +29,16 @@ VfPage {
     signal downloadError()
 
     function chooseRun(index) { download.chooseRun(index) }
-    function saveChosenRun(fileUrl) { return download.saveChosenRun(fileUrl) }
-    function downloadRun(index, fileUrl) { return download.downloadRun(index, fileUrl) }
+    function saveChosenRun(fileUrl) { return download.saveChosenRuns(fileUrl) }
+    function downloadRun(index, fileUrl) { return download.downloadRuns([index], fileUrl) }
+
+    // The page shows a newly connected instrument, or lets go of a lost one.
+    function startAfresh() {
+        download.startAfresh()
+        if (configWindow)
+            configWindow.close()
+        deviceInfo.device = core.device
+    }
 
     // Reads the configuration, then shows the window.
     function openConfiguration() {
@@ -56,25 +64,13 @@ VfPage {
 
     VfRunDownload {
         id: download
+        choiceAsksFile: true
         onDownloadError: page.downloadError()
-    }
-
-    Connections {
-        target: core
-        function onDeviceDisconnected() {
-            if (page.configWindow)
-                page.configWindow.close()
-        }
     }
 
     Connections {
         target: page.configWindow
         function onCfgOK(cfg) { page.sendConfiguration(cfg) }
-    }
-
-    onVisibleChanged: {
-        if (visible)
-            deviceInfo.device = core.device
     }
 
     RowLayout {

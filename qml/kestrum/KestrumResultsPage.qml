@@ -17,7 +17,9 @@ VfPage {
     property string productName: ""
     property Component infoType
     property Component viewType
-    property Window printerWindow: null
+    // The model's report window.
+    property Component printerType
+    readonly property alias printerWindow: report.window
 
     // The run shown, as core.experimentSummary gives it (parsed): everything
     // but its samples, which come through core.samples.
@@ -55,6 +57,19 @@ VfPage {
         for (var b = 0; b < count; ++b)
             tables.push(core.samples.newTable(Pages.tableColumns(productName, b)))
         return tables
+    }
+
+    // A new chain of runs: the report window as it first was.
+    function startAfresh() {
+        report.startAfresh()
+    }
+
+    // Shows core's current run: a new one, or another of the chain.
+    function showRun(position) {
+        if (!updatePageResults(position))
+            return false
+        showResults()
+        return true
     }
 
     // Reads core's current run and shows it when it is this model's; the
@@ -101,19 +116,9 @@ VfPage {
         info.sampleTime = Pages.plainText(results.sampleTime)
     }
 
-    Connections {
-        target: core
-        function onExperimentUpdated(position) {
-            if (page.updatePageResults(position))
-                page.showResults()
-        }
-        function onResultsUpdated(position) {
-            page.updatePageResults(position)
-        }
-    }
-
     VfReportRunner {
-        window: page.printerWindow
+        id: report
+        windowType: page.printerType
     }
 
     // The charts of the samples (the tables follow the run by themselves).
@@ -162,10 +167,7 @@ VfPage {
             objectName: "generateReport"
             Layout.alignment: Qt.AlignVCenter
             buttonLabel: qsTr("Generate report")
-            onMyButtonclicked: {
-                page.printerWindow.raise()
-                page.printerWindow.showNormal()
-            }
+            onMyButtonclicked: report.open()
         }
     }
 

@@ -8,7 +8,6 @@ KestrumResultsPage {
 
     pageTitle: "Kestrum 2 - Results"
     productName: "KESTRUM 2"
-    printerWindow: printerConfiguration
 
     infoType: Kestrum2ExpInfo {
         objectName: "kestrum2ExpInfo"
@@ -25,8 +24,7 @@ KestrumResultsPage {
         }
     }
 
-    Kestrum2PrinterConfiguration {
-        id: printerConfiguration
+    printerType: Kestrum2PrinterConfiguration {
         objectName: "kestrum2PrinterConfiguration"
     }
 }

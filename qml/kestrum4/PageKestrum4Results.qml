@@ -8,7 +8,6 @@ KestrumResultsPage {
 
     pageTitle: "Kestrum 4 - Results"
     productName: "KESTRUM 4"
-    printerWindow: printerConfiguration
 
     infoType: Kestrum4ExpInfo {
         objectName: "kestrum4ExpInfo"
@@ -16,8 +15,7 @@ KestrumResultsPage {
     viewType: Kestrum4ExperimentView {
     }
 
-    Kestrum4PrinterConfiguration {
-        id: printerConfiguration
+    printerType: Kestrum4PrinterConfiguration {
         objectName: "kestrum4PrinterConfiguration"
     }
 }

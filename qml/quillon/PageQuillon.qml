@@ -1,7 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Layouts 1.15
 import QtQuick.Controls 2.15
-import QtQuick.Dialogs 1.3
 import "../../qml"
 
 // The page of a connected "QUILLON": its run list, the configuration window,
@@ -12,12 +11,13 @@ VfPage {
 
     readonly property string productName: "QUILLON"
     // Indexes into core's run list chosen for the next download.
-    property var chosenRuns: []
+    property alias chosenRuns: download.chosenRuns
     // True while a download runs: the list and the buttons wait for it.
-    property bool downloading: false
-    property string warning: ""
+    property alias downloading: download.downloading
+    // What is wrong with the runs chosen, "" when nothing is.
+    property alias warning: download.warning
     property alias configWindow: configWindow
-    property alias saveDialog: saveDialog
+    property alias saveDialog: download.saveDialog
     property alias progressBar: progressBar
 
     signal downloadError()
@@ -26,16 +26,8 @@ VfPage {
 
     // A click on a run adds it to the choice or takes it out again.
     function toggleRun(index) {
-        if (downloading)
-            return
-        var runs = chosenRuns.slice()
-        var at = runs.indexOf(index)
-        if (at >= 0)
-            runs.splice(at, 1)
-        else
-            runs.push(index)
-        chosenRuns = runs
-        warning = ""
+        if (!downloading)
+            download.toggleRun(index)
     }
 
     // True when the runs at `indexes` of core's run list share one type.
@@ -55,66 +47,21 @@ VfPage {
 
     // "Accept": a choice of runs of one application asks where to save them.
     function accept() {
-        if (downloading)
-            return false
-        if (chosenRuns.length === 0) {
-            warning = qsTr("You shall select at least one exposure component")
-            return false
-        }
-        if (!areComponentsSameType(chosenRuns)) {
-            warning = qsTr("The selected exposure components shall be the same application")
-            return false
-        }
-        warning = ""
-        saveDialog.open()
-        return true
+        return download.accept(areComponentsSameType(chosenRuns)
+                               ? "" : qsTr("The selected exposure components shall be the same application"))
     }
 
     // Downloads the chosen runs (in list order) and saves them to `fileUrl`;
     // gives core's download result.
     function downloadRuns(fileUrl) {
-        var runs = chosenRuns.slice().sort(function (a, b) { return a - b })
-        if (runs.length === 0 || downloading)
-            return root.deviceError
-        downloading = true
-        root.navigationLocked = true
-        progressBar.value = 0
-        var result = core.createExperiment(JSON.stringify(runs))
-        downloading = false
-        root.navigationLocked = false
-        if (result !== root.deviceSuccessful) {
-            if (result === root.deviceDisconnected)
-                root.dialogs.devDisconnectedDialog.open()
-            else if (result === root.deviceBusy)
-                root.dialogs.deviceBusyDialog.open()
-            else
-                page.downloadError()
-            return result
-        }
-        chosenRuns = []
-        saveFailDialog.informativeText = ""
-        if (core.saveExperimentToFile(withExtension(String(fileUrl))) !== root.deviceSuccessful)
-            saveFailDialog.open()
-        root.showResultsPage(core.devName)
-        return result
-    }
-
-    // A file name the user typed without an extension gets the family's.
-    function withExtension(url) {
-        var name = url.substring(url.lastIndexOf("/") + 1)
-        return name.indexOf(".") >= 0 ? url : url + ".qln"
+        return download.saveChosenRuns(fileUrl)
     }
 
     // Reads the configuration, then shows the window.
     function openConfiguration() {
         var result = core.acquireConfiguration()
         if (result !== root.deviceSuccessful) {
-            if (result === root.deviceDisconnected)
-                root.dialogs.devDisconnectedDialog.open()
-            else if (result === root.deviceBusy)
-                root.dialogs.deviceBusyDialog.open()
-            else
-                root.dialogs.rcvCfgErrorDialog.open()
+            root.dialogs.showFailure(result, root.dialogs.rcvCfgErrorDialog)
             return result
         }
         configWindow.raise()
@@ -126,39 +73,23 @@ VfPage {
     function showSendResult(result) {
         if (result === root.deviceSuccessful)
             root.dialogs.configSuccesfulDialog.open()
-        else if (result === root.deviceDisconnected)
-            root.dialogs.devDisconnectedDialog.open()
-        else if (result === root.deviceBusy)
-            root.dialogs.deviceBusyDialog.open()
         else
-            root.dialogs.configErrorDialog.open()
+            root.dialogs.showFailure(result, root.dialogs.configErrorDialog)
         return result
     }
 
-    Connections {
-        target: core
-        function onProgressBarUpdated(progress) {
-            if (core.devName === page.productName)
-                progressBar.value = progress
-        }
-        function onDeviceDisconnected() {
-            page.downloading = false
-            page.chosenRuns = []
-            saveDialog.close()
-            configWindow.close()
-        }
-        function onExperimentListUpdate() {
-            // The indexes of an old list mean nothing in the new one.
-            page.chosenRuns = []
-        }
-        function onWriteError(message) {
-            saveFailDialog.informativeText = message
-        }
+    // The page shows a newly connected instrument, or lets go of a lost one.
+    function startAfresh() {
+        download.startAfresh()
+        configWindow.close()
+        deviceInfo.device = core.device
     }
 
-    onVisibleChanged: {
-        if (visible)
-            deviceInfo.device = core.device
+    VfRunDownload {
+        id: download
+        productName: page.productName
+        fileExtension: "qln"
+        onDownloadError: page.downloadError()
     }
 
     RowLayout {
@@ -274,14 +205,11 @@ VfPage {
                         buttonLabel: qsTr("Accept")
                         onMyButtonclicked: page.accept()
                     }
-                    VfText {
+                    VfMessage {
                         objectName: "selectionWarning"
                         Layout.fillWidth: true
-                        wrapMode: Text.WordWrap
-                        visible: text !== ""
+                        lines: 2
                         text: page.warning
-                        font.pixelSize: 14
-                        color: "#d71e1e"
                     }
                     ProgressBar {
                         id: progressBar
@@ -289,7 +217,7 @@ VfPage {
                         Layout.fillWidth: true
                         from: 0
                         to: 100
-                        value: 0
+                        value: download.progress
                     }
                     VfText {
                         objectName: "downloadProgressText"
@@ -307,25 +235,5 @@ VfPage {
         id: configWindow
         objectName: "quillonConfiguration"
         onCfgOK: page.showSendResult(core.sndConfiguration(cfg))
-    }
-
-    FileDialog {
-        id: saveDialog
-        objectName: "saveDialog"
-        title: qsTr("Save file as")
-        modality: Qt.NonModal
-        selectExisting: false
-        selectMultiple: false
-        nameFilters: [qsTr("Suite Valtrix Files ") + "(*.qln)", qsTr("All files ") + "(*)"]
-        onAccepted: page.downloadRuns(saveDialog.fileUrl)
-    }
-
-    MessageDialog {
-        id: saveFailDialog
-        objectName: "saveFailDialog"
-        title: qsTr("Warning")
-        icon: StandardIcon.Warning
-        text: qsTr("The file couldn't be saved")
-        standardButtons: StandardButton.Ok
     }
 }

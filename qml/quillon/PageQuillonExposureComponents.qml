@@ -11,9 +11,10 @@ import "../../qml/VfValues.js" as Values
 VfPage {
     id: page
 
-    // The rows: {event, label, exposure} of each component, in chain order.
+    // The rows: {event, label} of each component, in chain order.
     property var components: []
-    // The exposure time of each row as the user has it (hh:mm).
+    // The exposure time of each row (hh:mm): what its field shows and what
+    // "Next" sends.
     property var exposureTimes: []
     property alias warningMessage: warningMessage
     property alias list: list
@@ -32,58 +33,72 @@ VfPage {
         return root.leftPad(Math.floor(minutes / 60), 2) + ":" + root.leftPad(minutes % 60, 2)
     }
 
-    // Reads the components of the runs opened now.
+    // A new chain of runs: no row, time or message of the chain before.
+    function startAfresh() {
+        // The rows are made anew below, so that no field keeps a time typed
+        // for another chain.
+        components = []
+        exposureTimes = []
+        warningMessage.text = ""
+    }
+
+    // Lists the components of the runs opened now, each with the exposure
+    // time its run recorded.
     function reload() {
+        startAfresh()
         var rows = []
         var times = []
         var list = core.expCompList
         for (var i = 0; i < list.length; ++i) {
-            var exposure = secStringToHHMM(list[i].exposeTimeFromExp)
-            rows.push({ "event": list[i].event, "label": list[i].label, "exposure": exposure })
-            times.push(exposure)
+            rows.push({ "event": list[i].event, "label": list[i].label })
+            times.push(secStringToHHMM(list[i].exposeTimeFromExp))
         }
         exposureTimes = times
         components = rows
-        warningMessage.visible = false
+    }
+
+    // Shows the components of the chain core opened.
+    function showRun(position) {
+        reload()
+        showTimeExp()
+        return true
     }
 
     function setExposureTime(row, text) {
+        if (exposureTimes[row] === text)
+            return
         var times = exposureTimes.slice()
         times[row] = text
         exposureTimes = times
     }
 
-    // "Next": every time must be hh:mm; then they go to core.
-    function next() {
-        var sent = []
+    // What keeps the times from going to core, "" when nothing does: a time
+    // that is no hh:mm (its row is shown), or times that add up to more than
+    // a day.
+    function timesProblem() {
+        var minutes = 0
         for (var i = 0; i < components.length; ++i) {
             var time = exposureTimes[i]
             if (!Values.hoursMinutesPattern.test(time)) {
-                warningMessage.visible = true
                 list.positionViewAtIndex(i, ListView.Contain)
-                return false
+                return qsTr("Exposure time shall have hh:mm format")
             }
-            sent.push({ "event": components[i].event, "exposureTime": time })
+            minutes += Number(time.substring(0, 2)) * 60 + Number(time.substring(3, 5))
         }
-        warningMessage.visible = false
-        core.refreshPartialResults(JSON.stringify(sent))
-        return true
+        return minutes > 24 * 60
+                ? qsTr("The exposure times of one day shall add up to 24:00 at most") : ""
     }
 
-    Connections {
-        target: core
-        function onExperimentUpdated(position) {
-            var run
-            try {
-                run = JSON.parse(core.experimentSummary)
-            } catch (e) {
-                return
-            }
-            if (!run || run.deviceName !== "QUILLON")
-                return
-            page.reload()
-            page.showTimeExp()
-        }
+    // "Next": the times go to core once every one is hh:mm of one day.
+    function next() {
+        warningMessage.text = timesProblem()
+        if (warningMessage.text !== "")
+            return false
+        var sent = []
+        for (var i = 0; i < components.length; ++i)
+            sent.push({ "event": components[i].event, "exposureTime": exposureTimes[i] })
+        core.refreshPartialResults(JSON.stringify(sent))
+        return true
     }
 
     ColumnLayout {
@@ -138,7 +153,7 @@ VfPage {
                 objectName: "expItem"
                 event: modelData.event
                 label: modelData.label
-                exposure: modelData.exposure
+                exposure: page.exposureTimes[index]
                 onMytextChanged: page.setExposureTime(index, text)
             }
         }
@@ -154,14 +169,11 @@ VfPage {
             Layout.fillWidth: true
             spacing: 16
 
-            VfText {
+            VfMessage {
                 id: warningMessage
                 objectName: "warningMessage"
                 Layout.fillWidth: true
-                visible: false
-                text: qsTr("Exposure time shall have hh:mm format")
-                color: "#d71e1e"
-                font.pixelSize: 14
+                lines: 2
             }
             MyButton {
                 id: nextBtn

@@ -18,7 +18,8 @@ VfPage {
     // but its samples, which come through core.samples.
     property var experiment: ({})
     property var results: ({})
-    property string workingHoursError: ""
+    // The run shown has no samples: the report can print no chart or table.
+    property bool noSamples: false
     // Where the shown run stands in core's chain of opened runs.
     property int place: root.expEmptyList
     // core.samples.runId of the samples in the charts.
@@ -38,8 +39,10 @@ VfPage {
         { "key": "amr", "format": "number", "decimals": 2 }
     ])
 
-    property alias printerConfiguration: printerConfiguration
-    property alias workingHoursField: workingHoursField
+    readonly property alias printerConfiguration: report.window
+    property alias workingHoursField: workingHours.field
+    // What is wrong with the working hours typed, "" when nothing is.
+    readonly property alias workingHoursError: workingHours.error
     property alias tabBar: tabBar
     property alias expInfo: expInfo
     property alias accelerationChart: accelerationChart
@@ -75,17 +78,7 @@ VfPage {
 
     // "Apply" of the working hours: only hh:mm of a working day reaches core.
     function applyWorkingHours(text) {
-        if (!Values.hoursMinutesPattern.test(text)) {
-            workingHoursError = qsTr("Working hours field shall have hh:mm format")
-            return false
-        }
-        if (text === "00:00") {
-            workingHoursError = qsTr("Working hours shall be longer than 00:00")
-            return false
-        }
-        workingHoursError = ""
-        core.refreshWorkingHours(JSON.stringify({ "workingHours": text }))
-        return true
+        return workingHours.apply(text)
     }
 
     // The a_v / a_rep switch of the run shown.
@@ -107,7 +100,7 @@ VfPage {
             return false
         experiment = parsed
         results = parsed.results || {}
-        workingHoursField.text = results.workingHours || "08:00"
+        workingHours.show(results.workingHours)
         fillInfo()
         fillTabs()
         sampleCharts.showRun()
@@ -115,9 +108,23 @@ VfPage {
         octaveX.populate(octaves[0], results.octaveAnalysis)
         octaveY.populate(octaves[1], results.octaveAnalysis)
         octaveZ.populate(octaves[2], results.octaveAnalysis)
-        var noSamples = core.samples.count === 0
-        printerConfiguration.disableChartOptions = noSamples
-        printerConfiguration.disableTableOptions = noSamples
+        noSamples = core.samples.count === 0
+        return true
+    }
+
+    // A new chain of runs: nothing of the chain before stays, the report
+    // window included.
+    function startAfresh() {
+        report.startAfresh()
+        tabBar.currentIndex = 0
+    }
+
+    // Shows core's current run, evaluated for the exposure times set.
+    function showRun(position) {
+        if (!refresh())
+            return false
+        place = position
+        showResults()
         return true
     }
 
@@ -208,37 +215,18 @@ VfPage {
         }
     }
 
-    Connections {
-        target: core
-        function onResultsUpdated(position) {
-            if (!page.refresh())
-                return
-            page.place = position
-            page.showResults()
-        }
-        function onWriteError(message) {
-            printerConfiguration.dialogs.printerErrorDialog.informativeText = message
-        }
-    }
-
     // The charts of the samples (the table follows the run by itself).
     VfSampleCharts {
         id: sampleCharts
         onFill: accelerationChart.populateChart()
     }
 
-    QuillonPrinterConfiguration {
-        id: printerConfiguration
-        objectName: "quillonPrinterConfiguration"
-        // A report that could not be written leaves the window open with
-        // the reason, for another try.
-        onConfirmedOK: {
-            var failed = printerConfiguration.dialogs.printerErrorDialog
-            failed.informativeText = ""
-            if (core.generateReport(cfg) === root.deviceSuccessful)
-                printerConfiguration.hide()
-            else
-                failed.open()
+    VfReportRunner {
+        id: report
+        windowType: QuillonPrinterConfiguration {
+            objectName: "quillonPrinterConfiguration"
+            disableChartOptions: page.noSamples
+            disableTableOptions: page.noSamples
         }
     }
 
@@ -247,26 +235,8 @@ VfPage {
         anchors { left: parent.left; right: parent.right; top: parent.top; topMargin: 44 }
         spacing: 10
 
-        VfText {
-            text: qsTr("Working hours") + " [hh:mm]"
-            font.pixelSize: 14
-            font.bold: true
-        }
-        TextField {
-            id: workingHoursField
-            objectName: "workingHoursField"
-            inputMask: "00:00"
-            text: "08:00"
-            selectByMouse: true
-            Layout.preferredWidth: 80
-            horizontalAlignment: TextInput.AlignHCenter
-            onAccepted: page.applyWorkingHours(text)
-        }
-        MyButton {
-            objectName: "workingHoursApply"
-            buttonLabel: qsTr("Apply")
-            implicitHeight: 36
-            onMyButtonclicked: page.applyWorkingHours(workingHoursField.text)
+        VfWorkingHours {
+            id: workingHours
         }
         VfRadioButton {
             objectName: "avButton"
@@ -279,13 +249,6 @@ VfPage {
             text: "a<sub>rep</sub>"
             checked: !!page.results.bArepEvaluation
             onClicked: page.setArepEvaluation(true)
-        }
-        VfText {
-            objectName: "workingHoursError"
-            text: page.workingHoursError
-            visible: text !== ""
-            color: "#d71e1e"
-            font.pixelSize: 14
         }
         Item { Layout.fillWidth: true }
         // Stepping through the runs that were opened together.
@@ -309,10 +272,7 @@ VfPage {
             objectName: "generateReport"
             buttonLabel: qsTr("Generate report")
             implicitHeight: 36
-            onMyButtonclicked: {
-                printerConfiguration.raise()
-                printerConfiguration.showNormal()
-            }
+            onMyButtonclicked: report.open()
         }
     }
 

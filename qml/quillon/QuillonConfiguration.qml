@@ -59,10 +59,6 @@ Window {
     Connections {
         target: core
         function onConfigurationUpdated() { window.fill() }
-        function onEraseStarted() {
-            if (window.visible)
-                configDialogs.eraseInProgressDialog.open()
-        }
     }
 
     ColumnLayout {

@@ -1,7 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Layouts 1.15
 import QtQuick.Controls 2.15
-import QtQuick.Dialogs 1.3
 import "../../qml"
 
 import "Rumo.js" as Rumo
@@ -13,11 +12,11 @@ VfPage {
     id: page
 
     // Positions in core's run list checked for the next download.
-    property var selectedIdx: []
+    property alias selectedIdx: download.chosenRuns
     // True while a download runs: the list and the buttons wait for it.
-    property bool downloading: false
+    property alias downloading: download.downloading
     property alias configWindow: configWindow
-    property alias saveDialog: saveDialog
+    property alias saveDialog: download.saveDialog
     property alias progressBar: progressBar
     property alias experimentList: expSearch
 
@@ -26,87 +25,36 @@ VfPage {
     pageTitle: qsTr("RUMO")
 
     function check(index) {
-        if (selectedIdx.indexOf(index) < 0)
-            selectedIdx = selectedIdx.concat([index])
+        download.toggleRun(index, true)
     }
 
     function uncheck(index) {
-        var list = selectedIdx.slice()
-        var at = list.indexOf(index)
-        if (at >= 0)
-            list.splice(at, 1)
-        selectedIdx = list
+        download.toggleRun(index, false)
     }
 
     // "Accept": the checked runs must be of one application; then the save
     // dialog asks for the file.
     function accept() {
-        if (selectedIdx.length === 0) {
-            warningText1.visible = false
-            warningText2.visible = true
-            return false
-        }
-        if (!Rumo.sameApplication(core.experimentList, selectedIdx)) {
-            warningText2.visible = false
-            warningText1.visible = true
-            return false
-        }
-        warningText1.visible = false
-        warningText2.visible = false
-        saveDialog.open()
-        return true
+        return download.accept(Rumo.sameApplication(core.experimentList, selectedIdx)
+                               ? "" : qsTr("The selected exposure components shall be the same application"))
     }
 
     // Downloads the checked runs (in list order) and saves them to `fileUrl`;
     // gives core's download result.
     function downloadRuns(fileUrl) {
-        if (selectedIdx.length === 0)
-            return root.deviceError
-        var runs = Rumo.sortedNumbers(selectedIdx)
-        downloading = true
-        root.navigationLocked = true
-        progressBar.value = 0
-        var result = core.createExperiment(JSON.stringify(runs))
-        downloading = false
-        root.navigationLocked = false
-        if (result !== root.deviceSuccessful) {
-            showFailure(result, root.dialogs.downloadFailDialog)
-            return result
-        }
-        saveFailDialog.informativeText = ""
-        if (core.saveExperimentToFile(withExtension(String(fileUrl))) !== root.deviceSuccessful)
-            saveFailDialog.open()
-        root.showResultsPage(core.devName)
-        return result
-    }
-
-    // A file name the user typed without an extension gets the family's.
-    function withExtension(url) {
-        var name = url.substring(url.lastIndexOf("/") + 1)
-        return name.indexOf(".") >= 0 ? url : url + ".rmx"
+        return download.saveChosenRuns(fileUrl)
     }
 
     // Reads the interval and the sensor certificate, then shows the window.
     function openConfiguration() {
         var result = core.acquireConfiguration()
         if (result !== root.deviceSuccessful) {
-            showFailure(result, root.dialogs.rcvCfgErrorDialog)
+            root.dialogs.showFailure(result, root.dialogs.rcvCfgErrorDialog)
             return result
         }
         configWindow.raise()
         configWindow.showNormal()
         return result
-    }
-
-    // The dialog of a failed instrument operation: the link or a busy
-    // instrument, else the operation's own `errorDialog`.
-    function showFailure(result, errorDialog) {
-        if (result === root.deviceDisconnected)
-            root.dialogs.devDisconnectedDialog.open()
-        else if (result === root.deviceBusy)
-            root.dialogs.deviceBusyDialog.open()
-        else
-            errorDialog.open()
     }
 
     function sendConfiguration(cfg) {
@@ -115,34 +63,23 @@ VfPage {
             configWindow.dialogs.configSuccesfulDialog.open()
         else if (result === root.deviceDisconnected)
             root.dialogs.devDisconnectedDialog.open()
-        else if (result === root.deviceBusy)
-            configWindow.dialogs.deviceBusyDialog.open()
         else
-            configWindow.dialogs.configErrorDialog.open()
+            configWindow.dialogs.showFailure(result, configWindow.dialogs.configErrorDialog)
         return result
     }
 
-    Connections {
-        target: core
-        function onProgressBarUpdated(progress) {
-            if (core.devName === "RUMO")
-                progressBar.value = progress
-        }
-        function onDeviceDisconnected() {
-            page.downloading = false
-            root.navigationLocked = false
-            page.selectedIdx = []
-            saveDialog.close()
-            configWindow.close()
-        }
-        function onWriteError(message) {
-            saveFailDialog.informativeText = message
-        }
+    // The page shows a newly connected instrument, or lets go of a lost one.
+    function startAfresh() {
+        download.startAfresh()
+        configWindow.close()
+        deviceInfo.device = core.device
     }
 
-    onVisibleChanged: {
-        if (visible)
-            deviceInfo.device = core.device
+    VfRunDownload {
+        id: download
+        productName: "RUMO"
+        fileExtension: "rmx"
+        onDownloadError: page.downloadError()
     }
 
     RowLayout {
@@ -166,8 +103,6 @@ VfPage {
             // no rows here (nor their pictures, whose textures a hidden
             // page never frees).
             model: page.visible ? core.experimentList : []
-            // The positions of an old list mean nothing in a new one.
-            onModelChanged: page.selectedIdx = []
             delegate: RumoExperimentItem {
                 objectName: "rumoExperimentItem"
                 idx: modelData.index + ":"
@@ -257,25 +192,11 @@ VfPage {
                         buttonLabel: qsTr("Accept")
                         onMyButtonclicked: page.accept()
                     }
-                    VfText {
-                        id: warningText1
-                        objectName: "warningText1"
+                    VfMessage {
+                        objectName: "selectionWarning"
                         Layout.fillWidth: true
-                        wrapMode: Text.WordWrap
-                        visible: false
-                        text: qsTr("The selected exposure components shall be the same application")
-                        color: "#d71e1e"
-                        font.pixelSize: 14
-                    }
-                    VfText {
-                        id: warningText2
-                        objectName: "warningText2"
-                        Layout.fillWidth: true
-                        wrapMode: Text.WordWrap
-                        visible: false
-                        text: qsTr("You shall select at least one exposure component")
-                        color: "#d71e1e"
-                        font.pixelSize: 14
+                        lines: 2
+                        text: download.warning
                     }
                     ProgressBar {
                         id: progressBar
@@ -283,7 +204,7 @@ VfPage {
                         Layout.fillWidth: true
                         from: 0
                         to: 100
-                        value: 0
+                        value: download.progress
                     }
                     VfText {
                         objectName: "downloadProgressText"
@@ -301,25 +222,5 @@ VfPage {
         id: configWindow
         objectName: "rumoConfiguration"
         onCfgOK: page.sendConfiguration(cfg)
-    }
-
-    FileDialog {
-        id: saveDialog
-        objectName: "saveDialog"
-        title: qsTr("Save file as")
-        modality: Qt.NonModal
-        selectExisting: false
-        selectMultiple: false
-        nameFilters: [qsTr("Suite Valtrix Files ") + "(*.rmx)", qsTr("All files ") + "(*)"]
-        onAccepted: page.downloadRuns(saveDialog.fileUrl)
-    }
-
-    MessageDialog {
-        id: saveFailDialog
-        objectName: "saveFailDialog"
-        title: qsTr("Warning")
-        icon: StandardIcon.Warning
-        text: qsTr("The file couldn't be saved")
-        standardButtons: StandardButton.Ok
     }
 }

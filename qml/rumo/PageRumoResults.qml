@@ -1,7 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
-import QtQuick.Dialogs 1.3
 import "../../qml"
 
 import "Rumo.js" as Rumo
@@ -31,7 +30,7 @@ VfPage {
     property alias rumoChartView: rumoChartView
     property alias evaluationResults: evaluationResults
     property alias experimentInfo: experimentInfo
-    property alias rumocfgprn: rumocfgprn
+    readonly property alias rumocfgprn: report.window
     property alias tabBar: tabBar
     property alias shownRun: sampleCharts.shownRun
 
@@ -52,6 +51,22 @@ VfPage {
             tables = made
         }
         return tables[signature]
+    }
+
+    // A new chain of runs: it starts on the first tab, with the report
+    // window as it first was.
+    function startAfresh() {
+        report.startAfresh()
+        tabBar.currentIndex = 0
+    }
+
+    // Shows core's current run: a new one, another of the chain, or the one
+    // shown recomputed.
+    function showRun(position) {
+        if (!updatePageResults(position))
+            return false
+        showResults()
+        return true
     }
 
     // Reads the current run and shows it; false when it is no RUMO run.
@@ -114,24 +129,6 @@ VfPage {
     Component.onCompleted: completed = true
     onQuantitiesListChanged: if (completed) rebuildColumns()
 
-    Connections {
-        target: core
-        function onExperimentUpdated(position) {
-            if (page.updatePageResults(position))
-                page.showResults()
-        }
-        function onResultsUpdated(position) {
-            page.updatePageResults(position)
-        }
-        function onWriteError(message) {
-            rumocfgprn.dialogs.printerErrorDialog.informativeText = message
-        }
-        function onReportNotOpened(fileName) {
-            reportNotOpenedDialog.informativeText = fileName
-            reportNotOpenedDialog.open()
-        }
-    }
-
     // The charts of the samples (the table follows the run by itself).
     VfSampleCharts {
         id: sampleCharts
@@ -143,28 +140,11 @@ VfPage {
         VfTableViewColumn {}
     }
 
-    RumoPrinterConfiguration {
-        id: rumocfgprn
-        objectName: "rumoPrinterConfiguration"
-        // A report that could not be written leaves the window open with
-        // the reason, for another try.
-        onConfirmedOK: {
-            var failed = rumocfgprn.dialogs.printerErrorDialog
-            failed.informativeText = ""
-            if (core.generateReport(cfg) === root.deviceSuccessful)
-                rumocfgprn.hide()
-            else
-                failed.open()
+    VfReportRunner {
+        id: report
+        windowType: RumoPrinterConfiguration {
+            objectName: "rumoPrinterConfiguration"
         }
-    }
-
-    MessageDialog {
-        id: reportNotOpenedDialog
-        objectName: "reportNotOpenedDialog"
-        title: qsTr("Information")
-        icon: StandardIcon.Information
-        text: qsTr("No viewer could open the report. It was written to:")
-        standardButtons: StandardButton.Ok
     }
 
     RowLayout {
@@ -192,10 +172,7 @@ VfPage {
             objectName: "generateReport"
             buttonLabel: qsTr("Generate report")
             implicitHeight: 36
-            onMyButtonclicked: {
-                rumocfgprn.raise()
-                rumocfgprn.showNormal()
-            }
+            onMyButtonclicked: report.open()
         }
     }
 

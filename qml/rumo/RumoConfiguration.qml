@@ -74,10 +74,6 @@ Window {
         target: core
         function onConfigurationUpdated() { window.fill() }
         function onCalibrationUpdated() { window.fillCalibration() }
-        function onEraseStarted() {
-            if (core.devName === "RUMO")
-                dialogs.eraseInProgressDialog.open()
-        }
     }
 
     onVisibleChanged: {

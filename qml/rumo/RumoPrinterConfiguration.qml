@@ -25,6 +25,7 @@ Window {
     property alias dialogs: dialogs
     property alias warningMessage: warningMessage
     property alias vfSelectFile: vfSelectFile
+    property alias outputFile: vfSelectFile
 
     signal confirmedOK(string cfg)
 

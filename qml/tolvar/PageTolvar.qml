@@ -22,8 +22,13 @@ VfPage {
     signal downloadError()
 
     function chooseRun(index) { download.chooseRun(index) }
-    function saveChosenRun(fileUrl) { return download.saveChosenRun(fileUrl) }
-    function downloadRun(index, fileUrl) { return download.downloadRun(index, fileUrl) }
+    function saveChosenRun(fileUrl) { return download.saveChosenRuns(fileUrl) }
+    function downloadRun(index, fileUrl) { return download.downloadRuns([index], fileUrl) }
+
+    // The page shows a newly connected pump, or lets go of a lost one.
+    function startAfresh() {
+        download.startAfresh()
+    }
 
     width: 1000
     height: 650
@@ -33,6 +38,7 @@ VfPage {
         id: download
         productName: "TOLVAR 3 PLUS"
         fileExtension: "tlv"
+        choiceAsksFile: true
         onDownloadError: page.downloadError()
     }
 

@@ -41,7 +41,7 @@ VfPage {
     readonly property alias experimentInfo: infoLoader.item
     readonly property alias flowChart: flowLoader.item
     readonly property alias pressChart: pressLoader.item
-    readonly property alias printerWindow: printerLoader.item
+    readonly property alias printerWindow: report.window
     property alias sampleTable: sampleTable
     property alias tabBar: tabBar
     property alias swipe: swipe
@@ -55,6 +55,19 @@ VfPage {
     height: 650
     color: "#00000000"
     pageTitle: productName + " - Results"
+
+    // A new chain of runs: the report window as it first was.
+    function startAfresh() {
+        report.startAfresh()
+    }
+
+    // Shows core's current run.
+    function showRun(position) {
+        if (!updatePageResults())
+            return false
+        showResults()
+        return true
+    }
 
     // Reads core's current run and shows it when it is this model's.
     function updatePageResults() {
@@ -138,21 +151,9 @@ VfPage {
         volumeResults.maxValue = Pages.shownNumber(results.flowVolume, one)
     }
 
-    Connections {
-        target: core
-        function onExperimentUpdated() {
-            if (page.updatePageResults())
-                page.showResults()
-        }
-    }
-
     VfReportRunner {
-        window: page.printerWindow
-    }
-
-    Loader {
-        id: printerLoader
-        sourceComponent: page.printerType
+        id: report
+        windowType: page.printerType
     }
 
     // The charts of the samples (the table follows the run by itself).
@@ -170,10 +171,7 @@ VfPage {
         objectName: "generateReport"
         anchors { right: parent.right; top: parent.top; rightMargin: 20; topMargin: 30 }
         buttonLabel: qsTr("Generate report")
-        onMyButtonclicked: {
-            page.printerWindow.raise()
-            page.printerWindow.showNormal()
-        }
+        onMyButtonclicked: report.open()
     }
 
     Loader {

@@ -37,6 +37,10 @@ QtObject {
     signal scheduleListUpdate()
     signal scheduleOk()
     signal scheduleError(string message)
+    signal experimentUpdated(int position)
+    signal resultsUpdated(int position)
+    signal writeError(string message)
+    signal reportNotOpened(string fileName)
 
     function record(name) {
         calls = calls.concat([name])
@@ -46,6 +50,7 @@ QtObject {
         calls = []
         results = {}
         devName = ""
+        existingFiles = []
     }
 
     function findDevices() { record("findDevices") }
@@ -54,6 +59,9 @@ QtObject {
     function findExperiments() { return record("findExperiments") }
     function parseFile(url) { record("parseFile") }
     function eraseMemory() { return record("eraseMemory") }
+    // The report files a test says exist already.
+    property var existingFiles: []
+    function existingReportFiles(options) { return existingFiles }
     function sndCalibration(calib) {
         lastCalibration = calib
         return record("sndCalibration")

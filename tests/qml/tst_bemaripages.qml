@@ -4,6 +4,7 @@ import "qrc:/qml"
 import "qrc:/bemari/qml"
 import "qrc:/bemariplus/qml"
 import "qrc:/bemari/qml/SoundLevelPages.js" as Data
+import "qrc:/qml/FileNames.js" as FileNames
 
 // The sound level meters' pages against a stand-in backend: the shared page
 // logic, the band chart, the results pages of both models and their report
@@ -20,10 +21,6 @@ Item {
         id: core
         property string experimentSummary: ""
         property var sent: []
-        signal experimentUpdated(int position)
-        signal resultsUpdated(int position)
-        signal writeError(string message)
-        signal reportNotOpened(string fileName)
         function generateReport(text) {
             sent = sent.concat([text])
             return record("generateReport")
@@ -95,7 +92,8 @@ Item {
         var text = run(model, changes || {}, logList)
         sampleRuns.show(text)
         core.experimentSummary = text
-        core.experimentUpdated(-3)
+        page.startAfresh()
+        page.showRun(-3)
         if (model === page.modelName)
             testCase.tryCompare(page, "shownRun", sampleRuns.samples.runId)
     }
@@ -135,9 +133,9 @@ Item {
                 { tag: "check without date", got: Data.checkText("94.02", "", locale),
                   want: Number(94.02).toLocaleString(locale, 'f', 2) },
                 { tag: "absent check", got: Data.checkText("---", "17/05/24", locale), want: "---" },
-                { tag: "typed name", got: Data.withExtension("file:///tmp/run", "bmq"),
+                { tag: "typed name", got: FileNames.withExtension("file:///tmp/run", "bmq"),
                   want: "file:///tmp/run.bmq" },
-                { tag: "name with extension", got: Data.withExtension("file:///tmp/a.b/run.bmv", "bmv"),
+                { tag: "name with extension", got: FileNames.withExtension("file:///tmp/a.b/run.bmv", "bmv"),
                   want: "file:///tmp/a.b/run.bmv" }
             ]
         }

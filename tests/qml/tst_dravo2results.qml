@@ -16,8 +16,6 @@ Item {
         id: core
         property string experimentSummary: ""
         property var sent: []
-        signal experimentUpdated(int position)
-        signal resultsUpdated(int position)
         function refreshWorkingHours(text) {
             sent = sent.concat([text])
             record("refreshWorkingHours")
@@ -92,7 +90,8 @@ Item {
         var text = run(changes || {})
         sampleRuns.show(text)
         core.experimentSummary = text
-        core.experimentUpdated(-3)
+        page.startAfresh()
+        page.showRun(-3)
         testCase.tryCompare(page, "shownRun", sampleRuns.samples.runId)
     }
 
@@ -219,7 +218,7 @@ Item {
 
         function test_newRunStartsOnFirstTab() {
             page.tabBar.currentIndex = 3
-            core.resultsUpdated(-3)
+            page.showRun(-3)
             compare(page.tabBar.currentIndex, 3, "a recomputed run keeps the tab")
             show()
             compare(page.tabBar.currentIndex, 0)

@@ -18,10 +18,6 @@ Item {
         id: core
         property string experimentSummary: ""
         property var sent: []
-        signal experimentUpdated(int position)
-        signal resultsUpdated(int position)
-        signal writeError(string message)
-        signal reportNotOpened(string fileName)
         signal dataRegisterListUpdate()
         function acquireConfiguration() { return record("acquireConfiguration") }
         function sndConfiguration(text) {
@@ -118,7 +114,8 @@ Item {
         var text = JSON.stringify(run)
         sampleRuns.show(text)
         core.experimentSummary = text
-        core.experimentUpdated(position === undefined ? root.expUniqueItem : position)
+        page.startAfresh()
+        page.showRun(position === undefined ? root.expUniqueItem : position)
         testCase.tryCompare(page, "shownRun", sampleRuns.samples.runId)
     }
 
@@ -263,8 +260,7 @@ Item {
 
         function test_download(data) {
             core.results = { "createExperiment": data.result }
-            device2.selectedIdx = 2
-            compare(device2.saveChosenRun(data.url || "file:///tmp/x"), data.result)
+            compare(device2.downloadRun(2, data.url || "file:///tmp/x"), data.result)
             compare(core.sent[0], "[2]")
             compare(downloadErrorSpy.count, data.error ? 1 : 0)
             compare(core.sent.length, data.saved ? 2 : 1)
@@ -277,8 +273,7 @@ Item {
 
         function test_failedSaveIsShown() {
             core.results = { "saveExperimentToFile": -1 }
-            device2.selectedIdx = 0
-            compare(device2.saveChosenRun("file:///nowhere/run"), 0)
+            compare(device2.downloadRun(0, "file:///nowhere/run"), 0)
             tryVerify(function () { return root.dialogs.saveFailDialog.visible })
         }
 
@@ -348,8 +343,7 @@ Item {
             core.experimentSummary = JSON.stringify(other)
             var shows = 0
             page.showResults.connect(function () { ++shows })
-            core.experimentUpdated(root.expUniqueItem)
-            core.resultsUpdated(root.expUniqueItem)
+            page.showRun(root.expUniqueItem)
             compare(JSON.stringify(page.experiment), before)
             compare(page.place, root.expFirstItem)
             compare(shows, 0)

@@ -19,9 +19,6 @@ Item {
         property string experimentSummary: ""
         property var expCompList: []
         property var sent: []
-        signal experimentUpdated(int position)
-        signal resultsUpdated(int position)
-        signal writeError(string message)
         function sndConfiguration(text) { return record("sndConfiguration") }
         function refreshPartialResults(text) {
             sent = sent.concat([text])
@@ -100,7 +97,7 @@ Item {
         var text = runJson(changes || {}, logList)
         sampleRuns.show(text)
         core.experimentSummary = text
-        core.resultsUpdated(-3)
+        resultsPage.showRun(-3)
         testCase.tryCompare(resultsPage, "shownRun", sampleRuns.samples.runId)
     }
 
@@ -241,11 +238,8 @@ Item {
         function test_exposureTimesGoToCore() {
             core.expCompList = [{ "event": 1, "label": "GRINDER", "exposeTimeFromExp": "5400" },
                                 { "event": 2, "label": "DRILL", "exposeTimeFromExp": "0" }]
-            core.experimentSummary = '{"deviceName": "DRAVO 2"}'
-            core.experimentUpdated(-2)
-            compare(timeExpSpy.count, 0)
             core.experimentSummary = runJson({})
-            core.experimentUpdated(-2)
+            exposurePage.showRun(-2)
             compare(timeExpSpy.count, 1)
             compare(exposurePage.components.length, 2)
             compare(exposurePage.exposureTimes, ["01:30", "00:00"])
@@ -253,11 +247,11 @@ Item {
             exposurePage.visible = true
             exposurePage.setExposureTime(1, "25:00")
             verify(!exposurePage.next())
-            verify(exposurePage.warningMessage.visible)
+            compare(exposurePage.warningMessage.text, "Exposure time shall have hh:mm format")
             compare(core.calls, [])
             exposurePage.setExposureTime(1, "04:00")
             verify(exposurePage.next())
-            verify(!exposurePage.warningMessage.visible)
+            compare(exposurePage.warningMessage.text, "")
             compare(JSON.parse(core.sent[0]), [{ "event": 1, "exposureTime": "01:30" },
                                                { "event": 2, "exposureTime": "04:00" }])
             exposurePage.visible = false

@@ -17,10 +17,6 @@ Item {
         id: core
         property string experimentSummary: ""
         property var sent: []
-        signal experimentUpdated(int position)
-        signal resultsUpdated(int position)
-        signal writeError(string message)
-        signal reportNotOpened(string fileName)
         function generateReport(text) {
             sent = sent.concat([text])
             return record("generateReport")
@@ -76,7 +72,8 @@ Item {
         var text = run(changes || {})
         sampleRuns.show(text)
         core.experimentSummary = text
-        core.experimentUpdated(place === undefined ? -3 : place)
+        page.startAfresh()
+        page.showRun(place === undefined ? -3 : place)
         testCase.tryCompare(page, "shownRun", sampleRuns.samples.runId)
     }
 

@@ -14,6 +14,13 @@ Item {
     FontLoader { id: fontValtrix; source: "qrc:/HANDGOTB.TTF" }
     FontLoader { id: fontSans; source: "qrc:/FreeSans, Regular.ttf" }
 
+    FakeCore { id: core }
+    // The shell's part that the windows' dialogs use.
+    QtObject {
+        id: root
+        property QtObject operationOwner: null
+    }
+
     TolvarPrinterConfiguration { id: window3 }
     Tolvar4PrinterConfiguration { id: window4 }
 

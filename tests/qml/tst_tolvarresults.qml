@@ -19,10 +19,6 @@ Item {
         id: core
         property string experimentSummary: ""
         property var sent: []
-        signal experimentUpdated(int position)
-        signal resultsUpdated(int position)
-        signal writeError(string message)
-        signal reportNotOpened(string fileName)
         function createExperiment(text) {
             sent = sent.concat([text])
             progressBarUpdated(50)
@@ -110,7 +106,8 @@ Item {
         var text = JSON.stringify(shownRun)
         sampleRuns.show(text)
         core.experimentSummary = text
-        core.experimentUpdated(root.expUniqueItem)
+        page.startAfresh()
+        page.showRun(root.expUniqueItem)
         testCase.tryCompare(page, "shownRun", sampleRuns.samples.runId)
     }
 
@@ -284,7 +281,7 @@ Item {
             var other = run(data.model, { "label": "ELSEWHERE", "flowMax": 9 })
             other.deviceName = data.model
             core.experimentSummary = JSON.stringify(other)
-            core.experimentUpdated(root.expUniqueItem)
+            results3.showRun(root.expUniqueItem)
             compare(shown3Spy.count, 1)
             compare(results3.experiment, shownRun)
             compare(results3.experimentInfo.experiment, "AREA 2")
@@ -513,8 +510,7 @@ Item {
 
         function test_download(data) {
             core.results = { "createExperiment": data.result }
-            device4.selectedIdx = 1
-            compare(device4.saveChosenRun(data.url || "file:///tmp/x"), data.result)
+            compare(device4.downloadRun(1, data.url || "file:///tmp/x"), data.result)
             compare(core.sent[0], "[1]")
             compare(downloadErrorSpy.count, data.error ? 1 : 0)
             compare(core.sent.length, data.saved ? 2 : 1)
@@ -523,18 +519,19 @@ Item {
             compare(device4.downloading, false)
         }
 
-        // Every device page hears core's progress; only a downloading one
-        // shows it.
+        // Core's progress reaches the page that downloads, and no other.
         function test_progressOnlyWhileDownloading() {
             var before = device4.progressBar.value
             core.progressBarUpdated(40)
             compare(device4.progressBar.value, before)
             core.results = { "createExperiment": -1 }
-            device4.selectedIdx = 0
-            device4.saveChosenRun("file:///tmp/x")
+            device4.downloadRun(0, "file:///tmp/x")
             compare(device4.progressBar.value, 50)
+            compare(device3.progressBar.value, 0)
             core.progressBarUpdated(80)
             compare(device4.progressBar.value, 50)
+            device4.startAfresh()
+            compare(device4.progressBar.value, 0, "a new instrument starts at 0 %")
         }
     }
 }

@@ -8,6 +8,9 @@ VfText {
     id: message
 
     property int lines: 1
+    // The longest message it shows beside other controls: its width is kept
+    // as well.
+    property string longest: ""
     // A message is showing.
     readonly property bool shown: text !== ""
 
@@ -17,6 +20,7 @@ VfText {
     Layout.preferredHeight: roomHeight
     Layout.minimumHeight: roomHeight
     Layout.maximumHeight: roomHeight
+    Layout.minimumWidth: Math.ceil(longestMetrics.advanceWidth)
     textFormat: Text.StyledText
     wrapMode: Text.WordWrap
     maximumLineCount: lines
@@ -28,5 +32,10 @@ VfText {
     FontMetrics {
         id: metrics
         font: message.font
+    }
+    TextMetrics {
+        id: longestMetrics
+        font: message.font
+        text: message.longest
     }
 }

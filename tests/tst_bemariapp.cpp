@@ -342,7 +342,7 @@ void TstBemariApp::downloadSaveAndEvaluate()
     m_instrument->clearCommands();
     STEP(click(item("acceptBtn", page)));
     QQuickItem *warning = item("noRunWarning", page);
-    QVERIFY(warning->isVisible());
+    QVERIFY(warning->property("shown").toBool());
     QCOMPARE(warning->property("text").toString(),
              QString("You shall select at least one exposure component"));
     QCOMPARE(warning->property("color").value<QColor>(), QColor("#d71e1e"));
@@ -499,7 +499,7 @@ void TstBemariApp::printReport()
     STEP(SceneSteps::screenshot(report, m_pages.shotPrefix + "-report-window.png"));
 
     STEP(click(item("generatePdf", report)));
-    QVERIFY(item("fileNameError", report)->isVisible());
+    QVERIFY(named("fileNameError", report)->property("shown").toBool());
     QCOMPARE(text("fileNameError", report), QString("File name shall not be empty"));
     QVERIFY(report->isVisible());
 

@@ -544,7 +544,7 @@ void TstDravo2App::printReport()
 
     // Without a file the window says so and stays.
     STEP(click(item("generatePdf", report)));
-    QVERIFY(item("fileNameError", report)->isVisible());
+    QVERIFY(named("fileNameError", report)->property("shown").toBool());
     QVERIFY(report->isVisible());
 
     const QString pdf = m_dir.filePath("line3-report.pdf");

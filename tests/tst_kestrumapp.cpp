@@ -264,7 +264,7 @@ void TstKestrumApp::printReport(const Family &family)
     STEP(SceneSteps::screenshot(report, QString("%1-report-window.png").arg(family.shotName)));
 
     STEP(SceneSteps::click(item("generatePdf", report)));
-    QVERIFY(item("fileNameError", report)->isVisible());
+    QVERIFY(named("fileNameError", report)->property("shown").toBool());
     QCOMPARE(text("fileNameError", report), QString("File name shall not be empty"));
     QVERIFY(report->isVisible());
 

@@ -344,7 +344,7 @@ void TstQuillonApp::evaluate()
     // A time past the day is explained and nothing is sent.
     QSignalSpy updated(m_core.get(), &Core::resultsUpdated);
     STEP(setExposureTimes({"02:00", "25:00"}));
-    QVERIFY(item("warningMessage", times)->isVisible());
+    QVERIFY(named("warningMessage", times)->property("shown").toBool());
     QCOMPARE(text("warningMessage", times), QString("Exposure time shall have hh:mm format"));
     QCOMPARE(updated.count(), 0);
     QCOMPARE(state(), QString("QuillonComponentsState"));
@@ -411,7 +411,7 @@ void TstQuillonApp::printReport()
     QCOMPARE(report->title(), QString("Quillon - Report configuration"));
 
     STEP(SceneSteps::click(item("generatePdf", report)));
-    QVERIFY(item("fileNameError", report)->isVisible());
+    QVERIFY(named("fileNameError", report)->property("shown").toBool());
     QCOMPARE(text("fileNameError", report), QString("File name shall not be empty"));
     QVERIFY(report->isVisible());
 

@@ -259,7 +259,7 @@ void TstRumoApp::configureTheLogger()
     for (const char *refused : {"60:00", "00:60", "00:00"}) {
         STEP(applyInterval(refused));
         QVERIFY2(!text("warningMessage", window).isEmpty(), refused);
-        QVERIFY(item("warningMessage", window)->isVisible());
+        QVERIFY(named("warningMessage", window)->property("shown").toBool());
     }
     QCOMPARE(text("warningMessage", window), QString("The sample time shall be at least 00:01"));
     QVERIFY(m_instrument->commands().isEmpty());
@@ -474,7 +474,7 @@ void TstRumoApp::printReport()
 
     // Without a file the window says so and stays.
     STEP(SceneSteps::click(item("prnConfirmBtn", report)));
-    QVERIFY(item("warningMessage", report)->isVisible());
+    QVERIFY(named("warningMessage", report)->property("shown").toBool());
     QVERIFY(report->isVisible());
 
     const QString pdf = m_dir.filePath("offices report.pdf");

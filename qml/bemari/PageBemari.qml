@@ -56,6 +56,8 @@ VfPage {
 
     // Reads the configuration, then shows the window.
     function openConfiguration() {
+        // What was said of the runs chosen is past.
+        download.warning = ""
         var result = core.acquireConfiguration()
         if (result !== root.deviceSuccessful) {
             root.dialogs.showFailure(result, root.dialogs.rcvCfgErrorDialog)

@@ -307,13 +307,11 @@ Window {
                 Layout.fillWidth: true
             }
             ColumnLayout {
-                VfText {
+                VfMessage {
                     id: errorText
                     objectName: "fileNameError"
-                    visible: window.attempted && outputFile.empty
-                    text: qsTr("File name shall not be empty")
-                    color: "#d71e1e"
-                    font.pixelSize: 14
+                    longest: qsTr("File name shall not be empty")
+                    text: window.attempted && outputFile.empty ? longest : ""
                 }
                 MyButton {
                     id: generateButton

@@ -4,13 +4,14 @@ import QtQuick.Layouts 1.15
 import QtQuick.Controls 2.15
 import "../../qml"
 
+import "../../qml/SampleInterval.js" as SampleInterval
+
 // The vibration meter's configuration window: its sample time, and the
 // memory erase. It fills itself whenever core has read the configuration.
 Window {
     id: window
 
     readonly property string productName: "QUILLON"
-    readonly property string sampleTimePattern: "^([0-5]\\d):([0-5]\\d)$"
 
     property alias dialogs: configDialogs
     property alias sampleTimeField: sampleTimeField
@@ -42,11 +43,11 @@ Window {
         return true
     }
 
-    // "Apply": the sample time must be mm:ss; then it goes out with cfgOK and
-    // the window closes.
+    // "Apply": the sample time must be mm:ss of some time; then it goes out
+    // with cfgOK and the window closes.
     function submitCfg() {
         var sampleTime = sampleTimeField.text
-        if (!new RegExp(sampleTimePattern).test(sampleTime)) {
+        if (SampleInterval.seconds(sampleTime) < 0) {
             cfgMessage.text = qsTr("The sample time field shall have mm:ss format")
             return false
         }

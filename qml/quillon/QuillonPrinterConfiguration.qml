@@ -306,12 +306,10 @@ Window {
                     font.pixelSize: 13
                     checked: false
                 }
-                VfText {
+                VfMessage {
                     objectName: "fileNameError"
-                    visible: window.attempted && outputFile.empty
-                    text: qsTr("File name shall not be empty")
-                    color: "#d71e1e"
-                    font.pixelSize: 14
+                    longest: qsTr("File name shall not be empty")
+                    text: window.attempted && outputFile.empty ? longest : ""
                 }
                 MyButton {
                     objectName: "generatePdf"

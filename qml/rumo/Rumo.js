@@ -1,5 +1,7 @@
 .pragma library
 
+.import "../../qml/SampleInterval.js" as SampleInterval
+
 // What the RUMO pages work out from core's JSON: the sensor pictures of the
 // run list, the columns of the sample table, the charts and statistics of a
 // run, and the options of the report window.
@@ -41,11 +43,10 @@ function sameApplication(runs, selected) {
 
 // "mm:ss" with both parts 00 to 59 and at least a second: "" when the
 // instrument takes it, else what is wrong.
-var intervalPattern = /^([0-5]\d):([0-5]\d)$/
 function intervalProblem(text, formatMessage, zeroMessage) {
-    if (!intervalPattern.test(text))
+    if (!SampleInterval.pattern.test(text))
         return formatMessage
-    return text === "00:00" ? zeroMessage : ""
+    return SampleInterval.seconds(text) < 0 ? zeroMessage : ""
 }
 
 // A quantity's title: its translated name, with its unit in brackets when it

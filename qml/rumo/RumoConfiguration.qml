@@ -62,11 +62,14 @@ Window {
         return true
     }
 
-    // Writes the sensor certificate; a success is confirmed like the interval.
+    // Writes the sensor certificate; a success is confirmed like the
+    // interval, and what was said of an interval not sent goes.
     function submitCalibration() {
         var result = calibrationFrame.submitCalib()
-        if (result === root.deviceSuccessful)
+        if (result === root.deviceSuccessful) {
+            warningMessage.text = ""
             dialogs.configSuccesfulDialog.open()
+        }
         return result
     }
 
@@ -116,14 +119,10 @@ Window {
             }
         }
 
-        VfText {
+        VfMessage {
             id: warningMessage
             objectName: "warningMessage"
             Layout.fillWidth: true
-            wrapMode: Text.WordWrap
-            visible: text !== ""
-            font.pixelSize: 14
-            color: "#d71e1e"
         }
 
         RowLayout {

@@ -92,10 +92,10 @@ Window {
     function submit() {
         var o = options()
         if (o.fileName === "") {
-            warningMessage.visible = true
+            warningMessage.text = warningMessage.longest
             return false
         }
-        warningMessage.visible = false
+        warningMessage.text = ""
         confirmedOK(JSON.stringify(o))
         return true
     }
@@ -317,13 +317,10 @@ Window {
                 Layout.fillWidth: true
             }
             ColumnLayout {
-                VfText {
+                VfMessage {
                     id: warningMessage
                     objectName: "warningMessage"
-                    visible: false
-                    text: qsTr("File name shall not be empty")
-                    color: "#d71e1e"
-                    font.pixelSize: 14
+                    longest: qsTr("File name shall not be empty")
                 }
                 MyButton {
                     id: prnConfirmBtn

@@ -101,10 +101,10 @@ Window {
     function generateReport() {
         var o = options()
         if (o.fileName === "") {
-            errorText.visible = true
+            errorText.text = errorText.longest
             return false
         }
-        errorText.visible = false
+        errorText.text = ""
         confirmedOK(JSON.stringify(o))
         return true
     }
@@ -370,13 +370,11 @@ Window {
 
             ColumnLayout {
                 Layout.fillWidth: true
-                VfText {
+                VfMessage {
                     id: errorText
                     objectName: "fileNameError"
-                    visible: false
-                    text: qsTr("File name shall not be empty")
-                    color: "#d71e1e"
-                    font.pixelSize: 14
+                    Layout.fillWidth: true
+                    longest: qsTr("File name shall not be empty")
                 }
                 VfSelectFile {
                     id: outputFile

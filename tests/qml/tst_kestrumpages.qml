@@ -452,7 +452,7 @@ Item {
             // Without a file nothing is sent.
             window.outputFile.filename = ""
             verify(!window.submit())
-            verify(window.errorText.visible)
+            verify(window.errorText.shown)
             compare(reportSpy.count, 0)
 
             // Every switch is on at first; one of each kind turned off.

@@ -149,6 +149,7 @@ Item {
                 { tag: "one minute digit", text: "1:15", sent: false },
                 { tag: "sixty minutes", text: "60:00", sent: false },
                 { tag: "sixty seconds", text: "10:60", sent: false },
+                { tag: "no time", text: "00:00", sent: false },
                 { tag: "empty", text: ":", sent: false }
             ]
         }
@@ -255,6 +256,29 @@ Item {
             compare(JSON.parse(core.sent[0]), [{ "event": 1, "exposureTime": "01:30" },
                                                { "event": 2, "exposureTime": "04:00" }])
             exposurePage.visible = false
+        }
+
+        // The times of one day add up to a day at most.
+        function test_exposureTimesOfADay_data() {
+            return [
+                { tag: "a whole day", times: ["23:00", "01:00"], sent: true },
+                { tag: "a minute more", times: ["23:00", "01:01"], sent: false },
+                { tag: "three long tasks", times: ["23:00", "23:00", "23:00"], sent: false }
+            ]
+        }
+
+        function test_exposureTimesOfADay(data) {
+            var list = []
+            for (var i = 0; i < data.times.length; ++i)
+                list.push({ "event": i + 1, "label": "TASK", "exposeTimeFromExp": "60" })
+            core.expCompList = list
+            exposurePage.showRun(-2)
+            for (var t = 0; t < data.times.length; ++t)
+                exposurePage.setExposureTime(t, data.times[t])
+            compare(exposurePage.next(), data.sent)
+            compare(core.calls, data.sent ? ["refreshPartialResults"] : [])
+            compare(exposurePage.warningMessage.text, data.sent
+                    ? "" : "The exposure times of one day shall add up to 24:00 at most")
         }
 
         function test_resultsShowNumbersAndAbsentValues() {

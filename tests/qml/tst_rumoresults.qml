@@ -255,7 +255,7 @@ Item {
             window.showNormal()
             window.vfSelectFile.filename = ""
             verify(!window.submit())
-            verify(window.warningMessage.visible)
+            verify(window.warningMessage.shown)
             compare(core.sent.length, 0)
             window.hide()
         }

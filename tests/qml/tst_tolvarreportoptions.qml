@@ -142,7 +142,7 @@ Item {
             for (var key in data.values)
                 compare(options[key], data.values[key], key)
             compare(options.listPictures, [])
-            verify(!window.errorText.visible)
+            verify(!window.errorText.shown)
         }
 
         // Only the ticked rows that hold a file are sent, in list order.
@@ -178,16 +178,16 @@ Item {
         function test_emptyFileNameIsRefused(data) {
             var window = openFilled(data.model)
             window.outputFile.filename = ""
-            verify(!window.errorText.visible)
+            verify(!window.errorText.shown)
             mouseClick(window.generateButton)
             compare(reportSpy.count, 0)
-            verify(window.errorText.visible)
+            verify(window.errorText.shown)
             compare(window.errorText.text, "File name shall not be empty")
             verify(window.visible)
             window.outputFile.filename = "file:///tmp/pump.pdf"
             mouseClick(window.generateButton)
             compare(reportSpy.count, 1)
-            verify(!window.errorText.visible)
+            verify(!window.errorText.shown)
         }
 
         // Opening the window again brings the usual report back; the

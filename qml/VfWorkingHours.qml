@@ -56,8 +56,9 @@ RowLayout {
 
         ToolTip {
             objectName: "workingHoursError"
-            // Below the field, over what the page shows there, for as long
-            // as the hours typed are wrong.
+            // Below the working hours, from their left edge, over what the
+            // page shows there, for as long as the hours typed are wrong.
+            x: -field.x
             y: field.height + 4
             visible: hours.error !== "" && hours.visible
             text: hours.error

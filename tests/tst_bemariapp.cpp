@@ -4,11 +4,10 @@
 // a user would click it. Only the native file dialogs are answered through
 // the pages' own functions, since they cannot be clicked offscreen.
 #include "AppScene.h"
+#include "AppWalk.h"
 #include "Core.h"
 #include "DataFileEnvelope.h"
-#include "Device.h"
 #include "Experiment.h"
-#include "Interface.h"
 #include "PdfText.h"
 #include "ReportViewer.h"
 #include "SceneSteps.h"
@@ -28,10 +27,8 @@
 #include <QXYSeries>
 #include <QtTest>
 
-#include <ctime>
 #include <memory>
 
-using SceneSteps::call;
 using SceneSteps::click;
 
 namespace {
@@ -81,7 +78,7 @@ ModelPages pagesOf(const QByteArray &model)
 
 } // namespace
 
-class TstBemariApp : public QObject
+class TstBemariApp : public AppWalk
 {
     Q_OBJECT
 
@@ -102,16 +99,11 @@ private slots:
 
 private:
     static void addModelRows();
-    QObject *named(const char *objectName, QObject *from = nullptr) const;
-    QQuickItem *item(const char *objectName, QObject *from = nullptr) const;
     QObject *devicePage() const { return named(m_pages.devicePage); }
     QObject *resultsPage() const { return named(m_pages.resultsPage); }
     QQuickWindow *configWindow() const;
     QQuickWindow *reportWindow() const;
-    QObject *rootDialog(const char *dialogName) const;
     QQuickItem *runRow(int row) const;
-    QString state() const;
-    QString text(const char *objectName, QObject *from) const;
     int shownSamples() const;
     void waitInView(QQuickItem *tabContent) const;
 
@@ -126,10 +118,6 @@ private:
     ModelPages m_pages;
     std::unique_ptr<SimulatedInstrument> m_instrument;
     SimulatedBemari *m_state = nullptr;
-    std::unique_ptr<QQmlApplicationEngine> m_engine;
-    std::unique_ptr<Core> m_core;
-    QQuickWindow *m_window = nullptr;
-    QStringList m_warnings;
     QTemporaryDir m_dir;
 };
 
@@ -143,11 +131,7 @@ void TstBemariApp::addModelRows()
 void TstBemariApp::initTestCase()
 {
     QVERIFY(m_dir.isValid());
-    // This computer's zone is UTC, so that an instrument elsewhere shows
-    // whether its own times are shown.
-    qputenv("TZ", "UTC");
-    tzset();
-    collectSceneWarnings(&m_warnings);
+    startWalks();
 }
 
 void TstBemariApp::init()
@@ -171,43 +155,22 @@ void TstBemariApp::init()
     second.overload = first.plus ? "1" : "0";
     m_instrument->addRun(SimulatedBemariRuns::makeRun(0, kRecordsOfRun0, runStart(17), first));
     m_instrument->addRun(SimulatedBemariRuns::makeRun(1, kRecordsOfRun1, runStart(18), second));
-    qputenv("VALTRIX_EXTRA_PORTS", m_instrument->portPath().toLocal8Bit());
-    qputenv("VALTRIX_SYSTEM_PORTS", "0");
-
-    m_warnings.clear();
-    m_core.reset(new Core);
-    m_engine.reset(new QQmlApplicationEngine);
-    m_window = openAppScene(*m_engine, m_core.get());
-    QVERIFY(m_window);
+    openScene({m_instrument->portPath()});
 }
 
 void TstBemariApp::cleanup()
 {
-    const QStringList warnings = m_warnings;
-    closeAppScene(m_engine.release());
-    m_core.reset();
+    closeScene();
     m_state = nullptr;
     m_instrument.reset();
-    qunsetenv("VALTRIX_EXTRA_PORTS");
-    QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join('\n')));
 }
 
 void TstBemariApp::cleanupTestCase()
 {
-    stopCollectingSceneWarnings();
+    endWalks();
 }
 
 // ------------------------------------------------------------------ helpers
-
-QObject *TstBemariApp::named(const char *objectName, QObject *from) const
-{
-    return SceneSteps::named(from ? from : m_window, objectName);
-}
-
-QQuickItem *TstBemariApp::item(const char *objectName, QObject *from) const
-{
-    return qobject_cast<QQuickItem *>(named(objectName, from));
-}
 
 QQuickWindow *TstBemariApp::configWindow() const
 {
@@ -220,28 +183,9 @@ QQuickWindow *TstBemariApp::reportWindow() const
         resultsPage()->property("printerConfiguration").value<QObject *>());
 }
 
-QObject *TstBemariApp::rootDialog(const char *dialogName) const
-{
-    return named(dialogName, named("rootDialogs"));
-}
-
 QQuickItem *TstBemariApp::runRow(int row) const
 {
-    QQuickItem *result = nullptr;
-    QMetaObject::invokeMethod(named("listview", named("experimentList", devicePage())),
-                              "itemAtIndex", Q_RETURN_ARG(QQuickItem *, result), Q_ARG(int, row));
-    return result;
-}
-
-QString TstBemariApp::state() const
-{
-    return named("root")->property("state").toString();
-}
-
-QString TstBemariApp::text(const char *objectName, QObject *from) const
-{
-    QObject *found = named(objectName, from);
-    return found ? found->property("text").toString() : QString();
+    return listRow(named("listview", named("experimentList", devicePage())), row);
 }
 
 int TstBemariApp::shownSamples() const
@@ -268,17 +212,7 @@ void TstBemariApp::waitInView(QQuickItem *tabContent) const
 
 void TstBemariApp::openInstrument()
 {
-    click(item("findBtn"));
-    QObject *devices = named("listview", named("devsearch"));
-    QTRY_COMPARE(devices->property("count").toInt(), 1);
-    for (QObject *object : m_core->deviceList().value<QList<QObject *>>())
-        qobject_cast<Device *>(object)->interface()->setIdleTimeout(TestIdle::QuietLinkMs);
-
-    QQuickItem *row = nullptr;
-    QMetaObject::invokeMethod(devices, "itemAtIndex", Q_RETURN_ARG(QQuickItem *, row),
-                              Q_ARG(int, 0));
-    QCOMPARE(row->property("productName").toString(), QString(m_pages.model));
-    click(row);
+    STEP(openFoundDevice(m_pages.model, 1, TestIdle::QuietLinkMs));
     QTRY_COMPARE(state(), m_pages.deviceState);
     QVERIFY(qobject_cast<QQuickItem *>(devicePage())->isVisible());
     QCOMPARE(devicePage()->property("pageTitle").toString(), m_pages.title);

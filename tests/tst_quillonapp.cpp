@@ -4,12 +4,11 @@
 // file dialog is answered through the page's own function, since it cannot
 // be clicked offscreen.
 #include "AppScene.h"
+#include "AppWalk.h"
 #include "Core.h"
 #include "DataFileEnvelope.h"
-#include "Device.h"
 #include "DeviceDateTime.h"
 #include "Experiment.h"
-#include "Interface.h"
 #include "ReportViewer.h"
 #include "SceneSteps.h"
 #include "SimulatedInstrument.h"
@@ -44,7 +43,7 @@ QuillonResults *resultsOf(Experiment *run)
 
 } // namespace
 
-class TstQuillonApp : public QObject
+class TstQuillonApp : public AppWalk
 {
     Q_OBJECT
 
@@ -59,15 +58,11 @@ private slots:
     void openedFileLeadsToTheExposureTimes();
 
 private:
-    QObject *named(const char *objectName, QObject *from = nullptr) const;
-    QQuickItem *item(const char *objectName, QObject *from = nullptr) const;
-    QString text(const char *objectName, QObject *from) const;
-    QString state() const;
-    QQuickItem *listRow(const char *listName, int row, QObject *from = nullptr) const;
+    // Row `row` of the list named `listName` under `from`.
+    QQuickItem *rowOf(const char *listName, int row, QObject *from = nullptr) const;
     // Row `row` of the device page's run list.
     QQuickItem *runRow(int row) const;
     QQuickWindow *window(const char *objectName) const;
-    QObject *rootDialog(const char *dialogName) const;
 
     // Offscreen only the screen grab gives the picture the user would see
     // (quillon-<name>.png in the working directory).
@@ -79,22 +74,18 @@ private:
 
     std::unique_ptr<SimulatedInstrument> m_instrument;
     SimulatedQuillon *m_quillon = nullptr;
-    std::unique_ptr<QQmlApplicationEngine> m_engine;
-    std::unique_ptr<Core> m_core;
-    QQuickWindow *m_window = nullptr;
-    QStringList m_warnings;
     QTemporaryDir m_dir;
 };
 
 void TstQuillonApp::initTestCase()
 {
     QVERIFY(m_dir.isValid());
+    startWalks();
     // Far from the instrument's UTC-3, so that a time shifted by a zone
     // shows; numbers in the C locale.
     qputenv("TZ", "Asia/Tokyo");
     tzset();
     QLocale::setDefault(QLocale::c());
-    collectSceneWarnings(&m_warnings);
 }
 
 // Three runs: two whole-body runs, their a_mr 0.50 and 0.70, around a
@@ -120,80 +111,39 @@ void TstQuillonApp::init()
         m_instrument->addRun(
             SimulatedQuillonRuns::makeRun(i + 1, kRecords, start.addSecs(3600 * i), header));
     }
-    qputenv("VALTRIX_EXTRA_PORTS", m_instrument->portPath().toLocal8Bit());
-    qputenv("VALTRIX_SYSTEM_PORTS", "0");
-
-    m_warnings.clear();
-    m_core.reset(new Core);
-    m_engine.reset(new QQmlApplicationEngine);
-    m_window = openAppScene(*m_engine, m_core.get());
-    QVERIFY(m_window);
+    openScene({m_instrument->portPath()});
 }
 
 void TstQuillonApp::cleanup()
 {
-    const QStringList warnings = m_warnings;
-    closeAppScene(m_engine.release());
-    m_core.reset();
+    closeScene();
     m_quillon = nullptr;
     m_instrument.reset();
-    qunsetenv("VALTRIX_EXTRA_PORTS");
-    QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join('\n')));
 }
 
 void TstQuillonApp::cleanupTestCase()
 {
-    stopCollectingSceneWarnings();
+    endWalks();
 }
 
 // ------------------------------------------------------------------ helpers
 
-QObject *TstQuillonApp::named(const char *objectName, QObject *from) const
-{
-    return SceneSteps::named(from ? from : m_window, objectName);
-}
-
-QQuickItem *TstQuillonApp::item(const char *objectName, QObject *from) const
-{
-    return SceneSteps::item(from ? from : m_window, objectName);
-}
-
-QString TstQuillonApp::text(const char *objectName, QObject *from) const
-{
-    QObject *object = named(objectName, from);
-    return object ? object->property("text").toString() : QString();
-}
-
-QString TstQuillonApp::state() const
-{
-    return named("root")->property("state").toString();
-}
-
-QQuickItem *TstQuillonApp::listRow(const char *listName, int row, QObject *from) const
+QQuickItem *TstQuillonApp::rowOf(const char *listName, int row, QObject *from) const
 {
     QObject *list = named(listName, from);
     if (QObject *inner = list ? findNamed(list, QStringLiteral("listview")) : nullptr)
         list = inner;
-    QQuickItem *result = nullptr;
-    if (list)
-        QMetaObject::invokeMethod(list, "itemAtIndex", Q_RETURN_ARG(QQuickItem *, result),
-                                  Q_ARG(int, row));
-    return result;
+    return listRow(list, row);
 }
 
 QQuickItem *TstQuillonApp::runRow(int row) const
 {
-    return listRow("experimentList", row, named("pageQuillon"));
+    return rowOf("experimentList", row, named("pageQuillon"));
 }
 
 QQuickWindow *TstQuillonApp::window(const char *objectName) const
 {
     return qobject_cast<QQuickWindow *>(named(objectName));
-}
-
-QObject *TstQuillonApp::rootDialog(const char *dialogName) const
-{
-    return named(dialogName, named("rootDialogs"));
 }
 
 void TstQuillonApp::screenshot(const QString &name)
@@ -204,13 +154,7 @@ void TstQuillonApp::screenshot(const QString &name)
 // Finds the vibration meter and opens its page.
 void TstQuillonApp::openInstrument()
 {
-    STEP(SceneSteps::click(item("findBtn")));
-    QObject *devices = named("listview", named("devsearch"));
-    QTRY_COMPARE(devices->property("count").toInt(), 1);
-    for (QObject *object : m_core->deviceList().value<QList<QObject *>>())
-        qobject_cast<Device *>(object)->interface()->setIdleTimeout(kIdleMs);
-    QQuickItem *row = listRow("listview", 0, named("devsearch"));
-    STEP(SceneSteps::click(row));
+    STEP(openFoundDevice("QUILLON", 1, kIdleMs));
     QTRY_COMPARE(state(), QString("QuillonState"));
     QTRY_COMPARE(named("experimentList", named("pageQuillon"))->property("count").toInt(), 3);
     QCOMPARE(text("runLabel", runRow(0)), QString("1: RUN 1"));
@@ -223,7 +167,7 @@ void TstQuillonApp::setExposureTimes(const QStringList &times)
 {
     QObject *page = named("pageQuillonExposureComponents");
     for (int row = 0; row < times.size(); ++row) {
-        QQuickItem *field = item("exposureField", listRow("expCompList", row, page));
+        QQuickItem *field = item("exposureField", rowOf("expCompList", row, page));
         QVERIFY(field);
         QVERIFY(field->setProperty("text", times.at(row)));
     }
@@ -334,18 +278,28 @@ void TstQuillonApp::evaluate()
     QTRY_COMPARE(state(), QString("QuillonComponentsState"));
     QObject *times = named("pageQuillonExposureComponents");
     QCOMPARE(named("expCompList", times)->property("count").toInt(), 2);
-    QQuickItem *first = listRow("expCompList", 0, times);
+    QQuickItem *first = rowOf("expCompList", 0, times);
     QCOMPARE(text("expEvent", first), QString("1"));
     QCOMPARE(text("expLabel", first), QString("GRINDER"));
     QCOMPARE(text("exposureField", first), QString("01:30"));
-    QCOMPARE(text("expLabel", listRow("expCompList", 1, times)), QString("TRUCK"));
+    QCOMPARE(text("expLabel", rowOf("expCompList", 1, times)), QString("TRUCK"));
     STEP(screenshot("exposure-times"));
 
-    // A time past the day is explained and nothing is sent.
+    // A time past the day, or times of more than a day, are explained and
+    // nothing is sent; in the smallest window the message moves nothing.
+    STEP(resizeScene(QSize(800, 600)));
+    QQuickItem *nextButton = item("nextBtn", times);
+    const QPointF nextPlace = nextButton->mapToScene(QPointF(0, 0));
     QSignalSpy updated(m_core.get(), &Core::resultsUpdated);
     STEP(setExposureTimes({"02:00", "25:00"}));
     QVERIFY(named("warningMessage", times)->property("shown").toBool());
     QCOMPARE(text("warningMessage", times), QString("Exposure time shall have hh:mm format"));
+    QCOMPARE(nextButton->mapToScene(QPointF(0, 0)), nextPlace);
+    STEP(setExposureTimes({"23:00", "01:01"}));
+    QCOMPARE(text("warningMessage", times),
+             QString("The exposure times of one day shall add up to 24:00 at most"));
+    QCOMPARE(nextButton->mapToScene(QPointF(0, 0)), nextPlace);
+    STEP(screenshot("exposure-times-warning"));
     QCOMPARE(updated.count(), 0);
     QCOMPARE(state(), QString("QuillonComponentsState"));
 
@@ -366,16 +320,33 @@ void TstQuillonApp::evaluate()
     QVERIFY(named("workingHoursField", results)->setProperty("text", QString("06:00")));
     STEP(SceneSteps::click(item("workingHoursApply", results)));
     QTRY_COMPARE(text("are", results), QString("0.45"));
+    // The message of hours refused is drawn below the field: in the
+    // smallest window nothing of the page moves for it.
+    QList<QQuickItem *> controls;
+    QList<QPointF> places;
+    for (const char *name :
+         {"generateReport", "nextRun", "previousRun", "arepButton", "quillonTabs"}) {
+        controls.append(item(name, results));
+        places.append(controls.last()->mapToScene(QPointF(0, 0)));
+    }
     QVERIFY(named("workingHoursField", results)->setProperty("text", QString("00:00")));
     STEP(SceneSteps::click(item("workingHoursApply", results)));
     QCOMPARE(text("workingHoursError", results),
              QString("Working hours shall be longer than 00:00"));
+    QVERIFY(named("workingHoursError", results)->property("visible").toBool());
+    for (int c = 0; c < controls.size(); ++c)
+        QCOMPARE(controls.at(c)->mapToScene(QPointF(0, 0)), places.at(c));
+    STEP(screenshot("working-hours-warning"));
+    STEP(resizeScene(QSize(1280, 800)));
     QCOMPARE(QuillonResults::workingHours(), QString("06:00"));
     QCOMPARE(text("are", results), QString("0.45"));
 
-    // The a_rep switch of the run shown recombines the day.
+    // The a_rep switch of the run shown recombines the day; the field shows
+    // the hours in use again, and the message of the refused ones is gone.
     STEP(SceneSteps::click(item("arepButton", results)));
     QTRY_VERIFY(text("are", results) != QString("0.45"));
+    QCOMPARE(text("workingHoursField", results), QString("06:00"));
+    QCOMPARE(text("workingHoursError", results), QString());
     QVERIFY(resultsOf(m_core->currentExperiment())->bArepEvaluation());
     QVERIFY(named("arepButton", results)->property("checked").toBool());
 
@@ -405,7 +376,8 @@ void TstQuillonApp::evaluate()
 void TstQuillonApp::printReport()
 {
     QObject *page = named("pageQuillonResults");
-    QQuickWindow *report = window("quillonPrinterConfiguration");
+    auto *report =
+        qobject_cast<QQuickWindow *>(page->property("printerConfiguration").value<QObject *>());
     STEP(SceneSteps::click(item("generateReport", page)));
     QVERIFY(QTest::qWaitForWindowExposed(report));
     QCOMPARE(report->title(), QString("Quillon - Report configuration"));
@@ -428,6 +400,8 @@ void TstQuillonApp::printReport()
     QVERIFY(!rootDialog("printerErrorDialog")->property("visible").toBool());
 }
 
+// A time typed but never sent belongs to the runs it was typed for: the same
+// runs opened again from their file show, and send, their own exposure time.
 void TstQuillonApp::openedFileLeadsToTheExposureTimes()
 {
     // A day downloaded before, saved as the device page saves it.
@@ -439,6 +413,11 @@ void TstQuillonApp::openedFileLeadsToTheExposureTimes()
     QMetaObject::invokeMethod(page, "downloadRuns", Q_RETURN_ARG(QVariant, result),
                               Q_ARG(QVariant, QUrl::fromLocalFile(path).toString()));
     QCOMPARE(result.toInt(), 0);
+    QTRY_COMPARE(state(), QString("QuillonComponentsState"));
+    QObject *times = named("pageQuillonExposureComponents");
+    const QString recorded = text("exposureField", rowOf("expCompList", 0, times));
+    QCOMPARE(recorded, QString("01:30"));
+    QVERIFY(named("exposureField", rowOf("expCompList", 0, times))->setProperty("text", "04:44"));
     STEP(SceneSteps::click(item("backButton")));
     STEP(SceneSteps::click(item("backButton")));
     QTRY_COMPARE(state(), QString());
@@ -446,11 +425,16 @@ void TstQuillonApp::openedFileLeadsToTheExposureTimes()
     QMetaObject::invokeMethod(named("pageHome"), "openFile",
                               Q_ARG(QVariant, QUrl::fromLocalFile(path).toString()));
     QTRY_COMPARE(state(), QString("QuillonComponentsState"));
-    QObject *times = named("pageQuillonExposureComponents");
     QCOMPARE(named("expCompList", times)->property("count").toInt(), 1);
-    STEP(setExposureTimes({"08:00"}));
+    QCOMPARE(text("exposureField", rowOf("expCompList", 0, times)), recorded);
+    STEP(SceneSteps::click(item("nextBtn", times)));
     QTRY_COMPARE(state(), QString("QuillonResultsState"));
-    QCOMPARE(text("info_label", named("pageQuillonResults")), QString("GRINDER"));
+    QObject *results = named("pageQuillonResults");
+    QCOMPARE(text("info_label", results), QString("GRINDER"));
+    // What the row showed is what was sent, and what the day was computed
+    // from.
+    QCOMPARE(resultsOf(m_core->currentExperiment())->exposureTime(), recorded);
+    QCOMPARE(text("info_exposureTime", results), recorded);
 }
 
 QTEST_MAIN(TstQuillonApp)

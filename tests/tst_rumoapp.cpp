@@ -5,10 +5,9 @@
 // names, as a user would click it; only the native file dialogs are answered
 // through the pages' own functions, since they cannot be clicked offscreen.
 #include "AppScene.h"
+#include "AppWalk.h"
 #include "Core.h"
 #include "DataFileEnvelope.h"
-#include "Device.h"
-#include "Interface.h"
 #include "PdfText.h"
 #include "ReportViewer.h"
 #include "SceneSteps.h"
@@ -27,7 +26,6 @@
 #include <QXYSeries>
 #include <QtTest>
 
-#include <ctime>
 #include <memory>
 
 namespace {
@@ -66,7 +64,7 @@ QString number(const QByteArray &text)
 
 } // namespace
 
-class TstRumoApp : public QObject
+class TstRumoApp : public AppWalk
 {
     Q_OBJECT
 
@@ -81,14 +79,9 @@ private slots:
     void linkLostDuringDownload();
 
 private:
-    QObject *named(const char *objectName, QObject *from = nullptr) const;
-    QQuickItem *item(const char *objectName, QObject *from = nullptr) const;
     QQuickWindow *configWindow() const;
     QObject *configDialog(const char *dialogName) const;
-    QObject *rootDialog(const char *dialogName) const;
     QQuickItem *runRow(int row) const;
-    QString state() const;
-    QString text(const char *objectName, QObject *from) const;
 
     void openInstrument();
     void openConfiguration();
@@ -98,19 +91,13 @@ private:
 
     std::unique_ptr<SimulatedInstrument> m_instrument;
     SimulatedRumo *m_rumo = nullptr;
-    std::unique_ptr<QQmlApplicationEngine> m_engine;
-    std::unique_ptr<Core> m_core;
-    QQuickWindow *m_window = nullptr;
-    QStringList m_warnings;
     QTemporaryDir m_dir;
 };
 
 void TstRumoApp::initTestCase()
 {
     QVERIFY(m_dir.isValid());
-    qputenv("TZ", "UTC");
-    tzset();
-    collectSceneWarnings(&m_warnings);
+    startWalks();
 }
 
 void TstRumoApp::init()
@@ -123,43 +110,22 @@ void TstRumoApp::init()
     for (int i = 0; i < runs.size(); ++i)
         m_instrument->addRun(SimulatedRumoRuns::makeRun(i + 1, runs.at(i).records, runStart(16 + i),
                                                         runs.at(i).header));
-    qputenv("VALTRIX_EXTRA_PORTS", m_instrument->portPath().toLocal8Bit());
-    qputenv("VALTRIX_SYSTEM_PORTS", "0");
-
-    m_warnings.clear();
-    m_core.reset(new Core);
-    m_engine.reset(new QQmlApplicationEngine);
-    m_window = openAppScene(*m_engine, m_core.get());
-    QVERIFY(m_window);
+    openScene({m_instrument->portPath()});
 }
 
 void TstRumoApp::cleanup()
 {
-    const QStringList warnings = m_warnings;
-    closeAppScene(m_engine.release());
-    m_core.reset();
+    closeScene();
     m_rumo = nullptr;
     m_instrument.reset();
-    qunsetenv("VALTRIX_EXTRA_PORTS");
-    QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join('\n')));
 }
 
 void TstRumoApp::cleanupTestCase()
 {
-    stopCollectingSceneWarnings();
+    endWalks();
 }
 
 // ------------------------------------------------------------------ helpers
-
-QObject *TstRumoApp::named(const char *objectName, QObject *from) const
-{
-    return SceneSteps::named(from ? from : m_window, objectName);
-}
-
-QQuickItem *TstRumoApp::item(const char *objectName, QObject *from) const
-{
-    return SceneSteps::item(from ? from : m_window, objectName);
-}
 
 QQuickWindow *TstRumoApp::configWindow() const
 {
@@ -171,43 +137,15 @@ QObject *TstRumoApp::configDialog(const char *dialogName) const
     return named(dialogName, named("rumoConfigDialogs", configWindow()));
 }
 
-QObject *TstRumoApp::rootDialog(const char *dialogName) const
-{
-    return named(dialogName, named("rootDialogs"));
-}
-
 QQuickItem *TstRumoApp::runRow(int row) const
 {
-    QQuickItem *result = nullptr;
-    QMetaObject::invokeMethod(named("listview", named("experimentList", named("pageRumo"))),
-                              "itemAtIndex", Q_RETURN_ARG(QQuickItem *, result), Q_ARG(int, row));
-    return result;
-}
-
-QString TstRumoApp::state() const
-{
-    return named("root")->property("state").toString();
-}
-
-QString TstRumoApp::text(const char *objectName, QObject *from) const
-{
-    QObject *found = named(objectName, from);
-    return found ? found->property("text").toString() : QString();
+    return listRow(named("listview", named("experimentList", named("pageRumo"))), row);
 }
 
 // Finds the logger and opens its page with its runs listed.
 void TstRumoApp::openInstrument()
 {
-    SceneSteps::click(item("findBtn"));
-    QObject *devices = named("listview", named("devsearch"));
-    QTRY_COMPARE(devices->property("count").toInt(), 1);
-    for (QObject *object : m_core->deviceList().value<QList<QObject *>>())
-        qobject_cast<Device *>(object)->interface()->setIdleTimeout(kIdleMs);
-    QQuickItem *row = nullptr;
-    QMetaObject::invokeMethod(devices, "itemAtIndex", Q_RETURN_ARG(QQuickItem *, row),
-                              Q_ARG(int, 0));
-    QCOMPARE(row->property("productName").toString(), QString("RUMO"));
-    SceneSteps::click(row);
+    STEP(openFoundDevice("RUMO", 1, kIdleMs));
     QTRY_COMPARE(state(), QString("RumoState"));
     QVERIFY(item("pageRumo")->isVisible());
     QTRY_COMPARE(named("experimentList", named("pageRumo"))->property("count").toInt(), 3);
@@ -255,13 +193,19 @@ void TstRumoApp::configureTheLogger()
     QCOMPARE(certificate->property("certificate").toString(), QString("SCERT-0001"));
     STEP(SceneSteps::screenshot(window, "rumo-configuration.png"));
 
+    // An interval it would not take is explained before anything is sent;
+    // the message moves nothing in the window.
     m_instrument->clearCommands();
+    auto *frame = qobject_cast<QQuickItem *>(certificate);
+    const QPointF framePlace = frame->mapToScene(QPointF(0, 0));
     for (const char *refused : {"60:00", "00:60", "00:00"}) {
         STEP(applyInterval(refused));
         QVERIFY2(!text("warningMessage", window).isEmpty(), refused);
         QVERIFY(named("warningMessage", window)->property("shown").toBool());
+        QCOMPARE(frame->mapToScene(QPointF(0, 0)), framePlace);
     }
     QCOMPARE(text("warningMessage", window), QString("The sample time shall be at least 00:01"));
+    STEP(SceneSteps::screenshot(window, "rumo-configuration-warning.png"));
     QVERIFY(m_instrument->commands().isEmpty());
     QCOMPARE(m_rumo->intervalSeconds, 60);
 
@@ -279,9 +223,12 @@ void TstRumoApp::configureTheLogger()
     QCOMPARE(text("warningMessage", window), QString());
     QCOMPARE(m_rumo->intervalSeconds, 150);
 
+    // A certificate written after a refused interval takes its message away.
+    STEP(applyInterval("00:00"));
     QVERIFY(certificate->setProperty("certificate", "SCERT-0099"));
     STEP(SceneSteps::click(item("applyCalibrationBtn", window)));
     QTRY_VERIFY(configDialog("configSuccesfulDialog")->property("visible").toBool());
+    QCOMPARE(text("warningMessage", window), QString());
     QMetaObject::invokeMethod(configDialog("configSuccesfulDialog"), "close");
     QVERIFY2(m_rumo->sensorCertificate.startsWith("\"SCERT-0099\","),
              m_rumo->sensorCertificate.constData());
@@ -464,7 +411,7 @@ void TstRumoApp::checkRun(int run, int position)
 void TstRumoApp::printReport()
 {
     QObject *page = named("pageRumoResults");
-    auto *report = qobject_cast<QQuickWindow *>(named("rumoPrinterConfiguration", page));
+    auto *report = qobject_cast<QQuickWindow *>(page->property("rumocfgprn").value<QObject *>());
     QVERIFY(report);
     STEP(SceneSteps::click(item("generateReport", page)));
     QVERIFY(QTest::qWaitForWindowExposed(report));

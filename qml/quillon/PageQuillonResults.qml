@@ -230,49 +230,67 @@ VfPage {
         }
     }
 
-    RowLayout {
+    // The day's settings on the left, the runs and the report on the right;
+    // in a narrow window the second group goes below the first.
+    Item {
         id: toolbar
+        readonly property bool oneLine:
+            width >= daySettings.implicitWidth + runControls.implicitWidth + 10
         anchors { left: parent.left; right: parent.right; top: parent.top; topMargin: 44 }
-        spacing: 10
+        height: oneLine ? Math.max(daySettings.height, runControls.height)
+                        : daySettings.height + 6 + runControls.height
 
-        VfWorkingHours {
-            id: workingHours
+        RowLayout {
+            id: daySettings
+            anchors.left: parent.left
+            spacing: 10
+
+            VfWorkingHours {
+                id: workingHours
+            }
+            VfRadioButton {
+                objectName: "avButton"
+                text: "a<sub>v</sub>"
+                checked: !page.results.bArepEvaluation
+                onClicked: page.setArepEvaluation(false)
+            }
+            VfRadioButton {
+                objectName: "arepButton"
+                text: "a<sub>rep</sub>"
+                checked: !!page.results.bArepEvaluation
+                onClicked: page.setArepEvaluation(true)
+            }
         }
-        VfRadioButton {
-            objectName: "avButton"
-            text: "a<sub>v</sub>"
-            checked: !page.results.bArepEvaluation
-            onClicked: page.setArepEvaluation(false)
-        }
-        VfRadioButton {
-            objectName: "arepButton"
-            text: "a<sub>rep</sub>"
-            checked: !!page.results.bArepEvaluation
-            onClicked: page.setArepEvaluation(true)
-        }
-        Item { Layout.fillWidth: true }
-        // Stepping through the runs that were opened together.
-        MyButton {
-            objectName: "previousRun"
-            buttonLabel: "< " + qsTr("Previous run")
-            implicitHeight: 36
-            visible: page.place !== root.expUniqueItem && page.place !== root.expEmptyList
-            enabled: page.place === root.expLastItem || page.place === root.expMiddleItem
-            onMyButtonclicked: core.prevExp()
-        }
-        MyButton {
-            objectName: "nextRun"
-            buttonLabel: qsTr("Next run") + " >"
-            implicitHeight: 36
-            visible: page.place !== root.expUniqueItem && page.place !== root.expEmptyList
-            enabled: page.place === root.expFirstItem || page.place === root.expMiddleItem
-            onMyButtonclicked: core.nextExp()
-        }
-        MyButton {
-            objectName: "generateReport"
-            buttonLabel: qsTr("Generate report")
-            implicitHeight: 36
-            onMyButtonclicked: report.open()
+
+        RowLayout {
+            id: runControls
+            anchors.right: parent.right
+            y: toolbar.oneLine ? (toolbar.height - height) / 2 : daySettings.height + 6
+            spacing: 10
+
+            // Stepping through the runs that were opened together.
+            MyButton {
+                objectName: "previousRun"
+                buttonLabel: "< " + qsTr("Previous run")
+                implicitHeight: 36
+                visible: page.place !== root.expUniqueItem && page.place !== root.expEmptyList
+                enabled: page.place === root.expLastItem || page.place === root.expMiddleItem
+                onMyButtonclicked: core.prevExp()
+            }
+            MyButton {
+                objectName: "nextRun"
+                buttonLabel: qsTr("Next run") + " >"
+                implicitHeight: 36
+                visible: page.place !== root.expUniqueItem && page.place !== root.expEmptyList
+                enabled: page.place === root.expFirstItem || page.place === root.expMiddleItem
+                onMyButtonclicked: core.nextExp()
+            }
+            MyButton {
+                objectName: "generateReport"
+                buttonLabel: qsTr("Generate report")
+                implicitHeight: 36
+                onMyButtonclicked: report.open()
+            }
         }
     }
 

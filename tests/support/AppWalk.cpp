@@ -89,6 +89,17 @@ QString AppWalk::text(const char *objectName, QObject *from) const
     return found ? found->property("text").toString() : QString();
 }
 
+void AppWalk::resizeScene(const QSize &size)
+{
+    m_window->resize(size);
+    QTRY_COMPARE(m_window->size(), size);
+    QTRY_COMPARE(item("root")->size(), QSizeF(size));
+    // The layouts settle before a frame is drawn at the new size.
+    QSignalSpy drawn(m_window, &QQuickWindow::frameSwapped);
+    m_window->update();
+    QTRY_VERIFY(!drawn.isEmpty());
+}
+
 void AppWalk::openFoundDevice(const QString &productName, int devices, int idleMs)
 {
     STEP(SceneSteps::click(item("findBtn")));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -46,6 +47,9 @@ protected:
     QVariant call(QObject *target, const char *method, const QVariant &argument = {});
     // The "text" of the object named `objectName` under `from`.
     QString text(const char *objectName, QObject *from = nullptr) const;
+    // The main window at `size`, laid out again (for a look at the smallest
+    // window the application allows).
+    void resizeScene(const QSize &size);
     // Searches from the home page until `devices` instruments are listed,
     // gives every link `idleMs` of patience and opens the instrument named
     // `productName`, as a user clicks its row.

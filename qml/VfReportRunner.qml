@@ -64,7 +64,8 @@ Item {
         reporting.reason = ""
         var result = reporting.run(function () { return core.generateReport(cfg) })
         if (result === root.deviceSuccessful) {
-            window.outputFile.fromChooser = false
+            // The chooser's question covered this one write.
+            window.outputFile.confirmedFile = ""
             window.hide()
         } else {
             window.dialogs.showWriteFailure(window.dialogs.printerErrorDialog, reporting.reason)

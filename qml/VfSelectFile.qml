@@ -19,11 +19,18 @@ Rectangle {
     property alias fileText: nameText
     property alias button: fileButton
     property bool showEmptyError: false
-    // The file was named in the chooser, which asks before an existing file
-    // is chosen; writing it once needs no second question.
-    property bool fromChooser: false
+    // The file as the chooser named it; the chooser asks before an existing
+    // file is chosen, so writing it once needs no second question.
+    property string confirmedFile: ""
+    readonly property bool fromChooser: filename !== "" && filename === confirmedFile
     readonly property bool empty: textfilename === ""
     property string platform: Qt.platform.os
+
+    // The chooser's answer: `url` is the file.
+    function choose(url) {
+        filename = url.toString()
+        confirmedFile = filename
+    }
 
     implicitWidth: 360
     implicitHeight: caption.implicitHeight + fileButton.implicitHeight + errorText.implicitHeight + 16
@@ -84,9 +91,6 @@ Rectangle {
         selectMultiple: false
         selectFolder: false
         nameFilters: ["PostScript files (*.pdf)", "All files (*)"]
-        onAccepted: {
-            root.filename = fileUrl.toString()
-            root.fromChooser = true
-        }
+        onAccepted: root.choose(fileUrl)
     }
 }

@@ -1,0 +1,381 @@
+// One session of the application across three families, as a hygienist with
+// a sound level meter, a vibration meter and a logger on the desk goes
+// through it: a download from each, one after the other, then reports of the
+// logger's runs with no desktop viewer to open them. Every family's page
+// hears the same core; the walk asserts that each event gives exactly one
+// message, that a device page that downloaded nothing shows 0 %, that no
+// warning of an earlier page or run is left on screen, and that report
+// windows start from their defaults. Only the native file dialogs are
+// answered through the pages' own functions, since they cannot be clicked
+// offscreen.
+#include "AppScene.h"
+#include "AppWalk.h"
+#include "Core.h"
+#include "SceneSteps.h"
+#include "SimulatedBemariRuns.h"
+#include "SimulatedInstrument.h"
+#include "SimulatedModels.h"
+#include "SimulatedQuillonRuns.h"
+#include "SimulatedRumoRuns.h"
+#include "TestIdle.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QQmlApplicationEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+using SceneSteps::click;
+
+namespace {
+
+constexpr int kRecords = 20;
+
+// Every model's device page.
+const char *const kDevicePages[] = {"pageKestrum2", "pageDravo2",     "pageTolvar",
+                                    "pageTolvar4",  "pageQuillon",    "pageBemari",
+                                    "pageBemariPlus", "pageKestrum4", "pageRumo"};
+
+QDateTime runStart(int day)
+{
+    return QDateTime(QDate(2024, 5, day), QTime(8, 30), Qt::UTC);
+}
+
+} // namespace
+
+class TstSessionApp : public AppWalk
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void cleanupTestCase();
+
+    void threeFamiliesInOneSession();
+
+private:
+    // The texts of the message boxes on screen.
+    QStringList shownMessages() const;
+    // The one message an event gives: exactly one box, reading `text`; it is
+    // answered with `button`.
+    void expectOneMessage(const QString &text, QMessageBox::StandardButton button);
+    // The warnings of the pages and windows on screen.
+    QStringList shownWarnings() const;
+    // Only the device pages in `downloaded` show a download's progress.
+    void checkProgress(const QStringList &downloaded) const;
+    void goHome();
+    QQuickItem *runRow(const char *page, int row) const;
+    QQuickWindow *reportWindow(const char *page, const char *property = "printerConfiguration");
+
+    void downloadFromTheSoundLevelMeter();
+    void downloadFromTheVibrationMeter();
+    void reportTheLoggersRuns();
+
+    std::unique_ptr<SimulatedInstrument> m_bemari;
+    std::unique_ptr<SimulatedInstrument> m_quillon;
+    std::unique_ptr<SimulatedInstrument> m_rumo;
+    QTemporaryDir m_dir;
+    QTemporaryDir m_noPrograms;
+};
+
+void TstSessionApp::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    QVERIFY(m_noPrograms.isValid());
+    startWalks();
+}
+
+void TstSessionApp::init()
+{
+    m_bemari.reset(new SimulatedInstrument);
+    QVERIFY(installSimulatedModel(*m_bemari, "BEMARI"));
+    SimulatedBemariRuns::Header room;
+    m_bemari->addRun(SimulatedBemariRuns::makeRun(0, kRecords, runStart(17), room));
+
+    m_quillon.reset(new SimulatedInstrument);
+    QVERIFY(installSimulatedModel(*m_quillon, "QUILLON"));
+    for (int i = 0; i < 2; ++i)
+        m_quillon->addRun(SimulatedQuillonRuns::makeRun(
+            i + 1, kRecords, runStart(18).addSecs(3600 * i),
+            SimulatedQuillonRuns::header(i + 1, kRecords)));
+
+    m_rumo.reset(new SimulatedInstrument);
+    QVERIFY(installSimulatedModel(*m_rumo, "RUMO"));
+    m_rumo->addRun(SimulatedRumoRuns::makeRun(1, kRecords, runStart(19),
+                                             SimulatedRumoRuns::sensorHeader(1)));
+
+    openScene({m_bemari->portPath(), m_quillon->portPath(), m_rumo->portPath()});
+}
+
+void TstSessionApp::cleanup()
+{
+    closeScene();
+    m_bemari.reset();
+    m_quillon.reset();
+    m_rumo.reset();
+}
+
+void TstSessionApp::cleanupTestCase()
+{
+    endWalks();
+}
+
+// ------------------------------------------------------------------ helpers
+
+QStringList TstSessionApp::shownMessages() const
+{
+    QStringList texts;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        auto *box = qobject_cast<QMessageBox *>(widget);
+        if (box && box->isVisible())
+            texts.append(box->text());
+    }
+    return texts;
+}
+
+void TstSessionApp::expectOneMessage(const QString &text, QMessageBox::StandardButton button)
+{
+    QTRY_VERIFY(!shownMessages().isEmpty());
+    QCOMPARE(shownMessages(), QStringList({text}));
+    QMessageBox *box = nullptr;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *shown = qobject_cast<QMessageBox *>(widget); shown && shown->isVisible())
+            box = shown;
+    }
+    QVERIFY(box && box->button(button));
+    box->button(button)->click();
+    QTRY_VERIFY(!box->isVisible());
+}
+
+QStringList TstSessionApp::shownWarnings() const
+{
+    QStringList texts;
+    QList<QObject *> pending{m_window};
+    for (QQuickWindow *window : m_window->findChildren<QQuickWindow *>())
+        pending.append(window);
+    QSet<QObject *> seen;
+    while (!pending.isEmpty()) {
+        QObject *object = pending.takeFirst();
+        if (seen.contains(object))
+            continue;
+        seen.insert(object);
+        auto *item = qobject_cast<QQuickItem *>(object);
+        const QVariant shown = object->property("shown");
+        if (item && item->isVisible() && item->window() && item->window()->isVisible() &&
+            shown.isValid() && shown.toBool())
+            texts.append(object->property("text").toString());
+        // The working hours' message is drawn over the page.
+        if (object->objectName() == "workingHoursError" && object->property("visible").toBool())
+            texts.append(object->property("text").toString());
+        pending.append(object->children());
+        if (item) {
+            for (QQuickItem *child : item->childItems())
+                pending.append(child);
+        }
+        if (auto *window = qobject_cast<QQuickWindow *>(object))
+            pending.append(window->contentItem());
+    }
+    return texts;
+}
+
+void TstSessionApp::checkProgress(const QStringList &downloaded) const
+{
+    for (const char *page : kDevicePages) {
+        const double value = named("downloadProgress", named(page))->property("value").toDouble();
+        QVERIFY2(value == (downloaded.contains(page) ? 100.0 : 0.0),
+                 qPrintable(QString("%1 shows %2 %").arg(page).arg(value)));
+    }
+}
+
+void TstSessionApp::goHome()
+{
+    for (int step = 0; step < 2 && !state().isEmpty(); ++step)
+        STEP(click(item("backButton")));
+    QCOMPARE(state(), QString());
+}
+
+QQuickItem *TstSessionApp::runRow(const char *page, int row) const
+{
+    return listRow(named("listview", named("experimentList", named(page))), row);
+}
+
+QQuickWindow *TstSessionApp::reportWindow(const char *page, const char *property)
+{
+    return qobject_cast<QQuickWindow *>(named(page)->property(property).value<QObject *>());
+}
+
+// --------------------------------------------------------------------- walk
+
+void TstSessionApp::threeFamiliesInOneSession()
+{
+    STEP(downloadFromTheSoundLevelMeter());
+    STEP(downloadFromTheVibrationMeter());
+    STEP(reportTheLoggersRuns());
+}
+
+// The sound level meter's run goes to a folder that is not there: the run
+// is shown, and the save failure is told once, with its reason.
+void TstSessionApp::downloadFromTheSoundLevelMeter()
+{
+    STEP(openFoundDevice("BEMARI", 3, TestIdle::QuietLinkMs));
+    QTRY_COMPARE(state(), QString("BemariState"));
+    QObject *page = named("pageBemari");
+    QTRY_COMPARE(named("experimentList", page)->property("count").toInt(), 1);
+    STEP(click(item("acceptBtn", page)));
+    QCOMPARE(shownWarnings(), QStringList({"You shall select at least one exposure component"}));
+    STEP(click(runRow("pageBemari", 0)));
+    QCOMPARE(shownWarnings(), QStringList());
+
+    const QString missing = m_dir.filePath("no such folder");
+    QCOMPARE(call(page, "saveChosenRuns", QUrl::fromLocalFile(missing + "/hall").toString()).toInt(),
+             0);
+    QTRY_COMPARE(state(), QString("BemariResultsState"));
+    QTRY_VERIFY(!shownMessages().isEmpty());
+    QCOMPARE(shownMessages(), QStringList({"The file couldn't be saved"}));
+    QVERIFY(rootDialog("saveFailDialog")->property("informativeText").toString().contains(missing));
+    STEP(answerMessageBox(QMessageBox::Ok));
+    STEP(checkProgress({"pageBemari"}));
+    STEP(goHome());
+}
+
+// The vibration meter's day: its page shows no progress of the sound level
+// meter's download; a report window set up and a working-hours warning are
+// gone when the same file is opened again.
+void TstSessionApp::downloadFromTheVibrationMeter()
+{
+    STEP(openFoundDevice("QUILLON", 3, TestIdle::QuietLinkMs));
+    QTRY_COMPARE(state(), QString("QuillonState"));
+    QObject *page = named("pageQuillon");
+    QTRY_COMPARE(named("experimentList", page)->property("count").toInt(), 2);
+    STEP(checkProgress({"pageBemari"}));
+    QCOMPARE(shownWarnings(), QStringList());
+    STEP(click(item("acceptBtn", page)));
+    qDebug() << shownWarnings();
+    QCOMPARE(shownWarnings(), QStringList({"You shall select at least one exposure component"}));
+    STEP(click(runRow("pageQuillon", 0)));
+    STEP(click(runRow("pageQuillon", 1)));
+    const QString day = m_dir.filePath("day.qln");
+    QCOMPARE(call(page, "downloadRuns", QUrl::fromLocalFile(day).toString()).toInt(), 0);
+    QTRY_COMPARE(state(), QString("QuillonComponentsState"));
+    QCOMPARE(shownMessages(), QStringList());
+    STEP(checkProgress({"pageBemari", "pageQuillon"}));
+
+    QObject *times = named("pageQuillonExposureComponents");
+    STEP(click(item("nextBtn", times)));
+    QTRY_COMPARE(state(), QString("QuillonResultsState"));
+    QObject *results = named("pageQuillonResults");
+    QVERIFY(named("workingHoursField", results)->setProperty("text", QString("00:00")));
+    STEP(click(item("workingHoursApply", results)));
+    QCOMPARE(shownWarnings(), QStringList({"Working hours shall be longer than 00:00"}));
+
+    // A report window filled in, then left without a report.
+    STEP(click(item("generateReport", results)));
+    QQuickWindow *report = reportWindow("pageQuillonResults");
+    QVERIFY(QTest::qWaitForWindowExposed(report));
+    QVERIFY(named("fileName", report)
+                ->setProperty("filename", QUrl::fromLocalFile(m_dir.filePath("day")).toString()));
+    QVERIFY(named("ckbChart", report)->setProperty("checked", false));
+    QMetaObject::invokeMethod(report, "close");
+    QTRY_VERIFY(!report->isVisible());
+
+    // The same day opened from its file starts afresh.
+    STEP(goHome());
+    call(named("pageHome"), "openFile", QUrl::fromLocalFile(day).toString());
+    QTRY_COMPARE(state(), QString("QuillonComponentsState"));
+    STEP(click(item("nextBtn", times)));
+    QTRY_COMPARE(state(), QString("QuillonResultsState"));
+    QCOMPARE(shownWarnings(), QStringList());
+    QCOMPARE(text("workingHoursField", results), QString("08:00"));
+    report = reportWindow("pageQuillonResults");
+    QCOMPARE(named("fileName", report)->property("filename").toString(), QString());
+    QVERIFY(named("ckbChart", report)->property("checked").toBool());
+    QCOMPARE(shownMessages(), QStringList());
+    STEP(goHome());
+}
+
+// The logger's run, reported into a missing folder, then where no viewer
+// opens it, then over the report written before.
+void TstSessionApp::reportTheLoggersRuns()
+{
+    STEP(openFoundDevice("RUMO", 3, TestIdle::QuietLinkMs));
+    QTRY_COMPARE(state(), QString("RumoState"));
+    QObject *page = named("pageRumo");
+    QTRY_COMPARE(named("experimentList", page)->property("count").toInt(), 1);
+    QCOMPARE(shownWarnings(), QStringList());
+    STEP(checkProgress({"pageBemari", "pageQuillon"}));
+    STEP(click(runRow("pageRumo", 0)));
+    QCOMPARE(call(page, "downloadRuns", QUrl::fromLocalFile(m_dir.filePath("office")).toString())
+                 .toInt(),
+             0);
+    QTRY_COMPARE(state(), QString("RumoResultsState"));
+    QCOMPARE(shownMessages(), QStringList());
+    STEP(checkProgress({"pageBemari", "pageQuillon", "pageRumo"}));
+
+    QObject *results = named("pageRumoResults");
+    QQuickWindow *report = reportWindow("pageRumoResults", "rumocfgprn");
+    STEP(click(item("generateReport", results)));
+    QVERIFY(QTest::qWaitForWindowExposed(report));
+    QObject *file = named("vfSelectFile", report);
+    QCOMPARE(file->property("filename").toString(), QString());
+
+    // Into a folder that is not there: one message, with the reason; the
+    // window stays for another try.
+    const QString missing = m_dir.filePath("no reports here");
+    QVERIFY(file->setProperty("filename", QUrl::fromLocalFile(missing + "/office.pdf").toString()));
+    STEP(click(item("prnConfirmBtn", report)));
+    STEP(expectOneMessage("The report couldn't be generated", QMessageBox::Ok));
+    QVERIFY(report->isVisible());
+
+    // No viewer on this desktop: the report is written and told once.
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", m_noPrograms.path().toLocal8Bit());
+    const QString pdf = m_dir.filePath("office.pdf");
+    QMetaObject::invokeMethod(file, "choose", Q_ARG(QVariant, QUrl::fromLocalFile(pdf)));
+    STEP(click(item("prnConfirmBtn", report)));
+    QTRY_VERIFY(!report->isVisible());
+    QVERIFY(QFile::exists(pdf));
+    STEP(expectOneMessage("No viewer could open the report. It was written to:",
+                          QMessageBox::Ok));
+
+    // The same file again: the user is asked once; No writes nothing, Yes
+    // writes it over.
+    const QDateTime written = QFileInfo(pdf).lastModified();
+    STEP(click(item("generateReport", results)));
+    QVERIFY(QTest::qWaitForWindowExposed(report));
+    QCOMPARE(file->property("filename").toString(), QUrl::fromLocalFile(pdf).toString());
+    STEP(click(item("prnConfirmBtn", report)));
+    STEP(expectOneMessage("The report would replace these files, which already exist:",
+                          QMessageBox::No));
+    QVERIFY(report->isVisible());
+    QCOMPARE(QFileInfo(pdf).lastModified(), written);
+    STEP(click(item("prnConfirmBtn", report)));
+    STEP(expectOneMessage("The report would replace these files, which already exist:",
+                          QMessageBox::Yes));
+    QTRY_VERIFY(!report->isVisible());
+    QVERIFY(QFileInfo(pdf).lastModified() > written);
+    STEP(expectOneMessage("No viewer could open the report. It was written to:",
+                          QMessageBox::Ok));
+    qputenv("PATH", path);
+
+    // Qt's notes on the file it could not open and on the desktop that
+    // opens no document.
+    for (int i = m_warnings.size() - 1; i >= 0; --i) {
+        if (m_warnings.at(i).contains("QPainter::begin") ||
+            m_warnings.at(i).contains("openDocument") || m_warnings.at(i).contains("xdg-open"))
+            m_warnings.removeAt(i);
+    }
+}
+
+QTEST_MAIN(TstSessionApp)
+#include "tst_sessionapp.moc"

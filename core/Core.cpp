@@ -809,7 +809,7 @@ int Core::generateReport(QString options)
     return 0;
 }
 
-QStringList Core::existingReportFiles(QString options)
+QStringList Core::existingReportFiles(const QString &options) const
 {
     std::unique_ptr<VfPrinter> printer(m_device ? PrinterFactory::create(m_device->productName())
                                                 : nullptr);

@@ -96,6 +96,10 @@ public:
     Device *currentDevice() const { return m_device; }
     Experiment *currentExperiment() const { return m_experiment; }
 
+    // The files a report of the current run with these options would write
+    // that exist already: the report window asks before it replaces them.
+    Q_INVOKABLE QStringList existingReportFiles(const QString &options) const;
+
 signals:
     void devListUpdate();
     void experimentListUpdate();
@@ -145,8 +149,6 @@ public slots:
     int sndScheduleList(QString cfg);
     int eraseMemory();
     int generateReport(QString options);
-    // The files a report with these options would write that exist already.
-    QStringList existingReportFiles(QString options);
     void refreshWorkingHours(QString expParam);
     void refreshPartialResults(QString exposureComponentList);
     void refreshGeneralData(QString generalData);

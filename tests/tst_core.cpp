@@ -978,7 +978,8 @@ private slots:
                                        "deviceIsBusy()",
                                        "findDevices()",
                                        "nextExp()",
-                                       "prevExp()"}));
+                                       "prevExp()",
+                                       "existingReportFiles(QString)"}));
     }
 
     // ------------------------------------------------------ build texts

@@ -125,6 +125,17 @@ private slots:
             QVERIFY(QFile::exists(file + ".csv"));
         }
 
+        // A second report with the same options would replace both files;
+        // one without the CSV only the PDF, one elsewhere nothing.
+        QJsonObject again = KestrumReportRun::everySection("KESTRUM 2", path("downloaded"));
+        QCOMPARE(core.existingReportFiles(text(again)),
+                 QStringList({path("downloaded") + ".pdf", path("downloaded") + ".csv"}));
+        again.insert("ckbCsv", false);
+        QCOMPARE(core.existingReportFiles(text(again)), QStringList({path("downloaded") + ".pdf"}));
+        QCOMPARE(core.existingReportFiles(
+                     text(KestrumReportRun::everySection("KESTRUM 2", path("elsewhere")))),
+                 QStringList());
+
         // A CSV file that cannot be written fails the report, and the
         // message names that file, not the PDF written before it.
         QVERIFY(QDir(m_dir.path()).mkpath("blocked.csv"));

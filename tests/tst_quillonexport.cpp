@@ -7,11 +7,13 @@
 #include "models/quillon/QuillonCsv.h"
 #include "models/quillon/QuillonExperiment.h"
 #include "models/quillon/QuillonLog.h"
+#include "models/quillon/QuillonPrinter.h"
 #include "models/quillon/QuillonResults.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QJsonDocument>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -194,6 +196,10 @@ private slots:
         QVERIFY(csv.open(QIODevice::ReadOnly));
         QCOMPARE(csv.readAll(), QuillonCsv::build(run.get()).bytes());
         QVERIFY(!QFile::exists(path("reports.csv.d")));
+        // The files a report window asks about before it replaces them.
+        QuillonPrinter printer;
+        printer.setReportOptions(QString::fromUtf8(QJsonDocument(options).toJson()));
+        QCOMPARE(printer.outputFileNames(), QStringList({pdf, path("reports.pdf.d/day.csv")}));
 
         // Without its switch no file is made.
         QCOMPARE(

@@ -92,6 +92,15 @@ Item {
         function onNo() { runner.waitingOptions = "" }
     }
 
-    Component.onCompleted: startAfresh()
-    onWindowTypeChanged: startAfresh()
+    // The first window is made once the page is complete, whenever its
+    // component was given.
+    property bool completed: false
+    Component.onCompleted: {
+        completed = true
+        startAfresh()
+    }
+    onWindowTypeChanged: {
+        if (completed)
+            startAfresh()
+    }
 }

@@ -10,12 +10,12 @@ import QtQuick 2.15
 // the operation through run():
 //
 //     VfOperation {
-//         id: saving
-//         property string reason: ""
-//         function onWriteError(message) { reason = message }
+//         id: transfer
+//         property real progress: 0
+//         function onProgressBarUpdated(value) { progress = value }
 //     }
 //     ...
-//     var result = saving.run(function () { return core.saveExperimentToFile(url) })
+//     var result = transfer.run(function () { return core.createExperiment(runs) })
 //
 // An operation that ends later than the call that starts it holds the
 // connection from begin() to end().

@@ -75,6 +75,11 @@ private:
     // Only the device pages in `downloaded` show a download's progress.
     void checkProgress(const QStringList &downloaded) const;
     void goHome();
+    // From the home page, the page of the instrument named `productName`
+    // with its `runs` listed; no progress but that of the pages in
+    // `downloaded`, and no warning, is on screen.
+    void openInstrument(const QString &productName, const char *deviceState, const char *page,
+                        int runs, const QStringList &downloaded);
     QQuickItem *runRow(const char *page, int row) const;
     QQuickWindow *reportWindow(const char *page, const char *property = "printerConfiguration");
 
@@ -205,6 +210,17 @@ void TstSessionApp::goHome()
     QCOMPARE(state(), QString());
 }
 
+void TstSessionApp::openInstrument(const QString &productName, const char *deviceState,
+                                   const char *page, int runs, const QStringList &downloaded)
+{
+    STEP(openFoundDevice(productName, 3, TestIdle::QuietLinkMs));
+    QTRY_COMPARE(state(), QString(deviceState));
+    QTRY_COMPARE(named("experimentList", named(page))->property("count").toInt(), runs);
+    STEP(checkProgress(downloaded));
+    QCOMPARE(shownWarnings(), QStringList());
+    QCOMPARE(shownMessages(), QStringList());
+}
+
 QQuickItem *TstSessionApp::runRow(const char *page, int row) const
 {
     return listRow(named("listview", named("experimentList", named(page))), row);
@@ -228,10 +244,8 @@ void TstSessionApp::threeFamiliesInOneSession()
 // is shown, and the save failure is told once, with its reason.
 void TstSessionApp::downloadFromTheSoundLevelMeter()
 {
-    STEP(openFoundDevice("BEMARI", 3, TestIdle::QuietLinkMs));
-    QTRY_COMPARE(state(), QString("BemariState"));
+    STEP(openInstrument("BEMARI", "BemariState", "pageBemari", 1, {}));
     QObject *page = named("pageBemari");
-    QTRY_COMPARE(named("experimentList", page)->property("count").toInt(), 1);
     STEP(click(item("acceptBtn", page)));
     QCOMPARE(shownWarnings(), QStringList({"You shall select at least one exposure component"}));
     STEP(click(runRow("pageBemari", 0)));
@@ -254,12 +268,8 @@ void TstSessionApp::downloadFromTheSoundLevelMeter()
 // gone when the same file is opened again.
 void TstSessionApp::downloadFromTheVibrationMeter()
 {
-    STEP(openFoundDevice("QUILLON", 3, TestIdle::QuietLinkMs));
-    QTRY_COMPARE(state(), QString("QuillonState"));
+    STEP(openInstrument("QUILLON", "QuillonState", "pageQuillon", 2, {"pageBemari"}));
     QObject *page = named("pageQuillon");
-    QTRY_COMPARE(named("experimentList", page)->property("count").toInt(), 2);
-    STEP(checkProgress({"pageBemari"}));
-    QCOMPARE(shownWarnings(), QStringList());
     STEP(click(item("acceptBtn", page)));
     qDebug() << shownWarnings();
     QCOMPARE(shownWarnings(), QStringList({"You shall select at least one exposure component"}));
@@ -308,12 +318,8 @@ void TstSessionApp::downloadFromTheVibrationMeter()
 // opens it, then over the report written before.
 void TstSessionApp::reportTheLoggersRuns()
 {
-    STEP(openFoundDevice("RUMO", 3, TestIdle::QuietLinkMs));
-    QTRY_COMPARE(state(), QString("RumoState"));
+    STEP(openInstrument("RUMO", "RumoState", "pageRumo", 1, {"pageBemari", "pageQuillon"}));
     QObject *page = named("pageRumo");
-    QTRY_COMPARE(named("experimentList", page)->property("count").toInt(), 1);
-    QCOMPARE(shownWarnings(), QStringList());
-    STEP(checkProgress({"pageBemari", "pageQuillon"}));
     STEP(click(runRow("pageRumo", 0)));
     QCOMPARE(call(page, "downloadRuns", QUrl::fromLocalFile(m_dir.filePath("office")).toString())
                  .toInt(),

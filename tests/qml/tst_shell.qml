@@ -64,14 +64,22 @@ Item {
                             ++shown
                 }
                 compare(shown, 1, names[i])
+                verify(root.pageOf(names[i]).visible, "the page the shell routes to")
             }
         }
 
         function test_disconnectGoesHome() {
+            core.devName = "DRAVO 2"
             root.showState("Dravo2State")
+            var page = root.pageOf("Dravo2State")
+            page.configWindow.show()
+            page.chosenRuns = [1]
             core.deviceDisconnected()
             compare(root.state, "")
             compare(root.lastState, "")
+            // The lost instrument's page lets go of it.
+            verify(!page.configWindow.visible)
+            compare(page.chosenRuns, [])
         }
 
         function test_selectDevice_data() {

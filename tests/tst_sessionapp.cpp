@@ -374,13 +374,7 @@ void TstSessionApp::reportTheLoggersRuns()
                           QMessageBox::Ok));
     qputenv("PATH", path);
 
-    // Qt's notes on the file it could not open and on the desktop that
-    // opens no document.
-    for (int i = m_warnings.size() - 1; i >= 0; --i) {
-        if (m_warnings.at(i).contains("QPainter::begin") ||
-            m_warnings.at(i).contains("openDocument") || m_warnings.at(i).contains("xdg-open"))
-            m_warnings.removeAt(i);
-    }
+    dropNotesOfUnwrittenAndUnviewedReports();
 }
 
 QTEST_MAIN(TstSessionApp)

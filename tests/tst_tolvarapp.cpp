@@ -535,11 +535,7 @@ void TstTolvarApp::printReport(const Pump &pump)
     QVERIFY(report->isVisible());
     QVERIFY(!QFile::exists(missing));
     QMetaObject::invokeMethod(failed, "close");
-    // Qt's own note on the file it could not open.
-    for (int i = m_warnings.size() - 1; i >= 0; --i) {
-        if (m_warnings.at(i).contains("QPainter::begin"))
-            m_warnings.removeAt(i);
-    }
+    dropNotesOfUnwrittenAndUnviewedReports();
 
     const QString pdf = m_dir.filePath(QString("%1 report.pdf").arg(pump.shotName));
     QVERIFY(

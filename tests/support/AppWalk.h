@@ -47,6 +47,10 @@ protected:
     QVariant call(QObject *target, const char *method, const QVariant &argument = {});
     // The "text" of the object named `objectName` under `from`.
     QString text(const char *objectName, QObject *from = nullptr) const;
+    // Forgets Qt's notes on a report file it could not open for writing and
+    // on a desktop with no viewer for the report: a walk that provokes them
+    // on purpose calls this once they are printed.
+    void dropNotesOfUnwrittenAndUnviewedReports();
     // The main window at `size`, laid out again (for a look at the smallest
     // window the application allows).
     void resizeScene(const QSize &size);

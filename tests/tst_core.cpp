@@ -20,11 +20,13 @@
 #include <QtTest>
 
 #include <csignal>
+#include <functional>
 #include <memory>
 #include <sys/resource.h>
 #include <vector>
 
 Q_DECLARE_METATYPE(SimulatedInstrument::Fault)
+Q_DECLARE_METATYPE(std::function<int(Core &)>)
 
 namespace {
 
@@ -200,6 +202,44 @@ private slots:
         QCOMPARE(finished.count(), 1);
         QVERIFY(rig.devices().isEmpty());
         QCOMPARE(rig.core->devName(), QString(""));
+    }
+
+    // An instrument that answers 0.8 s late, after the link gave up on it,
+    // sends that reply while the next search asks who it is: the search
+    // still finds it, with its own identity, and its runs list as before.
+    void searchAfterALateReplyFindsTheInstrument_data()
+    {
+        QTest::addColumn<QByteArray>("command");
+        QTest::addColumn<std::function<int(Core &)>>("operation");
+        QTest::newRow("clock, answered by a final line alone")
+            << QByteArray("AT+CCLK=") << std::function<int(Core &)>(&Core::setTimeNow);
+        QTest::newRow("run list, answered by information lines")
+            << QByteArray("AT+VFXPLST") << std::function<int(Core &)>(&Core::findExperiments);
+        QTest::newRow("configuration, answered by an information line")
+            << QByteArray("AT+VFTSTCFG?")
+            << std::function<int(Core &)>(&Core::acquireConfiguration);
+    }
+
+    void searchAfterALateReplyFindsTheInstrument()
+    {
+        QFETCH(QByteArray, command);
+        QFETCH(std::function<int(Core &)>, operation);
+        Rig rig;
+        rig.addRuns(2);
+        rig.open();
+        rig.core->currentDevice()->interface()->setIdleTimeout(Interface::DefaultIdleTimeoutMs);
+        rig.instrument().setLateReply(800);
+        rig.instrument().scriptFault(command, SimulatedInstrument::Fault::Late);
+        QVERIFY(operation(*rig.core) != 0);
+        rig.search();
+        QCOMPARE(rig.devices().size(), 1);
+        QCOMPARE(rig.devices().first()->manufactoryName(), QString("valtrix"));
+        QCOMPARE(rig.devices().first()->productName(), QString(TestModel::ProductName));
+        QCOMPARE(rig.devices().first()->sn(), QString("1000"));
+        QCOMPARE(rig.devices().first()->firmware(), QString("2.1"));
+        QCOMPARE(rig.core->createDevice(0), 0);
+        QCOMPARE(rig.core->findExperiments(), 0);
+        QCOMPARE(rig.experimentCount(), 2);
     }
 
     // ------------------------------------------------------- selection

@@ -54,8 +54,8 @@ int firstFinalLine(const QByteArray &bytes, int from, int *length)
 
 // One reply up to and including its final line, without the information
 // lines of another prefix; `own` and `foreign` count the lines of each kind.
-QByteArray ownLines(const QByteArray &reply, int finalLineStart, const QByteArray &prefix,
-                    int *own, int *foreign)
+QByteArray ownLines(const QByteArray &reply, int finalLineStart, const QByteArray &prefix, int *own,
+                    int *foreign)
 {
     QByteArray kept;
     int from = 0;

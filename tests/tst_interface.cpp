@@ -239,17 +239,16 @@ private slots:
             << QByteArray("\r\n+CGMI: a\r\n\r\n+CGMI: c\r\n\r\nOK\r\n");
         QTest::newRow("a final line alone before") << busy + own << any << own;
         QTest::newRow("two final lines alone") << ok + ok << any << ok;
-        QTest::newRow("bare OK before information") << ok + "\r\n+CGMI: v" << information
-                                                    << QByteArray("\r\n+CGMI: v");
+        QTest::newRow("bare OK before information")
+            << ok + "\r\n+CGMI: v" << information << QByteArray("\r\n+CGMI: v");
         QTest::newRow("bare OK before more, any answer")
             << ok + "\r\n+CGMI: v" << any << ok + "\r\n+CGMI: v";
         QTest::newRow("bare OK alone") << ok << information << ok;
         QTest::newRow("byte after the final line") << ok + "X" << any << ok + "X";
         QTest::newRow("text without a prefix") << QByteArray("\r\nvaltrix\r\n\r\nOK\r\n") << any
                                                << QByteArray("\r\nvaltrix\r\n\r\nOK\r\n");
-        QTest::newRow("a plus that is no prefix")
-            << QByteArray("\r\n+5 dB\r\n\r\nOK\r\n") << any
-            << QByteArray("\r\n+5 dB\r\n\r\nOK\r\n");
+        QTest::newRow("a plus that is no prefix") << QByteArray("\r\n+5 dB\r\n\r\nOK\r\n") << any
+                                                  << QByteArray("\r\n+5 dB\r\n\r\nOK\r\n");
     }
 
     void repliesOfEarlierCommandsAreDropped()

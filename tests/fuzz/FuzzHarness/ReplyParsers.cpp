@@ -46,7 +46,8 @@ QList<FuzzParser> commonParsers()
              // What the link keeps answers its own command, and keeping it
              // again drops nothing more.
              for (const QByteArray &prefix : {QByteArray("+VFXPLST: "), QByteArray("+CGMI: ")}) {
-                 for (const auto answer : {Interface::Answer::Any, Interface::Answer::Information}) {
+                 for (const auto answer :
+                      {Interface::Answer::Any, Interface::Answer::Information}) {
                      const QByteArray kept = Interface::withoutEarlierReplies(text, prefix, answer);
                      if (kept.size() > text.size() ||
                          Interface::withoutEarlierReplies(kept, prefix, answer) != kept)

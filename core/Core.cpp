@@ -77,6 +77,8 @@ QStringList portsToProbe()
 // replacing) its schedule list.
 Schedule *copySchedule(const Schedule *schedule)
 {
+    if (schedule->unreadable())
+        return Schedule::unreadableSlot(schedule->index());
     QJsonObject json = schedule->toJson();
     json.insert(QStringLiteral("pausable"), schedule->pausable());
     auto *copy = new Schedule;
@@ -644,17 +646,24 @@ int Core::sndScheduleList(QString cfg)
     QList<Schedule *> schedules = Device::schedulesFromJson(cfg, scheduleMaxDuration(), &isObject);
     if (!isObject)
         return -1;
+    // A slot that could not be read stays as the instrument holds it,
+    // whatever the page sends: it still takes its place among the ten.
+    QList<Schedule *> unreadable;
+    for (Schedule *held : m_device->scheduleList()) {
+        if (held->unreadable())
+            unreadable.append(held);
+    }
     // Every schedule passes the checks of the schedule form, or nothing is
     // sent: the instrument would run what it is given.
     for (int i = 0; i < schedules.size(); ++i) {
-        const QString refusal = scheduleRefusal(*schedules.at(i), schedules.mid(0, i));
+        const QString refusal = scheduleRefusal(*schedules.at(i), unreadable + schedules.mid(0, i));
         if (!refusal.isEmpty()) {
             qDeleteAll(schedules);
             emit scheduleError(refusal);
             return -1;
         }
     }
-    m_device->setScheduleList(schedules);
+    m_device->setScheduleList(unreadable + schedules);
     return talk([](Device *device) { return device->writeSchedules(); });
 }
 
@@ -700,7 +709,9 @@ void Core::addSchedule(QString schedule)
 
 void Core::removeSchedule(int idx)
 {
-    if (idx >= 0 && idx < m_virtualScheduleList.size())
+    // A slot that could not be read is not the user's to clear unseen.
+    const auto *schedule = qobject_cast<Schedule *>(m_virtualScheduleList.value(idx));
+    if (schedule && !schedule->unreadable())
         delete m_virtualScheduleList.takeAt(idx);
     emit scheduleListUpdate();
 }

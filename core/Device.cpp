@@ -490,9 +490,12 @@ void Device::clearExperimentList()
 
 QJsonObject Device::toJson() const
 {
+    // A slot that could not be read holds no schedule to record.
     QJsonArray schedules;
-    for (const Schedule *schedule : m_scheduleList)
-        schedules.append(schedule->toJson());
+    for (const Schedule *schedule : m_scheduleList) {
+        if (!schedule->unreadable())
+            schedules.append(schedule->toJson());
+    }
     return {{QStringLiteral("name"), m_productName},
             {QStringLiteral("manufactory"), m_manufactoryName},
             {QStringLiteral("SN"), m_sn},

@@ -25,6 +25,13 @@ int Results::parseCommonHeader(QByteArray &reply)
     return 0;
 }
 
+bool Results::isBlankHeaderPage(const QByteArray &page)
+{
+    QByteArray text = page;
+    text.replace("+VFXPHDR: ", "");
+    return text.trimmed().isEmpty();
+}
+
 void Results::writeCommonJson(QJsonObject &json) const
 {
     json.insert(QStringLiteral("vbatStart"), m_vbatStart);

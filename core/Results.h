@@ -36,6 +36,12 @@ public:
     void writeCommonJson(QJsonObject &json) const;
     void readCommonJson(const QJsonObject &json);
 
+    // True when a header page holds no text at all, only its "+VFXPHDR: "
+    // prefixes, line breaks and blanks: a run without bands (or items) sends
+    // such a page. A page of lines sends text; when not one of them can be
+    // read, the page is unreadable, not empty.
+    static bool isBlankHeaderPage(const QByteArray &page);
+
     // A count of seconds as "hh:mm:ss"; hours may grow past two digits.
     static QString durationToString(const QString &seconds);
     // The same, or "---" when the text is not a whole number of seconds (a

@@ -158,7 +158,7 @@ int SoundLevelResults::parseBandPage(const QByteArray &text)
     }
     setLeqList(bands);
     // A page of which not one band line could be read is unreadable.
-    if (bands.isEmpty() && !isBlankHeaderPage(text))
+    if (bands.isEmpty() && !isEmptyHeaderPage(text, 3))
         return -1;
     return m_numFreq.toInt() == bands.size() ? 0 : -1;
 }

@@ -264,7 +264,7 @@ int Dravo2Results::parseHeader6(QByteArray reply)
     setLeqList(bands);
     // A bad line is skipped, but a page of which no band line could be read
     // at all is unreadable.
-    if (bands.isEmpty() && !isBlankHeaderPage(reply))
+    if (bands.isEmpty() && !isEmptyHeaderPage(reply, 6))
         return -1;
     bool ok = false;
     const int announced = m_numFreq.toInt(&ok);

@@ -14,6 +14,7 @@
 #include "FileFactory.h"
 #include "Interface.h"
 #include "Log.h"
+#include "PortOpenFailure.h"
 #include "PrinterFactory.h"
 #include "QmlFileName.h"
 #include "Results.h"
@@ -355,20 +356,28 @@ void Core::findDevices()
 
     const QStringList ports = portsToProbe();
     const int count = ports.size();
+    QList<PortOpenFailure> unopened;
     for (int i = 1; i <= count; ++i) {
         emit findingDevices(i * 100.0 / count);
         QCoreApplication::processEvents(QEventLoop::AllEvents, kSearchEventsMs);
-        auto *probed = new Device;
-        probed->interface()->setReplyLimit(kProbeReplyLimitMs);
-        if (probed->open(ports.at(i - 1)) != 0 || probed->readIdentity() != 0 ||
-            probed->manufactoryName() != QLatin1String("valtrix")) {
-            delete probed;
+        const QString &port = ports.at(i - 1);
+        auto probed = std::make_unique<Device>();
+        Interface *link = probed->interface();
+        link->setReplyLimit(kProbeReplyLimitMs);
+        if (probed->open(port) != 0) {
+            if (const auto failure =
+                    PortOpenFailure::of(port, link->openError(), link->openErrorString()))
+                unopened.append(*failure);
             continue;
         }
-        probed->interface()->setReplyLimit(Interface::DefaultReplyLimitMs);
-        m_deviceList.append(probed);
+        if (probed->readIdentity() != 0 || probed->manufactoryName() != QLatin1String("valtrix"))
+            continue;
+        link->setReplyLimit(Interface::DefaultReplyLimitMs);
+        m_deviceList.append(probed.release());
     }
     emit devListUpdate();
+    if (m_deviceList.isEmpty() && !unopened.isEmpty())
+        emit portsNotOpened(PortOpenFailure::message(unopened));
     emit findDeviceFinished();
 }
 

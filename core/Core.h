@@ -136,6 +136,10 @@ signals:
     // The report was written to `fileName`, but no viewer of the desktop
     // opened it.
     void reportNotOpened(QString fileName);
+    // A search that found no instrument could not open these ports:
+    // `message` names each and says why (permission denied, in use by another
+    // program). Emitted before findDeviceFinished.
+    void portsNotOpened(QString message);
 
 public slots:
     int setTimeNow();

@@ -126,7 +126,11 @@ int Interface::openSerial()
     delete m_port;
     m_port = new QSerialPort(m_portName);
     m_port->setBaudRate(kBaudRate, QSerialPort::AllDirections);
+    m_openError = QSerialPort::NoError;
+    m_openErrorString.clear();
     if (!m_port->open(QIODevice::ReadWrite)) {
+        m_openError = m_port->error();
+        m_openErrorString = m_port->errorString();
         delete m_port;
         m_port = nullptr;
         return 1;

@@ -66,6 +66,9 @@ public:
     // 0 open; 1 failed. Link types 1 and 2 are reserved and open nothing.
     int open();
     int openSerial();
+    // Why the last open of the serial port failed (NoError when it did not).
+    QSerialPort::SerialPortError openError() const { return m_openError; }
+    QString openErrorString() const { return m_openErrorString; }
     // Link type 0 closes the port and gives 0; any other type is returned.
     int close();
     void closeSerial();
@@ -124,6 +127,8 @@ private:
     int m_linkType = SerialLink;
     QSerialPort *m_port = nullptr;
     QString m_portName;
+    QSerialPort::SerialPortError m_openError = QSerialPort::NoError;
+    QString m_openErrorString;
     QMetaObject::Connection m_errorConnection;
     QMetaObject::Connection m_readConnection;
     bool m_waiting = false;

@@ -23,6 +23,7 @@ Item {
     property alias printerErrorDialog: printerErrorDialog
     property alias saveFailDialog: saveFailDialog
     property alias reportNotOpenedDialog: reportNotOpenedDialog
+    property alias portsNotOpenedDialog: portsNotOpenedDialog
 
     // The dialog of a failed instrument operation: the lost link or a busy
     // instrument, else the operation's own `errorDialog`.
@@ -204,6 +205,17 @@ Item {
         title: qsTr("Information")
         icon: StandardIcon.Information
         text: qsTr("No viewer could open the report. It was written to:")
+        standardButtons: StandardButton.Ok
+    }
+
+    // A search found no instrument and could not open some serial ports: the
+    // opener sets informativeText to core's message naming them.
+    MessageDialog {
+        id: portsNotOpenedDialog
+        objectName: "portsNotOpenedDialog"
+        title: qsTr("Warning")
+        icon: StandardIcon.Warning
+        text: qsTr("No instrument was found")
         standardButtons: StandardButton.Ok
     }
 }

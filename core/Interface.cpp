@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -353,6 +354,6 @@ QByteArray Interface::withoutEarlierReplies(const QByteArray &bytes, const QByte
 
 bool Interface::endsWithFinalLine(const QByteArray &buffer)
 {
-    return buffer.endsWith("\r\nOK\r\n") || buffer.endsWith("\r\nERROR\r\n") ||
-           buffer.endsWith("\r\nBUSY\r\n");
+    return std::any_of(std::begin(kFinalLines), std::end(kFinalLines),
+                       [&buffer](const QByteArray &line) { return buffer.endsWith(line); });
 }

@@ -23,8 +23,10 @@ class QTimer;
 // then arrives while a later command waits. So every write drops whatever is
 // waiting, and the wait drops the replies of earlier commands as they come:
 // a complete reply whose information lines carry another command's response
-// prefix, and, for a command whose answer must hold its own information line,
-// a bare final OK that comes before that line.
+// prefix, a final line alone that another reply follows, and, for a command
+// whose answer must hold its own information line, a bare final OK that comes
+// before that line. A final line alone that nothing follows cannot be told
+// from the command's own answer: it is taken, and fails that command.
 class Interface : public QObject
 {
     Q_OBJECT

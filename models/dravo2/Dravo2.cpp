@@ -10,7 +10,6 @@
 
 #include <QSet>
 #include <QTextCodec>
-
 #include <memory>
 
 namespace {
@@ -409,6 +408,7 @@ int Dravo2::writeSchedules()
         else
             schedules.append(schedule);
     }
+    schedules = schedules.mid(0, ScheduleSlots - keptSlots.size());
     for (const Schedule *schedule : schedules) {
         if (!isWritableSchedule(schedule))
             return -1;

@@ -14,6 +14,7 @@
 #include "FileFactory.h"
 #include "Interface.h"
 #include "Log.h"
+#include "PortOpenFailure.h"
 #include "PrinterFactory.h"
 #include "QmlFileName.h"
 #include "Results.h"
@@ -77,6 +78,8 @@ QStringList portsToProbe()
 // replacing) its schedule list.
 Schedule *copySchedule(const Schedule *schedule)
 {
+    if (schedule->unreadable())
+        return Schedule::unreadableSlot(schedule->index());
     QJsonObject json = schedule->toJson();
     json.insert(QStringLiteral("pausable"), schedule->pausable());
     auto *copy = new Schedule;
@@ -353,20 +356,28 @@ void Core::findDevices()
 
     const QStringList ports = portsToProbe();
     const int count = ports.size();
+    QList<PortOpenFailure> unopened;
     for (int i = 1; i <= count; ++i) {
         emit findingDevices(i * 100.0 / count);
         QCoreApplication::processEvents(QEventLoop::AllEvents, kSearchEventsMs);
-        auto *probed = new Device;
-        probed->interface()->setReplyLimit(kProbeReplyLimitMs);
-        if (probed->open(ports.at(i - 1)) != 0 || probed->readIdentity() != 0 ||
-            probed->manufactoryName() != QLatin1String("valtrix")) {
-            delete probed;
+        const QString &port = ports.at(i - 1);
+        auto probed = std::make_unique<Device>();
+        Interface *link = probed->interface();
+        link->setReplyLimit(kProbeReplyLimitMs);
+        if (probed->open(port) != 0) {
+            if (const auto failure =
+                    PortOpenFailure::of(port, link->openError(), link->openErrorString()))
+                unopened.append(*failure);
             continue;
         }
-        probed->interface()->setReplyLimit(Interface::DefaultReplyLimitMs);
-        m_deviceList.append(probed);
+        if (probed->readIdentity() != 0 || probed->manufactoryName() != QLatin1String("valtrix"))
+            continue;
+        link->setReplyLimit(Interface::DefaultReplyLimitMs);
+        m_deviceList.append(probed.release());
     }
     emit devListUpdate();
+    if (m_deviceList.isEmpty() && !unopened.isEmpty())
+        emit portsNotOpened(PortOpenFailure::message(unopened));
     emit findDeviceFinished();
 }
 
@@ -644,17 +655,24 @@ int Core::sndScheduleList(QString cfg)
     QList<Schedule *> schedules = Device::schedulesFromJson(cfg, scheduleMaxDuration(), &isObject);
     if (!isObject)
         return -1;
+    // A slot that could not be read stays as the instrument holds it,
+    // whatever the page sends: it still takes its place among the ten.
+    QList<Schedule *> unreadable;
+    for (Schedule *held : m_device->scheduleList()) {
+        if (held->unreadable())
+            unreadable.append(held);
+    }
     // Every schedule passes the checks of the schedule form, or nothing is
     // sent: the instrument would run what it is given.
     for (int i = 0; i < schedules.size(); ++i) {
-        const QString refusal = scheduleRefusal(*schedules.at(i), schedules.mid(0, i));
+        const QString refusal = scheduleRefusal(*schedules.at(i), unreadable + schedules.mid(0, i));
         if (!refusal.isEmpty()) {
             qDeleteAll(schedules);
             emit scheduleError(refusal);
             return -1;
         }
     }
-    m_device->setScheduleList(schedules);
+    m_device->setScheduleList(unreadable + schedules);
     return talk([](Device *device) { return device->writeSchedules(); });
 }
 
@@ -700,7 +718,9 @@ void Core::addSchedule(QString schedule)
 
 void Core::removeSchedule(int idx)
 {
-    if (idx >= 0 && idx < m_virtualScheduleList.size())
+    // A slot that could not be read is not the user's to clear unseen.
+    const auto *schedule = qobject_cast<Schedule *>(m_virtualScheduleList.value(idx));
+    if (schedule && !schedule->unreadable())
         delete m_virtualScheduleList.takeAt(idx);
     emit scheduleListUpdate();
 }

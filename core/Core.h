@@ -41,6 +41,11 @@ class VfSamples;
 // (VfSamples) puts the samples on screen in bulk: the results pages read
 // those two.
 //
+// The schedule list read from the instrument may hold unreadable schedules
+// (slots whose content could not be read, see Schedule): they are shown in
+// place, cannot be removed, and a list sent back leaves their slots as they
+// are, whatever it holds.
+//
 // Ownership: Core owns the probed devices, the current device, the run-list
 // entries, the chain of opened runs (each run owns its logs and results), the
 // data-file object and the schedules being edited.
@@ -135,6 +140,10 @@ signals:
     // The report was written to `fileName`, but no viewer of the desktop
     // opened it.
     void reportNotOpened(QString fileName);
+    // A search that found no instrument could not open these ports:
+    // `message` names each and says why (permission denied, in use by another
+    // program). Emitted before findDeviceFinished.
+    void portsNotOpened(QString message);
 
 public slots:
     int setTimeNow();

@@ -103,7 +103,17 @@ QByteArray Device::readReply()
 
 QByteArray Device::exchange(const QByteArray &command, bool *sent)
 {
-    const bool ok = sendCommand(command) == 0;
+    return exchange(command, Interface::Answer::Any, sent);
+}
+
+QByteArray Device::informationExchange(const QByteArray &command, bool *sent)
+{
+    return exchange(command, Interface::Answer::Information, sent);
+}
+
+QByteArray Device::exchange(const QByteArray &command, Interface::Answer answer, bool *sent)
+{
+    const bool ok = m_link && m_link->write(command, answer) == 0;
     if (sent)
         *sent = ok;
     return ok ? readReply() : QByteArray();
@@ -188,7 +198,7 @@ void Device::echoOff()
 int Device::readIdentityField(const char *command, const QByteArray &prefix, QString &text)
 {
     bool sent = false;
-    QByteArray reply = exchange(command, &sent);
+    QByteArray reply = informationExchange(command, &sent);
     if (!sent || !reply.endsWith(kOk))
         return 1;
     reply = upToNul(reply);
@@ -312,7 +322,7 @@ int Device::writeCertificate(const QByteArray &name, const CalibrationCertificat
 
 int Device::readCertificate(const QByteArray &name)
 {
-    const QByteArray reply = exchange("AT+" + name + "?\r\n");
+    const QByteArray reply = informationExchange("AT+" + name + "?\r\n");
     if (reply.endsWith(kBusy))
         return -2;
     if (!reply.endsWith(kOk))
@@ -480,9 +490,12 @@ void Device::clearExperimentList()
 
 QJsonObject Device::toJson() const
 {
+    // A slot that could not be read holds no schedule to record.
     QJsonArray schedules;
-    for (const Schedule *schedule : m_scheduleList)
-        schedules.append(schedule->toJson());
+    for (const Schedule *schedule : m_scheduleList) {
+        if (!schedule->unreadable())
+            schedules.append(schedule->toJson());
+    }
     return {{QStringLiteral("name"), m_productName},
             {QStringLiteral("manufactory"), m_manufactoryName},
             {QStringLiteral("SN"), m_sn},

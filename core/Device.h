@@ -54,8 +54,13 @@ public:
     int sendCommand(const QByteArray &command);
     QByteArray readReply();
     // One exchange: the reply, or an empty array when the send failed
-    // (`sent` tells which).
+    // (`sent` tells which). Replies of earlier commands are never taken (see
+    // Interface).
     QByteArray exchange(const QByteArray &command, bool *sent = nullptr);
+    // An exchange whose answer, when the instrument takes the command, holds
+    // the command's own information line (an identity, a certificate): a
+    // bare OK that comes before that line answers an earlier command.
+    QByteArray informationExchange(const QByteArray &command, bool *sent = nullptr);
 
     Interface *interface() const { return m_link; }
     // Uses a probed device's link without owning it. The link may be deleted
@@ -162,6 +167,7 @@ protected:
     int writeCertificate(const QByteArray &name, const CalibrationCertificate &certificate);
 
 private:
+    QByteArray exchange(const QByteArray &command, Interface::Answer answer, bool *sent);
     QList<QObject *> listRuns(int &status);
     QList<QByteArray> downloadRecords(Experiment *run, int &status);
     int readIdentityField(const char *command, const QByteArray &prefix, QString &text);

@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -14,6 +15,76 @@ const qint32 kBaudRate = 1000000;
 const int kLateTimeoutMs = 50;
 // The beat by which a wait sees whether the thread listened.
 const int kHeartbeatMs = 50;
+
+const QByteArray kOk = "\r\nOK\r\n";
+const QByteArray kFinalLines[] = {kOk, "\r\nERROR\r\n", "\r\nBUSY\r\n"};
+
+bool isNameCharacter(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+}
+
+// The length of the response prefix ("+NAME: ") at `at`, or 0 when none
+// stands there.
+int prefixLengthAt(const QByteArray &bytes, int at)
+{
+    if (at >= bytes.size() || bytes.at(at) != '+')
+        return 0;
+    int end = at + 1;
+    while (end < bytes.size() && isNameCharacter(bytes.at(end)))
+        ++end;
+    if (end == at + 1 || bytes.mid(end, 2) != ": ")
+        return 0;
+    return end + 2 - at;
+}
+
+// Where the first final line at or after `from` starts (-1 when there is
+// none), and its length.
+int firstFinalLine(const QByteArray &bytes, int from, int *length)
+{
+    int first = -1;
+    for (const QByteArray &line : kFinalLines) {
+        const int at = bytes.indexOf(line, from);
+        if (at >= 0 && (first < 0 || at < first)) {
+            first = at;
+            *length = line.size();
+        }
+    }
+    return first;
+}
+
+// One reply up to and including its final line, without the information
+// lines of another prefix; `own` and `foreign` count the lines of each kind.
+QByteArray ownLines(const QByteArray &reply, int finalLineStart, const QByteArray &prefix, int *own,
+                    int *foreign)
+{
+    QByteArray kept;
+    int from = 0;
+    int search = 0;
+    for (int at = reply.indexOf("\r\n+"); at >= 0 && at < finalLineStart;
+         at = reply.indexOf("\r\n+", search)) {
+        search = at + 2;
+        const int length = prefixLengthAt(reply, at + 2);
+        if (length == 0)
+            continue;
+        if (!prefix.isEmpty() && reply.mid(at + 2, length) == prefix) {
+            ++*own;
+            continue;
+        }
+        ++*foreign;
+        // The line goes with the line break that ends it, unless that break
+        // starts the next line (a line cut short).
+        int end = reply.indexOf("\r\n", at + 2);
+        if (end < 0 || end >= finalLineStart)
+            end = finalLineStart;
+        else if (reply.mid(end + 2, 2) == "\r\n")
+            end += 2;
+        kept += reply.mid(from, at - from);
+        from = end;
+        search = end;
+    }
+    return kept + reply.mid(from);
+}
 
 } // namespace
 
@@ -56,7 +127,11 @@ int Interface::openSerial()
     delete m_port;
     m_port = new QSerialPort(m_portName);
     m_port->setBaudRate(kBaudRate, QSerialPort::AllDirections);
+    m_openError = QSerialPort::NoError;
+    m_openErrorString.clear();
     if (!m_port->open(QIODevice::ReadWrite)) {
+        m_openError = m_port->error();
+        m_openErrorString = m_port->errorString();
         delete m_port;
         m_port = nullptr;
         return 1;
@@ -85,12 +160,15 @@ void Interface::closeSerial()
         m_port->close();
 }
 
-int Interface::write(const QByteArray &command)
+int Interface::write(const QByteArray &command, Answer answer)
 {
     if (m_waiting || !m_port || !m_port->isOpen())
         return 1;
     m_port->clear(QSerialPort::AllDirections);
+    m_reply = QByteArray("");
     m_complete = false;
+    m_responsePrefix = responsePrefix(command);
+    m_answer = answer;
     const qint64 written = m_port->write(command);
     const bool failed = written != command.size() || (m_port->error() != QSerialPort::NoError &&
                                                       m_port->error() != QSerialPort::TimeoutError);
@@ -166,7 +244,8 @@ void Interface::readData()
     if (!m_port)
         return;
     m_reply.append(m_port->readAll());
-    m_complete = endsWithFinalLine(m_reply);
+    m_reply = withoutEarlierReplies(m_reply, m_responsePrefix, m_answer);
+    m_complete = isComplete();
     if (!m_waitLoop)
         return;
     if (m_complete)
@@ -221,8 +300,60 @@ qint64 Interface::busyMsOfWait() const
     return m_waitBusyMs + lateMsOfBeat();
 }
 
+bool Interface::isComplete() const
+{
+    // A bare OK to a command that must answer with information may still be
+    // an earlier command's: the wait goes on, and hands it out only when
+    // nothing else comes.
+    if (m_answer == Answer::Information && m_reply == kOk)
+        return false;
+    return endsWithFinalLine(m_reply);
+}
+
+QByteArray Interface::responsePrefix(const QByteArray &command)
+{
+    if (!command.startsWith("AT+"))
+        return QByteArray();
+    int end = 3;
+    while (end < command.size() && isNameCharacter(command.at(end)))
+        ++end;
+    return end == 3 ? QByteArray() : '+' + command.mid(3, end - 3) + ": ";
+}
+
+QByteArray Interface::withoutEarlierReplies(const QByteArray &bytes, const QByteArray &prefix,
+                                            Answer answer)
+{
+    QByteArray kept;
+    int from = 0;
+    int finalLength = 0;
+    for (int at = firstFinalLine(bytes, from, &finalLength); at >= 0;
+         at = firstFinalLine(bytes, from, &finalLength)) {
+        const int end = at + finalLength;
+        const QByteArray reply = bytes.mid(from, end - from);
+        int own = 0;
+        int foreign = 0;
+        const QByteArray ownReply = ownLines(reply, at - from, prefix, &own, &foreign);
+        from = end;
+        if (foreign > 0 && own == 0)
+            continue;
+        // Each command is answered by one final line: one that stands alone
+        // before another reply is an earlier command's. So is a bare OK
+        // before anything at all, when the answer must bring information.
+        if (kept.isEmpty() && reply.size() == finalLength) {
+            int nextLength = 0;
+            const bool replyFollows = firstFinalLine(bytes, end, &nextLength) >= 0;
+            const bool informationMayFollow =
+                answer == Answer::Information && reply == kOk && end < bytes.size();
+            if (replyFollows || informationMayFollow)
+                continue;
+        }
+        kept += ownReply;
+    }
+    return kept + bytes.mid(from);
+}
+
 bool Interface::endsWithFinalLine(const QByteArray &buffer)
 {
-    return buffer.endsWith("\r\nOK\r\n") || buffer.endsWith("\r\nERROR\r\n") ||
-           buffer.endsWith("\r\nBUSY\r\n");
+    return std::any_of(std::begin(kFinalLines), std::end(kFinalLines),
+                       [&buffer](const QByteArray &line) { return buffer.endsWith(line); });
 }

@@ -25,6 +25,27 @@ int Results::parseCommonHeader(QByteArray &reply)
     return 0;
 }
 
+bool Results::isEmptyHeaderPage(const QByteArray &page, int number)
+{
+    QByteArray text = page;
+    text.replace("+VFXPHDR: ", "");
+    if (text.trimmed().isEmpty())
+        return true;
+    const QList<QByteArray> lines = text.split('\r');
+    for (QByteArray line : lines) {
+        line.replace("\n", "");
+        line.replace("\"", "");
+        const QList<QByteArray> fields = line.split(',');
+        if (fields.size() < 3 || fields.at(0) != QByteArray::number(number))
+            continue;
+        bool isNumber = false;
+        const int count = fields.at(2).toInt(&isNumber);
+        if (!isNumber || count <= 0)
+            return true;
+    }
+    return false;
+}
+
 void Results::writeCommonJson(QJsonObject &json) const
 {
     json.insert(QStringLiteral("vbatStart"), m_vbatStart);

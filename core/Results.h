@@ -36,6 +36,14 @@ public:
     void writeCommonJson(QJsonObject &json) const;
     void readCommonJson(const QJsonObject &json);
 
+    // True when header page `number`, a page of one line per entry (bands,
+    // items) that gave no entry, says it has none: it holds no text besides
+    // its "+VFXPHDR: " prefixes and line breaks, or a line of it announces no
+    // entry (its count, the third field, is empty, 0 or no number). A page of
+    // lines of which not one can be read says nothing of the sort: it is
+    // unreadable, not empty.
+    static bool isEmptyHeaderPage(const QByteArray &page, int number);
+
     // A count of seconds as "hh:mm:ss"; hours may grow past two digits.
     static QString durationToString(const QString &seconds);
     // The same, or "---" when the text is not a whole number of seconds (a

@@ -61,6 +61,14 @@ Schedule::Schedule(QObject *parent)
 {
 }
 
+Schedule *Schedule::unreadableSlot(int slot)
+{
+    auto *schedule = new Schedule;
+    schedule->m_index = slot;
+    schedule->m_unreadable = true;
+    return schedule;
+}
+
 QString Schedule::startTime() const
 {
     return m_start.toString(kTimePattern);
@@ -172,7 +180,7 @@ bool Schedule::fitsMaxDuration() const
 int Schedule::isFree(const QList<Schedule *> &schedules) const
 {
     for (const Schedule *other : schedules) {
-        if (!other)
+        if (!other || other->m_unreadable)
             continue;
         const bool otherWithin = other->m_start >= m_start && other->m_stop <= m_stop;
         const bool startsWithin = other->m_start <= m_start && m_start <= other->m_stop;

@@ -11,6 +11,11 @@
 // instrument starts a run, may pause and resume it, and stops it. Only the day
 // of the month and the four times of day are kept; the four date-times are
 // rebuilt as the next occurrence of that day whenever the schedule is built.
+//
+// An unreadable schedule stands for a slot whose content could not be read
+// (the instrument was busy, silent, or sent a record that does not parse):
+// it holds only its slot (`index`), keeps that place in the list, and is
+// never rewritten or cleared, so that what the instrument holds there stays.
 class Schedule : public QObject
 {
     Q_OBJECT
@@ -22,9 +27,12 @@ class Schedule : public QObject
     Q_PROPERTY(QString resumeTime READ resumeTime NOTIFY resumeTimeChanged)
     Q_PROPERTY(QString stopTime READ stopTime NOTIFY stopTimeChanged)
     Q_PROPERTY(int monthDay READ monthDay WRITE setMonthDay NOTIFY monthDayChanged)
+    Q_PROPERTY(bool unreadable READ unreadable NOTIFY unreadableChanged)
 
 public:
     explicit Schedule(QObject *parent = nullptr);
+    // The stand-in for slot `slot`, whose content could not be read.
+    static Schedule *unreadableSlot(int slot);
 
     int index() const { return m_index; }
     void setIndex(int index) { m_index = index; }
@@ -34,6 +42,7 @@ public:
     void setPausable(bool pausable) { m_pausable = pausable; }
     int monthDay() const { return m_monthDay; }
     void setMonthDay(int day) { m_monthDay = day; }
+    bool unreadable() const { return m_unreadable; }
 
     // Times of day as "hh:mm"; pause and resume are empty when not pausable.
     QString startTime() const;
@@ -58,7 +67,8 @@ public:
     // Seconds measured: start to stop, less the pause when pausable.
     qint64 measuredSeconds() const;
     bool fitsMaxDuration() const;
-    // 1 when this schedule meets none of the listed ones, 0 otherwise.
+    // 1 when this schedule meets none of the listed ones (unreadable ones
+    // have no times to meet), 0 otherwise.
     int isFree(const QList<Schedule *> &schedules) const;
 
 signals:
@@ -70,6 +80,7 @@ signals:
     void monthDayChanged();
     void indexChanged();
     void pausableChanged();
+    void unreadableChanged();
 
 private:
     void setAllDates(const QDateTime &date);
@@ -83,5 +94,6 @@ private:
     QDateTime m_resume;
     QDateTime m_stop;
     bool m_pausable = false;
+    bool m_unreadable = false;
     int m_maxDuration = 0;
 };

@@ -70,6 +70,10 @@ VfPage {
             // No row is chosen until the user picks one.
             devsearch.currentIndex = -1
         }
+        function onPortsNotOpened(message) {
+            dialogs.portsNotOpenedDialog.informativeText = message
+            dialogs.portsNotOpenedDialog.open()
+        }
         function onFileReadStarted() {
             warningText.text = qsTr("Processing file") + "..."
         }

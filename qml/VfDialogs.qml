@@ -25,6 +25,7 @@ Item {
     property alias saveFailDialog: saveFailDialog
     property alias reportNotOpenedDialog: reportNotOpenedDialog
     property alias replaceFilesDialog: replaceFilesDialog
+    property alias portsNotOpenedDialog: portsNotOpenedDialog
 
     // The dialog of a failed instrument operation: the lost link or a busy
     // instrument, else the operation's own `errorDialog`.
@@ -234,5 +235,16 @@ Item {
         icon: StandardIcon.Question
         text: qsTr("The report would replace these files, which already exist:")
         standardButtons: StandardButton.Yes | StandardButton.No
+    }
+
+    // A search found no instrument and could not open some serial ports: the
+    // opener sets informativeText to core's message naming them.
+    MessageDialog {
+        id: portsNotOpenedDialog
+        objectName: "portsNotOpenedDialog"
+        title: qsTr("Warning")
+        icon: StandardIcon.Warning
+        text: qsTr("No instrument was found")
+        standardButtons: StandardButton.Ok
     }
 }

@@ -253,6 +253,9 @@ private slots:
             << QByteArray("AT+VFXPHDR=1,") << Fault::Silence << QList<int>{1} << false << 0;
         QTest::newRow("garbled page 5") << QByteArray("AT+VFXPHDR=5,") << Fault::Garble
                                         << QList<int>{1, 2, 3, 4, 5} << false << 0;
+        // Band lines of which not one can be read, ended by OK.
+        QTest::newRow("garbled page 3")
+            << QByteArray("AT+VFXPHDR=3,") << Fault::Garble << QList<int>{1, 2, 3} << false << 0;
         QTest::newRow("ERROR at page 8") << QByteArray("AT+VFXPHDR=8,") << Fault::Error
                                          << QList<int>{1, 2, 3, 4, 5, 8} << true << 0;
     }

@@ -174,6 +174,13 @@ private slots:
         QTest::newRow("ten of ten") << bandLines(10, 10) << 0 << 10;
         QTest::newRow("nine of ten") << bandLines(10, 9) << -1 << 9;
         QTest::newRow("short first line, none announced") << page("3,1,,0") << 0 << 0;
+        QTest::newRow("no line at all") << page("") << 0 << 0;
+        // Lines of which not one can be read: no run without bands, but an
+        // unreadable page.
+        QTest::newRow("short lines announcing ten")
+            << lines({"3,1,10,0,31.50", "3,1,10,1"}) << -1 << 0;
+        QTest::newRow("lines that are no band lines")
+            << lines({"\x1f\x7f+garbled", "x,y,z,1,2,3"}) << -1 << 0;
         QTest::newRow("bands end at another page's line")
             << lines({"3,1,2,0,31.50,60.0", "4,1,2,1,63.00,60.0"}) << -1 << 1;
     }

@@ -3,6 +3,7 @@
 #include "Experiment.h"
 #include "Interface.h"
 #include "ModelRegistry.h"
+#include "PortOpenFailure.h"
 #include "Schedule.h"
 #include "SimulatedInstrument.h"
 #include "TestIdle.h"
@@ -14,17 +15,21 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSerialPort>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QtTest>
 
 #include <csignal>
+#include <functional>
 #include <memory>
 #include <sys/resource.h>
+#include <unistd.h>
 #include <vector>
 
 Q_DECLARE_METATYPE(SimulatedInstrument::Fault)
+Q_DECLARE_METATYPE(std::function<int(Core &)>)
 
 namespace {
 
@@ -200,6 +205,136 @@ private slots:
         QCOMPARE(finished.count(), 1);
         QVERIFY(rig.devices().isEmpty());
         QCOMPARE(rig.core->devName(), QString(""));
+    }
+
+    // A search that finds no instrument names the ports it could not open
+    // and why; one that finds an instrument says nothing of them.
+    void searchNamesAPortInUse()
+    {
+        Rig rig(2);
+        const QString port = rig.instrument(0).portPath();
+        QSerialPort holder(port);
+        QVERIFY(holder.open(QIODevice::ReadWrite));
+        QSignalSpy unopened(rig.core.get(), &Core::portsNotOpened);
+        rig.search();
+        QCOMPARE(rig.devices().size(), 1);
+        QCOMPARE(unopened.count(), 0);
+
+        rig.instrument(1).scriptFault("", SimulatedInstrument::Fault::Silence, 0);
+        QSignalSpy finished(rig.core.get(), &Core::findDeviceFinished);
+        rig.search();
+        QVERIFY(rig.devices().isEmpty());
+        QCOMPARE(unopened.count(), 1);
+        QCOMPARE(finished.count(), 1);
+        QCOMPARE(unopened.first().first().toString(),
+                 "These serial ports could not be opened:\n" + port +
+                     ": in use by another program. Close that program and search again.");
+
+        holder.close();
+        rig.search();
+        QCOMPARE(rig.devices().size(), 1);
+        QCOMPARE(unopened.count(), 1);
+    }
+
+    void searchNamesAPortThisUserMayNotOpen()
+    {
+        if (geteuid() == 0)
+            QSKIP("root opens every port");
+        Rig rig;
+        const QString port = rig.instrument().portPath();
+        QVERIFY(QFile::setPermissions(port, QFileDevice::Permissions()));
+        QSignalSpy unopened(rig.core.get(), &Core::portsNotOpened);
+        rig.search();
+        QFile::setPermissions(port, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        QVERIFY(rig.devices().isEmpty());
+        QCOMPARE(unopened.count(), 1);
+        const QString message = unopened.first().first().toString();
+        QVERIFY2(message.contains(port + ": permission denied. This user may not use the serial "
+                                         "ports: on Linux that takes membership of the group"),
+                 qPrintable(message));
+    }
+
+    // What the user reads about each port, and how a failure is told apart:
+    // QSerialPort reports both a port the user may not open and one another
+    // program holds as a permission error.
+    void unopenedPortMessages_data()
+    {
+        QTest::addColumn<QSerialPort::SerialPortError>("error");
+        QTest::addColumn<bool>("userMayOpen");
+        QTest::addColumn<QString>("group");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("permission denied, group named")
+            << QSerialPort::PermissionError << false << "dialout"
+            << "/dev/ttyUSB0: permission denied. This user may not use the serial ports: on "
+               "Linux that takes membership of the group that owns them, here \"dialout\". Add "
+               "the user to that group, log in again and search again.";
+        QTest::newRow("permission denied, root's group")
+            << QSerialPort::PermissionError << false << "root"
+            << "/dev/ttyUSB0: permission denied. This user may not use the serial ports: on "
+               "Linux that takes membership of the group that owns them, such as \"dialout\". "
+               "Add the user to that group, log in again and search again.";
+        QTest::newRow("in use") << QSerialPort::PermissionError << true << "dialout"
+                                << "/dev/ttyUSB0: in use by another program. Close that program "
+                                   "and search again.";
+        QTest::newRow("another reason") << QSerialPort::ResourceError << true << "dialout"
+                                        << "/dev/ttyUSB0: Input/output error.";
+    }
+
+    void unopenedPortMessages()
+    {
+        QFETCH(QSerialPort::SerialPortError, error);
+        QFETCH(bool, userMayOpen);
+        QFETCH(QString, group);
+        QFETCH(QString, line);
+        const PortOpenFailure failure("/dev/ttyUSB0", PortOpenFailure::reasonOf(error, userMayOpen),
+                                      group, "Input/output error");
+        const PortOpenFailure other("/dev/ttyS4", PortOpenFailure::Reason::InUse);
+        QCOMPARE(PortOpenFailure::message({failure, other}),
+                 "These serial ports could not be opened:\n" + line +
+                     "\n/dev/ttyS4: in use by another program. Close that program and search "
+                     "again.");
+        QCOMPARE(PortOpenFailure::message({}), QString());
+        // No such port, or no failure: nothing to tell.
+        QVERIFY(!PortOpenFailure::of("/dev/valtrix-no-such-port", error, "x"));
+        QVERIFY(!PortOpenFailure::of("/dev/null", QSerialPort::NoError, QString()));
+    }
+
+    // An instrument that answers 0.8 s late, after the link gave up on it,
+    // sends that reply while the next search asks who it is: the search
+    // still finds it, with its own identity, and its runs list as before.
+    void searchAfterALateReplyFindsTheInstrument_data()
+    {
+        QTest::addColumn<QByteArray>("command");
+        QTest::addColumn<std::function<int(Core &)>>("operation");
+        QTest::newRow("clock, answered by a final line alone")
+            << QByteArray("AT+CCLK=") << std::function<int(Core &)>(&Core::setTimeNow);
+        QTest::newRow("run list, answered by information lines")
+            << QByteArray("AT+VFXPLST") << std::function<int(Core &)>(&Core::findExperiments);
+        QTest::newRow("configuration, answered by an information line")
+            << QByteArray("AT+VFTSTCFG?")
+            << std::function<int(Core &)>(&Core::acquireConfiguration);
+    }
+
+    void searchAfterALateReplyFindsTheInstrument()
+    {
+        QFETCH(QByteArray, command);
+        QFETCH(std::function<int(Core &)>, operation);
+        Rig rig;
+        rig.addRuns(2);
+        rig.open();
+        rig.core->currentDevice()->interface()->setIdleTimeout(Interface::DefaultIdleTimeoutMs);
+        rig.instrument().setLateReply(800);
+        rig.instrument().scriptFault(command, SimulatedInstrument::Fault::Late);
+        QVERIFY(operation(*rig.core) != 0);
+        rig.search();
+        QCOMPARE(rig.devices().size(), 1);
+        QCOMPARE(rig.devices().first()->manufactoryName(), QString("valtrix"));
+        QCOMPARE(rig.devices().first()->productName(), QString(TestModel::ProductName));
+        QCOMPARE(rig.devices().first()->sn(), QString("1000"));
+        QCOMPARE(rig.devices().first()->firmware(), QString("2.1"));
+        QCOMPARE(rig.core->createDevice(0), 0);
+        QCOMPARE(rig.core->findExperiments(), 0);
+        QCOMPARE(rig.experimentCount(), 2);
     }
 
     // ------------------------------------------------------- selection
@@ -955,6 +1090,7 @@ private slots:
                                        "configurationError()",
                                        "writeError(QString)",
                                        "reportNotOpened(QString)",
+                                       "portsNotOpened(QString)",
                                        "setTimeNow()",
                                        "findExperiments()",
                                        "saveExperimentToFile(QString)",

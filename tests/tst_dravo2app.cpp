@@ -600,16 +600,36 @@ void TstDravo2App::linkLostDuringDownload()
     QCOMPARE(page->property("downloading").toBool(), false);
 }
 
-// A schedule slot the instrument answers busy is left out; the window opens.
+// A schedule slot the instrument answers busy keeps its place, shown as not
+// read; the window opens, and applying the list leaves that slot as it was.
 void TstDravo2App::configurationOpensWithABusySlot()
 {
+    const QByteArray unread = "\"Unread\",\"24/05/18,08:00:00+00\",,,\"24/05/18,09:00:00+00\"";
     m_dravo->scheduleSlots[2] = "\"Kept\",\"24/05/17,08:00:00+00\",,,\"24/05/17,09:00:00+00\"";
+    m_dravo->scheduleSlots[4] = unread;
     STEP(openInstrument());
     m_instrument->scriptFault("AT+VFSCH=0,4", SimulatedInstrument::Fault::Busy);
     STEP(openConfiguration());
-    QCOMPARE(named("scheduleTable", configWindow())->property("count").toInt(), 1);
+    QQuickWindow *window = configWindow();
+    QCOMPARE(named("scheduleTable", window)->property("count").toInt(), 2);
     QVERIFY(!rootDialog("rcvSchedulListDialog")->property("visible").toBool());
-    STEP(click(item("closeCfgBtn", configWindow())));
+    STEP(click(item("scheduleTab", window)));
+    QTRY_VERIFY(item("schedulePage", window)->isVisible());
+    QQuickItem *row = scheduleRow(1);
+    QVERIFY(row->property("unreadable").toBool());
+    QCOMPARE(named("scheduleCell0", row)->property("text").toString(),
+             QString("Could not be read; kept as it is"));
+    QVERIFY(!item("removeScheduleBtn", row)->isVisible());
+    QVERIFY(item("removeScheduleBtn", scheduleRow(0))->isVisible());
+    STEP(screenshot(window, "dravo2-configuration-unread-schedule.png"));
+
+    STEP(click(item("applySchBtn", window)));
+    QTRY_VERIFY(configDialog("configSuccesfulDialog")->property("visible").toBool());
+    QMetaObject::invokeMethod(configDialog("configSuccesfulDialog"), "close");
+    QCOMPARE(m_dravo->scheduleSlots.at(4), unread);
+    QVERIFY(m_dravo->scheduleSlots.at(0).startsWith("\"Kept\","));
+    QCOMPARE(m_dravo->programmedSlots(), 2);
+    STEP(click(item("closeSchBtn", window)));
 }
 
 // While the instrument is being read the back arrow does nothing, so the

@@ -17,6 +17,8 @@
 
 using Fault = SimulatedInstrument::Fault;
 
+Q_DECLARE_METATYPE(SimulatedInstrument::Fault)
+
 namespace {
 
 QJsonObject parse(const QString &json)
@@ -193,6 +195,73 @@ private slots:
         QCOMPARE(m_state->programmedSlots(), 2);
         QVERIFY(m_state->scheduleSlots.at(0).startsWith("\"Fr\xfch\","));
         QVERIFY(m_state->scheduleSlots.at(1).startsWith("\"Late\","));
+    }
+
+    // MON, TUE and WED in slots 0 to 2, TUE answered busy or not at all: the
+    // list keeps TUE's place as unreadable, and a write-back of the list,
+    // as read or edited around it, neither clears nor moves TUE.
+    void unreadableSlotSurvivesTheWriteBack_data()
+    {
+        QTest::addColumn<Fault>("fault");
+        QTest::addColumn<bool>("removeFirst");
+        QTest::newRow("BUSY, sent as read") << Fault::Busy << false;
+        QTest::newRow("silence, sent as read") << Fault::Silence << false;
+        QTest::newRow("BUSY, the first schedule removed") << Fault::Busy << true;
+    }
+
+    void unreadableSlotSurvivesTheWriteBack()
+    {
+        QFETCH(Fault, fault);
+        QFETCH(bool, removeFirst);
+        QVERIFY(connectDosimeter(0));
+        const auto slot = [](const QByteArray &label, const QByteArray &day) {
+            return '"' + label + "\",\"21/11/" + day + ",08:00:00+00\",,,\"21/11/" + day +
+                   ",12:00:00+00\"";
+        };
+        m_state->scheduleSlots[0] = slot("MON", "01");
+        m_state->scheduleSlots[1] = slot("TUE", "02");
+        m_state->scheduleSlots[2] = slot("WED", "03");
+        QCOMPARE(m_core->acquireConfiguration(), 0);
+        m_instrument->scriptFault("AT+VFSCH=0,1", fault);
+        QCOMPARE(m_core->acquireScheduleList(), 0);
+        const auto entries = [this] { return objects(m_core->virtualSchedulelist()); };
+        QCOMPARE(entries().size(), 3);
+        QCOMPARE(entries().at(1)->property("unreadable").toBool(), true);
+        QCOMPARE(entries().at(1)->property("index").toInt(), 1);
+        QCOMPARE(entries().at(2)->property("label").toString(), QString("WED"));
+        // The unreadable entry is not the user's to remove.
+        m_core->removeSchedule(1);
+        QCOMPARE(entries().size(), 3);
+        if (removeFirst)
+            m_core->removeSchedule(0);
+
+        // The list as the page sends it: the schedules it can show.
+        QJsonArray list;
+        for (QObject *entry : entries()) {
+            if (!entry->property("unreadable").toBool())
+                list.append(schedule(entry->property("monthDay").toInt(),
+                                     entry->property("label").toString(),
+                                     entry->property("startTime").toString(),
+                                     entry->property("stopTime").toString()));
+        }
+        m_instrument->clearCommands();
+        QCOMPARE(m_core->sndScheduleList(text({{"scheduleList", list}})), 0);
+        for (const QByteArray &command : m_instrument->commands())
+            QVERIFY2(!command.startsWith("AT+VFSCH=1,1,") && command != "AT+VFSCH=2,1", command);
+        QCOMPARE(m_state->scheduleSlots.at(1), slot("TUE", "02"));
+        QCOMPARE(m_state->scheduleSlots.at(0).left(5),
+                 QByteArray(removeFirst ? "\"WED\"" : "\"MON\""));
+        QCOMPARE(m_state->scheduleSlots.at(2).left(5), QByteArray(removeFirst ? "" : "\"WED\""));
+        QCOMPARE(m_state->programmedSlots(), removeFirst ? 2 : 3);
+
+        // The unreadable slot still counts among the ten.
+        QJsonArray ten;
+        for (int day = 1; day <= 10; ++day)
+            ten.append(schedule(day, "S", "08:00", "09:00"));
+        QSignalSpy refused(m_core.get(), &Core::scheduleError);
+        QCOMPARE(m_core->sndScheduleList(text({{"scheduleList", ten}})), -1);
+        QCOMPARE(refused.count(), 1);
+        QCOMPARE(m_state->scheduleSlots.at(1), slot("TUE", "02"));
     }
 
     // The list the window sends passes the checks of the schedule form, or

@@ -118,10 +118,12 @@ QStringList describe(const QList<Schedule *> &schedules)
 {
     QStringList texts;
     for (const Schedule *s : schedules)
-        texts << QStringLiteral("%1 %2 %3 %4 %5 %6")
-                     .arg(s->label())
-                     .arg(s->monthDay())
-                     .arg(s->startTime(), s->pauseTime(), s->resumeTime(), s->stopTime());
+        texts << (s->unreadable()
+                      ? QStringLiteral("unreadable slot %1").arg(s->index())
+                      : QStringLiteral("%1 %2 %3 %4 %5 %6")
+                            .arg(s->label())
+                            .arg(s->monthDay())
+                            .arg(s->startTime(), s->pauseTime(), s->resumeTime(), s->stopTime()));
     return texts;
 }
 
@@ -559,9 +561,10 @@ private slots:
         QCOMPARE(d.commands().size(), 10);
     }
 
-    // A slot that is busy or cannot be read is left out; the other slots
-    // are read and the read succeeds.
-    void readSchedulesSkipsAnUnreadableSlot_data()
+    // A slot that is busy or cannot be read keeps its place as unreadable;
+    // the other slots are read and the read succeeds. Written back, the list
+    // leaves that slot as the instrument holds it.
+    void unreadableSlotKeepsItsPlace_data()
     {
         QTest::addColumn<Fault>("fault");
         QTest::addColumn<QByteArray>("reply");
@@ -577,21 +580,31 @@ private slots:
                    "VFSCH", {"0,5," + slotFields("X", "08:00", "", "", "09:00")});
     }
 
-    void readSchedulesSkipsAnUnreadableSlot()
+    void unreadableSlotKeepsItsPlace()
     {
         QFETCH(Fault, fault);
         QFETCH(QByteArray, reply);
         Dosimeter d;
         d.sim->scheduleSlots[1] = slotFields("Early", "08:00", "", "", "09:00");
-        d.sim->scheduleSlots[4] = slotFields("Skipped", "10:00", "", "", "11:00");
+        const QByteArray unread = slotFields("Unread", "10:00", "", "", "11:00");
+        d.sim->scheduleSlots[4] = unread;
         d.sim->scheduleSlots[7] = slotFields("Late", "18:00", "", "", "19:00");
         d.instrument()->scriptFault("AT+VFSCH=0,4", fault, 1, reply);
         QSignalSpy busy(d.dravo, &Device::busy);
         QCOMPARE(d.dravo->readSchedules(), 0);
         QCOMPARE(busy.count(), 0);
         QCOMPARE(d.commands().size(), 10);
-        QCOMPARE(describe(d.dravo->scheduleList()),
-                 QStringList({"Early 29 08:00   09:00", "Late 29 18:00   19:00"}));
+        QCOMPARE(
+            describe(d.dravo->scheduleList()),
+            QStringList({"Early 29 08:00   09:00", "unreadable slot 4", "Late 29 18:00   19:00"}));
+
+        d.instrument()->clearCommands();
+        QCOMPARE(d.dravo->writeSchedules(), 0);
+        QCOMPARE(d.commands().size(), 11);
+        for (const QByteArray &command : d.commands())
+            QVERIFY2(!command.startsWith("AT+VFSCH=1,4,") && command != "AT+VFSCH=2,4", command);
+        QCOMPARE(d.sim->scheduleSlots.at(4), unread);
+        QCOMPARE(d.sim->programmedSlots(), 3);
     }
 
     void writeEmptyListClearsEverySlot()

@@ -265,6 +265,13 @@ private slots:
                     << SimulatedInstrument::information("VFXPHDR", {shortPages.at(page - 1)}) << -1
                     << sent;
         }
+        // A page of band lines of which not one can be read, ended by OK.
+        QTest::newRow("page 6 garbled")
+            << QByteArray("AT+VFXPHDR=6,") << int(Fault::Garble) << QByteArray() << -1 << 8;
+        QTest::newRow("page 6 of lines cut short")
+            << QByteArray("AT+VFXPHDR=6,") << int(Fault::Reply)
+            << SimulatedInstrument::information("VFXPHDR", {"6,2,11,0,31.5", "6,2,11,1"}) << -1
+            << 8;
         QTest::newRow("page 3 truncated")
             << QByteArray("AT+VFXPHDR=3,") << int(Fault::Truncate) << QByteArray() << -1 << 5;
         QTest::newRow("page 4 link dropped")

@@ -214,10 +214,28 @@ private slots:
         QCOMPARE(results.leqList().size(), 2);
     }
 
+    // A page without bands is empty when it says so; a page of lines of
+    // which not one is a band line is unreadable.
+    void pageSixWithoutBands_data()
+    {
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<int>("result");
+        QTest::newRow("nothing") << QByteArray() << 0;
+        QTest::newRow("an empty line") << page("") << 0;
+        QTest::newRow("no band announced") << page("6,3,0") << 0;
+        QTest::newRow("short lines announcing eleven")
+            << lines("+VFXPHDR: ", {"6,3,11,0,31.50", "6,3,11"}) << -1;
+        QTest::newRow("lines of another page")
+            << lines("+VFXPHDR: ", {"7,3,11,0,31.50,70.1", "7,3,11,1,63.00,71.0"}) << -1;
+        QTest::newRow("garbled") << page("\x57+\x1f\x02garbled,\x7f") << -1;
+    }
+
     void pageSixWithoutBands()
     {
+        QFETCH(QByteArray, reply);
+        QFETCH(int, result);
         Dravo2Results results;
-        QCOMPARE(results.parseHeader6(""), 0);
+        QCOMPARE(results.parseHeader6(reply), result);
         QCOMPARE(results.leqList().size(), 0);
     }
 

@@ -429,6 +429,10 @@ private slots:
             QTest::newRow(name + " BUSY") << command << int(Fault::Busy) << QByteArray() << -1;
             QTest::newRow(name + " silence")
                 << command << int(Fault::Silence) << QByteArray() << -1;
+            // Lines of which not one can be read, then OK.
+            if (page >= 3)
+                QTest::newRow(name + " garbled")
+                    << command << int(Fault::Garble) << QByteArray() << -1;
         }
         // A page that brings fewer lines than it announces is short.
         QTest::newRow("page 3 short")

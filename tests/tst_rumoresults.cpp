@@ -193,8 +193,9 @@ private slots:
         QTest::newRow("no average line") << 3 << page({"3,1,0"}) << 0 << QStringList{};
         QTest::newRow("maxima and minima")
             << 4 << page({"4,1,2,0,30,20", "4,1,2,1,8,6"}) << 0 << QStringList{"30", "8"};
+        // Lines announcing two entries, not one of which can be read.
         QTest::newRow("five fields on page 4")
-            << 4 << page({"4,1,2,0,30", "4,1,2,1,8"}) << 0 << QStringList{};
+            << 4 << page({"4,1,2,0,30", "4,1,2,1,8"}) << -1 << QStringList{};
         QTest::newRow("quantities") << 5
                                     << page({"5,1,2,0,\"TEMP\",\"\xb0"
                                              "C\"",
@@ -260,8 +261,10 @@ private slots:
 
         QCOMPARE(results.parseHeaderPart7(page({"7,1,1,0,\"TWA\",\"f\",\"12.5\",\"ppm\""})), 0);
         QCOMPARE(results.evaluationResultsList().size(), 1);
-        QCOMPARE(results.parseHeaderPart7(page({"6,1,1,0,\"TWA\",\"f\",\"12.5\",\"ppm\""})), 0);
+        // A page of another page's lines yields nothing: it is unreadable.
+        QCOMPARE(results.parseHeaderPart7(page({"6,1,1,0,\"TWA\",\"f\",\"12.5\",\"ppm\""})), -1);
         QVERIFY(results.evaluationResultsList().isEmpty());
+        QCOMPARE(results.parseHeaderPart7(page({""})), 0);
     }
 
     void sensorTypeNames_data()

@@ -157,6 +157,9 @@ int SoundLevelResults::parseBandPage(const QByteArray &text)
         bands.append(band);
     }
     setLeqList(bands);
+    // A page of which not one band line could be read is unreadable.
+    if (bands.isEmpty() && !isEmptyHeaderPage(text, 3))
+        return -1;
     return m_numFreq.toInt() == bands.size() ? 0 : -1;
 }
 

@@ -112,6 +112,9 @@ protected:
     // pause times, sample time and the three settings. The fields, or empty
     // when the page is refused.
     QStringList parseIdentityPage(const QByteArray &text);
+    // Page 3, one band a line up to the first line that is none. Refused
+    // when the bands differ from the count announced, or when the page holds
+    // lines but not one band line.
     int parseBandPage(const QByteArray &text);
     int parseCheckPage(const QByteArray &text);
     // Page 5; an overloaded run holds "OL" for every statistical level.

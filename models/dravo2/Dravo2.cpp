@@ -8,6 +8,7 @@
 #include "Experiment.h"
 #include "Schedule.h"
 
+#include <QSet>
 #include <QTextCodec>
 #include <memory>
 
@@ -362,14 +363,18 @@ int Dravo2::readScheduleSlot(int slot, Schedule **schedule)
     const QByteArray reply = exchange("AT+VFSCH=0," + QByteArray::number(slot) + "\r\n", &sent);
     if (!sent)
         return -3;
-    // An empty slot is answered with ERROR or with no record; a busy
-    // instrument or a record that cannot be read leaves the slot out too.
-    const QByteArray prefix = "\r\n+" + kScheduleName + ": ";
-    if (!isOneInformationLine(reply, prefix))
+    // An empty slot is answered with ERROR or with no record.
+    if (finalLineCode(reply) == -1 || exactFinalLineCode(reply) == 0)
         return 0;
+    // A busy or silent instrument, or a record that cannot be read, leaves
+    // the slot's content unknown: it stays in the list as unreadable.
+    const QByteArray prefix = "\r\n+" + kScheduleName + ": ";
     auto read = std::make_unique<Schedule>();
-    if (read->parseScheduleReply(informationText(reply, prefix)) == 0 && read->index() == slot)
+    if (isOneInformationLine(reply, prefix) &&
+        read->parseScheduleReply(informationText(reply, prefix)) == 0 && read->index() == slot)
         *schedule = read.release();
+    else
+        *schedule = Schedule::unreadableSlot(slot);
     return 0;
 }
 
@@ -393,7 +398,17 @@ int Dravo2::readSchedules()
 
 int Dravo2::writeSchedules()
 {
-    const QList<Schedule *> schedules = scheduleList().mid(0, ScheduleSlots);
+    // The slots that could not be read keep what they hold; the schedules
+    // fill the other slots in list order, and the slots left are cleared.
+    QList<const Schedule *> schedules;
+    QSet<int> keptSlots;
+    for (const Schedule *schedule : scheduleList()) {
+        if (schedule && schedule->unreadable())
+            keptSlots.insert(schedule->index());
+        else
+            schedules.append(schedule);
+    }
+    schedules = schedules.mid(0, ScheduleSlots - keptSlots.size());
     for (const Schedule *schedule : schedules) {
         if (!isWritableSchedule(schedule))
             return -1;
@@ -401,9 +416,12 @@ int Dravo2::writeSchedules()
     int status = writeScheduleStatus(false);
     if (status != 0)
         return status;
+    int next = 0;
     for (int slot = 0; slot < ScheduleSlots; ++slot) {
-        const QByteArray command = slot < schedules.size()
-                                       ? scheduleSetCommand(slot, *schedules.at(slot))
+        if (keptSlots.contains(slot))
+            continue;
+        const QByteArray command = next < schedules.size()
+                                       ? scheduleSetCommand(slot, *schedules.at(next++))
                                        : "AT+VFSCH=2," + QByteArray::number(slot) + "\r\n";
         status = exchangeExpectingFinalLine(command);
         if (status != 0)

@@ -72,11 +72,14 @@ public slots:
     // its fixed set, or a run longer than the instrument's schedule limit,
     // gives -1 with nothing sent.
     int writeConfig() override;
-    // Reads the ten slots. A slot that is empty, busy or unreadable is left
-    // out; only a command that cannot be sent fails the read (-3, the list
-    // left as it was).
+    // Reads the ten slots. An empty slot is left out; a busy, silent or
+    // unreadable one keeps its place as an unreadable schedule. Only a
+    // command that cannot be sent fails the read (-3, the list left as it
+    // was).
     int readSchedules() override;
-    // Schedule mode off, the ten slots (set or cleared), schedule mode on.
+    // Schedule mode off, the ten slots, schedule mode on. The slots of
+    // unreadable schedules are left as they are; the other schedules are set
+    // in the free slots in list order, and the free slots left are cleared.
     int writeSchedules() override;
     int readServiceConfig() override;
 
@@ -105,8 +108,9 @@ private:
     // The settings in reading and writing order, stopping at the first failure.
     int readSettings(Dravo2Config *config);
     int writeSettings(const Dravo2Config &config);
-    // 0 with the schedule of a programmed slot, or with null for a slot left
-    // out; -3 when the command could not be sent.
+    // 0 with the schedule of a programmed slot, an unreadable schedule for a
+    // slot that could not be read, or null for an empty slot; -3 when the
+    // command could not be sent.
     int readScheduleSlot(int slot, Schedule **schedule);
     static QByteArray scheduleSetCommand(int slot, const Schedule &schedule);
     static bool isWritableSchedule(const Schedule *schedule);

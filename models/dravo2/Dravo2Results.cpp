@@ -262,6 +262,10 @@ int Dravo2Results::parseHeader6(QByteArray reply)
         bands.append(band);
     }
     setLeqList(bands);
+    // A bad line is skipped, but a page of which no band line could be read
+    // at all is unreadable.
+    if (bands.isEmpty() && !isEmptyHeaderPage(reply, 6))
+        return -1;
     bool ok = false;
     const int announced = m_numFreq.toInt(&ok);
     return (ok || m_numFreq.isEmpty()) && announced == m_leqList.size() ? 0 : -1;

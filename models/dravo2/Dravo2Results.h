@@ -65,6 +65,9 @@ public:
     int parseHeader3(QByteArray reply);
     int parseHeader4(QByteArray reply);
     int parseHeader5(QByteArray reply);
+    // The octave bands, one line each: a line that is no band line is
+    // skipped, but a page of lines without one band line is refused, as is
+    // a band count other than the one announced.
     int parseHeader6(QByteArray reply);
     int parseHeader7(QByteArray reply);
 

@@ -60,6 +60,13 @@ QList<Fields> multiLineFields(QByteArray reply, const char *page, int count)
     return lines;
 }
 
+// True when `lines` were taken from page `page`, or the page says it has
+// none: a page of lines of which not one could be read is unreadable.
+bool linesRead(const QList<Fields> &lines, const QByteArray &reply, int page)
+{
+    return !lines.isEmpty() || Results::isEmptyHeaderPage(reply, page);
+}
+
 // The count of entries that the page announces: field 2 of its last line
 // taken, 0 when no line was taken.
 int announcedCount(const QList<Fields> &lines)
@@ -246,7 +253,7 @@ int RumoResults::parseHeaderPart3(QByteArray reply)
     m_averageList.clear();
     for (const Fields &f : lines)
         m_averageList.append(utf8(f.at(4)));
-    return m_averageList.size() == announcedCount(lines) ? 0 : -1;
+    return linesRead(lines, reply, 3) && m_averageList.size() == announcedCount(lines) ? 0 : -1;
 }
 
 int RumoResults::parseHeaderPart4(QByteArray reply)
@@ -258,7 +265,7 @@ int RumoResults::parseHeaderPart4(QByteArray reply)
         m_maxList.append(utf8(f.at(4)));
         m_minList.append(utf8(f.at(5)));
     }
-    return m_maxList.size() == announcedCount(lines) ? 0 : -1;
+    return linesRead(lines, reply, 4) && m_maxList.size() == announcedCount(lines) ? 0 : -1;
 }
 
 int RumoResults::parseHeaderPart5(QByteArray reply)
@@ -272,19 +279,21 @@ int RumoResults::parseHeaderPart5(QByteArray reply)
         quantities.append(quantity);
     }
     setQuantitiesInfoList(quantities);
-    return m_quantities.size() == announcedCount(lines) ? 0 : -1;
+    return linesRead(lines, reply, 5) && m_quantities.size() == announcedCount(lines) ? 0 : -1;
 }
 
 int RumoResults::parseHeaderPart6(QByteArray reply)
 {
-    setConfigList(items(multiLineFields(reply, "6", 8)));
-    return 0;
+    const QList<Fields> lines = multiLineFields(reply, "6", 8);
+    setConfigList(items(lines));
+    return linesRead(lines, reply, 6) ? 0 : -1;
 }
 
 int RumoResults::parseHeaderPart7(QByteArray reply)
 {
-    setEvaluationResultsList(items(multiLineFields(reply, "7", 8)));
-    return 0;
+    const QList<Fields> lines = multiLineFields(reply, "7", 8);
+    setEvaluationResultsList(items(lines));
+    return linesRead(lines, reply, 7) ? 0 : -1;
 }
 
 QJsonObject RumoResults::toJson()

@@ -85,12 +85,13 @@ public:
     int parseHeaderPart2(QByteArray reply);
     // Pages 3 to 5, one line per quantity: averages; maxima and minima;
     // quantity codes and units. Each line announces the count; fewer lines
-    // than announced refuse the page.
+    // than announced refuse the page, and so does a page of lines of which
+    // not one can be read.
     int parseHeaderPart3(QByteArray reply);
     int parseHeaderPart4(QByteArray reply);
     int parseHeaderPart5(QByteArray reply);
     // Pages 6 and 7: configuration and evaluation items. A malformed line ends
-    // the list; these pages are never refused.
+    // the list; only a page of lines of which not one can be read is refused.
     int parseHeaderPart6(QByteArray reply);
     int parseHeaderPart7(QByteArray reply);
 

@@ -118,14 +118,17 @@ Window {
         return true
     }
 
-    // Sends the edited schedule list.
+    // Sends the edited schedule list. A slot that could not be read is left
+    // out: core keeps it as the instrument holds it.
     function submitSch() {
         var schedules = core.virtualSchedulelist
         var list = []
         for (var i = 0; i < schedules.length; ++i) {
             var s = schedules[i]
+            if (s.unreadable)
+                continue
             list.push({
-                "index": i,
+                "index": list.length,
                 "monthDay": s.monthDay,
                 "label": s.label,
                 "pausable": s.pausable,

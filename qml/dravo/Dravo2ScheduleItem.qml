@@ -2,7 +2,8 @@ import QtQuick 2.15
 import "../../qml"
 
 // One programmed schedule: its label, day of the month and four times, and a
-// button that takes it out of the list.
+// button that takes it out of the list. A slot the instrument could not be
+// read from says so; it stays as the instrument holds it and has no button.
 Rectangle {
     id: item
 
@@ -14,6 +15,7 @@ Rectangle {
     property string pauseTime: "hh:mm"
     property string resumeTime: "hh:mm"
     property string stopTime: "hh:mm"
+    property bool unreadable: false
     property var columnWidths: [160, 52, 68, 68, 68, 68]
     readonly property bool selected: ListView.isCurrentItem
 
@@ -47,17 +49,22 @@ Rectangle {
 
         Repeater {
             // A schedule without a break has no pause and resume times.
-            model: [item.scheduleLabel, item.monthDay, item.startTime,
-                    item.pauseTime !== "" ? item.pauseTime : "-",
-                    item.resumeTime !== "" ? item.resumeTime : "-", item.stopTime]
+            model: item.unreadable
+                   ? [qsTr("Could not be read; kept as it is")]
+                   : [item.scheduleLabel, item.monthDay, item.startTime,
+                      item.pauseTime !== "" ? item.pauseTime : "-",
+                      item.resumeTime !== "" ? item.resumeTime : "-", item.stopTime]
             VfText {
-                width: item.columnWidths[index]
+                objectName: "scheduleCell" + index
+                // The text of an unreadable slot runs across the row.
+                width: item.unreadable ? item.width - 50 : item.columnWidths[index]
                 text: modelData
                 textFormat: Text.PlainText
                 elide: Text.ElideRight
                 font.pixelSize: 14
+                font.italic: item.unreadable
                 horizontalAlignment: index === 0 ? Text.AlignLeft : Text.AlignHCenter
-                color: item.selected ? "white" : "#202020"
+                color: item.selected ? "white" : item.unreadable ? "#808080" : "#202020"
             }
         }
     }
@@ -72,6 +79,7 @@ Rectangle {
         imgbtnpicdef: "qrc:/fechar1x.png"
         imgbtnpichover: "qrc:/fechar1xhover.png"
         imgbtnpicclicked: "qrc:/fechar1xclicked.png"
+        visible: !item.unreadable
         onMyImgBtnClicked: item.removeItem()
     }
 }

@@ -93,6 +93,7 @@ Rectangle {
             pauseTime: modelData.pauseTime
             resumeTime: modelData.resumeTime
             stopTime: modelData.stopTime
+            unreadable: modelData.unreadable
             onRemoveItem: table.removeSchedule(index)
         }
     }

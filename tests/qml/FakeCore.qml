@@ -24,6 +24,7 @@ QtObject {
     signal devListUpdate()
     signal findingDevices(double progress)
     signal findDeviceFinished()
+    signal portsNotOpened(string message)
     signal fileReadStarted()
     signal fileReadFinished()
     signal invalidFile()

@@ -29,6 +29,7 @@ Item {
             home.devDisconnectedDialog.close()
             home.deviceBusyDialog.close()
             home.invalidFileDialog.close()
+            home.portsNotOpenedDialog.close()
         }
 
         function test_backButton() {
@@ -117,6 +118,18 @@ Item {
             compare(root.pageHome.warningText.text, "Looking for instruments [50 %]")
             core.findDeviceFinished()
             compare(root.pageHome.warningText.text, "")
+        }
+
+        function test_searchNamesThePortsItCouldNotOpen() {
+            var dialog = root.pageHome.dialogs.portsNotOpenedDialog
+            verify(!dialog.visible)
+            var message = "These serial ports could not be opened:\n"
+                    + "/dev/ttyUSB0: in use by another program. Close that program and search again."
+            core.portsNotOpened(message)
+            core.findDeviceFinished()
+            verify(dialog.visible)
+            compare(dialog.text, "No instrument was found")
+            compare(dialog.informativeText, message)
         }
 
         function test_fileFlow() {

@@ -32,6 +32,7 @@ SimulatedInstrument::SimulatedInstrument(QObject *parent)
                 &SimulatedInstrument::flushOutput);
     }
     installCommonCommands();
+    m_uptime.start();
 }
 
 SimulatedInstrument::~SimulatedInstrument() = default;
@@ -279,16 +280,40 @@ void SimulatedInstrument::handle(const QByteArray &command)
     case Fault::Reply:
         send(fault.reply);
         break;
+    case Fault::Late:
+        sendLate(normalReply(command));
+        break;
     }
 }
 
 void SimulatedInstrument::send(const QByteArray &bytes)
 {
+    const qint64 now = m_uptime.elapsed();
+    if (m_busyUntilMs > now) {
+        // Still on a late reply: this answer follows it, a little later, as
+        // the instrument then works through the next command.
+        const int kNextAnswerMs = 20;
+        m_busyUntilMs = qMax(m_busyUntilMs, now + m_answerDelayMs) + kNextAnswerMs;
+        sendAt(m_busyUntilMs, bytes);
+        return;
+    }
     if (m_answerDelayMs <= 0) {
         sendNow(bytes);
         return;
     }
-    QTimer::singleShot(m_answerDelayMs, this, [this, bytes] { sendNow(bytes); });
+    sendAt(now + m_answerDelayMs, bytes);
+}
+
+void SimulatedInstrument::sendLate(const QByteArray &bytes)
+{
+    m_busyUntilMs = qMax(m_busyUntilMs, m_uptime.elapsed() + m_lateReplyMs);
+    sendAt(m_busyUntilMs, bytes);
+}
+
+void SimulatedInstrument::sendAt(qint64 dueMs, const QByteArray &bytes)
+{
+    const qint64 delay = qMax<qint64>(0, dueMs - m_uptime.elapsed());
+    QTimer::singleShot(int(delay), Qt::PreciseTimer, this, [this, bytes] { sendNow(bytes); });
 }
 
 void SimulatedInstrument::sendNow(const QByteArray &bytes)

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QList>
 #include <QMap>
 #include <QObject>
@@ -35,6 +36,9 @@ public:
         Trickle,  // the normal reply in small pieces with pauses
         DropLink, // the line vanishes instead of an answer
         Reply,    // a scripted reply text instead of the normal one
+        // The normal reply, but late (setLateReply): the instrument answers
+        // the commands that come meanwhile only after it, one by one.
+        Late,
     };
 
     // One run held in the instrument's memory.
@@ -79,6 +83,8 @@ public:
     void setTrickle(int pauseMs, int pieceSize);
     // Delay before every answer, as a slow instrument would take.
     void setAnswerDelay(int milliseconds) { m_answerDelayMs = milliseconds; }
+    // How late a Late reply comes (800 ms, past a link's idle time-out).
+    void setLateReply(int milliseconds) { m_lateReplyMs = milliseconds; }
 
     // The commands received, without their "\r\n", in order.
     QList<QByteArray> commands() const { return m_commands; }
@@ -127,6 +133,8 @@ private:
     QByteArray normalReply(const QByteArray &command);
     bool takeFault(const QByteArray &command, ScriptedFault &fault);
     void send(const QByteArray &bytes);
+    void sendLate(const QByteArray &bytes);
+    void sendAt(qint64 dueMs, const QByteArray &bytes);
     void sendNow(const QByteArray &bytes);
     void flushOutput();
     void trickle(const QByteArray &bytes);
@@ -151,6 +159,11 @@ private:
     int m_tricklePauseMs = 20;
     int m_tricklePiece = 3;
     int m_answerDelayMs = 0;
+    int m_lateReplyMs = 800;
+    QElapsedTimer m_uptime;
+    // Until when (on m_uptime) the instrument is still working on a late
+    // reply and the answers after it.
+    qint64 m_busyUntilMs = 0;
 };
 
 // Builders of the texts of information lines: fields joined by ",", a text in

@@ -3,6 +3,7 @@
 #include "CalibrationCertificate.h"
 #include "DeviceDateTime.h"
 #include "Experiment.h"
+#include "Interface.h"
 #include "Log.h"
 #include "ModelRegistry.h"
 #include "Results.h"
@@ -39,6 +40,20 @@ QList<FuzzParser> commonParsers()
              schedule.parseScheduleReply(text);
              schedule.toJson();
              schedule.measuredSeconds();
+         }},
+        {QStringLiteral("replies of earlier commands"), "AT+VFXPLST",
+         [](const QByteArray &text) {
+             // What the link keeps answers its own command, and keeping it
+             // again drops nothing more.
+             for (const QByteArray &prefix : {QByteArray("+VFXPLST: "), QByteArray("+CGMI: ")}) {
+                 for (const auto answer :
+                      {Interface::Answer::Any, Interface::Answer::Information}) {
+                     const QByteArray kept = Interface::withoutEarlierReplies(text, prefix, answer);
+                     if (kept.size() > text.size() ||
+                         Interface::withoutEarlierReplies(kept, prefix, answer) != kept)
+                         qFatal("replies of earlier commands dropped twice over");
+                 }
+             }
          }},
         {QStringLiteral("duration text"), "AT+VFXPDUR?",
          [](const QByteArray &text) { Results::durationToString(QString::fromLatin1(text)); }},

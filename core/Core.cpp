@@ -33,6 +33,7 @@
 #include <QQmlEngine>
 #include <QScopedValueRollback>
 #include <QSerialPortInfo>
+#include <QThread>
 #include <QUrl>
 
 #include <memory>
@@ -96,6 +97,11 @@ Core::Core(QObject *parent)
 
 Core::~Core()
 {
+    // The worker reads the chain until it ends.
+    if (m_reportThread) {
+        m_reportThread->wait();
+        delete m_reportThread;
+    }
     deleteChain();
     delete m_pendingResults;
     delete m_dataFile;
@@ -213,7 +219,7 @@ QString Core::buildRevision()
 
 bool Core::refuseWhileTalking()
 {
-    if (!m_talking)
+    if (!m_talking && !m_reportThread)
         return false;
     emit deviceBusy();
     return true;
@@ -784,23 +790,37 @@ void Core::parseFile(QString fileName)
     emit fileReadFinished();
 }
 
-int Core::generateReport(QString options)
+std::unique_ptr<VfPrinter> Core::reportPrinter(const QString &options)
 {
     if (!m_device || !m_experiment)
-        return -1;
+        return nullptr;
     std::unique_ptr<VfPrinter> printer(PrinterFactory::create(m_device->productName()));
     if (!printer) {
         emit unsupportedDevice();
-        return -1;
+        return nullptr;
     }
     printer->setProductName(m_device->productName());
     printer->setSn(m_device->sn());
     printer->setCalibration(m_device->calibration());
     printer->setReportOptions(options);
     printer->setExperiment(m_experiment->first());
+    return printer;
+}
+
+int Core::writeReport(VfPrinter *printer)
+{
+    // The PDF is ended whatever the painting gave, so that the thread that
+    // painted it also finishes it.
+    const int printed = printer->print();
+    const int ended = printer->endPainting();
+    return printed != 0 || ended != 0 ? -1 : 0;
+}
+
+int Core::reportOutcome(VfPrinter *printer, int result)
+{
     // A report that was not painted or not finished must reach the user as a
     // failure, with the reason when it is the file.
-    if (printer->print() != 0 || printer->endPainting() != 0) {
+    if (result != 0) {
         emit writeError(writeProblem(printer->failedFileName()));
         return -1;
     }
@@ -809,10 +829,56 @@ int Core::generateReport(QString options)
     return 0;
 }
 
+int Core::generateReport(QString options)
+{
+    if (m_reportThread)
+        return -2;
+    const std::unique_ptr<VfPrinter> printer = reportPrinter(options);
+    if (!printer)
+        return -1;
+    return reportOutcome(printer.get(), writeReport(printer.get()));
+}
+
+int Core::startReport(QString options)
+{
+    if (m_reportThread)
+        return -2;
+    m_reportPrinter = reportPrinter(options);
+    if (!m_reportPrinter)
+        return -1;
+    VfPrinter *printer = m_reportPrinter.get();
+    connect(printer, &VfPrinter::pageWritten, this, &Core::reportProgress, Qt::QueuedConnection);
+    m_reportThread = QThread::create([this, printer] { m_reportResult = writeReport(printer); });
+    // Queued: the worker has returned by the time Core collects it.
+    connect(m_reportThread, &QThread::finished, this, &Core::endBackgroundReport,
+            Qt::QueuedConnection);
+    emit reportRunningChanged();
+    emit reportProgress(0, 0);
+    m_reportThread->start();
+    return 0;
+}
+
+void Core::endBackgroundReport()
+{
+    if (!m_reportThread)
+        return;
+    m_reportThread->wait();
+    delete m_reportThread;
+    m_reportThread = nullptr;
+    const std::unique_ptr<VfPrinter> printer = std::move(m_reportPrinter);
+    // Pages the worker reported before it ended are shown before the end.
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+    const int result = reportOutcome(printer.get(), m_reportResult);
+    emit reportRunningChanged();
+    emit reportFinished(result);
+}
+
 // ------------------------------------------------------------ result refresh
 
 void Core::refreshWorkingHours(QString expParam)
 {
+    if (m_reportThread)
+        return;
     Results *results = m_experiment ? m_experiment->results() : nullptr;
     if (results && results->refreshWorkingHours(expParam) == 0)
         emitPlace(&Core::resultsUpdated);
@@ -820,7 +886,7 @@ void Core::refreshWorkingHours(QString expParam)
 
 void Core::refreshPartialResults(QString exposureComponentList)
 {
-    if (!m_experiment)
+    if (!m_experiment || m_reportThread)
         return;
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(exposureComponentList.toUtf8(), &error);
@@ -848,7 +914,7 @@ void Core::refreshGeneralData(QString generalData)
 {
     const QJsonDocument document = QJsonDocument::fromJson(generalData.toUtf8());
     Results *results = m_experiment ? m_experiment->results() : nullptr;
-    if (document.isNull() || !results)
+    if (document.isNull() || !results || m_reportThread)
         return;
     results->refreshGeneralData(document.object());
     results->applyExposureComponents(m_experiment);

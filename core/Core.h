@@ -8,12 +8,15 @@
 #include <QVariant>
 
 #include <functional>
+#include <memory>
 
 class Device;
 class Experiment;
+class QThread;
 class Results;
 class Schedule;
 class VfFile;
+class VfPrinter;
 class VfSamples;
 
 // The backend that the QML scene drives, seen there as "core". Its slots take
@@ -41,6 +44,13 @@ class VfSamples;
 // (VfSamples) puts the samples on screen in bulk: the results pages read
 // those two.
 //
+// A report is written either while the caller waits (generateReport) or on a
+// worker thread (startReport), which reports its pages through reportProgress
+// and its outcome through reportFinished. While the worker writes, it reads
+// the chain of runs: every slot that would change or delete the chain or the
+// device is refused then (-2, as while the instrument is talking), and so is
+// another report.
+//
 // Ownership: Core owns the probed devices, the current device, the run-list
 // entries, the chain of opened runs (each run owns its logs and results), the
 // data-file object and the schedules being edited.
@@ -63,6 +73,7 @@ class Core : public QObject
     Q_PROPERTY(QString coreBits READ coreBits NOTIFY versionChanged)
     Q_PROPERTY(QString experimentSummary READ experimentSummary)
     Q_PROPERTY(QObject *samples READ samples CONSTANT)
+    Q_PROPERTY(bool reportRunning READ reportRunning NOTIFY reportRunningChanged)
 
 public:
     explicit Core(QObject *parent = nullptr);
@@ -88,6 +99,8 @@ public:
     QString builtYear() const;
     QString revision() const;
     QString coreBits() const;
+    // True while a report started by startReport is being written.
+    bool reportRunning() const { return m_reportThread != nullptr; }
 
     // The build's revision number as text; data files and reports carry it.
     static QString buildRevision();
@@ -131,6 +144,14 @@ signals:
     // The report was written to `fileName`, but no viewer of the desktop
     // opened it.
     void reportNotOpened(QString fileName);
+    // A report started by startReport has written page `page` of
+    // `pageCount` (the count is known before the first page is written);
+    // (0, 0) when it has begun laying its pages out.
+    void reportProgress(int page, int pageCount);
+    // A report started by startReport has ended with `result`, the code
+    // generateReport gives; writeError or reportNotOpened came before it.
+    void reportFinished(int result);
+    void reportRunningChanged();
 
 public slots:
     int setTimeNow();
@@ -144,7 +165,13 @@ public slots:
     int sndCalibration(QString calib);
     int sndScheduleList(QString cfg);
     int eraseMemory();
+    // Writes the report of the current chain and returns when it is done: 0
+    // written, -1 failed (writeError says why), -2 while another report is
+    // being written.
     int generateReport(QString options);
+    // Starts the same report on a worker thread: 0 started, else the code
+    // generateReport would have given at once (and no reportFinished).
+    int startReport(QString options);
     void refreshWorkingHours(QString expParam);
     void refreshPartialResults(QString exposureComponentList);
     void refreshGeneralData(QString generalData);
@@ -197,6 +224,16 @@ private:
     // Why `candidate` cannot join `others` in the schedule list (the
     // message for the user), or an empty text when it can.
     QString scheduleRefusal(const Schedule &candidate, const QList<Schedule *> &others) const;
+    // The printer of the current device's model set up with `options` for
+    // the current chain; null (-1) when there is no run or no printer.
+    std::unique_ptr<VfPrinter> reportPrinter(const QString &options);
+    // Paints and ends the report: 0 or -1. Runs on any thread.
+    static int writeReport(VfPrinter *printer);
+    // Tells the outcome of a report that `writeReport` gave `result`: the
+    // reason of a failure, or the written file to the desktop's viewer.
+    int reportOutcome(VfPrinter *printer, int result);
+    // Collects the worker of startReport once it has finished.
+    void endBackgroundReport();
     // Emits `signal` with the current run's place code, when there is a run.
     void emitPlace(void (Core::*signal)(int));
 
@@ -212,4 +249,7 @@ private:
     Results *m_pendingResults = nullptr;
     bool m_deviceDropped = false;
     bool m_talking = false;
+    QThread *m_reportThread = nullptr;
+    std::unique_ptr<VfPrinter> m_reportPrinter;
+    int m_reportResult = -1;
 };

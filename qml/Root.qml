@@ -25,6 +25,10 @@ Rectangle {
     // Set by a page while it reads the instrument: the pages stay where they
     // are until it is done (the page then shows what it read).
     property bool navigationLocked: false
+    // What long work running in the background is doing (a report, a large
+    // data file), shown over the pages, which wait for it; empty when none
+    // runs.
+    property string busyText: ""
 
     // Results of core's device slots.
     readonly property int deviceSuccessful: 0
@@ -342,6 +346,15 @@ Rectangle {
             visible: false
             onShowResults: root.showState("RumoResultsState")
         }
+    }
+
+    // Over the header and the pages alike: the back button waits too.
+    VfBusyOverlay {
+        id: busyOverlay
+        objectName: "busyOverlay"
+        anchors.fill: parent
+        z: 10
+        text: root.busyText
     }
 
     states: [

@@ -21,13 +21,17 @@
 #include <QLegend>
 #include <QLocale>
 #include <QPainter>
-#include <QPixmap>
+#include <QImage>
 #include <QUrl>
 #include <QValueAxis>
 #include <QtMath>
 
 #include <cmath>
 #include <memory>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace {
 const QString kSans = QStringLiteral("FreeSans");
@@ -53,6 +57,21 @@ constexpr int kNotesBottomReserve = 89;
 constexpr int kSignatureGaps = 5;
 constexpr int kUnsignedDrop = 15;
 
+// The PDF writer takes buffers of several megabytes for every page it
+// compresses. Kept in the heap rather than handed back to the system after
+// each page, they cost no fresh pages: about a quarter of a long report.
+void keepPageBuffersInHeap()
+{
+#ifdef __GLIBC__
+    static const bool kept = [] {
+        mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
+        mallopt(M_TRIM_THRESHOLD, 64 * 1024 * 1024);
+        return true;
+    }();
+    Q_UNUSED(kept)
+#endif
+}
+
 QString pageText(int page, int count)
 {
     return QStringLiteral("%1 ").arg(page) + VfPrinter::tr("of") + QStringLiteral(" %1").arg(count);
@@ -64,6 +83,7 @@ VfPrinter::VfPrinter(QPrinter::PrinterMode mode)
     , QPrinter(mode)
 {
     registerReportFonts();
+    keepPageBuffersInHeap();
     m_painter = new QPainter;
     setOutputFormat(QPrinter::PdfFormat);
     setPageSize(QPageSize(QPageSize::A4));
@@ -203,15 +223,21 @@ int VfPrinter::drawTopBand()
 {
     QSize logoBox(0, 0);
     if (m_logoEnable) {
-        m_logoFile = QmlFileName::toLocalPath(m_logoFile);
-        QPixmap logo;
-        if (!m_logoFile.isEmpty() && logo.load(m_logoFile)) {
-            logo =
-                logo.scaled(kLogoWidth, kLogoHeight, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        // An image, not a pixmap: a report may be written off the GUI
+        // thread. It is read and scaled once for every page.
+        const QString logoFile = QmlFileName::toLocalPath(m_logoFile);
+        if (logoFile != m_logoFile || m_logo.isNull()) {
+            m_logoFile = logoFile;
+            QImage logo;
+            if (!m_logoFile.isEmpty() && logo.load(m_logoFile))
+                m_logo = logo.scaled(kLogoWidth, kLogoHeight, Qt::KeepAspectRatio,
+                                     Qt::SmoothTransformation);
+        }
+        if (!m_logo.isNull()) {
             m_painter->resetTransform();
             if (!m_measuring)
-                m_painter->drawPixmap(0, 0, logo);
-            logoBox = QSize(logo.width() + kLogoGap, logo.height() + kLogoGap);
+                m_painter->drawImage(0, 0, m_logo);
+            logoBox = QSize(m_logo.width() + kLogoGap, m_logo.height() + kLogoGap);
         }
     }
     m_painter->save();
@@ -259,6 +285,8 @@ int VfPrinter::drawBottomBand()
         m_painter->drawText(QRect(0, 0, window.width(), h), pageFlags, page);
     }
     m_painter->restore();
+    if (!m_measuring)
+        emit pageWritten(m_pageNumber, m_pageCount);
     return h + m_footerMargin + qCeil(kRuleWidth);
 }
 

@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 #include <QFont>
+#include <QImage>
 #include <QJsonObject>
 #include <QList>
 #include <QObject>
@@ -180,6 +181,12 @@ public:
     // A calendar day in the system locale's short date format.
     static QString dateText(const QDate &date);
 
+signals:
+    // Page `page` of `pageCount` is written (its bottom band drawn). A
+    // report may be written on a worker thread: connect with a queued
+    // connection there.
+    void pageWritten(int page, int pageCount);
+
 public slots:
     // The family's report sequence: 0 painted, non-zero failed.
     virtual int print() = 0;
@@ -279,6 +286,8 @@ protected:
     QString m_repName;
     QString m_repIdReg;
     QString m_logoFile;
+    // The logo as the top band draws it, read once.
+    QImage m_logo;
     QString m_productName;
     QString m_sn;
     QString m_obsText;

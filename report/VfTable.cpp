@@ -122,16 +122,17 @@ void VfTable::measureRows(const QList<VfTableRow> &rows)
 
 void VfTable::drawCells(const QStringList &cells, int height, int x, int y)
 {
+    // One transform for the whole row, and a font set only where it changes:
+    // every change of either opens a new graphics state in the PDF.
     const QFont saved = m_painter->font();
     m_painter->resetTransform();
-    m_painter->translate(x, y);
     for (int c = 0; c < m_columnCount && c < m_columnWidths.size(); ++c) {
         const CellStyle style = cellStyle(c);
         const int width = m_columnWidths.at(c);
-        m_painter->setFont(style.font);
-        m_painter->drawText(QRect(0, 0, width, height), style.flags, cells.value(c));
-        m_painter->translate(width, 0);
+        if (!(m_painter->font() == style.font))
+            m_painter->setFont(style.font);
+        m_painter->drawText(QRect(x, y, width, height), style.flags, cells.value(c));
+        x += width;
     }
-    m_painter->resetTransform();
     m_painter->setFont(saved);
 }

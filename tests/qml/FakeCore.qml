@@ -37,6 +37,10 @@ QtObject {
     signal scheduleListUpdate()
     signal scheduleOk()
     signal scheduleError(string message)
+    // A report that startReport started ends when the test emits
+    // reportFinished, as the real one ends later on its own.
+    signal reportProgress(int page, int pageCount)
+    signal reportFinished(int result)
 
     function record(name) {
         calls = calls.concat([name])

@@ -36,9 +36,9 @@ Item {
             sent = sent.concat([url])
             return record("saveExperimentToFile")
         }
-        function generateReport(text) {
+        function startReport(text) {
             sent = sent.concat([text])
-            return record("generateReport")
+            return record("startReport")
         }
         function prevExp() { record("prevExp") }
         function nextExp() { record("nextExp") }
@@ -507,11 +507,11 @@ Item {
 
         function test_reportOutcome(data) {
             var window = results2.printerWindow
-            core.results = { "generateReport": data.result }
             window.show()
             window.outputFile.filename = "file:///tmp/heat.pdf"
             verify(window.submit())
-            compare(core.calls, ["generateReport"])
+            compare(core.calls, ["startReport"])
+            core.reportFinished(data.result)
             compare(window.visible, data.open)
             compare(window.dialogs.printerErrorDialog.visible, data.open)
             window.dialogs.printerErrorDialog.close()

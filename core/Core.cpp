@@ -49,6 +49,9 @@ constexpr int kSearchEventsMs = 100;
 constexpr int kProbeReplyLimitMs = 2000;
 constexpr int kEraseEventsMs = 800;
 constexpr int kProgressEventsMs = 100;
+// How long Core's end waits for a report's worker between two rounds of the
+// work the worker asked of this thread.
+constexpr int kReportWaitMs = 20;
 
 // Extra ports to probe after the system's own, separated by colons.
 const char *const kExtraPortsVariable = "VALTRIX_EXTRA_PORTS";
@@ -97,9 +100,11 @@ Core::Core(QObject *parent)
 
 Core::~Core()
 {
-    // The worker reads the chain until it ends.
+    // The worker reads the chain until it ends; meanwhile it may wait for
+    // the charts it hands to this thread.
     if (m_reportThread) {
-        m_reportThread->wait();
+        while (!m_reportThread->wait(kReportWaitMs))
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
         delete m_reportThread;
     }
     deleteChain();
@@ -848,7 +853,14 @@ int Core::startReport(QString options)
         return -1;
     VfPrinter *printer = m_reportPrinter.get();
     connect(printer, &VfPrinter::pageWritten, this, &Core::reportProgress, Qt::QueuedConnection);
-    m_reportThread = QThread::create([this, printer] { m_reportResult = writeReport(printer); });
+    // The printer belongs to the worker while it writes (it parents what it
+    // makes), and comes back with the report.
+    QThread *home = thread();
+    m_reportThread = QThread::create([this, printer, home] {
+        m_reportResult = writeReport(printer);
+        printer->moveToThread(home);
+    });
+    printer->moveToThread(m_reportThread);
     // Queued: the worker has returned by the time Core collects it.
     connect(m_reportThread, &QThread::finished, this, &Core::endBackgroundReport,
             Qt::QueuedConnection);

@@ -10,6 +10,7 @@
 
 #include <QAbstractAxis>
 #include <QChart>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -21,6 +22,7 @@
 #include <QLegend>
 #include <QLocale>
 #include <QPainter>
+#include <QThread>
 #include <QImage>
 #include <QUrl>
 #include <QValueAxis>
@@ -177,6 +179,15 @@ void VfPrinter::renderChart(QtCharts::QChart *chart, const QRect &area)
     scene.render(m_painter, QRectF(0, 0, area.width(), area.height()), scene.sceneRect());
     m_painter->restore();
     // The scene deletes the chart with it.
+}
+
+void VfPrinter::onGuiThread(const std::function<void()> &work)
+{
+    QCoreApplication *application = QCoreApplication::instance();
+    if (!application || QThread::currentThread() == application->thread())
+        work();
+    else
+        QMetaObject::invokeMethod(application, work, Qt::BlockingQueuedConnection);
 }
 
 QString VfPrinter::pdfCreator()

@@ -65,6 +65,11 @@ public:
     // is drawn, so that its axes and legend are complete without the event
     // loop running.
     void renderChart(QtCharts::QChart *chart, const QRect &area);
+    // Runs `work` on the GUI thread, waiting for it when the report is
+    // written on another. Charts are made, laid out and rendered in such
+    // work: the chart library keeps state of its own that the pages' charts
+    // use on the GUI thread, so no other thread may touch it.
+    static void onGuiThread(const std::function<void()> &work);
 
     // The creator written into the PDF: "Suite Valtrix " + the build revision.
     static QString pdfCreator();

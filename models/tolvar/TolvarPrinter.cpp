@@ -407,15 +407,20 @@ void TolvarPrinter::drawCharts()
 int TolvarPrinter::drawFlowChart(int x, int y, float widthFactor)
 {
     const int width = int(contentWidth() * widthFactor);
-    renderChart(TolvarReportCharts::flowChart(m_experiment, samplesAsPoints()),
-                QRect(m_inset + x, y, width, kChartHeight));
+    onGuiThread([&] {
+        renderChart(TolvarReportCharts::flowChart(m_experiment, samplesAsPoints()),
+                    QRect(m_inset + x, y, width, kChartHeight));
+    });
     return kChartHeight;
 }
 
 int TolvarPrinter::drawBackpressureChart(int x, int y, float widthFactor)
 {
     const int width = int(contentWidth() * widthFactor);
-    renderChart(TolvarReportCharts::backpressureChart(m_experiment, m_rdkPa, samplesAsPoints()),
-                QRect(m_inset + x, y, width, kChartHeight));
+    onGuiThread([&] {
+        renderChart(
+            TolvarReportCharts::backpressureChart(m_experiment, m_rdkPa, samplesAsPoints()),
+            QRect(m_inset + x, y, width, kChartHeight));
+    });
     return kChartHeight;
 }

@@ -108,6 +108,7 @@ VfPrinter::VfPrinter(QPrinter::PrinterMode mode)
 
 VfPrinter::~VfPrinter()
 {
+    qDeleteAll(m_countedTables);
     delete m_currentTable;
     if (m_painter->isActive())
         m_painter->end();
@@ -532,7 +533,11 @@ int VfPrinter::runTablePages(Experiment *run)
         m_tableEnable = false;
         return 0;
     }
-    return tablePages(table.get());
+    const int pages = tablePages(table.get());
+    // Built and measured once: printRunTable takes it.
+    delete m_countedTables.take(run);
+    m_countedTables.insert(run, table.release());
+    return pages;
 }
 
 int VfPrinter::tablePages(VfTable *table) const
@@ -572,7 +577,8 @@ void VfPrinter::drawPageEnd(int) {}
 
 int VfPrinter::printRunTable(Experiment *run)
 {
-    return printTable(createRunTable(run));
+    VfTable *counted = m_countedTables.take(run);
+    return printTable(counted ? counted : createRunTable(run));
 }
 
 int VfPrinter::printTable(VfTable *table)

@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 #include <QFont>
+#include <QHash>
 #include <QImage>
 #include <QJsonObject>
 #include <QList>
@@ -261,7 +262,7 @@ protected:
     // object so that a family can read its own keys.
     bool readCommonOptions(const QString &json, QJsonObject *object = nullptr);
     // Pages the sample table of `run` takes, laid out from the top of a page
-    // exactly as printRunTable draws it. A table wider than the page clears
+    // exactly as printRunTable draws it (which then prints this very table). A table wider than the page clears
     // the table switch and takes none.
     int runTablePages(Experiment *run);
 
@@ -315,6 +316,9 @@ protected:
     QFont m_familyFont;
 
     VfTable *m_currentTable = nullptr;
+    // Sample tables that runTablePages built to count their pages, kept for
+    // printRunTable, so that a table is built and measured once.
+    QHash<const Experiment *, VfTable *> m_countedTables;
     bool m_measuring = false;
     // Set by options that are no JSON object or name no file: print fails.
     bool m_optionsRefused = false;

@@ -112,6 +112,7 @@ void VfTable::measureRows(const QList<VfTableRow> &rows)
     // A column's values repeat ("---", the same reading): each text is laid
     // out once per column.
     QVector<QHash<QString, QSize>> measured(m_columnCount);
+    m_repeated = QVector<QSet<QString>>(m_columnCount);
     for (const VfTableRow &row : rows) {
         m_rows.append(row);
         // A row is as tall as its tallest cell, so no cell overlaps the next row.
@@ -123,6 +124,8 @@ void VfTable::measureRows(const QList<VfTableRow> &rows)
                 m_painter->setFont(styles.at(c).font);
                 size = measured[c].insert(
                     text, m_painter->boundingRect(window, styles.at(c).flags, text).size());
+            } else {
+                m_repeated[c].insert(text);
             }
             widenColumn(c, size->width() + m_cellPaddingX);
             height = qMax(height, size->height());
@@ -143,7 +146,12 @@ void VfTable::drawCells(const QStringList &cells, int height, int x, int y)
         const int width = m_columnWidths.at(c);
         if (!(m_painter->font() == style.font))
             m_painter->setFont(style.font);
-        m_painter->drawText(QRect(x, y, width, height), style.flags, cells.value(c));
+        const QString text = cells.value(c);
+        const QRect rect(x, y, width, height);
+        if (c < m_repeated.size() && m_repeated.at(c).contains(text))
+            m_cellTexts[c].draw(m_painter, rect, style.flags, text);
+        else
+            m_painter->drawText(rect, style.flags, text);
         x += width;
     }
     m_painter->setFont(saved);

@@ -100,12 +100,12 @@ Core::Core(QObject *parent)
 
 Core::~Core()
 {
-    // The worker reads the chain until it ends; meanwhile it may wait for
-    // the charts it hands to this thread.
-    if (m_reportThread) {
-        while (!m_reportThread->wait(kReportWaitMs))
+    // The worker reads the chain or the file until it ends; meanwhile it may
+    // wait for the charts it hands to this thread.
+    if (m_worker) {
+        while (!m_worker->wait(kReportWaitMs))
             QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
-        delete m_reportThread;
+        delete m_worker;
     }
     deleteChain();
     delete m_pendingResults;
@@ -224,7 +224,7 @@ QString Core::buildRevision()
 
 bool Core::refuseWhileTalking()
 {
-    if (!m_talking && !m_reportThread)
+    if (!m_talking && !m_worker)
         return false;
     emit deviceBusy();
     return true;
@@ -718,28 +718,66 @@ void Core::removeSchedule(int idx)
 
 // ------------------------------------------------- data files and reports
 
-int Core::saveExperimentToFile(QString fileName)
+QString Core::prepareSave(const QString &fileName)
 {
     if (!m_device || !m_experiment)
-        return -1;
-    const QString productName = m_device->productName();
+        return QString();
     QString path = QmlFileName::toLocalPath(fileName);
     delete m_dataFile;
-    m_dataFile = FileFactory::createByName(productName, path);
-    if (!m_dataFile)
-        return -1;
+    m_dataFile = FileFactory::createByName(m_device->productName(), path);
+    return m_dataFile ? path : QString();
+}
 
+QByteArray Core::dataFileContent() const
+{
     QList<QJsonObject> runs;
     for (Experiment *run = m_experiment->first(); run; run = run->next())
         runs.append(run->toJson());
-    const QByteArray content = DataFileEnvelope::encode(
+    return DataFileEnvelope::encode(
         DataFileEnvelope::document(buildRevision(), m_device->toJson(), runs));
-    QString reason;
-    if (VfFile::write(path, content, &reason) != 0) {
-        emit writeError(writeProblem(path, reason));
-        emit openFileError(productName);
+}
+
+int Core::saveOutcome(const QString &path, int written, const QString &reason)
+{
+    if (written == 0)
+        return 0;
+    emit writeError(writeProblem(path, reason));
+    emit openFileError(m_device ? m_device->productName() : QString());
+    return -1;
+}
+
+int Core::saveExperimentToFile(QString fileName)
+{
+    if (m_worker)
+        return -2;
+    const QString path = prepareSave(fileName);
+    if (path.isEmpty())
         return -1;
-    }
+    QString reason;
+    return saveOutcome(path, VfFile::write(path, dataFileContent(), &reason), reason);
+}
+
+int Core::startSaveExperimentToFile(QString fileName)
+{
+    if (m_worker || m_talking)
+        return -2;
+    const QString path = prepareSave(fileName);
+    if (path.isEmpty())
+        return -1;
+    struct Outcome
+    {
+        int written = -1;
+        QString reason;
+    };
+    const auto outcome = std::make_shared<Outcome>();
+    newWorker(
+        [this, path, outcome] {
+            outcome->written = VfFile::write(path, dataFileContent(), &outcome->reason);
+        },
+        [this, path, outcome] {
+            emit fileSaved(saveOutcome(path, outcome->written, outcome->reason));
+        })
+        ->start();
     return 0;
 }
 
@@ -756,30 +794,61 @@ QString Core::writeProblem(const QString &path, const QString &reason)
     return reason.isEmpty() ? text : text + QLatin1Char(' ') + reason;
 }
 
+bool Core::openDataFile(const QString &fileName)
+{
+    deleteChain();
+    const QString path = QmlFileName::toLocalPath(fileName);
+    delete m_dataFile;
+    m_dataFile = FileFactory::createByExtension(path);
+    if (!m_dataFile || !m_dataFile->open(QIODevice::ReadOnly)) {
+        emit invalidFile();
+        return false;
+    }
+    emit fileReadStarted();
+    return true;
+}
+
 void Core::parseFile(QString fileName)
 {
     if (refuseWhileTalking())
         return;
     const QScopedValueRollback<bool> talking(m_talking, true);
-    deleteChain();
-    const QString path = QmlFileName::toLocalPath(fileName);
-    delete m_dataFile;
-    m_dataFile = FileFactory::createByExtension(path);
-    if (!m_dataFile) {
-        emit invalidFile();
+    if (!openDataFile(fileName))
         return;
-    }
-    if (!m_dataFile->open(QIODevice::ReadOnly)) {
-        emit invalidFile();
-        return;
-    }
-    emit fileReadStarted();
-
     const QByteArray content = m_dataFile->readAll();
-    replaceDevice(m_dataFile->readHeader(content));
-    if (m_device)
-        setCurrentExperiment(m_dataFile->parse(content));
     m_dataFile->close();
+    QJsonObject root;
+    m_dataFile->decode(content, root);
+    showFileDocument(root);
+}
+
+int Core::startParseFile(QString fileName)
+{
+    if (refuseWhileTalking())
+        return -2;
+    if (!openDataFile(fileName))
+        return -1;
+    VfFile *file = m_dataFile;
+    const auto root = std::make_shared<QJsonObject>();
+    // The file object is the worker's until it ends: nothing deletes it
+    // while work runs in the background.
+    newWorker(
+        [file, root] {
+            const QByteArray content = file->readAll();
+            file->close();
+            file->decode(content, *root);
+        },
+        [this, root] { showFileDocument(*root); })
+        ->start();
+    return 0;
+}
+
+void Core::showFileDocument(const QJsonObject &root)
+{
+    const bool decoded = m_dataFile->status() == VfFile::Ok;
+    replaceDevice(decoded ? m_dataFile->readHeader(root) : nullptr);
+    if (m_device)
+        setCurrentExperiment(m_dataFile->parseDocument(root));
 
     if (m_dataFile->status() != VfFile::Ok) {
         deleteChain();
@@ -836,7 +905,7 @@ int Core::reportOutcome(VfPrinter *printer, int result)
 
 int Core::generateReport(QString options)
 {
-    if (m_reportThread)
+    if (m_worker)
         return -2;
     const std::unique_ptr<VfPrinter> printer = reportPrinter(options);
     if (!printer)
@@ -846,7 +915,7 @@ int Core::generateReport(QString options)
 
 int Core::startReport(QString options)
 {
-    if (m_reportThread)
+    if (m_worker)
         return -2;
     m_reportPrinter = reportPrinter(options);
     if (!m_reportPrinter)
@@ -856,40 +925,52 @@ int Core::startReport(QString options)
     // The printer belongs to the worker while it writes (it parents what it
     // makes), and comes back with the report.
     QThread *home = thread();
-    m_reportThread = QThread::create([this, printer, home] {
-        m_reportResult = writeReport(printer);
-        printer->moveToThread(home);
-    });
-    printer->moveToThread(m_reportThread);
-    // Queued: the worker has returned by the time Core collects it.
-    connect(m_reportThread, &QThread::finished, this, &Core::endBackgroundReport,
-            Qt::QueuedConnection);
+    QThread *worker = newWorker(
+        [this, printer, home] {
+            m_reportResult = writeReport(printer);
+            printer->moveToThread(home);
+        },
+        [this] {
+            const std::unique_ptr<VfPrinter> written = std::move(m_reportPrinter);
+            const int result = reportOutcome(written.get(), m_reportResult);
+            emit reportRunningChanged();
+            emit reportFinished(result);
+        });
+    printer->moveToThread(worker);
     emit reportRunningChanged();
     emit reportProgress(0, 0);
-    m_reportThread->start();
+    worker->start();
     return 0;
 }
 
-void Core::endBackgroundReport()
+QThread *Core::newWorker(const std::function<void()> &work, std::function<void()> end)
 {
-    if (!m_reportThread)
+    m_worker = QThread::create(work);
+    m_workerEnd = std::move(end);
+    // Queued: the worker has returned by the time Core collects it.
+    connect(m_worker, &QThread::finished, this, &Core::endBackgroundWork, Qt::QueuedConnection);
+    return m_worker;
+}
+
+void Core::endBackgroundWork()
+{
+    if (!m_worker)
         return;
-    m_reportThread->wait();
-    delete m_reportThread;
-    m_reportThread = nullptr;
-    const std::unique_ptr<VfPrinter> printer = std::move(m_reportPrinter);
-    // Pages the worker reported before it ended are shown before the end.
+    m_worker->wait();
+    delete m_worker;
+    m_worker = nullptr;
+    // What the worker posted before it ended (a report's pages) comes first.
     QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
-    const int result = reportOutcome(printer.get(), m_reportResult);
-    emit reportRunningChanged();
-    emit reportFinished(result);
+    const std::function<void()> end = std::move(m_workerEnd);
+    m_workerEnd = nullptr;
+    end();
 }
 
 // ------------------------------------------------------------ result refresh
 
 void Core::refreshWorkingHours(QString expParam)
 {
-    if (m_reportThread)
+    if (m_worker)
         return;
     Results *results = m_experiment ? m_experiment->results() : nullptr;
     if (results && results->refreshWorkingHours(expParam) == 0)
@@ -898,7 +979,7 @@ void Core::refreshWorkingHours(QString expParam)
 
 void Core::refreshPartialResults(QString exposureComponentList)
 {
-    if (!m_experiment || m_reportThread)
+    if (!m_experiment || m_worker)
         return;
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(exposureComponentList.toUtf8(), &error);
@@ -926,7 +1007,7 @@ void Core::refreshGeneralData(QString generalData)
 {
     const QJsonDocument document = QJsonDocument::fromJson(generalData.toUtf8());
     Results *results = m_experiment ? m_experiment->results() : nullptr;
-    if (document.isNull() || !results || m_reportThread)
+    if (document.isNull() || !results || m_worker)
         return;
     results->refreshGeneralData(document.object());
     results->applyExposureComponents(m_experiment);

@@ -12,6 +12,7 @@
 
 class Device;
 class Experiment;
+class QJsonObject;
 class QThread;
 class Results;
 class Schedule;
@@ -44,12 +45,14 @@ class VfSamples;
 // (VfSamples) puts the samples on screen in bulk: the results pages read
 // those two.
 //
-// A report is written either while the caller waits (generateReport) or on a
-// worker thread (startReport), which reports its pages through reportProgress
-// and its outcome through reportFinished. While the worker writes, it reads
-// the chain of runs: every slot that would change or delete the chain or the
-// device is refused then (-2, as while the instrument is talking), and so is
-// another report.
+// A report is written, and a data file saved or read, either while the caller
+// waits (generateReport, saveExperimentToFile, parseFile) or on a worker
+// thread (startReport, startSaveExperimentToFile, startParseFile), which
+// tells its end by a signal (reportFinished, fileSaved, fileReadFinished or
+// invalidFile); a report tells its pages through reportProgress. While a
+// worker runs it reads the chain of runs or the data file: every slot that
+// would change or delete them or the device is refused then (-2, as while
+// the instrument is talking), and so is other background work.
 //
 // Ownership: Core owns the probed devices, the current device, the run-list
 // entries, the chain of opened runs (each run owns its logs and results), the
@@ -100,7 +103,7 @@ public:
     QString revision() const;
     QString coreBits() const;
     // True while a report started by startReport is being written.
-    bool reportRunning() const { return m_reportThread != nullptr; }
+    bool reportRunning() const { return m_worker && m_reportPrinter; }
 
     // The build's revision number as text; data files and reports carry it.
     static QString buildRevision();
@@ -152,11 +155,18 @@ signals:
     // generateReport gives; writeError or reportNotOpened came before it.
     void reportFinished(int result);
     void reportRunningChanged();
+    // A save started by startSaveExperimentToFile has ended with `result`,
+    // the code saveExperimentToFile gives (writeError came before a failure).
+    void fileSaved(int result);
 
 public slots:
     int setTimeNow();
     int findExperiments();
     int saveExperimentToFile(QString fileName);
+    // Starts the same save on a worker thread: 0 started, else the code
+    // saveExperimentToFile would have given at once (-2 while other work
+    // runs in the background), and no fileSaved.
+    int startSaveExperimentToFile(QString fileName);
     int createDevice(int idx);
     int createExperiment(QString idxList);
     int acquireConfiguration();
@@ -176,6 +186,10 @@ public slots:
     void refreshPartialResults(QString exposureComponentList);
     void refreshGeneralData(QString generalData);
     void parseFile(QString fileName);
+    // Reads and decodes the file on a worker thread, then shows it as
+    // parseFile does: 0 started, -1 when the file cannot be opened
+    // (invalidFile), -2 while other work runs.
+    int startParseFile(QString fileName);
     void updateProgressBar(double progress);
     void removeSchedule(int idx);
     void addSchedule(QString schedule);
@@ -232,8 +246,24 @@ private:
     // Tells the outcome of a report that `writeReport` gave `result`: the
     // reason of a failure, or the written file to the desktop's viewer.
     int reportOutcome(VfPrinter *printer, int result);
-    // Collects the worker of startReport once it has finished.
-    void endBackgroundReport();
+    // A worker thread that runs `work`; once it has finished, `end` runs on
+    // this thread. The caller starts it.
+    QThread *newWorker(const std::function<void()> &work, std::function<void()> end);
+    // Collects the worker once it has finished and runs its end.
+    void endBackgroundWork();
+    // The data file's content for the current chain.
+    QByteArray dataFileContent() const;
+    // Where a data file is saved: `fileName` as a path, with its file object
+    // made anew; empty (-1) when the model has none.
+    QString prepareSave(const QString &fileName);
+    // Tells the outcome of writing `path`: 0, or -1 after writeError and
+    // openFileError.
+    int saveOutcome(const QString &path, int written, const QString &reason);
+    // Opens `fileName` as the data file, from no chain: false (after
+    // invalidFile) when it cannot be read.
+    bool openDataFile(const QString &fileName);
+    // Shows the file whose document `decode` gave `root` (or refused).
+    void showFileDocument(const QJsonObject &root);
     // Emits `signal` with the current run's place code, when there is a run.
     void emitPlace(void (Core::*signal)(int));
 
@@ -249,7 +279,8 @@ private:
     Results *m_pendingResults = nullptr;
     bool m_deviceDropped = false;
     bool m_talking = false;
-    QThread *m_reportThread = nullptr;
+    QThread *m_worker = nullptr;
     std::unique_ptr<VfPrinter> m_reportPrinter;
     int m_reportResult = -1;
+    std::function<void()> m_workerEnd;
 };

@@ -135,6 +135,10 @@ Rectangle {
         target: core
         function onDeviceDisconnected() { root.goHome() }
         function onUnsupportedDevice() { dialogs.unsupportedDeviceDialog.open() }
+        // A data file read in the background.
+        function onFileReadStarted() { root.busyText = qsTr("Reading the file") }
+        function onFileReadFinished() { root.busyText = "" }
+        function onInvalidFile() { root.busyText = "" }
     }
 
     VfDialogs {

@@ -4,8 +4,9 @@ import QtQuick.Dialogs 1.3
 import "FileNames.js" as FileNames
 
 // The download of one run of a device page's run list into a data file: a
-// click chooses the run and asks where to save it, the answer downloads and
-// saves it. A lost link or a busy instrument is shown by the shell's dialogs;
+// click chooses the run and asks where to save it, the answer downloads it and
+// saves it in the background (the shell shows that it is saving); the
+// results page is shown once the file is saved, or its failure told. A lost link or a busy instrument is shown by the shell's dialogs;
 // any other failed download is left to whoever hears downloadError (the
 // shell shows it). The page shows `progress` and locks its list while
 // `downloading`.
@@ -17,8 +18,10 @@ Item {
     property string fileExtension: ""
     // The row of the run list chosen for download, -1 when none.
     property int selectedIdx: -1
-    // True while a download runs.
+    // True while a download runs, and while its file is being saved.
     property bool downloading: false
+    // True while the downloaded run is being saved.
+    property bool saving: false
     // Percent of the running (or last) download.
     property real progress: 0
     property alias saveDialog: saveDialog
@@ -58,13 +61,31 @@ Item {
                 downloadError()
             return result
         }
-        var failed = root.dialogs.saveFailDialog
-        failed.informativeText = ""
-        if (core.saveExperimentToFile(FileNames.withExtension(fileUrl, fileExtension))
-                !== root.deviceSuccessful)
-            failed.open()
-        root.showResultsPage(core.devName)
+        root.dialogs.saveFailDialog.informativeText = ""
+        var saved = core.startSaveExperimentToFile(
+                    FileNames.withExtension(fileUrl, fileExtension))
+        if (saved !== root.deviceSuccessful) {
+            savedAs(saved)
+            return result
+        }
+        saving = true
+        downloading = true
+        root.navigationLocked = true
+        root.busyText = qsTr("Saving the file")
         return result
+    }
+
+    // The end of the save: the run's page, after the save's failure if any.
+    function savedAs(result) {
+        if (saving) {
+            saving = false
+            downloading = false
+            root.navigationLocked = false
+            root.busyText = ""
+        }
+        if (result !== root.deviceSuccessful)
+            root.dialogs.saveFailDialog.open()
+        root.showResultsPage(core.devName)
     }
 
     Connections {
@@ -74,6 +95,10 @@ Item {
             // downloads shows it.
             if (download.downloading)
                 download.progress = progress
+        }
+        function onFileSaved(result) {
+            if (download.saving)
+                download.savedAs(result)
         }
         function onDeviceDisconnected() {
             download.downloading = false

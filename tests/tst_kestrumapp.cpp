@@ -219,9 +219,13 @@ void TstKestrumApp::download(const Family &family, int run, const QString &path)
     QObject *bar = named("downloadProgress", page);
     connect(m_core.get(), &Core::progressBarUpdated, this,
             [&] { progress.append(bar->property("value").toDouble()); });
+    QSignalSpy saved(m_core.get(), &Core::fileSaved);
     const int result = call(page, "saveChosenRun", QUrl::fromLocalFile(path).toString()).toInt();
     disconnect(m_core.get(), &Core::progressBarUpdated, this, nullptr);
     QCOMPARE(result, 0);
+    // The file is saved in the background, before the results are shown.
+    QTRY_COMPARE(saved.count(), 1);
+    QCOMPARE(saved.first().first().toInt(), 0);
     QVERIFY(!saveDialog->property("visible").toBool());
     QVERIFY(
         std::any_of(progress.begin(), progress.end(), [](double v) { return v > 0 && v < 100; }));

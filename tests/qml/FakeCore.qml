@@ -41,6 +41,8 @@ QtObject {
     // reportFinished, as the real one ends later on its own.
     signal reportProgress(int page, int pageCount)
     signal reportFinished(int result)
+    // Likewise a save that startSaveExperimentToFile started.
+    signal fileSaved(int result)
 
     function record(name) {
         calls = calls.concat([name])

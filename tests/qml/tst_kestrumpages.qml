@@ -32,9 +32,9 @@ Item {
             sent = sent.concat([text])
             return record("createExperiment")
         }
-        function saveExperimentToFile(url) {
+        function startSaveExperimentToFile(url) {
             sent = sent.concat([url])
-            return record("saveExperimentToFile")
+            return record("startSaveExperimentToFile")
         }
         function startReport(text) {
             sent = sent.concat([text])
@@ -268,18 +268,35 @@ Item {
             compare(core.sent[0], "[2]")
             compare(downloadErrorSpy.count, data.error ? 1 : 0)
             compare(core.sent.length, data.saved ? 2 : 1)
-            if (data.saved)
+            if (data.saved) {
                 compare(core.sent[1], data.saved)
+                // The pages wait while the file is saved in the background.
+                verify(root.navigationLocked)
+                compare(root.busyText, "Saving the file")
+                core.fileSaved(0)
+                compare(root.busyText, "")
+            }
             if (data.dialog)
                 tryVerify(function () { return root.dialogs[data.dialog].visible })
             verify(!root.navigationLocked)
         }
 
-        function test_failedSaveIsShown() {
-            core.results = { "saveExperimentToFile": -1 }
+        function test_failedSaveIsShown_data() {
+            return [
+                { tag: "not started", start: -1 },
+                { tag: "not written", start: 0 }
+            ]
+        }
+
+        function test_failedSaveIsShown(data) {
+            core.results = { "startSaveExperimentToFile": data.start }
             device2.selectedIdx = 0
             compare(device2.saveChosenRun("file:///nowhere/run"), 0)
+            if (data.start === 0)
+                core.fileSaved(-1)
             tryVerify(function () { return root.dialogs.saveFailDialog.visible })
+            verify(!root.navigationLocked)
+            root.dialogs.saveFailDialog.close()
         }
 
         // ----------------------------------------------------------- results

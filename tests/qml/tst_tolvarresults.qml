@@ -28,9 +28,9 @@ Item {
             progressBarUpdated(50)
             return record("createExperiment")
         }
-        function saveExperimentToFile(url) {
+        function startSaveExperimentToFile(url) {
             sent = sent.concat([url])
-            return record("saveExperimentToFile")
+            return record("startSaveExperimentToFile")
         }
         function startReport(text) {
             sent = sent.concat([text])
@@ -528,8 +528,11 @@ Item {
             compare(core.sent[0], "[1]")
             compare(downloadErrorSpy.count, data.error ? 1 : 0)
             compare(core.sent.length, data.saved ? 2 : 1)
-            if (data.saved)
+            if (data.saved) {
                 compare(core.sent[1], data.saved)
+                compare(device4.downloading, true)
+                core.fileSaved(0)
+            }
             compare(device4.downloading, false)
         }
 

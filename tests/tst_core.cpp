@@ -732,6 +732,53 @@ private slots:
         QCOMPARE(rig.core->devName(), QString(TestModel::ProductName));
     }
 
+    // Saved and read on a worker: the same file and runs as the waiting
+    // slots give, the chain held off meanwhile, and the failures told at the
+    // end as before.
+    void filesInTheBackground()
+    {
+        QTemporaryDir dir;
+        Rig rig;
+        rig.addRuns(2);
+        rig.open();
+        QCOMPARE(rig.core->createExperiment("[0, 1]"), 0);
+        const QString saved = rig.core->experiment();
+        const QString waited = dir.filePath("waited.tsm");
+        QCOMPARE(rig.core->saveExperimentToFile(waited), 0);
+
+        QSignalSpy done(rig.core.get(), &Core::fileSaved);
+        const QString background = dir.filePath("background.tsm");
+        QCOMPARE(rig.core->startSaveExperimentToFile(background), 0);
+        QCOMPARE(rig.core->startSaveExperimentToFile(dir.filePath("second.tsm")), -2);
+        QCOMPARE(rig.core->createExperiment("[0]"), -2);
+        QVERIFY(done.wait(60000));
+        QCOMPARE(intArguments(done), QList<int>{0});
+        const auto content = [](const QString &path) {
+            QFile file(path);
+            file.open(QIODevice::ReadOnly);
+            return file.readAll();
+        };
+        QCOMPARE(content(background), content(waited));
+
+        QSignalSpy errors(rig.core.get(), &Core::writeError);
+        QCOMPARE(rig.core->startSaveExperimentToFile(dir.filePath("no/such/dir/x.tsm")), 0);
+        QVERIFY(done.wait(60000));
+        QCOMPARE(intArguments(done), (QList<int>{0, -1}));
+        QCOMPARE(errors.count(), 1);
+
+        QSignalSpy updated(rig.core.get(), &Core::experimentUpdated);
+        QSignalSpy finished(rig.core.get(), &Core::fileReadFinished);
+        QSignalSpy invalid(rig.core.get(), &Core::invalidFile);
+        QCOMPARE(rig.core->startParseFile(background), 0);
+        QVERIFY(!rig.core->currentExperiment());
+        QCOMPARE(rig.core->startParseFile(waited), -2);
+        QVERIFY(finished.wait(60000));
+        QCOMPARE(intArguments(updated), QList<int>{-2});
+        QCOMPARE(rig.core->experiment(), saved);
+        QCOMPARE(rig.core->startParseFile(dir.filePath("missing.tsm")), -1);
+        QCOMPARE(invalid.count(), 1);
+    }
+
     void tamperedFileLeavesNothing()
     {
         QTemporaryDir dir;

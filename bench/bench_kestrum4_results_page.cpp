@@ -31,45 +31,21 @@ const QList<int> kSampleCounts = {4050, 32400};
 int measure(int count)
 {
     QTextStream out(stdout);
-    SimulatorProcess simulator({"--model", "KESTRUM 4", "--boards", "3", "--interval", "1",
-                                "--runs", "1", "--records", QString::number(count)});
-    if (simulator.port().isEmpty()) {
-        out << "the simulated instrument did not start\n";
+    SceneRig scene;
+    if (!scene.open({"--model", "KESTRUM 4", "--boards", "3", "--interval", "1", "--runs", "1",
+                     "--records", QString::number(count)},
+                    QStringLiteral("Kestrum4State"), out))
         return 1;
-    }
-    qputenv("VALTRIX_EXTRA_PORTS", simulator.port().toLocal8Bit());
-    qputenv("VALTRIX_SYSTEM_PORTS", "0");
-
-    Core core;
-    std::unique_ptr<QQmlApplicationEngine, SceneCloser> engine(new QQmlApplicationEngine);
-    std::unique_ptr<Frames> frames;
-    qint64 downloadEnd = -1;
-    QObject::connect(&core, &Core::experimentUpdated, [&] {
-        if (downloadEnd < 0)
-            downloadEnd = frames->now();
-    });
-    QQuickWindow *window = openAppScene(*engine, &core);
-    if (!window) {
-        out << "main.qml did not load\n";
-        return 1;
-    }
-    frames.reset(new Frames(window));
-    QObject *root = findNamed(window, QStringLiteral("root"));
-    QObject *home = findNamed(window, QStringLiteral("pageHome"));
-    QObject *device = findNamed(window, QStringLiteral("pageKestrum4"));
-    QObject *page = findNamed(window, QStringLiteral("pageKestrum4Results"));
-    QObject *samples = core.samples();
+    Core &core = scene.core;
+    const std::unique_ptr<Frames> &frames = scene.frames;
+    const qint64 &downloadEnd = scene.downloadEnd;
+    QObject *root = scene.root;
+    QObject *home = scene.home;
+    QObject *device = findNamed(scene.window, QStringLiteral("pageKestrum4"));
+    QObject *page = findNamed(scene.window, QStringLiteral("pageKestrum4Results"));
     const auto resultsShown = [&] {
-        return root->property("state").toString() == QLatin1String("Kestrum4ResultsState") &&
-               page->property("shownRun").toInt() == samples->property("runId").toInt();
+        return scene.shows(page, QStringLiteral("Kestrum4ResultsState"));
     };
-
-    core.findDevices();
-    call(home, "selectDevice", {0});
-    if (root->property("state").toString() != QLatin1String("Kestrum4State")) {
-        out << "the instrument's page did not open\n";
-        return 1;
-    }
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("day"));
     device->setProperty("selectedIdx", 0);
@@ -138,44 +114,9 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND"))
         qputenv("QT_QUICK_BACKEND", "software");
     QApplication app(argc, argv);
-    const QStringList arguments = app.arguments();
-    const int at = arguments.indexOf(QStringLiteral("--samples"));
-    if (at > 0 && at + 1 < arguments.size())
-        return measure(arguments.at(at + 1).toInt());
-
-    QTextStream out(stdout);
-    QMap<int, QStringList> results;
-    for (int count : kSampleCounts) {
-        QProcess child;
-        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        child.start(app.applicationFilePath(),
-                    {QStringLiteral("--samples"), QString::number(count)});
-        child.waitForFinished(-1);
-        const QStringList lines = QString::fromLocal8Bit(child.readAllStandardOutput()).split('\n');
-        for (const QString &line : lines) {
-            if (line.startsWith(QLatin1String("RESULT ")))
-                results.insert(count, line.split(' ').mid(2));
-            else if (!line.isEmpty())
-                out << line << '\n';
-        }
-        out.flush();
-        if (child.exitCode() != 0 || !results.contains(count)) {
-            out << "the run of " << count << " samples failed\n";
-            return 1;
-        }
-    }
-    const QStringList names = {QStringLiteral("download end -> page shown"),
-                               QStringLiteral("file opened -> page shown"),
-                               QStringLiteral("report in the background")};
-    out << QStringLiteral("ratio of %1 to %2 samples (linear: 8):\n")
-               .arg(kSampleCounts.last())
-               .arg(kSampleCounts.first());
-    for (int i = 0; i < names.size(); ++i) {
-        const double small = results.value(kSampleCounts.first()).value(i).toDouble();
-        const double large = results.value(kSampleCounts.last()).value(i).toDouble();
-        out << QStringLiteral("  %1: %2\n")
-                   .arg(names.at(i), -27)
-                   .arg(small > 0 ? QString::number(large / small, 'f', 1) : QStringLiteral("-"));
-    }
-    return 0;
+    return runSceneBench(kSampleCounts,
+                         {QStringLiteral("download end -> page shown"),
+                          QStringLiteral("file opened -> page shown"),
+                          QStringLiteral("report in the background")},
+                         measure);
 }

@@ -16,6 +16,7 @@
 // other and would make the frame look later than it was.
 
 #include "AppScene.h"
+#include "BenchScene.h"
 #include "BenchSupport.h"
 #include "Core.h"
 
@@ -37,147 +38,26 @@
 namespace {
 
 const QList<int> kSampleCounts = {3600, 28800, 115200};
-const int kWaitLimitMs = 600000;
-
-double seconds(qint64 nanoseconds)
-{
-    return nanoseconds / 1e9;
-}
-
-// Every frame the window shows, and frames asked for at a steady pace.
-class Frames : public QObject
-{
-public:
-    explicit Frames(QQuickWindow *window)
-        : m_window(window)
-    {
-        m_clock.start();
-        connect(window, &QQuickWindow::afterRendering, this, [this] {
-            m_frames.append(m_clock.nsecsElapsed());
-            if (m_onFrame)
-                m_onFrame();
-        });
-        connect(&m_pulse, &QTimer::timeout, window, &QQuickWindow::update);
-        m_pulse.start(16);
-    }
-
-    qint64 now() const { return m_clock.nsecsElapsed(); }
-
-    // Runs events until a frame is shown with `ready` true; the time of that
-    // frame, or -1 after the wait limit.
-    qint64 waitFor(const std::function<bool()> &ready)
-    {
-        qint64 shownAt = -1;
-        QEventLoop loop;
-        m_onFrame = [&] {
-            if (ready()) {
-                shownAt = m_frames.last();
-                loop.quit();
-            }
-        };
-        QTimer::singleShot(kWaitLimitMs, &loop, &QEventLoop::quit);
-        loop.exec();
-        m_onFrame = nullptr;
-        return shownAt;
-    }
-
-    // The longest time without a frame between `from` and `to`.
-    qint64 longestGap(qint64 from, qint64 to) const
-    {
-        qint64 longest = 0;
-        qint64 previous = from;
-        for (qint64 frame : m_frames) {
-            if (frame <= from)
-                continue;
-            longest = qMax(longest, qMin(frame, to) - previous);
-            previous = frame;
-            if (frame >= to)
-                break;
-        }
-        return qMax(longest, to - previous);
-    }
-
-private:
-    QQuickWindow *m_window;
-    QElapsedTimer m_clock;
-    QVector<qint64> m_frames;
-    QTimer m_pulse;
-    std::function<void()> m_onFrame;
-};
-
-// A function of a QML object, with its arguments.
-QVariant call(QObject *target, const char *method, const QVariantList &arguments = {})
-{
-    QVariant result;
-    const QVariant a = arguments.value(0);
-    const QVariant b = arguments.value(1);
-    switch (arguments.size()) {
-    case 0:
-        QMetaObject::invokeMethod(target, method, Q_RETURN_ARG(QVariant, result));
-        break;
-    case 1:
-        QMetaObject::invokeMethod(target, method, Q_RETURN_ARG(QVariant, result),
-                                  Q_ARG(QVariant, a));
-        break;
-    default:
-        QMetaObject::invokeMethod(target, method, Q_RETURN_ARG(QVariant, result),
-                                  Q_ARG(QVariant, a), Q_ARG(QVariant, b));
-    }
-    return result;
-}
-
-struct SceneCloser
-{
-    void operator()(QQmlApplicationEngine *engine) const { closeAppScene(engine); }
-};
 
 // One run of `count` samples; prints its figures and a RESULT line.
 int measure(int count)
 {
     QTextStream out(stdout);
-    SimulatorProcess simulator({QStringLiteral("--model"), QStringLiteral("DRAVO 2"),
-                                QStringLiteral("--runs"), QStringLiteral("1"),
-                                QStringLiteral("--records"), QString::number(count)});
-    if (simulator.port().isEmpty()) {
-        out << "the simulated instrument did not start\n";
+    SceneRig scene;
+    if (!scene.open({QStringLiteral("--model"), QStringLiteral("DRAVO 2"), QStringLiteral("--runs"),
+                     QStringLiteral("1"), QStringLiteral("--records"), QString::number(count)},
+                    QStringLiteral("Dravo2State"), out))
         return 1;
-    }
-    qputenv("VALTRIX_EXTRA_PORTS", simulator.port().toLocal8Bit());
-    qputenv("VALTRIX_SYSTEM_PORTS", "0");
-
-    // The scene goes before Core, and the frame watch before the scene.
-    Core core;
-    std::unique_ptr<QQmlApplicationEngine, SceneCloser> engine(new QQmlApplicationEngine);
-    std::unique_ptr<Frames> frames;
-    qint64 downloadEnd = -1;
-    // Connected before the scene, so that the time is taken before any page
-    // acts on the new run; the first run shown is the downloaded one.
-    QObject::connect(&core, &Core::experimentUpdated, [&] {
-        if (downloadEnd < 0)
-            downloadEnd = frames->now();
-    });
-    QQuickWindow *window = openAppScene(*engine, &core);
-    if (!window) {
-        out << "main.qml did not load\n";
-        return 1;
-    }
-    frames.reset(new Frames(window));
-    QObject *root = findNamed(window, QStringLiteral("root"));
-    QObject *home = findNamed(window, QStringLiteral("pageHome"));
-    QObject *device = findNamed(window, QStringLiteral("pageDravo2"));
-    QObject *page = findNamed(window, QStringLiteral("pageDravoResults"));
+    Core &core = scene.core;
+    const std::unique_ptr<Frames> &frames = scene.frames;
+    const qint64 &downloadEnd = scene.downloadEnd;
+    QObject *root = scene.root;
+    QObject *home = scene.home;
+    QObject *device = findNamed(scene.window, QStringLiteral("pageDravo2"));
+    QObject *page = findNamed(scene.window, QStringLiteral("pageDravoResults"));
     QObject *samples = core.samples();
-    const auto resultsShown = [&] {
-        return root->property("state").toString() == QLatin1String("DravoResultsState") &&
-               page->property("shownRun").toInt() == samples->property("runId").toInt();
-    };
+    const auto resultsShown = [&] { return scene.shows(page, QStringLiteral("DravoResultsState")); };
 
-    core.findDevices();
-    call(home, "selectDevice", {0});
-    if (root->property("state").toString() != QLatin1String("Dravo2State")) {
-        out << "the dosimeter's page did not open\n";
-        return 1;
-    }
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("day.drv"));
     const qint64 downloadStart = frames->now();
@@ -260,48 +140,9 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND"))
         qputenv("QT_QUICK_BACKEND", "software");
     QApplication app(argc, argv);
-    const QStringList arguments = app.arguments();
-    const int at = arguments.indexOf(QStringLiteral("--samples"));
-    if (at > 0 && at + 1 < arguments.size())
-        return measure(arguments.at(at + 1).toInt());
-
-    // Each run in a process of its own.
-    QTextStream out(stdout);
-    QMap<int, QStringList> results;
-    for (int count : kSampleCounts) {
-        QProcess child;
-        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        child.start(app.applicationFilePath(),
-                    {QStringLiteral("--samples"), QString::number(count)});
-        child.waitForFinished(-1);
-        const QStringList lines = QString::fromLocal8Bit(child.readAllStandardOutput()).split('\n');
-        for (const QString &line : lines) {
-            if (line.startsWith(QLatin1String("RESULT ")))
-                results.insert(count, line.split(' ').mid(2));
-            else if (!line.isEmpty())
-                out << line << '\n';
-        }
-        out.flush();
-        if (child.exitCode() != 0 || !results.contains(count)) {
-            out << "the run of " << count << " samples failed\n";
-            return 1;
-        }
-    }
-    const int smallest = kSampleCounts.first();
-    const int largest = kSampleCounts.last();
-    const QStringList names = {QStringLiteral("download end -> page shown"),
-                               QStringLiteral("parseFile -> page shown"),
-                               QStringLiteral("working-hours refresh")};
-    out << QStringLiteral("growth from %1 to %2 samples (linear: %3):\n")
-               .arg(smallest)
-               .arg(largest)
-               .arg(largest / smallest);
-    for (int i = 0; i < names.size(); ++i) {
-        const double small = results.value(smallest).value(i).toDouble();
-        const double large = results.value(largest).value(i).toDouble();
-        out << QStringLiteral("  %1: %2\n")
-                   .arg(names.at(i), -27)
-                   .arg(small > 0 ? QString::number(large / small, 'f', 1) : QStringLiteral("-"));
-    }
-    return 0;
+    return runSceneBench(kSampleCounts,
+                         {QStringLiteral("download end -> page shown"),
+                          QStringLiteral("parseFile -> page shown"),
+                          QStringLiteral("working-hours refresh")},
+                         measure);
 }

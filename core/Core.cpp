@@ -34,6 +34,7 @@
 #include <QQmlEngine>
 #include <QScopedValueRollback>
 #include <QSerialPortInfo>
+#include <QThread>
 #include <QUrl>
 
 #include <memory>
@@ -49,6 +50,9 @@ constexpr int kSearchEventsMs = 100;
 constexpr int kProbeReplyLimitMs = 2000;
 constexpr int kEraseEventsMs = 800;
 constexpr int kProgressEventsMs = 100;
+// How long Core's end waits for a report's worker between two rounds of the
+// work the worker asked of this thread.
+constexpr int kReportWaitMs = 20;
 
 // Extra ports to probe after the system's own, separated by colons.
 const char *const kExtraPortsVariable = "VALTRIX_EXTRA_PORTS";
@@ -99,6 +103,13 @@ Core::Core(QObject *parent)
 
 Core::~Core()
 {
+    // The worker reads the chain or the file until it ends; meanwhile it may
+    // wait for the charts it hands to this thread.
+    if (m_worker) {
+        while (!m_worker->wait(kReportWaitMs))
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+        delete m_worker;
+    }
     deleteChain();
     delete m_pendingResults;
     delete m_dataFile;
@@ -216,7 +227,7 @@ QString Core::buildRevision()
 
 bool Core::refuseWhileTalking()
 {
-    if (!m_talking)
+    if (!m_talking && !m_worker)
         return false;
     emit deviceBusy();
     return true;
@@ -727,28 +738,66 @@ void Core::removeSchedule(int idx)
 
 // ------------------------------------------------- data files and reports
 
-int Core::saveExperimentToFile(QString fileName)
+QString Core::prepareSave(const QString &fileName)
 {
     if (!m_device || !m_experiment)
-        return -1;
-    const QString productName = m_device->productName();
+        return QString();
     QString path = QmlFileName::toLocalPath(fileName);
     delete m_dataFile;
-    m_dataFile = FileFactory::createByName(productName, path);
-    if (!m_dataFile)
-        return -1;
+    m_dataFile = FileFactory::createByName(m_device->productName(), path);
+    return m_dataFile ? path : QString();
+}
 
+QByteArray Core::dataFileContent() const
+{
     QList<QJsonObject> runs;
     for (Experiment *run = m_experiment->first(); run; run = run->next())
         runs.append(run->toJson());
-    const QByteArray content = DataFileEnvelope::encode(
+    return DataFileEnvelope::encode(
         DataFileEnvelope::document(buildRevision(), m_device->toJson(), runs));
-    QString reason;
-    if (VfFile::write(path, content, &reason) != 0) {
-        emit writeError(writeProblem(path, reason));
-        emit openFileError(productName);
+}
+
+int Core::saveOutcome(const QString &path, int written, const QString &reason)
+{
+    if (written == 0)
+        return 0;
+    emit writeError(writeProblem(path, reason));
+    emit openFileError(m_device ? m_device->productName() : QString());
+    return -1;
+}
+
+int Core::saveExperimentToFile(QString fileName)
+{
+    if (m_worker)
+        return -2;
+    const QString path = prepareSave(fileName);
+    if (path.isEmpty())
         return -1;
-    }
+    QString reason;
+    return saveOutcome(path, VfFile::write(path, dataFileContent(), &reason), reason);
+}
+
+int Core::startSaveExperimentToFile(QString fileName)
+{
+    if (m_worker || m_talking)
+        return -2;
+    const QString path = prepareSave(fileName);
+    if (path.isEmpty())
+        return -1;
+    struct Outcome
+    {
+        int written = -1;
+        QString reason;
+    };
+    const auto outcome = std::make_shared<Outcome>();
+    newWorker(
+        [this, path, outcome] {
+            outcome->written = VfFile::write(path, dataFileContent(), &outcome->reason);
+        },
+        [this, path, outcome] {
+            emit fileSaved(saveOutcome(path, outcome->written, outcome->reason));
+        })
+        ->start();
     return 0;
 }
 
@@ -765,30 +814,61 @@ QString Core::writeProblem(const QString &path, const QString &reason)
     return reason.isEmpty() ? text : text + QLatin1Char(' ') + reason;
 }
 
+bool Core::openDataFile(const QString &fileName)
+{
+    deleteChain();
+    const QString path = QmlFileName::toLocalPath(fileName);
+    delete m_dataFile;
+    m_dataFile = FileFactory::createByExtension(path);
+    if (!m_dataFile || !m_dataFile->open(QIODevice::ReadOnly)) {
+        emit invalidFile();
+        return false;
+    }
+    emit fileReadStarted();
+    return true;
+}
+
 void Core::parseFile(QString fileName)
 {
     if (refuseWhileTalking())
         return;
     const QScopedValueRollback<bool> talking(m_talking, true);
-    deleteChain();
-    const QString path = QmlFileName::toLocalPath(fileName);
-    delete m_dataFile;
-    m_dataFile = FileFactory::createByExtension(path);
-    if (!m_dataFile) {
-        emit invalidFile();
+    if (!openDataFile(fileName))
         return;
-    }
-    if (!m_dataFile->open(QIODevice::ReadOnly)) {
-        emit invalidFile();
-        return;
-    }
-    emit fileReadStarted();
-
     const QByteArray content = m_dataFile->readAll();
-    replaceDevice(m_dataFile->readHeader(content));
-    if (m_device)
-        setCurrentExperiment(m_dataFile->parse(content));
     m_dataFile->close();
+    QJsonObject root;
+    m_dataFile->decode(content, root);
+    showFileDocument(root);
+}
+
+int Core::startParseFile(QString fileName)
+{
+    if (refuseWhileTalking())
+        return -2;
+    if (!openDataFile(fileName))
+        return -1;
+    VfFile *file = m_dataFile;
+    const auto root = std::make_shared<QJsonObject>();
+    // The file object is the worker's until it ends: nothing deletes it
+    // while work runs in the background.
+    newWorker(
+        [file, root] {
+            const QByteArray content = file->readAll();
+            file->close();
+            file->decode(content, *root);
+        },
+        [this, root] { showFileDocument(*root); })
+        ->start();
+    return 0;
+}
+
+void Core::showFileDocument(const QJsonObject &root)
+{
+    const bool decoded = m_dataFile->status() == VfFile::Ok;
+    replaceDevice(decoded ? m_dataFile->readHeader(root) : nullptr);
+    if (m_device)
+        setCurrentExperiment(m_dataFile->parseDocument(root));
 
     if (m_dataFile->status() != VfFile::Ok) {
         deleteChain();
@@ -804,23 +884,37 @@ void Core::parseFile(QString fileName)
     emit fileReadFinished();
 }
 
-int Core::generateReport(QString options)
+std::unique_ptr<VfPrinter> Core::reportPrinter(const QString &options)
 {
     if (!m_device || !m_experiment)
-        return -1;
+        return nullptr;
     std::unique_ptr<VfPrinter> printer(PrinterFactory::create(m_device->productName()));
     if (!printer) {
         emit unsupportedDevice();
-        return -1;
+        return nullptr;
     }
     printer->setProductName(m_device->productName());
     printer->setSn(m_device->sn());
     printer->setCalibration(m_device->calibration());
     printer->setReportOptions(options);
     printer->setExperiment(m_experiment->first());
+    return printer;
+}
+
+int Core::writeReport(VfPrinter *printer)
+{
+    // The PDF is ended whatever the painting gave, so that the thread that
+    // painted it also finishes it.
+    const int printed = printer->print();
+    const int ended = printer->endPainting();
+    return printed != 0 || ended != 0 ? -1 : 0;
+}
+
+int Core::reportOutcome(VfPrinter *printer, int result)
+{
     // A report that was not painted or not finished must reach the user as a
     // failure, with the reason when it is the file.
-    if (printer->print() != 0 || printer->endPainting() != 0) {
+    if (result != 0) {
         emit writeError(writeProblem(printer->failedFileName()));
         return -1;
     }
@@ -844,10 +938,75 @@ QStringList Core::existingReportFiles(const QString &options) const
     return existing;
 }
 
+int Core::generateReport(QString options)
+{
+    if (m_worker)
+        return -2;
+    const std::unique_ptr<VfPrinter> printer = reportPrinter(options);
+    if (!printer)
+        return -1;
+    return reportOutcome(printer.get(), writeReport(printer.get()));
+}
+
+int Core::startReport(QString options)
+{
+    if (m_worker)
+        return -2;
+    m_reportPrinter = reportPrinter(options);
+    if (!m_reportPrinter)
+        return -1;
+    VfPrinter *printer = m_reportPrinter.get();
+    connect(printer, &VfPrinter::pageWritten, this, &Core::reportProgress, Qt::QueuedConnection);
+    // The printer belongs to the worker while it writes (it parents what it
+    // makes), and comes back with the report.
+    QThread *home = thread();
+    QThread *worker = newWorker(
+        [this, printer, home] {
+            m_reportResult = writeReport(printer);
+            printer->moveToThread(home);
+        },
+        [this] {
+            const std::unique_ptr<VfPrinter> written = std::move(m_reportPrinter);
+            const int result = reportOutcome(written.get(), m_reportResult);
+            emit reportRunningChanged();
+            emit reportFinished(result);
+        });
+    printer->moveToThread(worker);
+    emit reportRunningChanged();
+    emit reportProgress(0, 0);
+    worker->start();
+    return 0;
+}
+
+QThread *Core::newWorker(const std::function<void()> &work, std::function<void()> end)
+{
+    m_worker = QThread::create(work);
+    m_workerEnd = std::move(end);
+    // Queued: the worker has returned by the time Core collects it.
+    connect(m_worker, &QThread::finished, this, &Core::endBackgroundWork, Qt::QueuedConnection);
+    return m_worker;
+}
+
+void Core::endBackgroundWork()
+{
+    if (!m_worker)
+        return;
+    m_worker->wait();
+    delete m_worker;
+    m_worker = nullptr;
+    // What the worker posted before it ended (a report's pages) comes first.
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+    const std::function<void()> end = std::move(m_workerEnd);
+    m_workerEnd = nullptr;
+    end();
+}
+
 // ------------------------------------------------------------ result refresh
 
 void Core::refreshWorkingHours(QString expParam)
 {
+    if (m_worker)
+        return;
     Results *results = m_experiment ? m_experiment->results() : nullptr;
     if (results && results->refreshWorkingHours(expParam) == 0)
         emitPlace(&Core::resultsUpdated);
@@ -855,7 +1014,7 @@ void Core::refreshWorkingHours(QString expParam)
 
 void Core::refreshPartialResults(QString exposureComponentList)
 {
-    if (!m_experiment)
+    if (!m_experiment || m_worker)
         return;
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(exposureComponentList.toUtf8(), &error);
@@ -883,7 +1042,7 @@ void Core::refreshGeneralData(QString generalData)
 {
     const QJsonDocument document = QJsonDocument::fromJson(generalData.toUtf8());
     Results *results = m_experiment ? m_experiment->results() : nullptr;
-    if (document.isNull() || !results)
+    if (document.isNull() || !results || m_worker)
         return;
     results->refreshGeneralData(document.object());
     results->applyExposureComponents(m_experiment);

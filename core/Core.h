@@ -8,12 +8,16 @@
 #include <QVariant>
 
 #include <functional>
+#include <memory>
 
 class Device;
 class Experiment;
+class QJsonObject;
+class QThread;
 class Results;
 class Schedule;
 class VfFile;
+class VfPrinter;
 class VfSamples;
 
 // The backend that the QML scene drives, seen there as "core". Its slots take
@@ -46,6 +50,15 @@ class VfSamples;
 // place, cannot be removed, and a list sent back leaves their slots as they
 // are, whatever it holds.
 //
+// A report is written, and a data file saved or read, either while the caller
+// waits (generateReport, saveExperimentToFile, parseFile) or on a worker
+// thread (startReport, startSaveExperimentToFile, startParseFile), which
+// tells its end by a signal (reportFinished, fileSaved, fileReadFinished or
+// invalidFile); a report tells its pages through reportProgress. While a
+// worker runs it reads the chain of runs or the data file: every slot that
+// would change or delete them or the device is refused then (-2, as while
+// the instrument is talking), and so is other background work.
+//
 // Ownership: Core owns the probed devices, the current device, the run-list
 // entries, the chain of opened runs (each run owns its logs and results), the
 // data-file object and the schedules being edited.
@@ -68,6 +81,7 @@ class Core : public QObject
     Q_PROPERTY(QString coreBits READ coreBits NOTIFY versionChanged)
     Q_PROPERTY(QString experimentSummary READ experimentSummary)
     Q_PROPERTY(QObject *samples READ samples CONSTANT)
+    Q_PROPERTY(bool reportRunning READ reportRunning NOTIFY reportRunningChanged)
 
 public:
     explicit Core(QObject *parent = nullptr);
@@ -93,6 +107,8 @@ public:
     QString builtYear() const;
     QString revision() const;
     QString coreBits() const;
+    // True while a report started by startReport is being written.
+    bool reportRunning() const { return m_worker && m_reportPrinter; }
 
     // The build's revision number as text; data files and reports carry it.
     static QString buildRevision();
@@ -144,11 +160,26 @@ signals:
     // `message` names each and says why (permission denied, in use by another
     // program). Emitted before findDeviceFinished.
     void portsNotOpened(QString message);
+    // A report started by startReport has written page `page` of
+    // `pageCount` (the count is known before the first page is written);
+    // (0, 0) when it has begun laying its pages out.
+    void reportProgress(int page, int pageCount);
+    // A report started by startReport has ended with `result`, the code
+    // generateReport gives; writeError or reportNotOpened came before it.
+    void reportFinished(int result);
+    void reportRunningChanged();
+    // A save started by startSaveExperimentToFile has ended with `result`,
+    // the code saveExperimentToFile gives (writeError came before a failure).
+    void fileSaved(int result);
 
 public slots:
     int setTimeNow();
     int findExperiments();
     int saveExperimentToFile(QString fileName);
+    // Starts the same save on a worker thread: 0 started, else the code
+    // saveExperimentToFile would have given at once (-2 while other work
+    // runs in the background), and no fileSaved.
+    int startSaveExperimentToFile(QString fileName);
     int createDevice(int idx);
     int createExperiment(QString idxList);
     int acquireConfiguration();
@@ -157,11 +188,21 @@ public slots:
     int sndCalibration(QString calib);
     int sndScheduleList(QString cfg);
     int eraseMemory();
+    // Writes the report of the current chain and returns when it is done: 0
+    // written, -1 failed (writeError says why), -2 while another report is
+    // being written.
     int generateReport(QString options);
+    // Starts the same report on a worker thread: 0 started, else the code
+    // generateReport would have given at once (and no reportFinished).
+    int startReport(QString options);
     void refreshWorkingHours(QString expParam);
     void refreshPartialResults(QString exposureComponentList);
     void refreshGeneralData(QString generalData);
     void parseFile(QString fileName);
+    // Reads and decodes the file on a worker thread, then shows it as
+    // parseFile does: 0 started, -1 when the file cannot be opened
+    // (invalidFile), -2 while other work runs.
+    int startParseFile(QString fileName);
     void updateProgressBar(double progress);
     void removeSchedule(int idx);
     void addSchedule(QString schedule);
@@ -210,6 +251,32 @@ private:
     // Why `candidate` cannot join `others` in the schedule list (the
     // message for the user), or an empty text when it can.
     QString scheduleRefusal(const Schedule &candidate, const QList<Schedule *> &others) const;
+    // The printer of the current device's model set up with `options` for
+    // the current chain; null (-1) when there is no run or no printer.
+    std::unique_ptr<VfPrinter> reportPrinter(const QString &options);
+    // Paints and ends the report: 0 or -1. Runs on any thread.
+    static int writeReport(VfPrinter *printer);
+    // Tells the outcome of a report that `writeReport` gave `result`: the
+    // reason of a failure, or the written file to the desktop's viewer.
+    int reportOutcome(VfPrinter *printer, int result);
+    // A worker thread that runs `work`; once it has finished, `end` runs on
+    // this thread. The caller starts it.
+    QThread *newWorker(const std::function<void()> &work, std::function<void()> end);
+    // Collects the worker once it has finished and runs its end.
+    void endBackgroundWork();
+    // The data file's content for the current chain.
+    QByteArray dataFileContent() const;
+    // Where a data file is saved: `fileName` as a path, with its file object
+    // made anew; empty (-1) when the model has none.
+    QString prepareSave(const QString &fileName);
+    // Tells the outcome of writing `path`: 0, or -1 after writeError and
+    // openFileError.
+    int saveOutcome(const QString &path, int written, const QString &reason);
+    // Opens `fileName` as the data file, from no chain: false (after
+    // invalidFile) when it cannot be read.
+    bool openDataFile(const QString &fileName);
+    // Shows the file whose document `decode` gave `root` (or refused).
+    void showFileDocument(const QJsonObject &root);
     // Emits `signal` with the current run's place code, when there is a run.
     void emitPlace(void (Core::*signal)(int));
 
@@ -225,4 +292,8 @@ private:
     Results *m_pendingResults = nullptr;
     bool m_deviceDropped = false;
     bool m_talking = false;
+    QThread *m_worker = nullptr;
+    std::unique_ptr<VfPrinter> m_reportPrinter;
+    int m_reportResult = -1;
+    std::function<void()> m_workerEnd;
 };

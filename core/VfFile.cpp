@@ -39,6 +39,11 @@ Device *VfFile::readHeader(QByteArray content)
     QJsonObject root;
     if (!decodeEnvelope(content, root))
         return nullptr;
+    return readHeader(root);
+}
+
+Device *VfFile::readHeader(const QJsonObject &root)
+{
     const QJsonObject device =
         root.value(QStringLiteral("Info")).toObject().value(QStringLiteral("Device")).toObject();
     const QString name = device.value(QStringLiteral("name")).toString();
@@ -67,6 +72,11 @@ Experiment *VfFile::parse(QByteArray content)
     QJsonObject root;
     if (!decodeEnvelope(content, root))
         return nullptr;
+    return parseDocument(root);
+}
+
+Experiment *VfFile::parseDocument(const QJsonObject &root)
+{
     Experiment *head = nullptr;
     const QList<QJsonObject> runs = runObjects(root);
     for (const QJsonObject &object : runs) {

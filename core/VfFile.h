@@ -34,6 +34,14 @@ public:
     // The instrument of the file, or null with the reason in the status. The
     // caller owns the device.
     Device *readHeader(QByteArray content);
+    // The same from the document `decode` gave.
+    Device *readHeader(const QJsonObject &root);
+    // The document of the file's content: false (with the reason in the
+    // status) when the envelope is refused. Decoding is the long part of
+    // reading a large file: it may run on any thread.
+    bool decode(const QByteArray &content, QJsonObject &root) { return decodeEnvelope(content, root); }
+    // The runs from the document `decode` gave, as parse gives them.
+    Experiment *parseDocument(const QJsonObject &root);
 
     // Writes the whole file or nothing: the old file stays when writing fails.
     // 0 written, -1 not (with the system's reason in `error` when given).

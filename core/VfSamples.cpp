@@ -4,6 +4,7 @@
 #include "Experiment.h"
 #include "Log.h"
 #include "PointThinning.h"
+#include "VfReportChart.h"
 #include "VfReportText.h"
 #include "VfSampleTable.h"
 
@@ -27,28 +28,7 @@ constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
 // Columns of a thinned series when no screen says better.
 constexpr int kFewestColumns = 1024;
 
-// Local milliseconds of wall-clock times, where a date-time axis labels them
-// at that time (as VfReportChart::chartTime places a report's points), with
-// the zone looked up once per hour: a run's samples mostly share their hour.
-class WallClock
-{
-public:
-    qint64 msecs(const QDate &date, const QTime &time)
-    {
-        const qint64 hour = date.toJulianDay() * 24 + time.hour();
-        if (hour != m_hour) {
-            m_hour = hour;
-            m_hourStart = QDateTime(date, QTime(time.hour(), 0), Qt::LocalTime).toMSecsSinceEpoch();
-        }
-        return m_hourStart + (time.minute() * 60 + time.second()) * 1000 + time.msec();
-    }
-
-private:
-    qint64 m_hour = std::numeric_limits<qint64>::min();
-    qint64 m_hourStart = 0;
-};
-
-double readNumber(const QJsonValue &value, WallClock &clock)
+double readNumber(const QJsonValue &value)
 {
     if (value.isDouble())
         return std::isfinite(value.toDouble()) ? value.toDouble() : kNoValue;
@@ -58,7 +38,7 @@ double readNumber(const QJsonValue &value, WallClock &clock)
     QDate date;
     QTime time;
     if (readDeviceWallClock(text, &date, &time))
-        return double(clock.msecs(date, time));
+        return double(VfReportChart::chartMSecs(date, time));
     return VfReportText::number(text).value_or(kNoValue);
 }
 
@@ -73,20 +53,19 @@ void store(QVector<double> &column, int row, double value)
 
 // Every leaf of `value` under its dotted key.
 void storeLeaves(QHash<QString, QVector<double>> &columns, const QString &key,
-                 const QJsonValue &value, int row, WallClock &clock)
+                 const QJsonValue &value, int row)
 {
     if (value.isObject()) {
         const QJsonObject object = value.toObject();
         for (auto it = object.begin(); it != object.end(); ++it)
             storeLeaves(columns, key.isEmpty() ? it.key() : key + QLatin1Char('.') + it.key(),
-                        it.value(), row, clock);
+                        it.value(), row);
     } else if (value.isArray()) {
         const QJsonArray array = value.toArray();
         for (int i = 0; i < array.size(); ++i)
-            storeLeaves(columns, key + QLatin1Char('.') + QString::number(i), array.at(i), row,
-                        clock);
+            storeLeaves(columns, key + QLatin1Char('.') + QString::number(i), array.at(i), row);
     } else {
-        store(columns[key], row, readNumber(value, clock));
+        store(columns[key], row, readNumber(value));
     }
 }
 
@@ -180,8 +159,7 @@ QJsonValue VfSamples::valueAt(const QJsonObject &sample, const QString &key)
 
 double VfSamples::number(const QJsonValue &value)
 {
-    WallClock clock;
-    return readNumber(value, clock);
+    return readNumber(value);
 }
 
 void VfSamples::readColumns()
@@ -189,9 +167,8 @@ void VfSamples::readColumns()
     if (m_columnsRead)
         return;
     m_columnsRead = true;
-    WallClock clock;
     for (int row = 0; row < m_logs.size(); ++row)
-        storeLeaves(m_columns, QString(), m_logs.at(row)->toJson(), row, clock);
+        storeLeaves(m_columns, QString(), m_logs.at(row)->toJson(), row);
     for (QVector<double> &column : m_columns) {
         while (column.size() < m_logs.size())
             column.append(kNoValue);

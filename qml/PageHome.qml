@@ -56,8 +56,9 @@ VfPage {
         core.findDevices()
     }
 
+    // The file is read in the background; its run's page shows when read.
     function openFile(url) {
-        core.parseFile(url)
+        core.startParseFile(url)
     }
 
     Connections {

@@ -29,6 +29,10 @@ Rectangle {
     // save, a report, an erase): core's signals about the operation reach
     // it alone (VfOperation).
     property QtObject operationOwner: null
+    // What long work running in the background is doing (a report, a large
+    // data file), shown over the pages, which wait for it; empty when none
+    // runs.
+    property string busyText: ""
 
     // Results of core's device slots.
     readonly property int deviceSuccessful: 0
@@ -204,6 +208,10 @@ Rectangle {
         function onUnsupportedDevice() { dialogs.unsupportedDeviceDialog.open() }
         function onExperimentUpdated(position) { root.openChain(position) }
         function onResultsUpdated(position) { root.showRunResults(position) }
+        // A data file read in the background.
+        function onFileReadStarted() { root.busyText = qsTr("Reading the file") }
+        function onFileReadFinished() { root.busyText = "" }
+        function onInvalidFile() { root.busyText = "" }
     }
 
     VfDialogs {
@@ -415,6 +423,15 @@ Rectangle {
             visible: false
             onShowResults: root.showState("RumoResultsState")
         }
+    }
+
+    // Over the header and the pages alike: the back button waits too.
+    VfBusyOverlay {
+        id: busyOverlay
+        objectName: "busyOverlay"
+        anchors.fill: parent
+        z: 10
+        text: root.busyText
     }
 
     states: [

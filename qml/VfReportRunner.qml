@@ -2,13 +2,15 @@ import QtQuick 2.15
 
 // The report of a results page: its report window, made from `windowType`,
 // and the writing of what the window asks for. The window's confirmedOK
-// options go to core.generateReport; a report that would replace files the
-// user was not asked about asks first. A written report hides the window; a
-// failed one keeps it open over the printer error, with the reason the
-// writer gave, for another try. A report that was written but could not be
-// opened is pointed out by the shell. Core's outcomes reach this runner only
-// while its own report is written. For every new chain of runs the page
-// shows, the window starts again from its defaults (startAfresh).
+// options go to core.startReport, which writes the report in the background;
+// a report that would replace files the user was not asked about asks first.
+// While it is written the window is hidden and the shell shows "page k of N"
+// over the pages, which wait. A written report ends there; a failed one opens
+// the window again over the printer error, with the reason the writer gave,
+// for another try. A report that was written but could not be opened is
+// pointed out by the shell. Core's outcomes reach this runner only while its
+// own report is written. For every new chain of runs the page shows, the
+// window starts again from its defaults (startAfresh).
 Item {
     id: runner
 
@@ -18,6 +20,11 @@ Item {
     property QtObject window: null
     // The options that wait for the user's answer about replacing files.
     property string waitingOptions: ""
+    // True while the report this runner started is being written.
+    readonly property bool writing: reporting.running
+    // The page written last and the pages of the report being written.
+    property int page: 0
+    property int pageCount: 0
 
     // The window as it first was: every option at its default, no file.
     function startAfresh() {
@@ -58,19 +65,41 @@ Item {
         return 1
     }
 
-    // Gives core's result.
+    // Starts the report; gives core's result (0 started).
     function write(cfg) {
         waitingOptions = ""
         reporting.reason = ""
-        var result = reporting.run(function () { return core.generateReport(cfg) })
-        if (result === root.deviceSuccessful) {
-            // The chooser's question covered this one write.
-            window.outputFile.confirmedFile = ""
-            window.hide()
-        } else {
+        reporting.begin()
+        var result = core.startReport(cfg)
+        if (result !== root.deviceSuccessful) {
+            reporting.end()
             window.dialogs.showWriteFailure(window.dialogs.printerErrorDialog, reporting.reason)
+            return result
         }
+        // The chooser's question covered this one write.
+        window.outputFile.confirmedFile = ""
+        page = 0
+        pageCount = 0
+        root.navigationLocked = true
+        window.hide()
+        showProgress()
         return result
+    }
+
+    function showProgress() {
+        root.busyText = pageCount > 0
+                ? qsTr("Writing the report: page %1 of %2").arg(page).arg(pageCount)
+                : qsTr("Writing the report")
+    }
+
+    function finish(result) {
+        reporting.end()
+        root.navigationLocked = false
+        root.busyText = ""
+        if (result === root.deviceSuccessful)
+            return
+        window.show()
+        window.dialogs.showWriteFailure(window.dialogs.printerErrorDialog, reporting.reason)
     }
 
     VfOperation {
@@ -79,6 +108,12 @@ Item {
         property string reason: ""
         function onWriteError(message) { reporting.reason = message }
         function onReportNotOpened(fileName) { root.dialogs.showReportNotOpened(fileName) }
+        function onReportProgress(page, pageCount) {
+            runner.page = page
+            runner.pageCount = pageCount
+            runner.showProgress()
+        }
+        function onReportFinished(result) { runner.finish(result) }
     }
 
     Connections {

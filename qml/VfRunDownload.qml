@@ -5,11 +5,13 @@ import "FileNames.js" as FileNames
 
 // The download of a device page: the runs the user chose in the page's run
 // list go to core in list order, then into the data file the save dialog
-// names, and the shell shows them. Core's progress and the reason of a
-// failed save reach this download alone, while it runs. A lost link or a
-// busy instrument is told by the shell's dialogs; any other failed download
-// is left to whoever hears downloadError (the shell shows it). The page shows
-// `progress` and `warning`, and locks its list while `downloading`.
+// names, saved in the background while the shell says so; the shell shows
+// the runs once the file is saved, or its failure told. Core's progress and
+// the reason of a failed save reach this download alone, while it runs. A
+// lost link or a busy instrument is told by the shell's dialogs; any other
+// failed download is left to whoever hears downloadError (the shell shows
+// it). The page shows `progress` and `warning`, and locks its list while
+// `downloading`.
 Item {
     id: download
 
@@ -20,8 +22,10 @@ Item {
     property var chosenRuns: []
     // The chosen run of a page that downloads one run at a time, -1 when none.
     readonly property int selectedIdx: chosenRuns.length === 1 ? chosenRuns[0] : -1
-    // True while a download runs.
+    // True while a download runs, and while its file is being saved.
     property bool downloading: false
+    // True while the downloaded runs are being saved.
+    property bool saving: false
     // Percent of this page's running (or last) download.
     property real progress: 0
     // What is wrong with the choice the user made, "" when nothing is.
@@ -108,12 +112,32 @@ Item {
         }
         chosenRuns = []
         transfer.reason = ""
-        if (transfer.run(function () {
-            return core.saveExperimentToFile(FileNames.withExtension(fileUrl, fileExtension))
-        }) !== root.deviceSuccessful)
+        transfer.begin()
+        var saved = core.startSaveExperimentToFile(
+                    FileNames.withExtension(fileUrl, fileExtension))
+        if (saved !== root.deviceSuccessful) {
+            savedAs(saved)
+            return result
+        }
+        saving = true
+        downloading = true
+        root.navigationLocked = true
+        root.busyText = qsTr("Saving the file")
+        return result
+    }
+
+    // The end of the save: its failure told, if any, then the runs' page.
+    function savedAs(result) {
+        transfer.end()
+        if (saving) {
+            saving = false
+            downloading = false
+            root.navigationLocked = false
+            root.busyText = ""
+        }
+        if (result !== root.deviceSuccessful)
             root.dialogs.showWriteFailure(root.dialogs.saveFailDialog, transfer.reason)
         root.showResultsPage(core.devName)
-        return result
     }
 
     VfOperation {
@@ -122,6 +146,7 @@ Item {
         property string reason: ""
         function onProgressBarUpdated(progress) { download.progress = progress }
         function onWriteError(message) { transfer.reason = message }
+        function onFileSaved(result) { download.savedAs(result) }
     }
 
     Connections {

@@ -8,7 +8,8 @@ import QtQuick.Window 2.15
 // caller is done), the page shows at once, and the GUI thread is never held
 // by a save and a chart fill in one piece. The page calls showRun() whenever
 // it shows core's current run, and fills its charts in onFill with
-// core.samples (see core/VfSamples.h).
+// core.samples (see core/VfSamples.h). While the shell waits for work in the
+// background (a file being saved), the charts wait for it too.
 Item {
     id: charts
 
@@ -16,6 +17,8 @@ Item {
     property int shownRun: -1
     // Set while a run waits for the page's next frame.
     property bool pending: false
+    // True while the shell shows work running in the background.
+    readonly property bool shellBusy: typeof root !== "undefined" && root.busyText !== ""
 
     signal fill()
 
@@ -40,8 +43,16 @@ Item {
         fill()
     }
 
+    onShellBusyChanged: {
+        if (!shellBusy && pending && charts.Window.window)
+            charts.Window.window.update()
+    }
+
     Connections {
         target: charts.pending ? charts.Window.window : null
-        function onFrameSwapped() { charts.fillNow() }
+        function onFrameSwapped() {
+            if (!charts.shellBusy)
+                charts.fillNow()
+        }
     }
 }

@@ -10,6 +10,7 @@
 
 #include <QAbstractAxis>
 #include <QChart>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -21,13 +22,18 @@
 #include <QLegend>
 #include <QLocale>
 #include <QPainter>
-#include <QPixmap>
+#include <QThread>
+#include <QImage>
 #include <QUrl>
 #include <QValueAxis>
 #include <QtMath>
 
 #include <cmath>
 #include <memory>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace {
 const QString kSans = QStringLiteral("FreeSans");
@@ -53,6 +59,21 @@ constexpr int kNotesBottomReserve = 89;
 constexpr int kSignatureGaps = 5;
 constexpr int kUnsignedDrop = 15;
 
+// The PDF writer takes buffers of several megabytes for every page it
+// compresses. Kept in the heap rather than handed back to the system after
+// each page, they cost no fresh pages: about a quarter of a long report.
+void keepPageBuffersInHeap()
+{
+#ifdef __GLIBC__
+    static const bool kept = [] {
+        mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
+        mallopt(M_TRIM_THRESHOLD, 64 * 1024 * 1024);
+        return true;
+    }();
+    Q_UNUSED(kept)
+#endif
+}
+
 QString pageText(int page, int count)
 {
     return QStringLiteral("%1 ").arg(page) + VfPrinter::tr("of") + QStringLiteral(" %1").arg(count);
@@ -64,6 +85,7 @@ VfPrinter::VfPrinter(QPrinter::PrinterMode mode)
     , QPrinter(mode)
 {
     registerReportFonts();
+    keepPageBuffersInHeap();
     m_painter = new QPainter;
     setOutputFormat(QPrinter::PdfFormat);
     setPageSize(QPageSize(QPageSize::A4));
@@ -86,6 +108,7 @@ VfPrinter::VfPrinter(QPrinter::PrinterMode mode)
 
 VfPrinter::~VfPrinter()
 {
+    qDeleteAll(m_countedTables);
     delete m_currentTable;
     if (m_painter->isActive())
         m_painter->end();
@@ -159,6 +182,15 @@ void VfPrinter::renderChart(QtCharts::QChart *chart, const QRect &area)
     // The scene deletes the chart with it.
 }
 
+void VfPrinter::onGuiThread(const std::function<void()> &work)
+{
+    QCoreApplication *application = QCoreApplication::instance();
+    if (!application || QThread::currentThread() == application->thread())
+        work();
+    else
+        QMetaObject::invokeMethod(application, work, Qt::BlockingQueuedConnection);
+}
+
 QString VfPrinter::pdfCreator()
 {
     return QStringLiteral("Suite Valtrix ") + QStringLiteral(VALTRIX_REVISION);
@@ -203,15 +235,21 @@ int VfPrinter::drawTopBand()
 {
     QSize logoBox(0, 0);
     if (m_logoEnable) {
-        m_logoFile = QmlFileName::toLocalPath(m_logoFile);
-        QPixmap logo;
-        if (!m_logoFile.isEmpty() && logo.load(m_logoFile)) {
-            logo =
-                logo.scaled(kLogoWidth, kLogoHeight, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        // An image, not a pixmap: a report may be written off the GUI
+        // thread. It is read and scaled once for every page.
+        const QString logoFile = QmlFileName::toLocalPath(m_logoFile);
+        if (logoFile != m_logoFile || m_logo.isNull()) {
+            m_logoFile = logoFile;
+            QImage logo;
+            if (!m_logoFile.isEmpty() && logo.load(m_logoFile))
+                m_logo = logo.scaled(kLogoWidth, kLogoHeight, Qt::KeepAspectRatio,
+                                     Qt::SmoothTransformation);
+        }
+        if (!m_logo.isNull()) {
             m_painter->resetTransform();
             if (!m_measuring)
-                m_painter->drawPixmap(0, 0, logo);
-            logoBox = QSize(logo.width() + kLogoGap, logo.height() + kLogoGap);
+                m_painter->drawImage(0, 0, m_logo);
+            logoBox = QSize(m_logo.width() + kLogoGap, m_logo.height() + kLogoGap);
         }
     }
     m_painter->save();
@@ -259,6 +297,8 @@ int VfPrinter::drawBottomBand()
         m_painter->drawText(QRect(0, 0, window.width(), h), pageFlags, page);
     }
     m_painter->restore();
+    if (!m_measuring)
+        emit pageWritten(m_pageNumber, m_pageCount);
     return h + m_footerMargin + qCeil(kRuleWidth);
 }
 
@@ -493,7 +533,11 @@ int VfPrinter::runTablePages(Experiment *run)
         m_tableEnable = false;
         return 0;
     }
-    return tablePages(table.get());
+    const int pages = tablePages(table.get());
+    // Built and measured once: printRunTable takes it.
+    delete m_countedTables.take(run);
+    m_countedTables.insert(run, table.release());
+    return pages;
 }
 
 int VfPrinter::tablePages(VfTable *table) const
@@ -533,7 +577,8 @@ void VfPrinter::drawPageEnd(int) {}
 
 int VfPrinter::printRunTable(Experiment *run)
 {
-    return printTable(createRunTable(run));
+    VfTable *counted = m_countedTables.take(run);
+    return printTable(counted ? counted : createRunTable(run));
 }
 
 int VfPrinter::printTable(VfTable *table)

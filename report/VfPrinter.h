@@ -5,6 +5,8 @@
 
 #include <QDateTime>
 #include <QFont>
+#include <QHash>
+#include <QImage>
 #include <QJsonObject>
 #include <QList>
 #include <QObject>
@@ -64,6 +66,11 @@ public:
     // is drawn, so that its axes and legend are complete without the event
     // loop running.
     void renderChart(QtCharts::QChart *chart, const QRect &area);
+    // Runs `work` on the GUI thread, waiting for it when the report is
+    // written on another. Charts are made, laid out and rendered in such
+    // work: the chart library keeps state of its own that the pages' charts
+    // use on the GUI thread, so no other thread may touch it.
+    static void onGuiThread(const std::function<void()> &work);
 
     // The creator written into the PDF: "Suite Valtrix " + the build revision.
     static QString pdfCreator();
@@ -182,6 +189,12 @@ public:
     // A calendar day in the system locale's short date format.
     static QString dateText(const QDate &date);
 
+signals:
+    // Page `page` of `pageCount` is written (its bottom band drawn). A
+    // report may be written on a worker thread: connect with a queued
+    // connection there.
+    void pageWritten(int page, int pageCount);
+
 public slots:
     // The family's report sequence: 0 painted, non-zero failed.
     virtual int print() = 0;
@@ -251,7 +264,7 @@ protected:
     // object so that a family can read its own keys.
     bool readCommonOptions(const QString &json, QJsonObject *object = nullptr);
     // Pages the sample table of `run` takes, laid out from the top of a page
-    // exactly as printRunTable draws it. A table wider than the page clears
+    // exactly as printRunTable draws it (which then prints this very table). A table wider than the page clears
     // the table switch and takes none.
     int runTablePages(Experiment *run);
 
@@ -281,6 +294,8 @@ protected:
     QString m_repName;
     QString m_repIdReg;
     QString m_logoFile;
+    // The logo as the top band draws it, read once.
+    QImage m_logo;
     QString m_productName;
     QString m_sn;
     QString m_obsText;
@@ -303,6 +318,9 @@ protected:
     QFont m_familyFont;
 
     VfTable *m_currentTable = nullptr;
+    // Sample tables that runTablePages built to count their pages, kept for
+    // printRunTable, so that a table is built and measured once.
+    QHash<const Experiment *, VfTable *> m_countedTables;
     bool m_measuring = false;
     // Set by options that are no JSON object or name no file: print fails.
     bool m_optionsRefused = false;

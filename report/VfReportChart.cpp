@@ -11,6 +11,7 @@
 
 #include <cmath>
 #include <iterator>
+#include <limits>
 
 using namespace QtCharts;
 
@@ -84,11 +85,34 @@ void VfReportChart::tidyValueAxis(QValueAxis *axis)
     }
 }
 
+qint64 VfReportChart::chartMSecs(const QDate &date, const QTime &time)
+{
+    // The zone is looked up once per hour of wall-clock time: a run's samples
+    // mostly share their hour, and each look-up costs a system call. Every
+    // thread keeps its own hour, so that a report written in the background
+    // and the pages never share it.
+    thread_local qint64 hour = std::numeric_limits<qint64>::min();
+    thread_local qint64 hourStart = 0;
+    const qint64 thisHour = date.toJulianDay() * 24 + time.hour();
+    if (thisHour != hour) {
+        hour = thisHour;
+        hourStart = QDateTime(date, QTime(time.hour(), 0), Qt::LocalTime).toMSecsSinceEpoch();
+    }
+    return hourStart + (time.minute() * 60 + time.second()) * 1000 + time.msec();
+}
+
 QDateTime VfReportChart::chartTime(const QDateTime &instrumentTime)
 {
     if (!instrumentTime.isValid())
         return QDateTime();
-    return QDateTime(instrumentTime.date(), instrumentTime.time(), Qt::LocalTime);
+    const QDate date = instrumentTime.date();
+    const QTime time = instrumentTime.time();
+    // The local offset in a fixed-offset date-time: comparing and reading it
+    // back as milliseconds is then arithmetic, not a zone look-up each time.
+    const QTime hour(time.hour(), 0);
+    const qint64 wallHour = QDateTime(date, hour, Qt::UTC).toMSecsSinceEpoch();
+    const int offset = int((wallHour - chartMSecs(date, hour)) / 1000);
+    return QDateTime(date, time, Qt::OffsetFromUTC, offset);
 }
 
 void VfReportChart::widenSpan(QDateTime &from, QDateTime &to, const QDateTime &at)

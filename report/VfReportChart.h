@@ -45,7 +45,12 @@ public:
     // An instrument's date-time as a time axis shows it: the axis labels its
     // points in this computer's local time, so the point stands at the
     // instrument's own wall-clock time read as local time.
+    // The date-time carries this computer's offset at that time, so that
+    // comparing it and reading its milliseconds need no zone look-up.
     static QDateTime chartTime(const QDateTime &instrumentTime);
+    // The milliseconds at which a time axis shows the wall-clock `date` and
+    // `time`.
+    static qint64 chartMSecs(const QDate &date, const QTime &time);
 
     // The time axis over [from, to] (chart times) with a few ticks on round
     // times of day (whole seconds, minutes, hours or days, whatever the

@@ -2,7 +2,9 @@
 
 #include "VfPrinter.h"
 
+#include <QHash>
 #include <QPainter>
+#include <QVector>
 
 namespace {
 // Reads and clears a one-shot answer flag.
@@ -104,16 +106,29 @@ void VfTable::measureRows(const QList<VfTableRow> &rows)
         m_columnWidths.append(0);
     m_rowHeight = 0;
     const QRect window = m_painter->window();
+    QVector<CellStyle> styles;
+    for (int c = 0; c < m_columnCount; ++c)
+        styles.append(cellStyle(c));
+    // A column's values repeat ("---", the same reading): each text is laid
+    // out once per column.
+    QVector<QHash<QString, QSize>> measured(m_columnCount);
+    m_repeated = QVector<QSet<QString>>(m_columnCount);
     for (const VfTableRow &row : rows) {
         m_rows.append(row);
         // A row is as tall as its tallest cell, so no cell overlaps the next row.
         int height = 0;
         for (int c = 0; c < m_columnCount; ++c) {
-            const CellStyle style = cellStyle(c);
-            m_painter->setFont(style.font);
-            const QRect rect = m_painter->boundingRect(window, style.flags, row.cell(c));
-            widenColumn(c, rect.width() + m_cellPaddingX);
-            height = qMax(height, rect.height());
+            const QString text = row.cell(c);
+            auto size = measured[c].constFind(text);
+            if (size == measured[c].constEnd()) {
+                m_painter->setFont(styles.at(c).font);
+                size = measured[c].insert(
+                    text, m_painter->boundingRect(window, styles.at(c).flags, text).size());
+            } else {
+                m_repeated[c].insert(text);
+            }
+            widenColumn(c, size->width() + m_cellPaddingX);
+            height = qMax(height, size->height());
         }
         m_rowHeight = qMax(m_rowHeight, height + m_cellPaddingY);
     }
@@ -122,16 +137,22 @@ void VfTable::measureRows(const QList<VfTableRow> &rows)
 
 void VfTable::drawCells(const QStringList &cells, int height, int x, int y)
 {
+    // One transform for the whole row, and a font set only where it changes:
+    // every change of either opens a new graphics state in the PDF.
     const QFont saved = m_painter->font();
     m_painter->resetTransform();
-    m_painter->translate(x, y);
     for (int c = 0; c < m_columnCount && c < m_columnWidths.size(); ++c) {
         const CellStyle style = cellStyle(c);
         const int width = m_columnWidths.at(c);
-        m_painter->setFont(style.font);
-        m_painter->drawText(QRect(0, 0, width, height), style.flags, cells.value(c));
-        m_painter->translate(width, 0);
+        if (!(m_painter->font() == style.font))
+            m_painter->setFont(style.font);
+        const QString text = cells.value(c);
+        const QRect rect(x, y, width, height);
+        if (c < m_repeated.size() && m_repeated.at(c).contains(text))
+            m_cellTexts[c].draw(m_painter, rect, style.flags, text);
+        else
+            m_painter->drawText(rect, style.flags, text);
+        x += width;
     }
-    m_painter->resetTransform();
     m_painter->setFont(saved);
 }

@@ -1,11 +1,16 @@
 #pragma once
 
+#include "VfCellTexts.h"
 #include "VfTableRow.h"
 
 #include <QFont>
 #include <QList>
 #include <QObject>
+#include <QSet>
+#include <QVector>
 #include <QStringList>
+
+#include <map>
 
 class QPainter;
 class VfSubSuperScript;
@@ -102,6 +107,10 @@ protected:
     QFont m_bodyFont;
     QFont m_headerFont;
     QFont m_smallFont;
+    // The texts each column holds more than once, drawn from layouts kept in
+    // m_cellTexts.
+    QVector<QSet<QString>> m_repeated;
+    std::map<int, VfCellTexts> m_cellTexts;
     bool m_newPageDone = false;
     bool m_pageFinished = false;
 };

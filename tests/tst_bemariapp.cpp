@@ -318,6 +318,7 @@ void TstBemariApp::downloadBothRuns(const QString &path)
             [&] { progress.append(bar->property("value").toDouble()); });
     QCOMPARE(call(page, "saveChosenRuns", QUrl::fromLocalFile(path).toString()).toInt(), 0);
     disconnect(m_core.get(), &Core::progressBarUpdated, this, nullptr);
+    STEP(waitForBackgroundWork());
     QVERIFY(progress.size() >= 4);
     QVERIFY(
         std::any_of(progress.begin(), progress.end(), [](double v) { return v > 0 && v < 100; }));
@@ -445,6 +446,7 @@ void TstBemariApp::printReport()
     QVERIFY(company->setProperty("checked", true));
     ReportViewer viewer;
     STEP(click(item("generatePdf", report)));
+    STEP(waitForBackgroundWork());
     QVERIFY(!report->isVisible());
     QVERIFY(!named("printerErrorDialog", named("bemariReportDialogs", report))
                  ->property("visible")
@@ -467,6 +469,7 @@ void TstBemariApp::reopenTheSavedFile(const QString &file)
     STEP(click(item("backButton")));
     QCOMPARE(state(), QString());
     call(named("pageHome"), "openFile", QUrl::fromLocalFile(file).toString());
+    STEP(waitForBackgroundWork());
     QTRY_COMPARE(state(), m_pages.resultsState);
     QTRY_COMPARE(shownSamples(), kRecordsOfRun0);
     QCOMPARE(text("infoExperiment", named("bemariExpInfo", resultsPage())), QString("ROOM 2"));

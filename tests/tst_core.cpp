@@ -867,6 +867,53 @@ private slots:
         QCOMPARE(rig.core->devName(), QString(TestModel::ProductName));
     }
 
+    // Saved and read on a worker: the same file and runs as the waiting
+    // slots give, the chain held off meanwhile, and the failures told at the
+    // end as before.
+    void filesInTheBackground()
+    {
+        QTemporaryDir dir;
+        Rig rig;
+        rig.addRuns(2);
+        rig.open();
+        QCOMPARE(rig.core->createExperiment("[0, 1]"), 0);
+        const QString saved = rig.core->experiment();
+        const QString waited = dir.filePath("waited.tsm");
+        QCOMPARE(rig.core->saveExperimentToFile(waited), 0);
+
+        QSignalSpy done(rig.core.get(), &Core::fileSaved);
+        const QString background = dir.filePath("background.tsm");
+        QCOMPARE(rig.core->startSaveExperimentToFile(background), 0);
+        QCOMPARE(rig.core->startSaveExperimentToFile(dir.filePath("second.tsm")), -2);
+        QCOMPARE(rig.core->createExperiment("[0]"), -2);
+        QVERIFY(done.wait(60000));
+        QCOMPARE(intArguments(done), QList<int>{0});
+        const auto content = [](const QString &path) {
+            QFile file(path);
+            file.open(QIODevice::ReadOnly);
+            return file.readAll();
+        };
+        QCOMPARE(content(background), content(waited));
+
+        QSignalSpy errors(rig.core.get(), &Core::writeError);
+        QCOMPARE(rig.core->startSaveExperimentToFile(dir.filePath("no/such/dir/x.tsm")), 0);
+        QVERIFY(done.wait(60000));
+        QCOMPARE(intArguments(done), (QList<int>{0, -1}));
+        QCOMPARE(errors.count(), 1);
+
+        QSignalSpy updated(rig.core.get(), &Core::experimentUpdated);
+        QSignalSpy finished(rig.core.get(), &Core::fileReadFinished);
+        QSignalSpy invalid(rig.core.get(), &Core::invalidFile);
+        QCOMPARE(rig.core->startParseFile(background), 0);
+        QVERIFY(!rig.core->currentExperiment());
+        QCOMPARE(rig.core->startParseFile(waited), -2);
+        QVERIFY(finished.wait(60000));
+        QCOMPARE(intArguments(updated), QList<int>{-2});
+        QCOMPARE(rig.core->experiment(), saved);
+        QCOMPARE(rig.core->startParseFile(dir.filePath("missing.tsm")), -1);
+        QCOMPARE(invalid.count(), 1);
+    }
+
     void tamperedFileLeavesNothing()
     {
         QTemporaryDir dir;
@@ -1021,6 +1068,64 @@ private slots:
         QCOMPARE(unsupported.count(), 0);
     }
 
+    // The same report written in the background: its pages one by one up to
+    // N of N, the chain and another report held off meanwhile, the same text
+    // as the report written while the caller waits, and a failure reported
+    // at the end with its reason.
+    void reportInTheBackground()
+    {
+        QTemporaryDir dir;
+        Rig rig;
+        rig.addRuns(3);
+        rig.open();
+        QCOMPARE(rig.core->createExperiment("[0, 2]"), 0);
+        const auto options = [&dir](const QString &name, bool fail = false) {
+            QJsonObject object{{"fileName", QUrl::fromLocalFile(dir.filePath(name)).toString()}};
+            if (fail)
+                object.insert("fail", true);
+            return QString::fromUtf8(QJsonDocument(object).toJson());
+        };
+        const auto text = [&dir](const QString &name) {
+            QProcess pdftotext;
+            pdftotext.start("pdftotext", {dir.filePath(name), "-"});
+            pdftotext.waitForFinished();
+            return QString::fromUtf8(pdftotext.readAllStandardOutput());
+        };
+        QCOMPARE(rig.core->generateReport(options("waited.pdf")), 0);
+
+        QSignalSpy progress(rig.core.get(), &Core::reportProgress);
+        QSignalSpy finished(rig.core.get(), &Core::reportFinished);
+        QSignalSpy running(rig.core.get(), &Core::reportRunningChanged);
+        QCOMPARE(rig.core->startReport(options("background.pdf")), 0);
+        QVERIFY(rig.core->reportRunning());
+        QCOMPARE(rig.core->startReport(options("second.pdf")), -2);
+        QCOMPARE(rig.core->generateReport(options("second.pdf")), -2);
+        QCOMPARE(rig.core->createExperiment("[1]"), -2);
+        QVERIFY(finished.wait(120000));
+        QCOMPARE(finished.count(), 1);
+        QCOMPARE(finished.first().at(0).toInt(), 0);
+        QVERIFY(!rig.core->reportRunning());
+        QCOMPARE(running.count(), 2);
+        QVERIFY(!QFile::exists(dir.filePath("second.pdf")));
+        QVERIFY(progress.count() >= 2);
+        QCOMPARE(progress.first(), (QList<QVariant>{0, 0}));
+        const int pages = progress.last().at(1).toInt();
+        QVERIFY(pages > 0);
+        for (int i = 1; i < progress.count(); ++i)
+            QCOMPARE(progress.at(i), (QList<QVariant>{i, pages}));
+        QCOMPARE(progress.count(), pages + 1);
+        const QString written = text("background.pdf");
+        QVERIFY2(written.contains("TESTMODEL 1000"), qPrintable(written));
+        QCOMPARE(written, text("waited.pdf"));
+
+        QSignalSpy errors(rig.core.get(), &Core::writeError);
+        QCOMPARE(rig.core->startReport(options("failed.pdf", true)), 0);
+        QVERIFY(finished.wait(120000));
+        QCOMPARE(finished.last().at(0).toInt(), -1);
+        QCOMPARE(errors.count(), 1);
+        QCOMPARE(rig.core->createExperiment("[1]"), 0);
+    }
+
     void reportOfAModelWithoutAWriter()
     {
         Rig rig(1, "BARE");
@@ -1055,7 +1160,7 @@ private slots:
                  (QStringList{"deviceList", "experimentList", "virtualSchedulelist", "expCompList",
                               "devName", "device", "experiment", "configuration", "calib",
                               "version", "builtDate", "builtYear", "revision", "coreBits",
-                              "experimentSummary", "samples"}));
+                              "experimentSummary", "samples", "reportRunning"}));
         QStringList methods;
         for (int i = meta.methodOffset(); i < meta.methodCount(); ++i)
             methods.append(QString::fromLatin1(meta.method(i).methodSignature()));
@@ -1091,9 +1196,14 @@ private slots:
                                        "writeError(QString)",
                                        "reportNotOpened(QString)",
                                        "portsNotOpened(QString)",
+                                       "reportProgress(int,int)",
+                                       "reportFinished(int)",
+                                       "reportRunningChanged()",
+                                       "fileSaved(int)",
                                        "setTimeNow()",
                                        "findExperiments()",
                                        "saveExperimentToFile(QString)",
+                                       "startSaveExperimentToFile(QString)",
                                        "createDevice(int)",
                                        "createExperiment(QString)",
                                        "acquireConfiguration()",
@@ -1103,10 +1213,12 @@ private slots:
                                        "sndScheduleList(QString)",
                                        "eraseMemory()",
                                        "generateReport(QString)",
+                                       "startReport(QString)",
                                        "refreshWorkingHours(QString)",
                                        "refreshPartialResults(QString)",
                                        "refreshGeneralData(QString)",
                                        "parseFile(QString)",
+                                       "startParseFile(QString)",
                                        "updateProgressBar(double)",
                                        "removeSchedule(int)",
                                        "addSchedule(QString)",

@@ -431,6 +431,7 @@ void TstDravo2App::downloadSaveAndEvaluate()
             [&] { savedWhenDrawn.append(QFile::exists(path + ".drv")); });
     QCOMPARE(call(page, "saveChosenRuns", QUrl::fromLocalFile(path).toString()).toInt(), 0);
     disconnect(m_core.get(), &Core::progressBarUpdated, &watchers, nullptr);
+    STEP(waitForBackgroundWork());
     QVERIFY(!saveDialog->property("visible").toBool());
     QTRY_VERIFY(!savedWhenDrawn.isEmpty());
     disconnect(levels, nullptr, &watchers, nullptr);
@@ -555,6 +556,7 @@ void TstDravo2App::printReport()
     click(item("generatePdf", report));
     if (QTest::currentTestFailed())
         return;
+    STEP(waitForBackgroundWork());
     QVERIFY(!report->isVisible());
 
     QCOMPARE(unsupported.count(), 0);
@@ -664,6 +666,7 @@ void TstDravo2App::navigationWaitsForTheDownload()
         STEP(click(runRow(run)));
         const QString path = m_dir.filePath(QString("run%1").arg(run));
         QCOMPARE(call(page, "saveChosenRuns", QUrl::fromLocalFile(path).toString()).toInt(), 0);
+        STEP(waitForBackgroundWork());
         QCOMPARE(statesDuringTheDownload, QStringList{"Dravo2State"});
         QCOMPARE(state(), QString("DravoResultsState"));
         QCOMPARE(bar->property("value").toDouble(), 100.0);
@@ -694,6 +697,7 @@ void TstDravo2App::resultsAndReportShowTheInstrumentTime()
     QCOMPARE(call(page, "saveChosenRuns", QUrl::fromLocalFile(m_dir.filePath("zone")).toString())
                  .toInt(),
              0);
+    STEP(waitForBackgroundWork());
     const QString shown = named("dravo2ExpInfo")->property("date").toString();
     QVERIFY2(shown.contains("8:30") && !shown.contains("11:30"), qPrintable(shown));
 
@@ -717,6 +721,7 @@ void TstDravo2App::reportWindowAtItsMinimumSize()
                   QUrl::fromLocalFile(m_dir.filePath("small")).toString())
                  .toInt(),
              0);
+    STEP(waitForBackgroundWork());
     QObject *results = named("pageDravoResults");
     auto *report =
         qobject_cast<QQuickWindow *>(results->property("printerConfiguration").value<QObject *>());
@@ -796,7 +801,8 @@ void TstDravo2App::failedWritesSayWhy()
     QVERIFY(
         named("fileName", report)->setProperty("filename", QUrl::fromLocalFile(pdf).toString()));
     STEP(click(item("generatePdf", report)));
-    QTRY_VERIFY(!report->isVisible());
+    STEP(waitForBackgroundWork());
+    QVERIFY(!report->isVisible());
     QVERIFY(QFile::exists(pdf));
     QObject *written = rootDialog("reportNotOpenedDialog");
     QTRY_VERIFY(written->property("visible").toBool());

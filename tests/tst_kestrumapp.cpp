@@ -10,10 +10,13 @@
 #include "DataFileEnvelope.h"
 #include "Device.h"
 #include "Interface.h"
+#include "KestrumReportRun.h"
+#include "PdfText.h"
 #include "ReportViewer.h"
 #include "SceneSteps.h"
 #include "SimulatedInstrument.h"
 #include "SimulatedKestrum.h"
+#include "SimulatedKestrumRuns.h"
 #include "SimulatedModels.h"
 #include "TestIdle.h"
 
@@ -33,6 +36,9 @@
 namespace {
 
 constexpr int kRecords = 30;
+// Samples of a run whose report takes long enough to watch the window draw
+// while it is written.
+constexpr int kLongRun = 1800;
 
 // The place of a board view's tab in its bar.
 int tabIndex(const char *tab)
@@ -91,6 +97,7 @@ private slots:
     void filesOfSeveralRunsAreStepped_data();
     void filesOfSeveralRunsAreStepped();
     void linkLostDuringDownload();
+    void longReportKeepsTheWindowDrawing();
 
 private:
     QString text(const char *objectName, QObject *from) const;
@@ -212,9 +219,13 @@ void TstKestrumApp::download(const Family &family, int run, const QString &path)
     QObject *bar = named("downloadProgress", page);
     connect(m_core.get(), &Core::progressBarUpdated, this,
             [&] { progress.append(bar->property("value").toDouble()); });
+    QSignalSpy saved(m_core.get(), &Core::fileSaved);
     const int result = call(page, "saveChosenRun", QUrl::fromLocalFile(path).toString()).toInt();
     disconnect(m_core.get(), &Core::progressBarUpdated, this, nullptr);
     QCOMPARE(result, 0);
+    // The file is saved in the background, before the results are shown.
+    QTRY_COMPARE(saved.count(), 1);
+    QCOMPARE(saved.first().first().toInt(), 0);
     QVERIFY(!saveDialog->property("visible").toBool());
     QVERIFY(
         std::any_of(progress.begin(), progress.end(), [](double v) { return v > 0 && v < 100; }));
@@ -275,7 +286,7 @@ void TstKestrumApp::printReport(const Family &family)
     ReportViewer viewer;
     STEP(SceneSteps::click(item("generatePdf", report)));
     QVERIFY(!report->isVisible());
-    QCOMPARE(viewer.opened, QList<QUrl>({QUrl::fromLocalFile(pdf)}));
+    QTRY_COMPARE(viewer.opened, QList<QUrl>({QUrl::fromLocalFile(pdf)}));
     QVERIFY(!named("printerErrorDialog", report)->property("visible").toBool());
     QProcess pdfinfo;
     pdfinfo.start("pdfinfo", {pdf});
@@ -514,3 +525,65 @@ void TstKestrumApp::linkLostDuringDownload()
 
 QTEST_MAIN(TstKestrumApp)
 #include "tst_kestrumapp.moc"
+
+// A long report written from the results page of a reopened file: the
+// window goes on drawing while the worker writes it, the pages wait under
+// "page k of N" until N of N, and the report reaches the viewer as before.
+void TstKestrumApp::longReportKeepsTheWindowDrawing()
+{
+    SimulatedKestrumRuns::Header header;
+    header.sampleSeconds = 1;
+    header.expansionBoards = 3;
+    const QString data = m_dir.filePath("long");
+    {
+        Core downloaded;
+        Core opened;
+        QVERIFY(KestrumReportRun::downloadAndOpen(
+            "KESTRUM 4", SimulatedKestrumRuns::makeKestrum4Run(2, kLongRun, runStart(24), header),
+            data, downloaded, opened));
+    }
+    call(named("pageHome"), "openFile", QUrl::fromLocalFile(data + ".ks4").toString());
+    QTRY_COMPARE(state(), QString("Kestrum4ResultsState"));
+    QObject *page = named(kKestrum4.resultsPage);
+    auto *report = qobject_cast<QQuickWindow *>(named(kKestrum4.report, page));
+    STEP(SceneSteps::click(item("generateReport", page)));
+    QVERIFY(QTest::qWaitForWindowExposed(report));
+    const QString pdf = m_dir.filePath("long.pdf");
+    QVERIFY(
+        named("fileName", report)->setProperty("filename", QUrl::fromLocalFile(pdf).toString()));
+
+    int frames = 0;
+    QList<QPair<int, int>> progress;
+    QStringList shown;
+    QObject *busy = named("busyText");
+    connect(m_window, &QQuickWindow::afterRendering, this,
+            [&] { frames += m_core->reportRunning() ? 1 : 0; }, Qt::DirectConnection);
+    // The shell's own handler has run by then: what it shows is read here.
+    connect(m_core.get(), &Core::reportProgress, this, [&](int written, int pages) {
+        progress.append({written, pages});
+        shown.append(busy->property("text").toString());
+    });
+    QSignalSpy finished(m_core.get(), &Core::reportFinished);
+    ReportViewer viewer;
+    STEP(SceneSteps::click(item("generatePdf", report)));
+    QVERIFY(m_core->reportRunning());
+    QVERIFY(!report->isVisible());
+    QVERIFY(item("busyOverlay")->isVisible());
+    QVERIFY(named("root")->property("navigationLocked").toBool());
+    QVERIFY(finished.wait(600000));
+    disconnect(m_window, &QQuickWindow::afterRendering, this, nullptr);
+    disconnect(m_core.get(), &Core::reportProgress, this, nullptr);
+
+    QCOMPARE(finished.first().first().toInt(), 0);
+    QVERIFY2(frames > 0, "no frame was drawn while the report was written");
+    QVERIFY(progress.size() > 2);
+    const int pages = progress.last().second;
+    QCOMPARE(progress.last().first, pages);
+    QCOMPARE(shown.last(), QString("Writing the report: page %1 of %1").arg(pages));
+    QCOMPARE(PdfText::pageCount(pdf), pages);
+    QCOMPARE(viewer.opened, QList<QUrl>({QUrl::fromLocalFile(pdf)}));
+    QVERIFY(!item("busyOverlay")->isVisible());
+    QVERIFY(!named("root")->property("navigationLocked").toBool());
+    QVERIFY(!report->isVisible());
+    QVERIFY(!named("printerErrorDialog", report)->property("visible").toBool());
+}

@@ -259,6 +259,7 @@ void TstQuillonApp::chooseDownloadAndEvaluate()
                               Q_ARG(QVariant, QUrl::fromLocalFile(path).toString()));
     disconnect(m_core.get(), &Core::progressBarUpdated, this, nullptr);
     QCOMPARE(result.toInt(), 0);
+    STEP(waitForBackgroundWork());
     QVERIFY(
         std::any_of(progress.begin(), progress.end(), [](double v) { return v > 0 && v < 100; }));
     QCOMPARE(named("downloadProgress", page)->property("value").toDouble(), 100.0);
@@ -393,7 +394,8 @@ void TstQuillonApp::printReport()
     STEP(SceneSteps::click(item("ckbCsv", report)));
     ReportViewer viewer;
     STEP(SceneSteps::click(item("generatePdf", report)));
-    QTRY_VERIFY(!report->isVisible());
+    STEP(waitForBackgroundWork());
+    QVERIFY(!report->isVisible());
     QCOMPARE(viewer.opened, QList<QUrl>({QUrl::fromLocalFile(pdf)}));
     QVERIFY(QFile::exists(pdf));
     QVERIFY(QFile::exists(VfCsvFile::besidePdf(pdf)));
@@ -413,6 +415,7 @@ void TstQuillonApp::openedFileLeadsToTheExposureTimes()
     QMetaObject::invokeMethod(page, "downloadRuns", Q_RETURN_ARG(QVariant, result),
                               Q_ARG(QVariant, QUrl::fromLocalFile(path).toString()));
     QCOMPARE(result.toInt(), 0);
+    STEP(waitForBackgroundWork());
     QTRY_COMPARE(state(), QString("QuillonComponentsState"));
     QObject *times = named("pageQuillonExposureComponents");
     const QString recorded = text("exposureField", rowOf("expCompList", 0, times));
@@ -424,6 +427,7 @@ void TstQuillonApp::openedFileLeadsToTheExposureTimes()
 
     QMetaObject::invokeMethod(named("pageHome"), "openFile",
                               Q_ARG(QVariant, QUrl::fromLocalFile(path).toString()));
+    STEP(waitForBackgroundWork());
     QTRY_COMPARE(state(), QString("QuillonComponentsState"));
     QCOMPARE(named("expCompList", times)->property("count").toInt(), 1);
     QCOMPARE(text("exposureField", rowOf("expCompList", 0, times)), recorded);

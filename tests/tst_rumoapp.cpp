@@ -296,6 +296,7 @@ void TstRumoApp::downloadShowReportAndReopen()
     });
     QCOMPARE(SceneSteps::call(page, "downloadRuns", QUrl::fromLocalFile(path).toString()).toInt(),
              0);
+    STEP(waitForBackgroundWork());
     disconnect(m_core.get(), &Core::progressBarUpdated, &watchers, nullptr);
     disconnect(m_core.get(), &Core::experimentUpdated, &watchers, nullptr);
     QVERIFY(firstChart);
@@ -326,6 +327,7 @@ void TstRumoApp::downloadShowReportAndReopen()
     STEP(SceneSteps::click(item("backButton")));
     QTRY_COMPARE(state(), QString());
     SceneSteps::call(named("pageHome"), "openFile", QUrl::fromLocalFile(path + ".rmx").toString());
+    STEP(waitForBackgroundWork());
     QTRY_COMPARE(state(), QString("RumoResultsState"));
     STEP(checkRun(0, 1));
     STEP(SceneSteps::click(item("nextRun", named("pageRumoResults"))));
@@ -429,7 +431,8 @@ void TstRumoApp::printReport()
                 ->setProperty("filename", QUrl::fromLocalFile(pdf).toString()));
     ReportViewer viewer;
     STEP(SceneSteps::click(item("prnConfirmBtn", report)));
-    QTRY_VERIFY(!report->isVisible());
+    STEP(waitForBackgroundWork());
+    QVERIFY(!report->isVisible());
     QCOMPARE(viewer.opened, QList<QUrl>({QUrl::fromLocalFile(pdf)}));
     QVERIFY(!named("printerErrorDialog", named("rumoReportDialogs", report))
                  ->property("visible")

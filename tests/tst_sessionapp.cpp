@@ -277,6 +277,7 @@ void TstSessionApp::downloadFromTheVibrationMeter()
     STEP(click(runRow("pageQuillon", 1)));
     const QString day = m_dir.filePath("day.qln");
     QCOMPARE(call(page, "downloadRuns", QUrl::fromLocalFile(day).toString()).toInt(), 0);
+    STEP(waitForBackgroundWork());
     QTRY_COMPARE(state(), QString("QuillonComponentsState"));
     QCOMPARE(shownMessages(), QStringList());
     STEP(checkProgress({"pageBemari", "pageQuillon"}));
@@ -302,6 +303,7 @@ void TstSessionApp::downloadFromTheVibrationMeter()
     // The same day opened from its file starts afresh.
     STEP(goHome());
     call(named("pageHome"), "openFile", QUrl::fromLocalFile(day).toString());
+    STEP(waitForBackgroundWork());
     QTRY_COMPARE(state(), QString("QuillonComponentsState"));
     STEP(click(item("nextBtn", times)));
     QTRY_COMPARE(state(), QString("QuillonResultsState"));
@@ -324,6 +326,7 @@ void TstSessionApp::reportTheLoggersRuns()
     QCOMPARE(call(page, "downloadRuns", QUrl::fromLocalFile(m_dir.filePath("office")).toString())
                  .toInt(),
              0);
+    STEP(waitForBackgroundWork());
     QTRY_COMPARE(state(), QString("RumoResultsState"));
     QCOMPARE(shownMessages(), QStringList());
     STEP(checkProgress({"pageBemari", "pageQuillon", "pageRumo"}));
@@ -349,7 +352,8 @@ void TstSessionApp::reportTheLoggersRuns()
     const QString pdf = m_dir.filePath("office.pdf");
     QMetaObject::invokeMethod(file, "choose", Q_ARG(QVariant, QUrl::fromLocalFile(pdf)));
     STEP(click(item("prnConfirmBtn", report)));
-    QTRY_VERIFY(!report->isVisible());
+    STEP(waitForBackgroundWork());
+    QVERIFY(!report->isVisible());
     QVERIFY(QFile::exists(pdf));
     STEP(expectOneMessage("No viewer could open the report. It was written to:",
                           QMessageBox::Ok));
@@ -368,7 +372,8 @@ void TstSessionApp::reportTheLoggersRuns()
     STEP(click(item("prnConfirmBtn", report)));
     STEP(expectOneMessage("The report would replace these files, which already exist:",
                           QMessageBox::Yes));
-    QTRY_VERIFY(!report->isVisible());
+    STEP(waitForBackgroundWork());
+    QVERIFY(!report->isVisible());
     QVERIFY(QFileInfo(pdf).lastModified() > written);
     STEP(expectOneMessage("No viewer could open the report. It was written to:",
                           QMessageBox::Ok));

@@ -328,9 +328,13 @@ void TstTolvarApp::download(const Pump &pump, const QString &path)
     QObject *bar = named("downloadProgress", page);
     connect(m_core.get(), &Core::progressBarUpdated, &watchers,
             [&] { progress.append(bar->property("value").toDouble()); });
+    QSignalSpy saved(m_core.get(), &Core::fileSaved);
     const int result = call(page, "saveChosenRun", QUrl::fromLocalFile(path).toString()).toInt();
     disconnect(m_core.get(), &Core::progressBarUpdated, &watchers, nullptr);
     QCOMPARE(result, 0);
+    // The file is saved in the background, before the results are shown.
+    QTRY_COMPARE(saved.count(), 1);
+    QCOMPARE(saved.first().first().toInt(), 0);
     QVERIFY(!saveDialog->property("visible").toBool());
     QVERIFY(!progress.isEmpty());
     QVERIFY(

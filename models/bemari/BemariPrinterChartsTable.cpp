@@ -127,17 +127,20 @@ void SoundLevelPrinter::layOutCharts(Experiment *run, bool level, const QList<ch
     const bool paint = !measuring();
     const int top = openSection(tr("Charts"));
     int chart = 0;
-    if (level) {
-        m_cursorY +=
-            drawChart(paint ? SoundLevelReportCharts::levelChart(run, contentWidth()) : nullptr,
-                      m_cursorY, heights.at(chart++));
-    }
-    for (char weighting : weightings) {
-        if (chart > 0)
-            m_cursorY += m_spacing;
-        m_cursorY += drawChart(paint ? SoundLevelReportCharts::bandChart(run, weighting) : nullptr,
-                               m_cursorY, heights.at(chart++));
-    }
+    onGuiThread([&] {
+        if (level) {
+            m_cursorY +=
+                drawChart(paint ? SoundLevelReportCharts::levelChart(run, contentWidth()) : nullptr,
+                          m_cursorY, heights.at(chart++));
+        }
+        for (char weighting : weightings) {
+            if (chart > 0)
+                m_cursorY += m_spacing;
+            m_cursorY +=
+                drawChart(paint ? SoundLevelReportCharts::bandChart(run, weighting) : nullptr,
+                          m_cursorY, heights.at(chart++));
+        }
+    });
     m_cursorY += m_spacing;
     closeSection(top);
 }

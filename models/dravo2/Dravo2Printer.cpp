@@ -417,6 +417,11 @@ void Dravo2Printer::drawCalibration()
 
 void Dravo2Printer::drawChartsSection()
 {
+    onGuiThread([this] { drawCharts(); });
+}
+
+void Dravo2Printer::drawCharts()
+{
     if (!m_ckbChartLvl && !m_ckbChartHisto)
         return;
     const int top = openSection(tr("Charts"));
@@ -470,11 +475,13 @@ void Dravo2Printer::drawOctaveBandsSection()
     // The charts share the room left on the page, each at most full height.
     const int height = sharedChartHeight(int(weightings.size()), m_spacing, kOctaveChartHeight,
                                          kOctaveChartMinHeight);
-    for (char weighting : weightings)
-        m_cursorY +=
-            drawChart(VfLevelCharts::octaveBands(r->leqList(), r->octaveAnalysis(), weighting),
-                      m_cursorY, height) +
-            m_spacing;
+    onGuiThread([&] {
+        for (char weighting : weightings)
+            m_cursorY +=
+                drawChart(VfLevelCharts::octaveBands(r->leqList(), r->octaveAnalysis(), weighting),
+                          m_cursorY, height) +
+                m_spacing;
+    });
     closeSection(top);
 }
 

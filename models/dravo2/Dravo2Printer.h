@@ -37,6 +37,8 @@ public slots:
     void drawEvaluationResults();
     void drawCalibration();
     void drawChartsSection();
+    // The charts section itself, on the GUI thread.
+    void drawCharts();
     void drawHearingProtectorSection();
     void drawOctaveBandsSection();
 

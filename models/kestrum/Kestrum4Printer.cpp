@@ -35,6 +35,11 @@ Kestrum4Printer::Kestrum4Printer()
 {
 }
 
+Kestrum4Printer::~Kestrum4Printer()
+{
+    qDeleteAll(m_boardTables);
+}
+
 void Kestrum4Printer::readOwnOptions(const QJsonObject &options)
 {
     m_ckbResults = options.value(QStringLiteral("ckbResults")).toBool();
@@ -83,7 +88,7 @@ int Kestrum4Printer::print()
         startPage();
         drawBoardSections(board);
         m_footerHeight = drawBottomBand();
-        if (tables && printTable(createBoardTable(m_experiment, board)) != 0)
+        if (tables && printTable(takeBoardTable(board)) != 0)
             return -1;
     }
     return writeCsv();
@@ -94,10 +99,22 @@ void Kestrum4Printer::createTable(bool withTables)
     m_pageCount = m_sectionPages;
     if (!withTables)
         return;
+    // Each table is built and measured once: printing takes it.
+    qDeleteAll(m_boardTables);
+    m_boardTables.clear();
     for (int board = 0; board < boardCount(); ++board) {
-        std::unique_ptr<VfFullPageTable> table(createBoardTable(m_experiment, board));
-        m_pageCount += tablePages(table.get());
+        m_boardTables.append(createBoardTable(m_experiment, board));
+        m_pageCount += tablePages(m_boardTables.last());
     }
+}
+
+VfFullPageTable *Kestrum4Printer::takeBoardTable(int board)
+{
+    VfFullPageTable *counted = m_boardTables.value(board);
+    if (!counted)
+        return createBoardTable(m_experiment, board);
+    m_boardTables[board] = nullptr;
+    return counted;
 }
 
 void Kestrum4Printer::drawFirstPage()

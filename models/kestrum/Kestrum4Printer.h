@@ -16,6 +16,7 @@ class Kestrum4Printer : public KestrumPrinter
 
 public:
     Kestrum4Printer();
+    ~Kestrum4Printer() override;
 
     // The "Partial results" switches, in wet, dry, globe, WBGTi, WBGTo order.
     Switches resultColumns() const { return m_resultColumns; }
@@ -41,6 +42,9 @@ private:
     // The boards shown: the main unit and at most three expansion boards.
     int boardCount() const;
     VfFullPageTable *createBoardTable(Experiment *run, int board);
+    // The table of `board` that createTable built (the caller owns it), or
+    // a new one.
+    VfFullPageTable *takeBoardTable(int board);
     void drawFirstPage();
     void drawBoardSections(int board);
     void drawExperimentSection();
@@ -53,4 +57,6 @@ private:
     Switches m_resultColumns{};
     bool m_ckbResults = false;
     int m_sectionPages = 1;
+    // The board tables createTable built to count their pages, for printing.
+    QList<VfFullPageTable *> m_boardTables;
 };

@@ -152,9 +152,11 @@ void KestrumPrinter::drawChartSection(const QList<KestrumReading> &readings, con
     if (measuring())
         m_cursorY += kChartHeight;
     else
-        m_cursorY += drawChart(KestrumChart::temperatureChart(readings, m_chartLines, unity,
-                                                              contentWidth(), kChartHeight),
-                               m_cursorY, kChartHeight);
+        onGuiThread([&] {
+            m_cursorY += drawChart(KestrumChart::temperatureChart(readings, m_chartLines, unity,
+                                                                  contentWidth(), kChartHeight),
+                                   m_cursorY, kChartHeight);
+        });
     m_cursorY += m_spacing;
     closeSection(top);
 }

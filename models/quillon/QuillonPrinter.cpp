@@ -903,9 +903,12 @@ QList<VfTableRow> QuillonPrinter::tableRow(Experiment *run)
 void QuillonPrinter::drawCharts(Experiment *run)
 {
     const int top = openSection(tr("Charts"));
-    m_cursorY += drawChart(QuillonReportCharts::acceleration(run->logs(), contentWidth()),
-                           m_cursorY, sharedChartHeight(1, m_spacing, kChartHeight, kChartLeast)) +
-                 m_spacing;
+    onGuiThread([&] {
+        m_cursorY +=
+            drawChart(QuillonReportCharts::acceleration(run->logs(), contentWidth()), m_cursorY,
+                      sharedChartHeight(1, m_spacing, kChartHeight, kChartLeast)) +
+            m_spacing;
+    });
     closeSection(top);
 }
 
@@ -921,10 +924,12 @@ void QuillonPrinter::drawOctaves(Experiment *run)
     for (int a = 0; a < kAxes; ++a) {
         const auto axis = Axis(a);
         const int top = m_cursorY + m_spacing;
-        m_cursorY = top + drawChart(QuillonReportCharts::octaves(r->bands(axis),
-                                                                 QuillonResults::axisLetter(axis),
-                                                                 r->octaveAnalysis()),
-                                    top, height);
+        onGuiThread([&] {
+            m_cursorY = top + drawChart(QuillonReportCharts::octaves(
+                                            r->bands(axis), QuillonResults::axisLetter(axis),
+                                            r->octaveAnalysis()),
+                                        top, height);
+        });
         drawSectionFrame(top, m_cursorY);
         m_cursorY += 2 * m_spacing;
     }

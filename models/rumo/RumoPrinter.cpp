@@ -370,8 +370,10 @@ void RumoPrinter::drawCharts(Experiment *run)
         const int inRow = next < paired ? ChartColumns : 1;
         const int width = usable / inRow;
         for (int column = 0; column < inRow && next < count; ++column, ++next)
-            renderChart(quantityChart(run, quantities.at(next), width),
-                        QRect(m_inset + column * width, y, width, height));
+            onGuiThread([&] {
+                renderChart(quantityChart(run, quantities.at(next), width),
+                            QRect(m_inset + column * width, y, width, height));
+            });
         y += height + m_spacing;
     }
     if (next < count) {

@@ -13,7 +13,7 @@
 #include <QJsonObject>
 #include <QLocale>
 #include <QPainter>
-#include <QPixmap>
+#include <QImage>
 
 namespace {
 
@@ -372,15 +372,16 @@ void TolvarPrinter::drawPictures()
     int bottom = start + (count / 2) * pitch;
     for (int i = 0; i < count; ++i) {
         const PictureCell &cell = cells.at(i);
-        QPixmap picture;
+        // Images, not pixmaps: the report may be written off the GUI thread.
+        QImage picture;
         if (!picture.load(pictureFile(m_pictures.at(i))))
             continue;
-        const QPixmap scaled =
+        const QImage scaled =
             picture.scaled(cell.box, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         const int dx = qAbs((cell.area.width() - scaled.width()) / 2);
         const int dy = qAbs((cell.area.height() - scaled.height()) / 2);
         m_painter->resetTransform();
-        m_painter->drawPixmap(m_inset + cell.area.x() + dx, start + cell.area.y() + dy, scaled);
+        m_painter->drawImage(m_inset + cell.area.x() + dx, start + cell.area.y() + dy, scaled);
         if (count % 2 == 1 && i == count - 1)
             bottom = start + cell.area.y() + pitch;
     }
@@ -406,15 +407,20 @@ void TolvarPrinter::drawCharts()
 int TolvarPrinter::drawFlowChart(int x, int y, float widthFactor)
 {
     const int width = int(contentWidth() * widthFactor);
-    renderChart(TolvarReportCharts::flowChart(m_experiment, samplesAsPoints()),
-                QRect(m_inset + x, y, width, kChartHeight));
+    onGuiThread([&] {
+        renderChart(TolvarReportCharts::flowChart(m_experiment, samplesAsPoints()),
+                    QRect(m_inset + x, y, width, kChartHeight));
+    });
     return kChartHeight;
 }
 
 int TolvarPrinter::drawBackpressureChart(int x, int y, float widthFactor)
 {
     const int width = int(contentWidth() * widthFactor);
-    renderChart(TolvarReportCharts::backpressureChart(m_experiment, m_rdkPa, samplesAsPoints()),
-                QRect(m_inset + x, y, width, kChartHeight));
+    onGuiThread([&] {
+        renderChart(
+            TolvarReportCharts::backpressureChart(m_experiment, m_rdkPa, samplesAsPoints()),
+            QRect(m_inset + x, y, width, kChartHeight));
+    });
     return kChartHeight;
 }

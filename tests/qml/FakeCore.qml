@@ -42,6 +42,12 @@ QtObject {
     signal resultsUpdated(int position)
     signal writeError(string message)
     signal reportNotOpened(string fileName)
+    // A report that startReport started ends when the test emits
+    // reportFinished, as the real one ends later on its own.
+    signal reportProgress(int page, int pageCount)
+    signal reportFinished(int result)
+    // Likewise a save that startSaveExperimentToFile started.
+    signal fileSaved(int result)
 
     function record(name) {
         calls = calls.concat([name])

@@ -21,18 +21,18 @@ Item {
         id: core
         property string experimentSummary: ""
         property var sent: []
-        function generateReport(text) {
+        function startReport(text) {
             sent = sent.concat([text])
-            return record("generateReport")
+            return record("startReport")
         }
         function createExperiment(text) {
             sent = sent.concat([text])
             return record("createExperiment")
         }
         function acquireConfiguration() { return record("acquireConfiguration") }
-        function saveExperimentToFile(url) {
+        function startSaveExperimentToFile(url) {
             sent = sent.concat([url])
-            return record("saveExperimentToFile")
+            return record("startSaveExperimentToFile")
         }
     }
 
@@ -251,7 +251,8 @@ Item {
             report.show()
             verify(report.submit())
             verify(!report.visible)
-            compare(core.calls, ["generateReport"])
+            compare(core.calls, ["startReport"])
+            core.reportFinished(0)
             compare(keysOf(core.sent[0]), data.keys)
             var options = JSON.parse(core.sent[0])
             compare(options.fileName, "/tmp/noise")
@@ -288,6 +289,7 @@ Item {
             findChild(window, "ckbTable").checked = true
             report.outputFile.filename = "file:///tmp/noise"
             verify(report.submit())
+            core.reportFinished(0)
             var options = JSON.parse(core.sent[0])
             compare(options.ckbLeqZ, data.bands)
             compare(options.ckbLeqA, data.bands)
@@ -300,11 +302,11 @@ Item {
 
         function test_failedReportIsShown() {
             show(bemariPage, "BEMARI")
-            core.results = { "generateReport": -1 }
             var report = bemariPage.printerConfiguration
             report.outputFile.filename = "file:///tmp/noise"
             report.show()
             report.submit()
+            core.reportFinished(-1)
             var failed = report.dialogs.printerErrorDialog
             verify(failed.visible)
             verify(report.visible, "kept open for another try")
@@ -323,6 +325,10 @@ Item {
             compare(devicePage.noRunChosen, false)
             compare(devicePage.downloadRuns(devicePage.chosenRuns, "file:///tmp/x"), 0)
             compare(core.sent, ["[0,1]", "file:///tmp/x.bmv"])
+            verify(root.busyText !== "", "the shell says the file is being saved")
+            core.fileSaved(0)
+            verify(!devicePage.downloading)
+            compare(root.busyText, "")
         }
 
         // A failed download opens the dialog of its cause and saves nothing.

@@ -24,9 +24,9 @@ Item {
             sent = sent.concat([text])
             record("refreshGeneralData")
         }
-        function generateReport(text) {
+        function startReport(text) {
             sent = sent.concat([text])
-            return record("generateReport")
+            return record("startReport")
         }
     }
 
@@ -210,6 +210,7 @@ Item {
             verify(!findChild(report.contentItem, "ckbHearingProtector").visible)
             report.outputFile.filename = "file:///tmp/report"
             verify(report.submit())
+            core.reportFinished(0)
             var options = JSON.parse(core.sent[0])
             compare(options.ckbChartLeq, false)
             compare(options.ckbLeqZ, false)
@@ -244,7 +245,8 @@ Item {
             verify(!error.shown)
             verify(report.submit())
             verify(!report.visible)
-            compare(core.calls, ["generateReport"])
+            compare(core.calls, ["startReport"])
+            core.reportFinished(0)
             var options = JSON.parse(core.sent[0])
             compare(options.fileName, "/tmp/noise")
             compare(options.ckbDos1DosiCfg, true)
@@ -254,10 +256,10 @@ Item {
         }
 
         function test_failedReportIsShown() {
-            core.results = { "generateReport": -1 }
             page.printerConfiguration.outputFile.filename = "file:///tmp/noise"
             page.printerConfiguration.show()
             page.printerConfiguration.submit()
+            core.reportFinished(-1)
             var failed = page.printerConfiguration.dialogs.printerErrorDialog
             verify(failed.visible)
             verify(page.printerConfiguration.visible, "kept open for another try")

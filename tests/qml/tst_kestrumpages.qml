@@ -28,13 +28,13 @@ Item {
             sent = sent.concat([text])
             return record("createExperiment")
         }
-        function saveExperimentToFile(url) {
+        function startSaveExperimentToFile(url) {
             sent = sent.concat([url])
-            return record("saveExperimentToFile")
+            return record("startSaveExperimentToFile")
         }
-        function generateReport(text) {
+        function startReport(text) {
             sent = sent.concat([text])
-            return record("generateReport")
+            return record("startReport")
         }
         function prevExp() { record("prevExp") }
         function nextExp() { record("nextExp") }
@@ -264,17 +264,34 @@ Item {
             compare(core.sent[0], "[2]")
             compare(downloadErrorSpy.count, data.error ? 1 : 0)
             compare(core.sent.length, data.saved ? 2 : 1)
-            if (data.saved)
+            if (data.saved) {
                 compare(core.sent[1], data.saved)
+                // The pages wait while the file is saved in the background.
+                verify(root.navigationLocked)
+                compare(root.busyText, "Saving the file")
+                core.fileSaved(0)
+                compare(root.busyText, "")
+            }
             if (data.dialog)
                 tryVerify(function () { return root.dialogs[data.dialog].visible })
             verify(!root.navigationLocked)
         }
 
-        function test_failedSaveIsShown() {
-            core.results = { "saveExperimentToFile": -1 }
+        function test_failedSaveIsShown_data() {
+            return [
+                { tag: "not started", start: -1 },
+                { tag: "not written", start: 0 }
+            ]
+        }
+
+        function test_failedSaveIsShown(data) {
+            core.results = { "startSaveExperimentToFile": data.start }
             compare(device2.downloadRun(0, "file:///nowhere/run"), 0)
+            if (data.start === 0)
+                core.fileSaved(-1)
             tryVerify(function () { return root.dialogs.saveFailDialog.visible })
+            verify(!root.navigationLocked)
+            root.dialogs.saveFailDialog.close()
         }
 
         // ----------------------------------------------------------- results
@@ -501,11 +518,11 @@ Item {
 
         function test_reportOutcome(data) {
             var window = results2.printerWindow
-            core.results = { "generateReport": data.result }
             window.show()
             window.outputFile.filename = "file:///tmp/heat.pdf"
             verify(window.submit())
-            compare(core.calls, ["generateReport"])
+            compare(core.calls, ["startReport"])
+            core.reportFinished(data.result)
             compare(window.visible, data.open)
             compare(window.dialogs.printerErrorDialog.visible, data.open)
             window.dialogs.printerErrorDialog.close()

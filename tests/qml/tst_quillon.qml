@@ -33,9 +33,9 @@ Item {
             record("refreshGeneralData")
         }
         function createExperiment(text) { return record("createExperiment") }
-        function generateReport(text) {
+        function startReport(text) {
             sent = sent.concat([text])
-            return record("generateReport")
+            return record("startReport")
         }
     }
 
@@ -362,12 +362,13 @@ Item {
 
         function test_failedReportIsShown() {
             showResults()
-            core.results = { "generateReport": -1 }
             var report = resultsPage.printerConfiguration
             report.outputFile.filename = "file:///tmp/vibration"
             report.show()
             verify(report.submit())
-            compare(core.calls, ["generateReport"])
+            compare(core.calls, ["startReport"])
+            verify(!report.visible, "hidden while the report is written")
+            core.reportFinished(-1)
             var failed = report.dialogs.printerErrorDialog
             verify(failed.visible)
             verify(report.visible, "kept open for another try")

@@ -17,9 +17,9 @@ Item {
         id: core
         property string experimentSummary: ""
         property var sent: []
-        function generateReport(text) {
+        function startReport(text) {
             sent = sent.concat([text])
-            return record("generateReport")
+            return record("startReport")
         }
         function prevExp() { record("prevExp") }
         function nextExp() { record("nextExp") }
@@ -202,6 +202,7 @@ Item {
             window.vfSelectFile.filename = "file:///tmp/rumo report"
             verify(window.submit())
             compare(core.sent.length, 1)
+            core.reportFinished(0)
             var options = JSON.parse(core.sent[0])
             compare(Object.keys(options), everyKey.filter(function (key) {
                 return data.absent.indexOf(key) < 0
@@ -264,8 +265,8 @@ Item {
             var window = page.rumocfgprn
             window.showNormal()
             window.vfSelectFile.filename = "file:///tmp/x"
-            core.results = { "generateReport": -1 }
             mouseClick(findChild(window, "prnConfirmBtn"))
+            core.reportFinished(-1)
             verify(window.dialogs.printerErrorDialog.visible)
             verify(window.visible)
             window.dialogs.printerErrorDialog.close()

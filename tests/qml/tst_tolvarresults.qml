@@ -24,13 +24,13 @@ Item {
             progressBarUpdated(50)
             return record("createExperiment")
         }
-        function saveExperimentToFile(url) {
+        function startSaveExperimentToFile(url) {
             sent = sent.concat([url])
-            return record("saveExperimentToFile")
+            return record("startSaveExperimentToFile")
         }
-        function generateReport(text) {
+        function startReport(text) {
             sent = sent.concat([text])
-            return record("generateReport")
+            return record("startReport")
         }
     }
 
@@ -403,9 +403,9 @@ Item {
 
         function test_report_data() {
             return [
-                { tag: "written", result: 0, open: false },
-                { tag: "printer failed", result: -1, open: true },
-                { tag: "other failure", result: -3, open: true }
+                { tag: "written", start: 0, result: 0, open: false },
+                { tag: "printer failed", start: 0, result: -1, open: true },
+                { tag: "not started", start: -1, result: -1, open: true }
             ]
         }
 
@@ -416,11 +416,21 @@ Item {
             compare(results4.printerWindow.objectName, "tolvar4PrinterConfiguration")
             mouseClick(findChild(results3, "generateReport"))
             tryVerify(function () { return window.visible })
-            core.results = { "generateReport": data.result }
+            core.results = { "startReport": data.start }
             window.outputFile.filename = "file:///tmp/pump.pdf"
             verify(window.generateReport())
             compare(core.sent.length, 1)
             compare(JSON.parse(core.sent[0]).fileName, "/tmp/pump.pdf")
+            if (data.start === 0) {
+                // The window waits hidden, the pages under the progress.
+                verify(!window.visible)
+                core.reportProgress(3, 7)
+                compare(root.busyText, "Writing the report: page 3 of 7")
+                compare(root.navigationLocked, true)
+                core.reportFinished(data.result)
+            }
+            compare(root.busyText, "")
+            compare(root.navigationLocked, false)
             compare(window.visible, data.open)
             compare(window.dialogs.printerErrorDialog.visible, data.open)
         }
@@ -514,8 +524,11 @@ Item {
             compare(core.sent[0], "[1]")
             compare(downloadErrorSpy.count, data.error ? 1 : 0)
             compare(core.sent.length, data.saved ? 2 : 1)
-            if (data.saved)
+            if (data.saved) {
                 compare(core.sent[1], data.saved)
+                compare(device4.downloading, true)
+                core.fileSaved(0)
+            }
             compare(device4.downloading, false)
         }
 

@@ -99,6 +99,12 @@ void AppWalk::dropNotesOfUnwrittenAndUnviewedReports()
     }
 }
 
+void AppWalk::waitForBackgroundWork()
+{
+    // A long report under the sanitizers on a loaded machine takes minutes.
+    QTRY_VERIFY_WITH_TIMEOUT(named("root")->property("busyText").toString().isEmpty(), 300000);
+}
+
 void AppWalk::resizeScene(const QSize &size)
 {
     m_window->resize(size);

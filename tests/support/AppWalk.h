@@ -51,6 +51,10 @@ protected:
     // on a desktop with no viewer for the report: a walk that provokes them
     // on purpose calls this once they are printed.
     void dropNotesOfUnwrittenAndUnviewedReports();
+    // Waits while the shell shows work running in the background (a data
+    // file saved or read, a report written): what the walk looks at next is
+    // what that work left.
+    void waitForBackgroundWork();
     // The main window at `size`, laid out again (for a look at the smallest
     // window the application allows).
     void resizeScene(const QSize &size);

@@ -288,9 +288,19 @@ int TestModelPrinter::print()
 {
     if (fail || beginPainting() != 0)
         return -1;
-    int y = 20;
-    painter()->drawText(20, y, productName() + QLatin1Char(' ') + sn());
+    // A first page, then one per run, each closed by its bottom band.
+    m_pageCount = 1;
     for (Experiment *run = experiment(); run; run = run->next())
-        painter()->drawText(20, y += 20, QStringLiteral("run %1").arg(run->index()));
+        ++m_pageCount;
+    measureBottomBand();
+    drawTopBand();
+    painter()->resetTransform();
+    painter()->drawText(20, 40, productName() + QLatin1Char(' ') + sn());
+    for (Experiment *run = experiment(); run; run = run->next()) {
+        finishPage();
+        painter()->resetTransform();
+        painter()->drawText(20, 40, QStringLiteral("run %1").arg(run->index()));
+    }
+    drawBottomBand();
     return 0;
 }

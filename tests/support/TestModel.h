@@ -146,7 +146,8 @@ protected:
     Experiment *parseRun(const QJsonObject &run) override;
 };
 
-// Paints one page naming the product, the serial number and each run.
+// Paints a page naming the product and the serial number, then a page
+// naming each run.
 class TestModelPrinter : public VfPrinter
 {
     Q_OBJECT

@@ -758,7 +758,7 @@ void Core::parseFile(QString fileName)
         emit invalidFile();
         return;
     }
-    if (!m_dataFile->open(QIODevice::ReadOnly)) {
+    if (!m_dataFile->openForReading()) {
         emit invalidFile();
         return;
     }
@@ -801,7 +801,7 @@ int Core::generateReport(QString options)
     // A report that was not painted or not finished must reach the user as a
     // failure, with the reason when it is the file.
     if (printer->print() != 0 || printer->endPainting() != 0) {
-        emit writeError(writeProblem(printer->failedFileName()));
+        emit writeError(writeProblem(printer->failedFileName(), printer->failedReason()));
         return -1;
     }
     if (!printer->openReport())

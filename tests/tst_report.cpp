@@ -26,7 +26,7 @@ QString options(const QString &fileName, const QJsonObject &extra = QJsonObject(
     return QString::fromUtf8(QJsonDocument(json).toJson());
 }
 
-// Drives a report the way Core does; the print result.
+// Drives a report the way Core does: 0 written, -1 failed.
 int writeReport(const QString &optionsText, Experiment *head)
 {
     ReportTestPrinter printer;
@@ -35,9 +35,7 @@ int writeReport(const QString &optionsText, Experiment *head)
     printer.setReportOptions(optionsText);
     printer.setExperiment(head);
     const int result = printer.print();
-    if (result == 0)
-        printer.endPainting();
-    return result;
+    return result == 0 ? printer.endPainting() : result;
 }
 
 // Answers a table's page breaks as the report writer does, on a plain image.

@@ -820,7 +820,7 @@ bool Core::openDataFile(const QString &fileName)
     const QString path = QmlFileName::toLocalPath(fileName);
     delete m_dataFile;
     m_dataFile = FileFactory::createByExtension(path);
-    if (!m_dataFile || !m_dataFile->open(QIODevice::ReadOnly)) {
+    if (!m_dataFile || !m_dataFile->openForReading()) {
         emit invalidFile();
         return false;
     }
@@ -915,7 +915,7 @@ int Core::reportOutcome(VfPrinter *printer, int result)
     // A report that was not painted or not finished must reach the user as a
     // failure, with the reason when it is the file.
     if (result != 0) {
-        emit writeError(writeProblem(printer->failedFileName()));
+        emit writeError(writeProblem(printer->failedFileName(), printer->failedReason()));
         return -1;
     }
     if (!printer->openReport())

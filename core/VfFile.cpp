@@ -6,9 +6,9 @@
 #include "DeviceDateTime.h"
 #include "DeviceFactory.h"
 #include "Experiment.h"
+#include "WholeFile.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 
 VfFile::VfFile(const QString &fileName)
     : QFile(fileName)
@@ -22,6 +22,14 @@ VfFile::VfFile(const QString &fileName, const QString &productName)
     : VfFile(fileName)
 {
     m_productName = productName;
+}
+
+bool VfFile::openForReading()
+{
+    const QFileInfo info(fileName());
+    if (!info.isFile() || info.size() > MaxSize)
+        return false;
+    return open(QIODevice::ReadOnly);
 }
 
 bool VfFile::decodeEnvelope(const QByteArray &content, QJsonObject &root)
@@ -115,21 +123,5 @@ QList<QJsonObject> VfFile::runObjects(const QJsonObject &root) const
 
 int VfFile::write(const QString &fileName, const QByteArray &content, QString *error)
 {
-    QSaveFile file(fileName);
-    const auto fail = [&file, error] {
-        if (error)
-            *error = file.errorString();
-        return -1;
-    };
-    // Unbuffered, so that a short write (a full disk, a file-size limit) shows
-    // in write()'s count: a buffered write reports the whole content and the
-    // commit then keeps a truncated file.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return fail();
-    if (file.write(content) != content.size()) {
-        const int result = fail();
-        file.cancelWriting();
-        return result;
-    }
-    return file.commit() ? 0 : fail();
+    return WholeFile::write(fileName, content, error) ? 0 : -1;
 }

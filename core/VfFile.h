@@ -31,6 +31,15 @@ public:
     int status() const { return m_status; }
     void clearStatus() { m_status = Ok; }
 
+    // More bytes than any data file holds: a run of any instrument is far
+    // smaller.
+    static constexpr qint64 MaxSize = qint64(1) << 30;
+
+    // Opens the file for reading when it is a regular file (or a link to one)
+    // of at most MaxSize bytes. A FIFO would block the reading and a device
+    // may never end, so neither is opened.
+    bool openForReading();
+
     // The instrument of the file, or null with the reason in the status. The
     // caller owns the device.
     Device *readHeader(QByteArray content);
@@ -43,8 +52,9 @@ public:
     // The runs from the document `decode` gave, as parse gives them.
     Experiment *parseDocument(const QJsonObject &root);
 
-    // Writes the whole file or nothing: the old file stays when writing fails.
-    // 0 written, -1 not (with the system's reason in `error` when given).
+    // Writes the whole file or nothing (WholeFile): the old file stays when
+    // writing fails. 0 written, -1 not (with the system's reason in `error`
+    // when given).
     static int write(const QString &fileName, const QByteArray &content, QString *error = nullptr);
 
 public slots:

@@ -1,6 +1,5 @@
 #include "VfCsvFile.h"
 
-#include <QSaveFile>
 #include <QTextCodec>
 
 namespace {
@@ -44,14 +43,4 @@ void VfCsvFile::appendLine(const QString &text)
 {
     m_bytes += latin1(text);
     m_bytes += "\r\n";
-}
-
-bool VfCsvFile::save(const QString &fileName, QString *error) const
-{
-    QSaveFile file(fileName);
-    const bool written =
-        file.open(QIODevice::WriteOnly) && file.write(m_bytes) == m_bytes.size() && file.commit();
-    if (!written && error)
-        *error = file.errorString();
-    return written;
 }

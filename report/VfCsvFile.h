@@ -6,8 +6,8 @@
 
 // A CSV export written beside a report: every cell in double quotes (a quote
 // inside a cell is doubled), cells separated by ";", lines ended by "\r\n",
-// the whole file in ISO 8859-1. The text is collected in memory and written
-// in one step, so that the file is written whole or not at all.
+// the whole file in ISO 8859-1. The text is collected in memory; the report
+// writes it whole, after its PDF (VfPrinter::writeBesidePdf).
 class VfCsvFile
 {
 public:
@@ -28,10 +28,6 @@ public:
     void appendLine(const QString &text);
 
     QByteArray bytes() const { return m_bytes; }
-
-    // Writes the collected lines to `fileName`, replacing it only when every
-    // byte was written. False on failure, with the reason in `error`.
-    bool save(const QString &fileName, QString *error = nullptr) const;
 
     static QString quoted(const QString &cell);
 

@@ -7,8 +7,10 @@
 #include "Log.h"
 #include "VfFullPageTable.h"
 #include "VfSubSuperScript.h"
+#include "WholeFile.h"
 
 #include <QAbstractAxis>
+#include <QBuffer>
 #include <QChart>
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -22,8 +24,9 @@
 #include <QLegend>
 #include <QLocale>
 #include <QPainter>
-#include <QThread>
 #include <QImage>
+#include <QPdfWriter>
+#include <QThread>
 #include <QUrl>
 #include <QValueAxis>
 #include <QtMath>
@@ -202,15 +205,48 @@ int VfPrinter::beginPainting()
         return -1;
     if (!m_reportTitle.isEmpty())
         setDocName(m_reportTitle);
-    return m_painter->begin(this) ? 0 : -1;
+    // The PDF writer writes wherever it is pointed and reports no failed
+    // write: it writes into memory, and endPainting checks the file.
+    m_pdfWriter.reset();
+    m_besidePdf.clear();
+    m_pdf = std::make_unique<QBuffer>();
+    m_pdf->open(QIODevice::WriteOnly);
+    m_pdfWriter = std::make_unique<QPdfWriter>(m_pdf.get());
+    m_pdfWriter->setResolution(resolution());
+    m_pdfWriter->setPageLayout(pageLayout());
+    m_pdfWriter->setCreator(creator());
+    m_pdfWriter->setTitle(docName());
+    return m_painter->begin(m_pdfWriter.get()) ? 0 : -1;
 }
 
 int VfPrinter::endPainting()
 {
-    // Ending the painter writes the rest of the PDF, which can still fail.
     if (m_painter->isActive() && !m_painter->end())
         return -1;
+    if (!m_pdfWriter)
+        return 0;
+    m_pdfWriter.reset();
+    QList<QPair<QString, QByteArray>> files{{reportFileName(), m_pdf->data()}};
+    files += m_besidePdf;
+    m_pdf.reset();
+    m_besidePdf.clear();
+    for (const auto &file : qAsConst(files)) {
+        if (!WholeFile::write(file.first, file.second, &m_failedReason)) {
+            m_failedFileName = file.first;
+            return -1;
+        }
+    }
     return 0;
+}
+
+void VfPrinter::writeBesidePdf(const QString &fileName, const QByteArray &content)
+{
+    m_besidePdf.append({fileName, content});
+}
+
+bool VfPrinter::newPage()
+{
+    return m_pdfWriter ? m_pdfWriter->newPage() : QPrinter::newPage();
 }
 
 int VfPrinter::setOutputFile(QString name)

@@ -16,9 +16,12 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 
 class Experiment;
+class QBuffer;
 class QPainter;
+class QPdfWriter;
 class VfSubSuperScript;
 class VfTable;
 
@@ -36,6 +39,11 @@ class QValueAxis;
 //
 // Coordinates are device pixels of the printer, relative to the painter's
 // window (the printable area inside the margins).
+//
+// The pages are painted into memory, on a PDF writer with the printer's page
+// layout and resolution; endPainting writes the finished PDF, then the files
+// that go with it (CSV exports), each whole over its old file (WholeFile) or
+// not at all.
 //
 // The order a report is driven in: setProductName, setSn, setCalibration,
 // setReportOptions, setExperiment, print; when print gives 0, endPainting and
@@ -87,12 +95,15 @@ public:
 
     QPainter *painter() const { return m_painter; }
 
-    // 0 when painting began on the PDF file; -1 when the file cannot be written
-    // or the report options were refused.
+    // 0 when painting began; -1 when the report options were refused.
     int beginPainting();
-    // Ends the painter (closing the PDF): 0, or -1 when the PDF could not be
-    // finished.
+    // Ends the painter and writes the PDF file, then the files beside it: 0,
+    // or -1 when the PDF could not be finished or a file could not be written
+    // (failedFileName and failedReason say which and why). Files after the
+    // failed one are not written.
     int endPainting();
+    // The next page of the PDF being painted.
+    bool newPage() override;
     // Makes `name` (".pdf" appended unless it ends so) the PDF file. Returns 1.
     int setOutputFile(QString name);
     // The PDF file that print writes.
@@ -105,6 +116,9 @@ public:
     {
         return m_failedFileName.isEmpty() ? reportFileName() : m_failedFileName;
     }
+    // The system's reason why failedFileName could not be written; empty when
+    // it is not known.
+    QString failedReason() const { return m_failedReason; }
     // Hands the finished PDF to the desktop's viewer; false when no viewer
     // took it. A viewer that cannot be started does not make the report a
     // failure.
@@ -324,10 +338,21 @@ protected:
     bool m_measuring = false;
     // Set by options that are no JSON object or name no file: print fails.
     bool m_optionsRefused = false;
-    // A file beside the PDF that could not be written.
+    // The file of the report (the PDF or a file beside it) that could not be
+    // written, and the system's reason.
     QString m_failedFileName;
+    QString m_failedReason;
+
+    // Has endPainting write `content` to `fileName` once the PDF is written:
+    // a file that goes with the report, such as its CSV export.
+    void writeBesidePdf(const QString &fileName, const QByteArray &content);
 
 private:
+    // The PDF being painted, in memory until endPainting writes it.
+    std::unique_ptr<QBuffer> m_pdf;
+    std::unique_ptr<QPdfWriter> m_pdfWriter;
+    QList<QPair<QString, QByteArray>> m_besidePdf;
+
     // Height of `text` drawn in `area` with `flags` in the painter's font.
     int textHeight(const QString &text, const QRect &area, int flags) const;
 };

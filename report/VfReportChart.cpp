@@ -74,9 +74,12 @@ void VfReportChart::tidyValueAxis(QValueAxis *axis)
         for (double mantissa : {1.0, 2.0, 5.0}) {
             const double step = mantissa * std::pow(10.0, exponent);
             const double first = std::floor(lo / step + 1e-9) * step;
-            const int intervals = int(std::ceil((hi - first) / step - 1e-9));
-            if (intervals > kMostIntervals)
+            // Counted in double: a range of far more steps than an int holds
+            // is only a step too small.
+            const double count = std::ceil((hi - first) / step - 1e-9);
+            if (!(count <= kMostIntervals))
                 continue;
+            const int intervals = int(count);
             axis->setRange(first, first + intervals * step);
             axis->setTickCount(intervals + 1);
             axis->setLabelFormat(QStringLiteral("%.%1f").arg(qMax(0, -exponent)));

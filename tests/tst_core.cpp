@@ -1,6 +1,7 @@
 #include "Core.h"
 #include "Device.h"
 #include "Experiment.h"
+#include "FileSizeLimit.h"
 #include "Interface.h"
 #include "ModelRegistry.h"
 #include "PortOpenFailure.h"
@@ -8,6 +9,7 @@
 #include "SimulatedInstrument.h"
 #include "TestIdle.h"
 #include "TestModel.h"
+#include "VfFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,6 +27,7 @@
 #include <functional>
 #include <memory>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -949,6 +952,45 @@ private slots:
         QCOMPARE(started.count(), 1);
     }
 
+    // Only regular files of a size a data file can have are read: a FIFO
+    // would block the reading for ever and a device may never end.
+    void specialFilesAreRefused_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("FIFO") << "fifo"
+                              << "x.qln";
+        QTest::newRow("link to an endless device") << "device"
+                                                   << "x.drv";
+        QTest::newRow("larger than any run") << "huge"
+                                             << "x.drv";
+    }
+
+    void specialFilesAreRefused()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, name);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(name);
+        if (kind == "fifo") {
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else if (kind == "device") {
+            QVERIFY(QFile::link("/dev/zero", path));
+        } else {
+            // Sparse: no byte of it is on the disk.
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QVERIFY(file.resize(VfFile::MaxSize + 1));
+        }
+        Core core;
+        QSignalSpy started(&core, &Core::fileReadStarted);
+        QSignalSpy invalid(&core, &Core::invalidFile);
+        core.parseFile(QUrl::fromLocalFile(path).toString());
+        QCOMPARE(invalid.count(), 1);
+        QCOMPARE(started.count(), 0);
+        QVERIFY(!core.currentDevice());
+    }
+
     void failedSaveKeepsTheOldFile()
     {
         QTemporaryDir dir;
@@ -969,17 +1011,19 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(old);
         }
-        rlimit saved;
-        getrlimit(RLIMIT_FSIZE, &saved);
-        rlimit small = saved;
-        small.rlim_cur = 64;
-        auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        setrlimit(RLIMIT_FSIZE, &small);
-        const int code = rig.core->saveExperimentToFile(path);
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, previousHandler);
+        QSignalSpy why(rig.core.get(), &Core::writeError);
+        int code;
+        {
+            const FileSizeLimit full(64);
+            code = rig.core->saveExperimentToFile(path);
+        }
         QCOMPARE(code, -1);
         QCOMPARE(errors.count(), 2);
+        // The short write says why, never "Unknown error".
+        QCOMPARE(why.count(), 1);
+        QCOMPARE(why.first().first().toString(),
+                 QString("\"%1\" could not be written. %2")
+                     .arg(QDir::toNativeSeparators(path), FileSizeLimit::reason()));
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), old);

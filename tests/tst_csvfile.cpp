@@ -1,6 +1,5 @@
 #include "VfCsvFile.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 
 // The CSV files written beside reports.
@@ -43,23 +42,6 @@ private slots:
                                          "\"Wet temp [\xb0"
                                          "C]\";\"say \"\"hi\"\"\"\r\n"
                                          "\r\n"));
-    }
-
-    void savesWholeOrReportsFailure()
-    {
-        QTemporaryDir dir;
-        VfCsvFile csv;
-        csv.appendCells({QStringLiteral("x")});
-        const QString name = dir.filePath(QStringLiteral("out.csv"));
-        QVERIFY(csv.save(name));
-        QFile file(name);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray("\"x\"\r\n"));
-
-        QString error;
-        QVERIFY(!csv.save(dir.filePath(QStringLiteral("missing/out.csv")), &error));
-        QVERIFY(!error.isEmpty());
-        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("missing/out.csv"))));
     }
 };
 

@@ -2,6 +2,7 @@
 #include "ReportTestPrinter.h"
 #include "ReportViewer.h"
 #include "VfFullPageTable.h"
+#include "VfReportChart.h"
 
 #include <QDir>
 #include <QImage>
@@ -11,6 +12,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <limits>
 
 namespace {
 
@@ -26,7 +29,7 @@ QString options(const QString &fileName, const QJsonObject &extra = QJsonObject(
     return QString::fromUtf8(QJsonDocument(json).toJson());
 }
 
-// Drives a report the way Core does; the print result.
+// Drives a report the way Core does: 0 written, -1 failed.
 int writeReport(const QString &optionsText, Experiment *head)
 {
     ReportTestPrinter printer;
@@ -35,9 +38,7 @@ int writeReport(const QString &optionsText, Experiment *head)
     printer.setReportOptions(optionsText);
     printer.setExperiment(head);
     const int result = printer.print();
-    if (result == 0)
-        printer.endPainting();
-    return result;
+    return result == 0 ? printer.endPainting() : result;
 }
 
 // Answers a table's page breaks as the report writer does, on a plain image.
@@ -529,6 +530,35 @@ private slots:
         QVERIFY2(qFuzzyCompare(axis.max() + 1, high + 1), qPrintable(QString::number(axis.max())));
         QCOMPARE(axis.tickCount(), ticks);
         QCOMPARE(axis.labelFormat(), format);
+    }
+
+    // Ranges far beyond the round steps (a damaged file's values) keep the
+    // tidy range and its few ticks: the count of steps is never made an int
+    // that cannot hold it.
+    void hugeValueAxes_data()
+    {
+        QTest::addColumn<double>("min");
+        QTest::addColumn<double>("max");
+        const double largestFloat = std::numeric_limits<float>::max();
+        QTest::newRow("1e12") << 0.0 << 1e12;
+        QTest::newRow("2^31") << 0.0 << 2147483648.0;
+        QTest::newRow("both signs, 2^31") << -2147483648.0 << 2147483648.0;
+        QTest::newRow("largest float") << -largestFloat << largestFloat;
+        // The range itself is more than a double holds.
+        QTest::newRow("wider than a double") << -1e308 << 1e308;
+    }
+
+    void hugeValueAxes()
+    {
+        QFETCH(double, min);
+        QFETCH(double, max);
+        QtCharts::QValueAxis axis;
+        axis.setRange(min, max);
+        VfReportChart::tidyValueAxis(&axis);
+        QVERIFY2(axis.tickCount() >= 2 && axis.tickCount() <= 7,
+                 qPrintable(QString::number(axis.tickCount())));
+        QVERIFY(axis.min() <= min);
+        QVERIFY(axis.max() >= max);
     }
 
     void zeroPaddedNumbers_data()

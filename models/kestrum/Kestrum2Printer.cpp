@@ -43,7 +43,8 @@ int Kestrum2Printer::print()
     m_footerHeight = drawBottomBand();
     if (tables && printRunTable(m_experiment) != 0)
         return -1;
-    return writeCsv();
+    writeCsv();
+    return 0;
 }
 
 void Kestrum2Printer::drawSections()
@@ -122,14 +123,14 @@ QList<VfTableRow> Kestrum2Printer::tableRow(Experiment *run)
 
 // ------------------------------------------------------------ CSV
 
-int Kestrum2Printer::writeCsv()
+void Kestrum2Printer::writeCsv()
 {
     if (!csvEnabled())
-        return 0;
+        return;
     VfCsvFile file;
     KestrumCsv::appendTitle(
         file, {tr("Wet temp"), tr("Dry temp"), tr("Globe temp"), tr("WBGTi"), tr("WBGTo")},
         unity());
     KestrumCsv::appendSamples(file, KestrumReadings::ofKestrum2(m_experiment));
-    return saveCsv(file);
+    saveCsv(file);
 }

@@ -39,7 +39,7 @@ private:
     void drawExperimentSection();
     void drawEvaluationResults();
     void drawCalibration();
-    int writeCsv();
+    void writeCsv();
 
     bool m_ckbMaxMin = false;
     bool m_ckbAvg = false;

@@ -91,7 +91,8 @@ int Kestrum4Printer::print()
         if (tables && printTable(takeBoardTable(board)) != 0)
             return -1;
     }
-    return writeCsv();
+    writeCsv();
+    return 0;
 }
 
 void Kestrum4Printer::createTable(bool withTables)
@@ -257,17 +258,17 @@ VfFullPageTable *Kestrum4Printer::createBoardTable(Experiment *run, int board)
 
 // ------------------------------------------------------------ CSV
 
-int Kestrum4Printer::writeCsv()
+void Kestrum4Printer::writeCsv()
 {
     if (!csvEnabled())
-        return 0;
+        return;
     VfCsvFile file;
     for (Experiment *run = m_experiment->first(); run; run = run->next()) {
         if (!qobject_cast<Kestrum4Experiment *>(run))
             break;
         appendRunToCsv(file, run);
     }
-    return saveCsv(file);
+    saveCsv(file);
 }
 
 void Kestrum4Printer::appendRunToCsv(VfCsvFile &file, Experiment *run) const

@@ -51,7 +51,7 @@ private:
     void drawEvaluationResults();
     void drawDeviceInfo(int board);
     void drawPartialResults(int board);
-    int writeCsv();
+    void writeCsv();
     void appendRunToCsv(VfCsvFile &file, Experiment *run) const;
 
     Switches m_resultColumns{};

@@ -223,13 +223,8 @@ VfFullPageTable *KestrumPrinter::readingsTable(const QList<KestrumReading> &read
     return table;
 }
 
-int KestrumPrinter::saveCsv(const VfCsvFile &file)
+void KestrumPrinter::saveCsv(const VfCsvFile &file)
 {
-    if (!m_ckbCsv)
-        return 0;
-    if (file.save(csvFileName()))
-        return 0;
-    // The PDF is written: the user is told about the CSV file.
-    m_failedFileName = csvFileName();
-    return -1;
+    if (m_ckbCsv)
+        writeBesidePdf(csvFileName(), file.bytes());
 }

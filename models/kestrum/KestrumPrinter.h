@@ -90,10 +90,9 @@ protected:
     static QList<VfTableRow> readingsRows(const QList<KestrumReading> &readings,
                                           const Switches &columns);
 
-    // Writes `file` beside the PDF when "ckbCsv" is set: 0 written or not
-    // asked for, -1 when it could not be written (it is then the report's
-    // failed file).
-    int saveCsv(const VfCsvFile &file);
+    // Writes `file` beside the PDF, once the PDF is written, when "ckbCsv" is
+    // set.
+    void saveCsv(const VfCsvFile &file);
 
 private:
     Switches m_tableColumns{};

@@ -260,7 +260,8 @@ int QuillonPrinter::print()
             return -1;
     }
     closePage();
-    return exportCsv() ? 0 : -1;
+    exportCsv();
+    return 0;
 }
 
 void QuillonPrinter::createTable(bool withTable)
@@ -948,14 +949,9 @@ QStringList QuillonPrinter::outputFileNames() const
     return files;
 }
 
-bool QuillonPrinter::exportCsv()
+void QuillonPrinter::exportCsv()
 {
-    if (!m_ckbCsv)
-        return true;
-    const QString fileName = VfCsvFile::besidePdf(reportFileName());
-    if (QuillonCsv::build(m_experiment).save(fileName))
-        return true;
-    // The PDF is written: the user is told about the CSV file.
-    m_failedFileName = fileName;
-    return false;
+    if (m_ckbCsv)
+        writeBesidePdf(VfCsvFile::besidePdf(reportFileName()),
+                       QuillonCsv::build(m_experiment).bytes());
 }

@@ -61,9 +61,9 @@ public:
     void drawDose(Experiment *run);
     void drawCharts(Experiment *run);
     void drawOctaves(Experiment *run);
-    // Writes the CSV file beside the PDF when it is asked for: whole, or not
-    // at all. False when it could not be written.
-    bool exportCsv();
+    // Writes the CSV file beside the PDF, once the PDF is written, when it is
+    // asked for.
+    void exportCsv();
 
 private:
     using Draw = std::function<void()>;

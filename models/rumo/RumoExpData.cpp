@@ -2,6 +2,8 @@
 
 #include <QLocale>
 
+#include <cmath>
+
 namespace {
 
 struct CodeText
@@ -53,9 +55,23 @@ QString RumoExpData::lightSourceName() const
     return tr(lookUp(kLightSources, m_dataValue.toString()));
 }
 
+QVariant RumoExpData::numberValue(const QString &text)
+{
+    const float single = text.toFloat();
+    return std::isfinite(single) ? QVariant(double(single)) : QVariant();
+}
+
+std::optional<float> RumoExpData::singleValue() const
+{
+    const float single = m_dataValue.toFloat();
+    if (!m_dataValue.isValid() || !std::isfinite(single))
+        return std::nullopt;
+    return single;
+}
+
 QString RumoExpData::valueText() const
 {
-    if (isNumber())
+    if (isNumber() && singleValue())
         return QLocale().toString(m_dataValue.toDouble(), 'g', 6);
     if (isText())
         return lightSourceName();
@@ -73,10 +89,13 @@ QString RumoExpData::line() const
 QJsonObject RumoExpData::toJson() const
 {
     QJsonObject json{{QStringLiteral("label"), m_label}, {QStringLiteral("type"), m_type}};
-    if (isNumber())
-        json.insert(QStringLiteral("dataValue"), double(m_dataValue.toFloat()));
-    else if (isText())
+    if (isNumber()) {
+        const std::optional<float> number = singleValue();
+        json.insert(QStringLiteral("dataValue"),
+                    number ? QJsonValue(double(*number)) : QJsonValue(QJsonValue::Null));
+    } else if (isText()) {
         json.insert(QStringLiteral("dataValue"), m_dataValue.toString());
+    }
     json.insert(QStringLiteral("unity"), m_unity);
     return json;
 }

@@ -103,14 +103,22 @@ QList<int> RumoPrinter::presentQuantities(const QList<int> &selected, const Expe
     return present;
 }
 
-QString RumoPrinter::statisticText(const QString &text)
+std::optional<double> RumoPrinter::singleValue(const QString &text)
 {
     const std::optional<double> value = VfReportText::number(text);
     if (!value)
-        return VfReportText::absent();
+        return std::nullopt;
     // The instrument works in single precision: "1.115" is 1.12.
     const float single = float(*value);
-    return QLocale().toString(std::isfinite(single) ? double(single) : *value, 'f', 2);
+    if (!std::isfinite(single))
+        return std::nullopt;
+    return double(single);
+}
+
+QString RumoPrinter::statisticText(const QString &text)
+{
+    const std::optional<double> value = singleValue(text);
+    return value ? QLocale().toString(*value, 'f', 2) : VfReportText::absent();
 }
 
 int RumoPrinter::pairedCharts(int count)
@@ -401,9 +409,10 @@ QChart *RumoPrinter::quantityChart(const Experiment *run, int quantity, int plot
     for (const Log *log : logs) {
         const auto *sample = qobject_cast<const RumoLog *>(log);
         const QDateTime at = VfReportChart::chartTime(log->registerDate());
-        // A value the instrument left empty is left out of the chart.
+        // A value the instrument left empty (or could not have measured) is
+        // left out of the chart.
         const std::optional<double> value =
-            sample ? VfReportText::number(sample->value(quantity)) : std::nullopt;
+            sample ? singleValue(sample->value(quantity)) : std::nullopt;
         if (!value || !at.isValid())
             continue;
         points.append(QPointF(at.toMSecsSinceEpoch(), *value));

@@ -5,6 +5,8 @@
 #include <QList>
 #include <QStringList>
 
+#include <optional>
+
 class RumoResults;
 
 // The "Rumo Report" of a chain of "RUMO" runs. The first page holds the
@@ -70,6 +72,10 @@ private:
     static RumoResults *resultsOf(const Experiment *run);
     // The selected quantities that `run` has, in selection order.
     static QList<int> presentQuantities(const QList<int> &selected, const Experiment *run);
+    // The value of a sample or statistic text in the instrument's single
+    // precision; nothing when the text is no number or beyond single
+    // precision, which the instrument cannot have measured.
+    static std::optional<double> singleValue(const QString &text);
     // The statistic text `text` with two decimals (held in single precision,
     // as the instrument computes it), or "---".
     static QString statisticText(const QString &text);

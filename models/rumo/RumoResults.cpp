@@ -88,7 +88,7 @@ QList<RumoExpData *> items(const QList<Fields> &lines)
         if (item->isText())
             item->setDataValue(latin1(f.at(6)));
         else if (item->isNumber())
-            item->setDataValue(double(latin1(f.at(6)).toFloat()));
+            item->setDataValue(RumoExpData::numberValue(latin1(f.at(6))));
         item->setUnity(latin1(f.at(7)));
         list.append(item);
     }
@@ -135,7 +135,8 @@ QList<RumoExpData *> itemsFromJson(const QJsonValue &value)
         item->setLabel(object.value(QStringLiteral("label")).toString());
         item->setType(object.value(QStringLiteral("type")).toString());
         const QJsonValue data = object.value(QStringLiteral("dataValue"));
-        if (item->isNumber())
+        // A number item saved without a number (null) has no value.
+        if (item->isNumber() && data.isDouble())
             item->setDataValue(data.toDouble());
         else if (item->isText())
             item->setDataValue(data.toString());

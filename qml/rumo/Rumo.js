@@ -73,11 +73,12 @@ function tableColumns(quantities) {
 
 // A statistic the instrument wrote, as the report prints it: two decimals of
 // its single-precision value in the user's locale, "---" when it is no
-// number.
+// number or beyond single precision.
 function statisticText(text) {
-    if (text === undefined || text === null || String(text).trim() === "" || isNaN(Number(text)))
+    if (text === undefined || text === null || String(text).trim() === "")
         return "---"
-    return Math.fround(Number(text)).toLocaleString(Qt.locale(), 'f', 2)
+    var single = Math.fround(Number(text))
+    return isFinite(single) ? single.toLocaleString(Qt.locale(), 'f', 2) : "---"
 }
 
 // The statistics boxes: per quantity its name, unit, value text and grid row

@@ -21,8 +21,12 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTextStream>
 
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -64,7 +68,40 @@ int indexOfModel(const QList<ModelEntry> &models, const QString &productName)
     return -1;
 }
 
-// The saved file of the rig's two runs, raw and as the JSON inside.
+// Values a damaged file may hold where a measured value stands: beyond any
+// instrument's range, past what an int holds, past what a float holds.
+const char *const kExtremeValues[] = {"1e12", "2147483648", "1e39", "-1e39"};
+
+// `value` with every measured value replaced by `extreme`: a text that reads
+// as a number with a decimal point, or a JSON number with a fraction (counts,
+// indexes and codes have neither).
+QJsonValue withMeasuredValues(const QJsonValue &value, const QString &extreme)
+{
+    if (value.isObject()) {
+        QJsonObject object = value.toObject();
+        for (auto it = object.begin(); it != object.end(); ++it)
+            it.value() = withMeasuredValues(it.value(), extreme);
+        return object;
+    }
+    if (value.isArray()) {
+        QJsonArray array = value.toArray();
+        for (auto it = array.begin(); it != array.end(); ++it)
+            *it = withMeasuredValues(*it, extreme);
+        return array;
+    }
+    bool number = false;
+    if (value.isString() && value.toString().contains(QLatin1Char('.')))
+        value.toString().toDouble(&number);
+    if (number)
+        return extreme;
+    if (value.isDouble() && value.toDouble() != std::trunc(value.toDouble()))
+        return extreme.toDouble();
+    return value;
+}
+
+// The saved file of the rig's two runs, raw and as the JSON inside; for the
+// report, also the JSON with extreme measured values, which the charts' axes
+// must take.
 void writeDataFiles(SeedWriter &seeds, CoreRig &rig, const QString &productName)
 {
     if (indexOfModel(DataFileInput::models(DataFileInput::Models::Readable), productName) < 0)
@@ -90,6 +127,17 @@ void writeDataFiles(SeedWriter &seeds, CoreRig &rig, const QString &productName)
             continue;
         seeds.write(target.first, DataFileInput::write(model, false, content));
         seeds.write(target.first, DataFileInput::write(model, true, json));
+    }
+    const int printable =
+        indexOfModel(DataFileInput::models(DataFileInput::Models::Printable), productName);
+    if (printable < 0)
+        return;
+    const QJsonObject root = QJsonDocument::fromJson(json).object();
+    for (const char *extreme : kExtremeValues) {
+        const QJsonValue damaged = withMeasuredValues(root, QString::fromLatin1(extreme));
+        seeds.write(
+            QStringLiteral("report"),
+            DataFileInput::write(printable, true, QJsonDocument(damaged.toObject()).toJson()));
     }
 }
 

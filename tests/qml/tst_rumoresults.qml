@@ -144,6 +144,9 @@ Item {
             compare(data.avgList[2].value, "---")
             compare(data.minList[1].quantityName, "Humidity")
             compare(data.maxList[2].idx, 3)
+            // A value beyond single precision cannot be the instrument's.
+            show({ "maxList": ["23", "1e39", "5"] })
+            compare(page.evaluationResults.finalResultsData.maxList[1].value, "---")
         }
 
         function test_runArrows_data() {

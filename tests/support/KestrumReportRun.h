@@ -25,7 +25,8 @@ public:
     static QString optionsText(const QJsonObject &options);
     // Writes the report of `run` as Core drives the printer of
     // `productName` (serial "SIM0001", a calibration record): the print
-    // result, or -98 when the PDF could not be finished. `pageCount`
+    // result, or -98 when the PDF or the CSV file could not be written.
+    // `pageCount`
     // receives the printer's page count.
     static int print(const QString &productName, const QJsonObject &options, Experiment *run,
                      int *pageCount = nullptr);

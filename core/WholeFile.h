@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Writes a file whole or not at all: the content goes to a temporary file in
+// the target's folder, which replaces the target only once every byte was
+// written and flushed to the disk. When anything fails the old file stays as
+// it was, no temporary file is left behind, and the system's reason ("No
+// space left on device") is given. Data files, reports and CSV exports are
+// all written this way.
+class WholeFile
+{
+public:
+    // True when `fileName` now holds `content`; false (with the reason in
+    // `error` when given) when it still holds what it held before.
+    static bool write(const QString &fileName, const QByteArray &content, QString *error = nullptr);
+};

@@ -20,6 +20,7 @@
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QPainter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -362,6 +363,59 @@ private slots:
         QVERIFY(first.contains("Average: --- Average: "));
         QVERIFY(first.contains("Total: ---"));
         QVERIFY(pages.at(2).contains(QRegularExpression("001\\s+08:00:00\\s+---")));
+    }
+
+    // The blocks' column heads are set in the text font, as plain lines that
+    // carry the same words show; the columns of "Experiment results" and of
+    // the identification stand an inset further apart than their width, those
+    // of "Experiment" and "Calibration" at half the text area.
+    void blockColumnsAndFaces()
+    {
+        QTemporaryDir dir;
+        std::unique_ptr<Experiment> run(TolvarReportRun::make(Model::Tolvar3Plus, 3, start()));
+        QVERIFY(run);
+        const QString file = dir.filePath("report.pdf");
+        QJsonObject options = TolvarReportRun::everySection(file);
+        options.insert("cmpnyName", "Sampler Flow Backpressure Volume");
+        options.insert("siteName", "Field Laboratory");
+        std::unique_ptr<VfPrinter> printer(PrinterFactory::create("TOLVAR 3 PLUS"));
+        printer->setReportOptions(text(options));
+        printer->setExperiment(run.get());
+        QCOMPARE(printer->print(), 0);
+        const int width = printer->painter()->window().width();
+        const double pointsPerPixel = 72.0 / printer->resolution();
+        QCOMPARE(printer->endPainting(), 0);
+
+        const QList<PdfText::Word> words = PdfText::words(file, 1);
+        const auto word = [&](const QString &text, int occurrence) {
+            return PdfText::occurrences(words, text).value(occurrence);
+        };
+        // Heads and the identification's words alike, in the same face.
+        for (const QString &head :
+             {"Sampler", "Flow", "Backpressure", "Volume", "Field", "Laboratory"}) {
+            const QRectF plain = word(head, 0).box;
+            const QRectF inHead = word(head, 1).box;
+            QVERIFY2(plain.width() > 0 && inHead.top() > plain.top(), qPrintable(head));
+            QVERIFY2(qAbs(inHead.width() - plain.width()) < 0.05,
+                     qPrintable(QStringLiteral("%1: %2 against %3")
+                                    .arg(head)
+                                    .arg(inHead.width())
+                                    .arg(plain.width())));
+        }
+        // Offsets from a block's first column, in pixels of the page.
+        const auto offset = [&](const PdfText::Word &from, const PdfText::Word &to) {
+            return (to.box.left() - from.box.left()) / pointsPerPixel;
+        };
+        const int inset = 3;
+        const int step = (width - 2 * inset) / 4 + inset;
+        const PdfText::Word sampler = word("Sampler", 1);
+        QVERIFY(qAbs(offset(sampler, word("Flow", 1)) - step) < 0.5);
+        QVERIFY(qAbs(offset(sampler, word("Backpressure", 1)) - 2 * step) < 0.5);
+        QVERIFY(qAbs(offset(sampler, word("Volume", 1)) - 3 * step) < 0.5);
+        QVERIFY(qAbs(offset(word("Company", 0), word("Valuation", 0)) - width / 2) < 0.5);
+        const int half = (width - 2 * inset) / 2;
+        QVERIFY(qAbs(offset(word("Duration:", 0), word("Pause", 0)) - half) < 0.5);
+        QVERIFY(qAbs(offset(word("Field", 1), word("Laboratory", 1)) - half) < 0.5);
     }
 
     void statusLine_data()

@@ -182,7 +182,7 @@ void VfFullPageTable::drawCaption(int x, int y)
     m_painter->setFont(m_captionFont);
     m_painter->resetTransform();
     const QRect window = m_painter->window();
-    m_painter->drawText(QRect(x, y, window.width() - x, captionHeight()),
+    m_painter->drawText(QRect(x, y + m_cellPaddingY / 2, window.width() - x, captionHeight()),
                         Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, m_caption);
     m_painter->setFont(saved);
 }

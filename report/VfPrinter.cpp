@@ -599,7 +599,7 @@ QString VfPrinter::tableCaption(const Experiment *run) const
 {
     // Tables of one report follow each other: each names its run, by the
     // number its pages carry, when there is more than one.
-    if (!run || (!run->prev() && !run->next()))
+    if (!m_runTablesNamed || !run || (!run->prev() && !run->next()))
         return QString();
     return tr("Event") + QLatin1Char(' ') + QString::number(run->position());
 }

@@ -292,7 +292,7 @@ protected:
     // object so that a family can read its own keys.
     bool readCommonOptions(const QString &json, QJsonObject *object = nullptr);
     // The title of the sample table of `run`: which run it is when the
-    // report holds several, else none.
+    // report prints the tables of several, else none.
     QString tableCaption(const Experiment *run) const;
     // Pages the sample table of `run` takes, laid out from the top of a page
     // exactly as printRunTable draws it (which then prints this very table). A table wider than the
@@ -301,6 +301,9 @@ protected:
 
     int m_spacing = 3;
     int m_inset = 3;
+    // Set by the reports that print the sample table of every run of the
+    // chain: in a chain of several runs each table then names its run.
+    bool m_runTablesNamed = false;
     CalibrationCertificate m_calibration;
     QPainter *m_painter = nullptr;
     Experiment *m_experiment = nullptr;

@@ -5,6 +5,7 @@
 #include "PdfText.h"
 #include "PrinterFactory.h"
 #include "ReportViewer.h"
+#include "RunChain.h"
 #include "SimulatedInstrument.h"
 #include "SimulatedModels.h"
 #include "TolvarReportRun.h"
@@ -416,6 +417,23 @@ private slots:
         const int half = (width - 2 * inset) / 2;
         QVERIFY(qAbs(offset(word("Duration:", 0), word("Pause", 0)) - half) < 0.5);
         QVERIFY(qAbs(offset(word("Field", 1), word("Laboratory", 1)) - half) < 0.5);
+    }
+
+    // A pump report prints the head run of its chain alone, so its table
+    // needs no name.
+    void tableOfAChainsHeadIsNotNamed()
+    {
+        QTemporaryDir dir;
+        RunChain chain(TolvarReportRun::make(Model::Tolvar3Plus, 30, start()));
+        QVERIFY(chain);
+        chain->append(TolvarReportRun::make(Model::Tolvar3Plus, 30, start().addDays(1)));
+        const QString file = dir.filePath("report.pdf");
+        QCOMPARE(print(Model::Tolvar3Plus, chain.get(), {{"fileName", file}, {"ckbTable", true}}),
+                 0);
+        const QStringList pages = PdfText::pages(file);
+        QCOMPARE(pages.size(), 2);
+        QVERIFY(pages.at(1).contains("Idx"));
+        QVERIFY2(!pages.at(1).contains("Event"), qPrintable(pages.at(1)));
     }
 
     void statusLine_data()

@@ -40,6 +40,7 @@ SoundLevelPrinter::SoundLevelPrinter()
     : VfPrinter(QPrinter::ScreenResolution)
 {
     m_reportTitle = tr("Noise Report");
+    m_runTablesNamed = true;
     m_footerText = tr(" ");
     const QString mono = QStringLiteral("FreeMono");
     const QString sans = QStringLiteral("FreeSans");

@@ -64,6 +64,7 @@ RumoPrinter::RumoPrinter()
     : VfPrinter(QPrinter::ScreenResolution)
 {
     m_reportTitle = tr("Rumo Report");
+    m_runTablesNamed = true;
     m_footerText = QStringLiteral(" ");
     // The table and title faces are the framework's.
     m_labelFont = reportFont(QStringLiteral("FreeSans"), 10);

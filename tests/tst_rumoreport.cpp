@@ -6,6 +6,7 @@
 #include "PdfText.h"
 #include "PrinterFactory.h"
 #include "ReportViewer.h"
+#include "ReportWords.h"
 #include "RumoReportChain.h"
 #include "RunChain.h"
 #include "VfFile.h"
@@ -20,7 +21,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QPainter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QValueAxis>
@@ -222,19 +222,13 @@ private slots:
     {
         Chain chain = downloadChain({3});
         QVERIFY(chain);
-        const QString file = pdf("columns");
+        ReportWords page;
         std::unique_ptr<VfPrinter> printer(PrinterFactory::create(QStringLiteral("RUMO")));
-        printer->setReportOptions(QString::fromUtf8(QJsonDocument(allOn(file, {}, {})).toJson()));
-        printer->setExperiment(chain.get());
-        QCOMPARE(printer->print(), 0);
-        const int width = printer->painter()->window().width();
-        const double pointsPerPixel = 72.0 / printer->resolution();
-        QCOMPARE(printer->endPainting(), 0);
-
-        const QList<PdfText::Word> words = PdfText::words(file, 1);
+        QVERIFY(page.print(printer.get(), allOn(pdf("columns"), {}, {}), chain.get()));
         const auto left = [&](const QString &text, int occurrence) {
-            return PdfText::occurrences(words, text).value(occurrence).box.left() / pointsPerPixel;
+            return page.word(text, occurrence).box.left();
         };
+        const int width = page.windowWidth();
         const int inset = 3;
         QVERIFY(qAbs(left("Valuation", 0) - left("Company", 0) - width / 2) < 0.5);
         // Event, Name, Sensor SN and Sensor certificate, under the title.

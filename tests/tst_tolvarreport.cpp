@@ -5,6 +5,7 @@
 #include "PdfText.h"
 #include "PrinterFactory.h"
 #include "ReportViewer.h"
+#include "ReportWords.h"
 #include "RunChain.h"
 #include "SimulatedInstrument.h"
 #include "SimulatedModels.h"
@@ -21,7 +22,6 @@
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QPainter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -375,27 +375,18 @@ private slots:
         QTemporaryDir dir;
         std::unique_ptr<Experiment> run(TolvarReportRun::make(Model::Tolvar3Plus, 3, start()));
         QVERIFY(run);
-        const QString file = dir.filePath("report.pdf");
-        QJsonObject options = TolvarReportRun::everySection(file);
+        QJsonObject options = TolvarReportRun::everySection(dir.filePath("report.pdf"));
         options.insert("cmpnyName", "Sampler Flow Backpressure Volume");
         options.insert("siteName", "Field Laboratory");
+        ReportWords page;
         std::unique_ptr<VfPrinter> printer(PrinterFactory::create("TOLVAR 3 PLUS"));
-        printer->setReportOptions(text(options));
-        printer->setExperiment(run.get());
-        QCOMPARE(printer->print(), 0);
-        const int width = printer->painter()->window().width();
-        const double pointsPerPixel = 72.0 / printer->resolution();
-        QCOMPARE(printer->endPainting(), 0);
+        QVERIFY(page.print(printer.get(), options, run.get()));
 
-        const QList<PdfText::Word> words = PdfText::words(file, 1);
-        const auto word = [&](const QString &text, int occurrence) {
-            return PdfText::occurrences(words, text).value(occurrence);
-        };
         // Heads and the identification's words alike, in the same face.
         for (const QString &head :
              {"Sampler", "Flow", "Backpressure", "Volume", "Field", "Laboratory"}) {
-            const QRectF plain = word(head, 0).box;
-            const QRectF inHead = word(head, 1).box;
+            const QRectF plain = page.word(head, 0).box;
+            const QRectF inHead = page.word(head, 1).box;
             QVERIFY2(plain.width() > 0 && inHead.top() > plain.top(), qPrintable(head));
             QVERIFY2(qAbs(inHead.width() - plain.width()) < 0.05,
                      qPrintable(QStringLiteral("%1: %2 against %3")
@@ -403,20 +394,20 @@ private slots:
                                     .arg(inHead.width())
                                     .arg(plain.width())));
         }
-        // Offsets from a block's first column, in pixels of the page.
-        const auto offset = [&](const PdfText::Word &from, const PdfText::Word &to) {
-            return (to.box.left() - from.box.left()) / pointsPerPixel;
+        // Offsets from a block's first column.
+        const auto offset = [&](const QString &from, const QString &to, int occurrence) {
+            return page.word(to, occurrence).box.left() - page.word(from, occurrence).box.left();
         };
+        const int width = page.windowWidth();
         const int inset = 3;
         const int step = (width - 2 * inset) / 4 + inset;
-        const PdfText::Word sampler = word("Sampler", 1);
-        QVERIFY(qAbs(offset(sampler, word("Flow", 1)) - step) < 0.5);
-        QVERIFY(qAbs(offset(sampler, word("Backpressure", 1)) - 2 * step) < 0.5);
-        QVERIFY(qAbs(offset(sampler, word("Volume", 1)) - 3 * step) < 0.5);
-        QVERIFY(qAbs(offset(word("Company", 0), word("Valuation", 0)) - width / 2) < 0.5);
+        QVERIFY(qAbs(offset("Sampler", "Flow", 1) - step) < 0.5);
+        QVERIFY(qAbs(offset("Sampler", "Backpressure", 1) - 2 * step) < 0.5);
+        QVERIFY(qAbs(offset("Sampler", "Volume", 1) - 3 * step) < 0.5);
+        QVERIFY(qAbs(offset("Company", "Valuation", 0) - width / 2) < 0.5);
         const int half = (width - 2 * inset) / 2;
-        QVERIFY(qAbs(offset(word("Duration:", 0), word("Pause", 0)) - half) < 0.5);
-        QVERIFY(qAbs(offset(word("Field", 1), word("Laboratory", 1)) - half) < 0.5);
+        QVERIFY(qAbs(offset("Duration:", "Pause", 0) - half) < 0.5);
+        QVERIFY(qAbs(offset("Field", "Laboratory", 1) - half) < 0.5);
     }
 
     // A pump report prints the head run of its chain alone, so its table

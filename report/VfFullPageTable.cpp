@@ -75,8 +75,9 @@ int VfFullPageTable::layout(int x, int y, bool paint)
     const int blocks = blockCount();
     if (m_rows.isEmpty() || blocks < 1 || m_rowHeight < 1)
         return 0;
-    const int firstRowTop = y + m_headerHeight;
-    if (firstRowTop + m_rowHeight + m_bottomReserve > pageHeight)
+    // The caption stands above the header on the first page only.
+    int headerTop = y + captionHeight();
+    if (headerTop + m_headerHeight + m_rowHeight + m_bottomReserve > pageHeight)
         return 0;
     const int width = totalWidth();
     const int slot = slotWidth();
@@ -84,11 +85,13 @@ int VfFullPageTable::layout(int x, int y, bool paint)
 
     if (paint && !askFor(&VfFullPageTable::newPage, &VfTable::waitNewPageDone))
         return -1;
-    int pages = 1;
     if (paint)
-        drawHeader(left, y);
+        drawCaption(x, y);
+    int pages = 1;
     int block = 0;
-    int cur = firstRowTop;
+    // A block gets its titles with its first row: no titles over no rows.
+    bool headed = false;
+    int cur = headerTop + m_headerHeight;
     QString previous = VfPrinter::dateText(m_rows.first().date());
     for (const VfTableRow &row : qAsConst(m_rows)) {
         const QString date = VfPrinter::dateText(row.date());
@@ -99,13 +102,16 @@ int VfFullPageTable::layout(int x, int y, bool paint)
                 if (paint && !(askFor(&VfFullPageTable::finishPage, &VfTable::waitPageFinished) &&
                                askFor(&VfFullPageTable::newPage, &VfTable::waitNewPageDone)))
                     return -1;
-                if (paint)
-                    drawHeader(left, y);
                 ++pages;
                 block = 0;
+                headerTop = y;
             }
-            cur = firstRowTop;
+            headed = false;
+            cur = headerTop + m_headerHeight;
         }
+        if (paint && !headed)
+            drawBlockHeader(block, left, headerTop);
+        headed = true;
         // A block with room for one row only has none left for a date row.
         if (changed && cur + 2 * m_rowHeight + m_bottomReserve > pageHeight)
             changed = false;
@@ -121,30 +127,64 @@ int VfFullPageTable::layout(int x, int y, bool paint)
 int VfFullPageTable::drawHeader(int x, int y)
 {
     const int blocks = blockCount();
-    if (blocks < 1)
-        return 0;
+    for (int b = 0; b < blocks; ++b)
+        drawBlockHeader(b, x, y);
+    return blocks > 0 ? m_headerHeight : 0;
+}
+
+void VfFullPageTable::drawBlockHeader(int block, int left, int y)
+{
     const int slot = slotWidth();
-    const int width = totalWidth();
     const QFont saved = m_painter->font();
     m_painter->setFont(m_headerFont);
-    for (int b = 0; b < blocks; ++b) {
-        m_painter->resetTransform();
-        m_painter->translate(x + b * slot, y);
-        for (int c = 0; c < m_columnCount && c < m_columnWidths.size(); ++c) {
-            const int columnWidth = m_columnWidths.at(c);
-            if (VfSubSuperScript *label = m_headerLabels.value(c))
-                label->drawIn(0, 0, columnWidth - 1, m_headerHeight - 1, m_painter);
-            m_painter->translate(columnWidth, 0);
-        }
+    m_painter->resetTransform();
+    m_painter->translate(left + block * slot, y);
+    for (int c = 0; c < m_columnCount && c < m_columnWidths.size(); ++c) {
+        const int columnWidth = m_columnWidths.at(c);
+        if (VfSubSuperScript *label = m_headerLabels.value(c))
+            label->drawIn(0, 0, columnWidth - 1, m_headerHeight - 1, m_painter);
+        m_painter->translate(columnWidth, 0);
     }
     m_painter->setFont(saved);
     m_painter->resetTransform();
-    // Rules between the blocks, down to the space kept for the bottom band.
-    const int firstSlotLeft = x - (slot - width) / 2;
-    const int bottom = m_painter->window().height() - m_bottomReserve;
-    for (int k = 1; k < blocks; ++k)
-        m_painter->drawLine(firstSlotLeft + k * slot, y, firstSlotLeft + k * slot, bottom);
-    return m_headerHeight;
+    if (block < 1)
+        return;
+    // The rule between this block and the one before, down to the space kept
+    // for the bottom band.
+    const int ruleX = left - (slot - totalWidth()) / 2 + block * slot;
+    m_painter->drawLine(ruleX, y, ruleX, m_painter->window().height() - m_bottomReserve);
+}
+
+void VfFullPageTable::setCaption(const QString &caption, const QFont &font)
+{
+    m_caption = caption;
+    m_captionFont = font;
+}
+
+int VfFullPageTable::captionHeight() const
+{
+    if (m_caption.isEmpty())
+        return 0;
+    const QFont saved = m_painter->font();
+    m_painter->setFont(m_captionFont);
+    const int height =
+        m_painter->boundingRect(m_painter->window(), Qt::AlignHCenter | Qt::TextWordWrap, m_caption)
+            .height();
+    m_painter->setFont(saved);
+    return height + m_cellPaddingY;
+}
+
+void VfFullPageTable::drawCaption(int x, int y)
+{
+    if (m_caption.isEmpty())
+        return;
+    const QFont saved = m_painter->font();
+    m_painter->setFont(m_captionFont);
+    m_painter->resetTransform();
+    const QRect window = m_painter->window();
+    m_painter->drawText(QRect(x, y + m_cellPaddingY / 2, window.width() - x, captionHeight()),
+                        Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, m_caption);
+    m_painter->setFont(saved);
 }
 
 int VfFullPageTable::drawRow(QStringList cells, int rowHeight, int x, int y)

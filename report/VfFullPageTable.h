@@ -20,6 +20,11 @@ public:
     int pageCount(int x, int y) const override;
     // Column blocks side by side on a page; 0 when the table cannot be drawn.
     int blockCount() const;
+    // A title centred above the header on the table's first page, in `font`
+    // (none while empty): which run the table belongs to in a report of
+    // several.
+    void setCaption(const QString &caption, const QFont &font);
+    QString caption() const { return m_caption; }
 
 public slots:
     // Column titles, one per column (not owned); a list of another length
@@ -41,4 +46,12 @@ private:
     // Emits one page-break signal and takes its answer.
     bool askFor(void (VfFullPageTable::*signal)(), int (VfTable::*answer)());
     int slotWidth() const;
+    // The titles of block `block` at y, the blocks' first left edge being
+    // `left`, with the rule between it and the block before.
+    void drawBlockHeader(int block, int left, int y);
+    int captionHeight() const;
+    void drawCaption(int x, int y);
+
+    QString m_caption;
+    QFont m_captionFont;
 };

@@ -20,11 +20,11 @@
 #include <QFontMetrics>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
+#include <QImage>
 #include <QJsonDocument>
 #include <QLegend>
 #include <QLocale>
 #include <QPainter>
-#include <QImage>
 #include <QPdfWriter>
 #include <QThread>
 #include <QUrl>
@@ -591,7 +591,17 @@ VfTable *VfPrinter::createRunTable(Experiment *run)
     table->setRows(tableRow(run));
     table->setHeaderFont(m_tableHeaderFont);
     table->setHeader(tableHeader(run));
+    table->setCaption(tableCaption(run), m_sectionTitleFont);
     return table;
+}
+
+QString VfPrinter::tableCaption(const Experiment *run) const
+{
+    // Tables of one report follow each other: each names its run, by the
+    // number its pages carry, when there is more than one.
+    if (!m_runTablesNamed || !run || (!run->prev() && !run->next()))
+        return QString();
+    return tr("Event") + QLatin1Char(' ') + QString::number(run->position());
 }
 
 QList<VfSubSuperScript *> VfPrinter::tableHeader(Experiment *)
@@ -824,6 +834,15 @@ void VfPrinter::closeSection(int top)
     m_painter->translate(0, m_cursorY);
 }
 
+int VfPrinter::drawLabel(VfSubSuperScript &label, int x, int y)
+{
+    if (m_measuring)
+        return label.height(m_painter);
+    const int height = label.draw(x, y, m_painter);
+    m_painter->resetTransform();
+    return height;
+}
+
 int VfPrinter::drawLine(const QString &text, int x, int y, int width, bool bold)
 {
     QFont font = m_labelFont;
@@ -839,13 +858,42 @@ int VfPrinter::drawColumns(const QList<Column> &columns, int y, bool headed)
     if (columns.isEmpty())
         return y;
     const int step = contentWidth() / columns.size();
+    QList<int> lefts;
+    for (int k = 0; k < columns.size(); ++k)
+        lefts.append(m_inset + k * step);
+    return drawColumnsAt(columns, lefts, step - m_inset, y, headed);
+}
+
+int VfPrinter::drawSpacedColumns(const QList<Column> &columns, int y)
+{
+    if (columns.isEmpty())
+        return y;
+    const int count = int(columns.size());
+    return drawColumnsAt(columns, spacedColumnLefts(count), contentWidth() / count, y);
+}
+
+QList<int> VfPrinter::spacedColumnLefts(int count) const
+{
+    QList<int> lefts;
+    const int step = contentWidth() / qMax(1, count) + m_inset;
+    for (int k = 0; k < count; ++k)
+        lefts.append(m_inset + k * step);
+    return lefts;
+}
+
+int VfPrinter::drawColumnsAt(const QList<Column> &columns, const QList<int> &lefts, int width,
+                             int y, bool headed)
+{
+    const int right = m_inset + contentWidth();
     int bottom = y;
-    for (int k = 0; k < columns.size(); ++k) {
-        const int x = m_inset + k * step;
+    for (int k = 0; k < columns.size() && k < lefts.size(); ++k) {
+        const int x = lefts.at(k);
+        // The last of spaced columns would reach past the frame.
+        const int wrap = qMin(width, right - x);
         int cur = y;
         const Column &lines = columns.at(k);
         for (int i = 0; i < lines.size(); ++i)
-            cur += drawLine(lines.at(i), x, cur, step - m_inset, headed && i == 0);
+            cur += drawLine(lines.at(i), x, cur, wrap, headed && i == 0);
         bottom = qMax(bottom, cur);
     }
     return bottom;

@@ -257,12 +257,26 @@ protected:
     // Closes the frame opened at `top` at the cursor and moves the painter's
     // origin there.
     void closeSection(int top);
+    // `label` with its indices and chain at (x, y), in its own fonts; its
+    // height.
+    int drawLabel(VfSubSuperScript &label, int x, int y);
     // A line of text in the label font wrapped at `width`; its height.
     int drawLine(const QString &text, int x, int y, int width, bool bold = false);
     // Columns of lines side by side across the page from y, each line wrapped
     // in its column; a headed column's first line is bold. The bottom of the
     // longest column.
     int drawColumns(const QList<Column> &columns, int y, bool headed = true);
+    // The same in the text font throughout, with `count` columns that stand
+    // one inset further apart than their width (spacedColumnLefts).
+    int drawSpacedColumns(const QList<Column> &columns, int y);
+    // Left edges of `count` columns of contentWidth() / `count` pixels, each
+    // an inset beyond the one before: inset + k * (width + inset).
+    QList<int> spacedColumnLefts(int count) const;
+    // Columns of lines with their left edges at `lefts`, each line wrapped at
+    // `width` or at the content's right edge, whichever comes first; a headed
+    // column's first line is bold. The bottom of the longest column.
+    int drawColumnsAt(const QList<Column> &columns, const QList<int> &lefts, int width, int y,
+                      bool headed = false);
     // Draws a chart at (inset, y), `height` tall across the content width, and
     // deletes it; the height taken.
     int drawChart(QtCharts::QChart *chart, int y, int height);
@@ -277,13 +291,19 @@ protected:
     // file make beginPainting, and so every family's print, fail. `object` receives the parsed
     // object so that a family can read its own keys.
     bool readCommonOptions(const QString &json, QJsonObject *object = nullptr);
+    // The title of the sample table of `run`: which run it is when the
+    // report prints the tables of several, else none.
+    QString tableCaption(const Experiment *run) const;
     // Pages the sample table of `run` takes, laid out from the top of a page
-    // exactly as printRunTable draws it (which then prints this very table). A table wider than the page clears
-    // the table switch and takes none.
+    // exactly as printRunTable draws it (which then prints this very table). A table wider than the
+    // page clears the table switch and takes none.
     int runTablePages(Experiment *run);
 
     int m_spacing = 3;
     int m_inset = 3;
+    // Set by the reports that print the sample table of every run of the
+    // chain: in a chain of several runs each table then names its run.
+    bool m_runTablesNamed = false;
     CalibrationCertificate m_calibration;
     QPainter *m_painter = nullptr;
     Experiment *m_experiment = nullptr;

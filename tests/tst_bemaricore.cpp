@@ -232,23 +232,31 @@ private slots:
         QCOMPARE(settingCommands(*twin.instrument), kWrites.mid(0, 2));
     }
 
-    void plusReadBackFailureKeepsItsCode_data()
+    // Only the value itself read back makes the write stand: any other
+    // answer to the read-back, BUSY included, refuses it without telling the
+    // user the instrument is busy, and nothing more is written.
+    void plusReadBackOtherThanTheValueRefusesTheWrite_data()
     {
         QTest::addColumn<Fault>("fault");
-        QTest::addColumn<int>("result");
-        QTest::newRow("BUSY") << Fault::Busy << -2;
-        QTest::newRow("silence") << Fault::Silence << -3;
+        QTest::newRow("BUSY") << Fault::Busy;
+        QTest::newRow("ERROR") << Fault::Error;
+        QTest::newRow("silence") << Fault::Silence;
+        QTest::newRow("truncated") << Fault::Truncate;
     }
 
-    void plusReadBackFailureKeepsItsCode()
+    void plusReadBackOtherThanTheValueRefusesTheWrite()
     {
         QFETCH(Fault, fault);
-        QFETCH(int, result);
         SimulatedBemariCore rig("BEMARI+");
         QCOMPARE(rig.select(), 0);
+        rig.state->timeWeighting = "Fast";
+        QSignalSpy busy(rig.core.get(), &Core::deviceBusy);
         rig.instrument->scriptFault("AT+VFTMWGHT=", Fault::Error);
         rig.instrument->scriptFault("AT+VFTMWGHT?", fault);
-        QCOMPARE(rig.core->sndConfiguration(settings("Fast", "C", "1/3")), result);
+        QCOMPARE(rig.core->sndConfiguration(settings("Fast", "C", "1/3")), -1);
+        QCOMPARE(busy.count(), 0);
+        QCOMPARE(settingCommands(*rig.instrument),
+                 (Commands{kWrites.at(0), kWrites.at(1), "AT+VFTMWGHT?"}));
     }
 };
 

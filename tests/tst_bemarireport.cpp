@@ -196,22 +196,32 @@ private slots:
         for (const QString &row : {row1, row2})
             QVERIFY2(pages.at(0).contains(QRegularExpression("\\n *" + row)),
                      qPrintable(row + "\n" + pages.at(0)));
+        const QString heads =
+            plus ? "L Aeq \\[dB\\] +L AFmax \\[dB\\] +L Cpeak \\[dB\\]"
+                 : "L eq \\[dB\\] +L AFMax \\[dB\\] +L Max \\[dB\\] +L Min \\[dB\\]";
+        QVERIFY2(pages.at(0).contains(QRegularExpression("Event +Name +" + heads)),
+                 qPrintable(pages.at(0)));
 
         QStringList run1{"Configuration", "Event: 1", "Task name: ROOM 2", "Sample time [s]: 1",
                          // The instrument's own clock, whatever this computer's zone.
                          "Start time: 08:15:00", "Duration: 01:02:05", "Pause time: 01:02:05",
                          "Octave analysis: 1/1", "Field ver. @ 1kHz", "Pre check [dB]: 94.02 (",
                          "Pos check [dB]: 93.90 (", "Desviate [dB]: 00.12", "Results",
-                         "L [dB]: 78.30", "Frequency weighting: A", "Time weighting: Slow"};
+                         "Frequency weighting: A", "Time weighting: Slow"};
+        // Each level's index stands on the line of its value.
         if (plus)
-            run1 << "Max/Min"
+            run1 << "L Aeq [dB]: 78.30"
+                 << "Max/Min"
                  << "Statistics"
-                 << "L [dB]: 95.40"
-                 << "L [dB]: 88.10";
+                 << "L ZSmax [dB]: 95.40"
+                 << "L 05 [dB]: 88.10"
+                 << "L 95 [dB]: 60.70";
         else
-            run1 << "SEL [dB]: 110.20"
-                 << "L [dB]: 121.40"
-                 << "L [dB]: 60.70";
+            run1 << "L eq [dB]: 78.30"
+                 << "SEL [dB]: 110.20"
+                 << "L Peak [dB]: 121.40"
+                 << "L 05 [dB]: 88.10"
+                 << "L 95 [dB]: 60.70";
         for (const QString &line : run1)
             QVERIFY2(pages.at(1).contains(line), qPrintable(line + "\n" + pages.at(1)));
         QVERIFY(!pages.at(1).contains("Event: 2"));
@@ -221,7 +231,7 @@ private slots:
         // A duration of more than a day keeps its hours.
         QVERIFY(pages.at(2).contains("Duration: 25:00:00"));
         if (plus)
-            QVERIFY(pages.at(2).contains("L [dB]: OL"));
+            QVERIFY(pages.at(2).contains("L Aeq [dB]: OL"));
         else
             QVERIFY(pages.at(2).contains("SEL [dB]: ---"));
         QVERIFY(!pages.join('\f').contains("0.00"));

@@ -110,6 +110,8 @@ private slots:
     // Two runs over three days with the sample table: the frame on every page
     // counts the pages the writer predicted, and the table's pages repeat
     // their header in blocks side by side with a date row at each new day.
+    // A block holds a header only over rows, and each table's first page
+    // names its run.
     void multiPageReportFramesEveryPage()
     {
         const QString pdf =
@@ -124,6 +126,8 @@ private slots:
 
         QSet<QString> indexesSeen;
         int datesSeen = 0;
+        QList<int> captionPages[2];
+        const QRegularExpression rowIndex(QStringLiteral("\\bR(\\d+)\\b"));
         for (int page = 1; page <= pages; ++page) {
             const QString text = PdfText::page(pdf, page);
             QVERIFY2(text.contains("Test Report @ DRAVO 2 SN: 123456"), qPrintable(text));
@@ -132,14 +136,23 @@ private slots:
             QVERIFY(text.contains("Footer text of the test report"));
             if (page <= 3)
                 continue;
-            // Table pages: one header per block, every block on one line.
+            // Table pages: one header per block that holds rows, every block
+            // on one line.
             const QStringList lines = text.split('\n');
             const auto header = std::find_if(lines.begin(), lines.end(),
                                              [](const QString &l) { return l.contains("Idx"); });
             QVERIFY2(header != lines.end(), qPrintable(text));
-            QVERIFY2(header->count("Idx") >= 2, qPrintable(*header));
             QCOMPARE(header->count("Idx"), header->count("Time"));
-            const QRegularExpression rowIndex(QStringLiteral("\\bR(\\d+)\\b"));
+            int widestLine = 0;
+            for (const QString &line : lines)
+                widestLine = qMax(widestLine, line.count(rowIndex));
+            QVERIFY2(header->count("Idx") == widestLine, qPrintable(text));
+            for (int run = 1; run <= 2; ++run) {
+                const int caption = lines.indexOf(
+                    QRegularExpression(QStringLiteral("^\\s*Event %1\\s*$").arg(run)));
+                if (caption >= 0 && caption < header - lines.begin())
+                    captionPages[run - 1].append(page);
+            }
             auto match = rowIndex.globalMatch(text);
             while (match.hasNext())
                 indexesSeen.insert(match.next().captured(1));
@@ -151,6 +164,23 @@ private slots:
             QVERIFY2(indexesSeen.contains(QString::number(i)), qPrintable(QString::number(i)));
         // One date row at each change of day of the first run.
         QCOMPARE(datesSeen, 3);
+        // The second run's 30 rows: one page, one block under one header.
+        QCOMPARE(captionPages[0], QList<int>{4});
+        QCOMPARE(captionPages[1], QList<int>{pages});
+        QCOMPARE(PdfText::page(pdf, pages).count("Idx"), 1);
+    }
+
+    // The table of a report of one run needs no name.
+    void singleRunTableHasNoCaption()
+    {
+        const QString pdf =
+            reportOfRuns(QStringLiteral("single"),
+                         {makeReportRun(500, QDateTime(QDate(2021, 3, 1), QTime(8, 0)), 60)});
+        QVERIFY(!pdf.isEmpty());
+        const QStringList pages = PdfText::pages(pdf);
+        QVERIFY(pages.size() >= 3);
+        for (int page = 2; page < pages.size(); ++page)
+            QVERIFY2(!pages.at(page).contains("Event"), qPrintable(pages.at(page)));
     }
 
     // The first page holds the summary table in place, the indexed labels,

@@ -6,6 +6,7 @@
 #include "PdfText.h"
 #include "PrinterFactory.h"
 #include "ReportViewer.h"
+#include "ReportWords.h"
 #include "RumoReportChain.h"
 #include "RunChain.h"
 #include "VfFile.h"
@@ -192,6 +193,14 @@ private slots:
             QVERIFY2(pages.at(2).contains(QString::fromUtf8(line)), line);
         QVERIFY(!pages.at(2).contains("Humidity"));
 
+        // Each table names its run above its header.
+        for (int run = 1; run <= 3; ++run) {
+            const QString table = pages.at(2 * run);
+            const QRegularExpression caption(QStringLiteral("^\\s*Event %1\\s*$").arg(run),
+                                             QRegularExpression::MultilineOption);
+            QVERIFY2(table.contains(caption), qPrintable(table));
+            QVERIFY(table.indexOf(caption) < table.indexOf("Idx"));
+        }
         QVERIFY(pages.at(3).contains("Event: 2"));
         QVERIFY(pages.at(3).contains("Light source type: LED"));
         QVERIFY(pages.at(3).contains("Illuminance x Time"));
@@ -205,6 +214,29 @@ private slots:
         const QString again = pdf("three runs reopened");
         QCOMPARE(writeReport(allOn(again, {0, 1}, {0, 2}), reopened.get()), 0);
         QCOMPARE(PdfText::checkedPages(again), pages);
+    }
+
+    // The columns of the identification and "Sensor information" blocks
+    // stand an inset further apart than their width.
+    void columnsStandAnInsetApart()
+    {
+        Chain chain = downloadChain({3});
+        QVERIFY(chain);
+        ReportWords page;
+        std::unique_ptr<VfPrinter> printer(PrinterFactory::create(QStringLiteral("RUMO")));
+        QVERIFY(page.print(printer.get(), allOn(pdf("columns"), {}, {}), chain.get()));
+        const auto left = [&](const QString &text, int occurrence) {
+            return page.word(text, occurrence).box.left();
+        };
+        const int width = page.windowWidth();
+        const int inset = 3;
+        QVERIFY(qAbs(left("Valuation", 0) - left("Company", 0) - width / 2) < 0.5);
+        // Event, Name, Sensor SN and Sensor certificate, under the title.
+        const int step = (width - 2 * inset) / 4 + inset;
+        const double event = left("Event", 0);
+        QVERIFY(qAbs(left("Name", 0) - event - step) < 0.5);
+        QVERIFY(qAbs(left("Sensor", 1) - event - 2 * step) < 0.5);
+        QVERIFY(qAbs(left("Sensor", 2) - event - 3 * step) < 0.5);
     }
 
     // A value beyond single precision cannot be the instrument's: it is not
@@ -224,8 +256,8 @@ private slots:
         const QStringList pages = PdfText::checkedPages(file);
         for (const QString &line : lines)
             QVERIFY2(pages.at(1).contains(line), qPrintable(line + "\n" + pages.at(1)));
-        QVERIFY(pages.at(1).contains(QRegularExpression(
-            QString::fromUtf8("Temperature \\[°C\\] +[0-9.]+ +--- +[0-9.]+"))));
+        QVERIFY(pages.at(1).contains(
+            QRegularExpression(QString::fromUtf8("Temperature \\[°C\\] +[0-9.]+ +--- +[0-9.]+"))));
 
         const QJsonObject saved = chain->toJson().value("results").toObject();
         QCOMPARE(saved.value("configList").toArray().at(0).toObject().value("dataValue"),

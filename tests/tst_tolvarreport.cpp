@@ -5,6 +5,8 @@
 #include "PdfText.h"
 #include "PrinterFactory.h"
 #include "ReportViewer.h"
+#include "ReportWords.h"
+#include "RunChain.h"
 #include "SimulatedInstrument.h"
 #include "SimulatedModels.h"
 #include "TolvarReportRun.h"
@@ -362,6 +364,67 @@ private slots:
         QVERIFY(first.contains("Average: --- Average: "));
         QVERIFY(first.contains("Total: ---"));
         QVERIFY(pages.at(2).contains(QRegularExpression("001\\s+08:00:00\\s+---")));
+    }
+
+    // The blocks' column heads are set in the text font, as plain lines that
+    // carry the same words show; the columns of "Experiment results" and of
+    // the identification stand an inset further apart than their width, those
+    // of "Experiment" and "Calibration" at half the text area.
+    void blockColumnsAndFaces()
+    {
+        QTemporaryDir dir;
+        std::unique_ptr<Experiment> run(TolvarReportRun::make(Model::Tolvar3Plus, 3, start()));
+        QVERIFY(run);
+        QJsonObject options = TolvarReportRun::everySection(dir.filePath("report.pdf"));
+        options.insert("cmpnyName", "Sampler Flow Backpressure Volume");
+        options.insert("siteName", "Field Laboratory");
+        ReportWords page;
+        std::unique_ptr<VfPrinter> printer(PrinterFactory::create("TOLVAR 3 PLUS"));
+        QVERIFY(page.print(printer.get(), options, run.get()));
+
+        // Heads and the identification's words alike, in the same face.
+        for (const QString &head :
+             {"Sampler", "Flow", "Backpressure", "Volume", "Field", "Laboratory"}) {
+            const QRectF plain = page.word(head, 0).box;
+            const QRectF inHead = page.word(head, 1).box;
+            QVERIFY2(plain.width() > 0 && inHead.top() > plain.top(), qPrintable(head));
+            QVERIFY2(qAbs(inHead.width() - plain.width()) < 0.05,
+                     qPrintable(QStringLiteral("%1: %2 against %3")
+                                    .arg(head)
+                                    .arg(inHead.width())
+                                    .arg(plain.width())));
+        }
+        // Offsets from a block's first column.
+        const auto offset = [&](const QString &from, const QString &to, int occurrence) {
+            return page.word(to, occurrence).box.left() - page.word(from, occurrence).box.left();
+        };
+        const int width = page.windowWidth();
+        const int inset = 3;
+        const int step = (width - 2 * inset) / 4 + inset;
+        QVERIFY(qAbs(offset("Sampler", "Flow", 1) - step) < 0.5);
+        QVERIFY(qAbs(offset("Sampler", "Backpressure", 1) - 2 * step) < 0.5);
+        QVERIFY(qAbs(offset("Sampler", "Volume", 1) - 3 * step) < 0.5);
+        QVERIFY(qAbs(offset("Company", "Valuation", 0) - width / 2) < 0.5);
+        const int half = (width - 2 * inset) / 2;
+        QVERIFY(qAbs(offset("Duration:", "Pause", 0) - half) < 0.5);
+        QVERIFY(qAbs(offset("Field", "Laboratory", 1) - half) < 0.5);
+    }
+
+    // A pump report prints the head run of its chain alone, so its table
+    // needs no name.
+    void tableOfAChainsHeadIsNotNamed()
+    {
+        QTemporaryDir dir;
+        RunChain chain(TolvarReportRun::make(Model::Tolvar3Plus, 30, start()));
+        QVERIFY(chain);
+        chain->append(TolvarReportRun::make(Model::Tolvar3Plus, 30, start().addDays(1)));
+        const QString file = dir.filePath("report.pdf");
+        QCOMPARE(print(Model::Tolvar3Plus, chain.get(), {{"fileName", file}, {"ckbTable", true}}),
+                 0);
+        const QStringList pages = PdfText::pages(file);
+        QCOMPARE(pages.size(), 2);
+        QVERIFY(pages.at(1).contains("Idx"));
+        QVERIFY2(!pages.at(1).contains("Event"), qPrintable(pages.at(1)));
     }
 
     void statusLine_data()

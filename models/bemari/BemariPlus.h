@@ -17,11 +17,14 @@ public:
     explicit BemariPlus(Device *probed);
 
     // An ERROR answer is checked by reading the setting back: 0 when the
-    // instrument holds exactly the value written, -1 when it holds another.
-    // A read-back that fails gives its own code.
+    // instrument holds exactly the value written, else -1 (whatever the
+    // read-back's answer); -3 when the read-back cannot be sent.
     int writeTimeWeighting(const QString &weighting) override;
 
 protected:
     SoundLevelConfig *newConfig() const override;
     SoundLevelResults *newResults() const override;
+
+private:
+    int readBackTimeWeighting(const QString &written);
 };

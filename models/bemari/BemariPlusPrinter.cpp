@@ -57,11 +57,9 @@ void BemariPlusPrinter::layOutMeasuringPoints()
 
 void BemariPlusPrinter::printMeasuringPoints()
 {
-    const QString db = tr("L") + QStringLiteral(" [dB]");
     const CellRow header{Cell{tr("Event"), QString(), false}, Cell{tr("Name"), QString(), false},
-                         Cell{db, QStringLiteral("Aeq"), true},
-                         Cell{db, QStringLiteral("AFmax"), true},
-                         Cell{db, QStringLiteral("Cpeak"), true}};
+                         levelTitle(QStringLiteral("Aeq")), levelTitle(QStringLiteral("AFmax")),
+                         levelTitle(QStringLiteral("Cpeak"))};
     QList<CellRow> rows;
     for (Experiment *run = m_experiment ? m_experiment->first() : nullptr; run; run = run->next()) {
         const BemariPlusResults *r = resultsOf<BemariPlusResults>(run);

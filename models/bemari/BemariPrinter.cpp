@@ -38,13 +38,12 @@ void BemariPrinter::layOutMeasuringPoints()
 
 void BemariPrinter::drawMeasuringPoints()
 {
-    const QString db = tr("L") + QStringLiteral(" [dB]");
     const CellRow header{Cell{tr("Event"), QString(), false},
                          Cell{tr("Name"), QString(), false},
-                         Cell{db, QStringLiteral("eq"), true},
-                         Cell{db, QStringLiteral("AF") + tr("Max"), true},
-                         Cell{db, tr("Max"), true},
-                         Cell{db, tr("Min"), true}};
+                         levelTitle(QStringLiteral("eq")),
+                         levelTitle(QStringLiteral("AF") + tr("Max")),
+                         levelTitle(tr("Max")),
+                         levelTitle(tr("Min"))};
     QList<CellRow> rows;
     for (Experiment *run = m_experiment ? m_experiment->first() : nullptr; run; run = run->next()) {
         const BemariResults *r = resultsOf<BemariResults>(run);

@@ -3,6 +3,7 @@
 #include "Experiment.h"
 #include "Results.h"
 #include "VfReportText.h"
+#include "VfSubSuperScript.h"
 #include "models/bemari/SoundLevelResults.h"
 
 #include <QPainter>
@@ -39,6 +40,7 @@ SoundLevelPrinter::SoundLevelPrinter()
     : VfPrinter(QPrinter::ScreenResolution)
 {
     m_reportTitle = tr("Noise Report");
+    m_runTablesNamed = true;
     m_footerText = tr(" ");
     const QString mono = QStringLiteral("FreeMono");
     const QString sans = QStringLiteral("FreeSans");
@@ -194,7 +196,12 @@ QRect SoundLevelPrinter::areaOf(int width)
 
 SoundLevelPrinter::Cell SoundLevelPrinter::levelCell(const QString &subscript, const QString &value)
 {
-    return Cell{tr("L") + QStringLiteral(" [dB]: ") + value, subscript, true};
+    return Cell{QStringLiteral(" [dB]: ") + value, subscript, true};
+}
+
+SoundLevelPrinter::Cell SoundLevelPrinter::levelTitle(const QString &subscript)
+{
+    return Cell{QStringLiteral(" [dB]"), subscript, true};
 }
 
 int SoundLevelPrinter::layOutCell(const Cell &cell, int column, int columns, int y)
@@ -203,8 +210,14 @@ int SoundLevelPrinter::layOutCell(const Cell &cell, int column, int columns, int
     const QRect area = areaOf(step - m_inset);
     const int x = m_inset + column * step;
     m_painter->setFont(m_labelFont);
-    return cell.level ? drawLabelValue(cell.text, cell.subscript, x, y, area)
-                      : drawTextAt(cell.text, x, y, area);
+    if (!cell.level)
+        return drawTextAt(cell.text, x, y, area);
+    // The index stands on the line beside its "L", half a line down, so that
+    // it does not run into the row below.
+    VfSubSuperScript rest(cell.text);
+    VfSubSuperScript level(tr("L"), cell.subscript, QString(), &rest);
+    level.setFont(m_labelFont);
+    return drawLabel(level, x, y);
 }
 
 int SoundLevelPrinter::layOutCellRow(const CellRow &cells, int columns, int y)

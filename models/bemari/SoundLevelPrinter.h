@@ -64,8 +64,8 @@ public slots:
 protected:
     SoundLevelPrinter();
 
-    // A level cell of the measurement sections: its label and the small
-    // index drawn under its "L".
+    // A cell of the measurement sections. A level cell is an "L" with its
+    // small index, followed by `text`; any other cell is `text` alone.
     struct Cell
     {
         QString text;
@@ -131,8 +131,10 @@ protected:
     // Columns of cells side by side from y, each cell below the one above it
     // in its column; the bottom of the longest column.
     int layOutCellColumns(const QList<CellRow> &columns, int y);
-    // A level cell labelled "L [dB]: " and the value text.
+    // A level cell: the indexed "L", " [dB]: " and the value text.
     static Cell levelCell(const QString &subscript, const QString &value);
+    // A column title: the indexed "L" and " [dB]".
+    static Cell levelTitle(const QString &subscript);
     // A text area `width` wide at the origin, for the text helpers.
     static QRect areaOf(int width);
 

@@ -159,6 +159,7 @@ QuillonPrinter::QuillonPrinter()
     : VfPrinter(QPrinter::ScreenResolution)
 {
     m_reportTitle = tr("Vibration evaluation report");
+    m_runTablesNamed = true;
     m_footerText = QStringLiteral(" ");
     useSectionReportFonts();
     // Chart texts are as large as the body's.

@@ -64,6 +64,7 @@ RumoPrinter::RumoPrinter()
     : VfPrinter(QPrinter::ScreenResolution)
 {
     m_reportTitle = tr("Rumo Report");
+    m_runTablesNamed = true;
     m_footerText = QStringLiteral(" ");
     // The table and title faces are the framework's.
     m_labelFont = reportFont(QStringLiteral("FreeSans"), 10);
@@ -134,23 +135,10 @@ int RumoPrinter::pairedCharts(int count)
 
 int RumoPrinter::drawCells(const QStringList &cells, const QList<int> &x, int width, int y)
 {
-    int bottom = y;
-    for (int k = 0; k < cells.size() && k < x.size(); ++k)
-        bottom = qMax(bottom, y + drawLine(cells.at(k), x.at(k), y, width));
-    return bottom;
-}
-
-int RumoPrinter::drawColumnsAt(const QList<QStringList> &columns, const QList<int> &x, int width,
-                               int y)
-{
-    int bottom = y;
-    for (int k = 0; k < columns.size() && k < x.size(); ++k) {
-        int cur = y;
-        for (const QString &line : columns.at(k))
-            cur += drawLine(line, x.at(k), cur, width);
-        bottom = qMax(bottom, cur);
-    }
-    return bottom;
+    QList<Column> columns;
+    for (const QString &cell : cells)
+        columns.append(Column{cell});
+    return drawColumnsAt(columns, x, width, y);
 }
 
 void RumoPrinter::startPage()
@@ -224,7 +212,7 @@ void RumoPrinter::drawHeaderInformation()
         right.append(tr("Collected by") + colon() + m_collectorName);
     const QDateTime date = m_experiment ? m_experiment->dateTime() : QDateTime();
     right.append(tr("Date") + colon() + (date.isValid() ? dateText(date.date()) : QString()));
-    m_cursorY = drawColumns({left, right}, m_cursorY, false) + m_spacing;
+    m_cursorY = drawSpacedColumns({left, right}, m_cursorY) + m_spacing;
     closeSection(top);
 }
 
@@ -232,11 +220,8 @@ void RumoPrinter::drawSensorInformation()
 {
     const int top = openSection(tr("Sensor information"));
     const int columns = m_ckbCalibration ? 4 : 3;
-    const int step = contentWidth() / columns;
-    QList<int> x;
-    for (int k = 0; k < columns; ++k)
-        x.append(m_inset + k * step);
-    const int width = step - m_inset;
+    const QList<int> x = spacedColumnLefts(columns);
+    const int width = contentWidth() / columns;
     QStringList header{tr("Event"), tr("Name"), tr("Sensor SN")};
     if (m_ckbCalibration)
         header.append(tr("Sensor certificate"));
@@ -275,7 +260,6 @@ void RumoPrinter::drawConfiguration(Experiment *run)
 
     const QList<RumoExpData *> items = results ? results->configList() : QList<RumoExpData *>();
     const int gridColumns = columnsFor(items.size()) + 2;
-    const int step = usable / gridColumns;
     QList<QStringList> columns{
         {tr("Sample time") + QStringLiteral(" [") + tr("s") + QStringLiteral("]: ") +
              QString::number(results ? results->sampleTime() : 0),
@@ -288,10 +272,8 @@ void RumoPrinter::drawConfiguration(Experiment *run)
             columns.append(QStringList());
         columns.last().append(items.at(i)->line());
     }
-    QList<int> x;
-    for (int k = 0; k < columns.size(); ++k)
-        x.append(m_inset + k * step);
-    m_cursorY = drawColumnsAt(columns, x, step - m_inset, y2) + m_spacing;
+    m_cursorY = drawColumnsAt(columns, spacedColumnLefts(gridColumns), usable / gridColumns, y2) +
+                m_spacing;
     closeSection(top);
 }
 
@@ -304,19 +286,16 @@ void RumoPrinter::drawEvaluationResults(Experiment *run)
         return;
     const int top = openSection(tr("Evaluation results"));
     // Columns of three items side by side, each from the block's first line.
-    const int step = contentWidth() / (columnsFor(items.size()) + 2);
-    QList<QStringList> columns;
-    QList<int> x;
+    const int grid = columnsFor(items.size()) + 2;
+    QList<Column> columns;
     for (int i = 0; i < items.size(); ++i) {
-        if (i % kItemsPerColumn == 0) {
-            columns.append(QStringList());
-            x.append(m_inset + (i / kItemsPerColumn) * step);
-        }
+        if (i % kItemsPerColumn == 0)
+            columns.append(Column());
         columns.last().append(items.at(i)->line());
     }
     // A single column may use the whole width.
-    const int width = columns.size() == 1 ? contentWidth() : step - m_inset;
-    m_cursorY = drawColumnsAt(columns, x, width, m_cursorY) + m_spacing;
+    const int width = columns.size() == 1 ? contentWidth() : contentWidth() / grid;
+    m_cursorY = drawColumnsAt(columns, spacedColumnLefts(grid), width, m_cursorY) + m_spacing;
     closeSection(top);
 }
 
@@ -333,11 +312,9 @@ void RumoPrinter::drawLimitsAndAverage(Experiment *run)
         header.append(tr("Avg"));
     if (m_ckbMaxMin)
         header.append(tr("Max"));
-    const int step = contentWidth() / header.size();
-    QList<int> x;
-    for (int k = 0; k < header.size(); ++k)
-        x.append(m_inset + k * step);
-    const int width = step - m_inset;
+    const int count = int(header.size());
+    const QList<int> x = spacedColumnLefts(count);
+    const int width = contentWidth() / count;
     int y = drawCells(header, x, width, m_cursorY);
     const QList<PhysicalQuantityDescriptor *> quantities =
         results ? results->quantitiesInfoList() : QList<PhysicalQuantityDescriptor *>();

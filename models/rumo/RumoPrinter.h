@@ -83,9 +83,6 @@ private:
     // A row of cells side by side at `y`, each wrapped in its column of
     // `width` from `x`; the bottom of the tallest cell.
     int drawCells(const QStringList &cells, const QList<int> &x, int width, int y);
-    // Columns of lines side by side at `y`, column k at `x.at(k)`; the bottom
-    // of the longest.
-    int drawColumnsAt(const QList<QStringList> &columns, const QList<int> &x, int width, int y);
     // Starts a new page below a page whose bottom band is already drawn.
     void startPage();
 

@@ -9,11 +9,11 @@
 #include "models/tolvar/TolvarReportCharts.h"
 #include "models/tolvar/TolvarResults.h"
 
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QLocale>
 #include <QPainter>
-#include <QImage>
 
 namespace {
 
@@ -227,7 +227,7 @@ void TolvarPrinter::drawIdentification()
     if (m_collectorInfoEnable)
         right.append(tr("Collected by") + separator + m_collectorName);
     right.append(tr("Date") + separator + dateText(QDate::currentDate()));
-    m_cursorY = drawColumns({left, right}, m_cursorY, false) + m_spacing;
+    m_cursorY = drawSpacedColumns({left, right}, m_cursorY) + m_spacing;
     closeSection(top);
 }
 
@@ -279,7 +279,7 @@ void TolvarPrinter::drawResults()
         tr("Volume") + QStringLiteral(" [L]"),
         tr("Total") + separator + number(r->flowVolume(), 1),
     };
-    m_cursorY = drawColumns({sampling, flow, backpressure, volume}, m_cursorY) + m_spacing;
+    m_cursorY = drawSpacedColumns({sampling, flow, backpressure, volume}, m_cursorY) + m_spacing;
     closeSection(top);
 }
 
@@ -327,7 +327,7 @@ void TolvarPrinter::drawCalibration()
             lines.append(tr("Flow meter") + separator + m_flowCalCalibration);
         columns.append(lines);
     }
-    m_cursorY = drawColumns(columns, m_cursorY) + m_spacing;
+    m_cursorY = drawColumns(columns, m_cursorY, false) + m_spacing;
     closeSection(top);
 }
 
@@ -418,9 +418,8 @@ int TolvarPrinter::drawBackpressureChart(int x, int y, float widthFactor)
 {
     const int width = int(contentWidth() * widthFactor);
     onGuiThread([&] {
-        renderChart(
-            TolvarReportCharts::backpressureChart(m_experiment, m_rdkPa, samplesAsPoints()),
-            QRect(m_inset + x, y, width, kChartHeight));
+        renderChart(TolvarReportCharts::backpressureChart(m_experiment, m_rdkPa, samplesAsPoints()),
+                    QRect(m_inset + x, y, width, kChartHeight));
     });
     return kChartHeight;
 }

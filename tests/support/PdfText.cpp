@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QtGlobal>
 
+#include <algorithm>
+
 namespace {
 
 QString output(const QString &program, const QStringList &arguments)
@@ -50,6 +52,45 @@ QString PdfText::page(const QString &file, int page)
 {
     const QString number = QString::number(page);
     return layoutText({QStringLiteral("-f"), number, QStringLiteral("-l"), number, file});
+}
+
+QList<PdfText::Word> PdfText::words(const QString &file, int page)
+{
+    const QString number = QString::number(page);
+    const QString html = output(QStringLiteral("pdftotext"),
+                                {QStringLiteral("-bbox"), QStringLiteral("-f"), number,
+                                 QStringLiteral("-l"), number, file, QStringLiteral("-")});
+    static const QRegularExpression word(
+        QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
+                       "yMax=\"([\\d.]+)\">([^<]*)</word>"));
+    QList<Word> words;
+    auto match = word.globalMatch(html);
+    while (match.hasNext()) {
+        const QRegularExpressionMatch m = match.next();
+        const QPointF topLeft(m.captured(1).toDouble(), m.captured(2).toDouble());
+        const QPointF bottomRight(m.captured(3).toDouble(), m.captured(4).toDouble());
+        QString text = m.captured(5);
+        text.replace(QLatin1String("&lt;"), QLatin1String("<"))
+            .replace(QLatin1String("&gt;"), QLatin1String(">"))
+            .replace(QLatin1String("&quot;"), QLatin1String("\""))
+            .replace(QLatin1String("&amp;"), QLatin1String("&"));
+        words.append({text, QRectF(topLeft, bottomRight)});
+    }
+    return words;
+}
+
+QList<PdfText::Word> PdfText::occurrences(const QList<Word> &words, const QString &text)
+{
+    QList<Word> found;
+    for (const Word &word : words) {
+        if (word.text == text)
+            found.append(word);
+    }
+    std::sort(found.begin(), found.end(), [](const Word &a, const Word &b) {
+        return qFuzzyCompare(a.box.top(), b.box.top()) ? a.box.left() < b.box.left()
+                                                       : a.box.top() < b.box.top();
+    });
+    return found;
 }
 
 QString PdfText::infoField(const QString &file, const QString &field)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QRectF>
 #include <QString>
 #include <QStringList>
 
@@ -18,6 +20,17 @@ public:
     static QString page(const QString &file, int page);
     // Every page, in order.
     static QStringList pages(const QString &file);
+    // A word of a page and its box, in points from the page's top left.
+    struct Word
+    {
+        QString text;
+        QRectF box;
+    };
+    // The words of one page (from 1) through "pdftotext -bbox", in reading
+    // order; empty when unreadable.
+    static QList<Word> words(const QString &file, int page);
+    // The words of `words` that read `text`, top to bottom, then left to right.
+    static QList<Word> occurrences(const QList<Word> &words, const QString &text);
     // One field of pdfinfo ("Creator", "Page size"...); empty when missing.
     static QString infoField(const QString &file, const QString &field);
     // The font table of pdffonts.

@@ -39,6 +39,7 @@ public:
     {
         m_reportTitle = QStringLiteral("Test Report");
         m_footerText = QStringLiteral("Footer text of the test report");
+        m_runTablesNamed = true;
     }
 
     int print() override

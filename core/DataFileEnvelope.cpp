@@ -1,71 +1,17 @@
 #include "DataFileEnvelope.h"
 
+#include "Base64Text.h"
 #include "JsonText.h"
-#include "ParallelChunks.h"
 
 #include <QCryptographicHash>
 #include <QJsonArray>
 
-#include <cstring>
 #include <future>
-#include <vector>
 
 namespace {
 
-// Base64 turns each 3 bytes into 4 characters; chunks of whole groups make
-// the text of the whole. Smaller inputs are done faster on one thread.
-constexpr int kGroupsPerThread = 256 * 1024;
 // The hexadecimal MD5 of line 1.
 constexpr int kDigestLength = 32;
-
-// The Base64 text of `bytes`, with room for `spare` more bytes after it.
-QByteArray toBase64(const QByteArray &bytes, int spare)
-{
-    const int groups = (bytes.size() + 2) / 3;
-    QByteArray text;
-    text.reserve(groups * 4 + spare);
-    text.resize(groups * 4);
-    ParallelChunks::run(groups, kGroupsPerThread, [&](int, int begin, int end) {
-        const int from = begin * 3;
-        const int size = std::min(end * 3, bytes.size()) - from;
-        const QByteArray part = QByteArray::fromRawData(bytes.constData() + from, size).toBase64();
-        std::memcpy(text.data() + begin * 4, part.constData(), part.size());
-    });
-    return text;
-}
-
-// The bytes of the Base64 `text`, refusing any character outside the
-// alphabet and any misplaced padding, as Qt's strict decoding does. Whole
-// groups of four characters decode alone; padding may end only the last
-// chunk.
-QByteArray::FromBase64Result fromBase64(const QByteArray &text)
-{
-    const auto strict = [](const QByteArray &part) {
-        return QByteArray::fromBase64Encoding(part, QByteArray::AbortOnBase64DecodingErrors);
-    };
-    const int groups = text.size() / 4;
-    if (text.size() % 4 != 0 || ParallelChunks::chunkCount(groups, kGroupsPerThread) < 2)
-        return strict(text);
-    std::vector<QByteArray::FromBase64Result> parts(
-        ParallelChunks::chunkCount(groups, kGroupsPerThread));
-    ParallelChunks::run(groups, kGroupsPerThread, [&](int chunk, int begin, int end) {
-        const QByteArray part =
-            QByteArray::fromRawData(text.constData() + begin * 4, (end - begin) * 4);
-        const bool last = end == groups;
-        if (last || !part.contains('='))
-            parts[chunk] = strict(part);
-        else
-            parts[chunk].decodingStatus = QByteArray::Base64DecodingStatus::IllegalPadding;
-    });
-    QByteArray bytes;
-    bytes.reserve(groups * 3);
-    for (const QByteArray::FromBase64Result &part : parts) {
-        if (!part)
-            return strict(text);
-        bytes += part.decoded;
-    }
-    return {bytes, QByteArray::Base64DecodingStatus::Ok};
-}
 
 } // namespace
 
@@ -76,10 +22,11 @@ QByteArray DataFileEnvelope::digest(const QByteArray &line)
 
 QByteArray DataFileEnvelope::encode(const QJsonDocument &document)
 {
-    const QByteArray json = document.isObject() ? JsonText::indented(document.object())
-                                                : document.toJson(QJsonDocument::Indented);
+    const std::vector<QByteArray> json =
+        document.isObject() ? JsonText::indentedParts(document.object())
+                            : std::vector<QByteArray>{document.toJson(QJsonDocument::Indented)};
     // The file is line 1 followed by the line break and the digest.
-    QByteArray content = toBase64(json, 1 + kDigestLength);
+    QByteArray content = Base64Text::encode(json, 1 + kDigestLength);
     const QByteArray sum = digest(content);
     content += '\n';
     content += sum;
@@ -94,7 +41,7 @@ DataFileEnvelope::Status DataFileEnvelope::decode(const QByteArray &content, QJs
     const QByteArray line = QByteArray::fromRawData(content.constData(), end);
     // The digest and the decoding of one large file are independent work.
     std::future<QByteArray> lineDigest = std::async(std::launch::async, digest, line);
-    const QByteArray::FromBase64Result decoded = fromBase64(line);
+    const QByteArray::FromBase64Result decoded = Base64Text::decode(line);
     if (lineDigest.get() != content.mid(end + 1))
         return DigestMismatch;
     if (!decoded)

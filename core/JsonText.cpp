@@ -27,118 +27,126 @@ bool isPlainText(const QString &text)
 
 } // namespace
 
-QByteArray JsonText::indented(const QJsonObject &document)
+std::vector<QByteArray> JsonText::indentedParts(const QJsonObject &document)
 {
-    QByteArray out;
-    appendObject(out, document, 0);
-    out += '\n';
-    return out;
+    JsonText writer(true);
+    writer.appendObject(document, 0);
+    writer.m_out += '\n';
+    writer.m_parts.push_back(std::move(writer.m_out));
+    return std::move(writer.m_parts);
 }
 
-void JsonText::appendIndent(QByteArray &out, int depth)
+JsonText::JsonText(bool parallel)
+    : m_parallel(parallel)
 {
-    out.append(depth * kIndentWidth, ' ');
 }
 
-void JsonText::appendValue(QByteArray &out, const QJsonValue &value, int depth)
+void JsonText::appendIndent(int depth)
+{
+    m_out.append(depth * kIndentWidth, ' ');
+}
+
+void JsonText::appendValue(const QJsonValue &value, int depth)
 {
     switch (value.type()) {
     case QJsonValue::Bool:
-        out += value.toBool() ? "true" : "false";
+        m_out += value.toBool() ? "true" : "false";
         break;
     case QJsonValue::Double:
-        appendNumber(out, value.toDouble());
+        appendNumber(value.toDouble());
         break;
     case QJsonValue::String:
-        appendString(out, value.toString());
+        appendString(value.toString());
         break;
     case QJsonValue::Array:
-        appendArray(out, value.toArray(), depth);
+        appendArray(value.toArray(), depth);
         break;
     case QJsonValue::Object:
-        appendObject(out, value.toObject(), depth);
+        appendObject(value.toObject(), depth);
         break;
     default:
-        out += "null";
+        m_out += "null";
         break;
     }
 }
 
-void JsonText::appendObject(QByteArray &out, const QJsonObject &object, int depth)
+void JsonText::appendObject(const QJsonObject &object, int depth)
 {
-    out += "{\n";
+    m_out += "{\n";
     for (auto it = object.begin(); it != object.end(); ++it) {
         if (it != object.begin())
-            out += ",\n";
-        appendIndent(out, depth + 1);
-        appendString(out, it.key());
-        out += ": ";
-        appendValue(out, it.value(), depth + 1);
+            m_out += ",\n";
+        appendIndent(depth + 1);
+        appendString(it.key());
+        m_out += ": ";
+        appendValue(it.value(), depth + 1);
     }
     if (!object.isEmpty())
-        out += '\n';
-    appendIndent(out, depth);
-    out += '}';
+        m_out += '\n';
+    appendIndent(depth);
+    m_out += '}';
 }
 
-void JsonText::appendArray(QByteArray &out, const QJsonArray &array, int depth)
+void JsonText::appendArray(const QJsonArray &array, int depth)
 {
-    out += "[\n";
+    m_out += "[\n";
+    if (m_parallel && array.size() >= kParallelElements)
+        appendInChunks(array, depth + 1);
+    else
+        appendElements(array, 0, array.size(), depth + 1);
+    appendIndent(depth);
+    m_out += ']';
+}
+
+// The elements of `array`, written by writers of their own on several
+// threads; their texts become parts of this one's.
+void JsonText::appendInChunks(const QJsonArray &array, int depth)
+{
     const int count = array.size();
-    if (count < kParallelElements) {
-        appendElements(out, array, 0, count, depth + 1);
-    } else {
-        std::vector<QByteArray> chunks(ParallelChunks::chunkCount(count, kParallelElements));
-        ParallelChunks::run(count, kParallelElements, [&](int chunk, int begin, int end) {
-            appendElements(chunks[chunk], array, begin, end, depth + 1);
-        });
-        int size = out.size();
-        for (const QByteArray &chunk : chunks)
-            size += chunk.size();
-        // Room for the rest of a document of one long array, so that the
-        // tens of megabytes are never moved.
-        out.reserve(size + size / 16);
-        for (const QByteArray &chunk : chunks)
-            out += chunk;
-    }
-    appendIndent(out, depth);
-    out += ']';
+    std::vector<JsonText> chunks(ParallelChunks::chunkCount(count, kParallelElements),
+                                 JsonText(false));
+    ParallelChunks::run(count, kParallelElements, [&](int chunk, int begin, int end) {
+        chunks[size_t(chunk)].appendElements(array, begin, end, depth);
+    });
+    m_parts.push_back(std::move(m_out));
+    m_out = QByteArray();
+    for (JsonText &chunk : chunks)
+        m_parts.push_back(std::move(chunk.m_out));
 }
 
 // The elements [begin, end) of `array` with their separators, the last of
 // the array followed by its line break.
-void JsonText::appendElements(QByteArray &out, const QJsonArray &array, int begin, int end,
-                              int depth)
+void JsonText::appendElements(const QJsonArray &array, int begin, int end, int depth)
 {
-    const int start = out.size();
+    const int start = m_out.size();
     for (int i = begin; i < end; ++i) {
-        appendIndent(out, depth);
-        appendValue(out, array.at(i), depth);
-        out += i + 1 < array.size() ? ",\n" : "\n";
+        appendIndent(depth);
+        appendValue(array.at(i), depth);
+        m_out += i + 1 < array.size() ? ",\n" : "\n";
         // The elements of a long array are alike: the first gives the room
         // the rest will take, and the text is not moved as it grows.
         if (i == begin && end - begin >= kParallelElements)
-            out.reserve(start + (out.size() - start) * (end - begin) * 9 / 8);
+            m_out.reserve(start + (m_out.size() - start) * (end - begin) * 9 / 8);
     }
 }
 
-void JsonText::appendString(QByteArray &out, const QString &text)
+void JsonText::appendString(const QString &text)
 {
     if (!isPlainText(text)) {
-        out += qtText(text);
+        m_out += qtText(text);
         return;
     }
-    out += '"';
-    out += text.toLatin1();
-    out += '"';
+    m_out += '"';
+    m_out += text.toLatin1();
+    m_out += '"';
 }
 
-void JsonText::appendNumber(QByteArray &out, double number)
+void JsonText::appendNumber(double number)
 {
     if (std::trunc(number) == number && std::abs(number) < kExactIntegers)
-        out += QByteArray::number(static_cast<qint64>(number));
+        m_out += QByteArray::number(static_cast<qint64>(number));
     else
-        out += qtText(number);
+        m_out += qtText(number);
 }
 
 // `value` as Qt writes it: the element of a one-element compact array.

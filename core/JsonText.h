@@ -5,6 +5,8 @@
 #include <QJsonObject>
 #include <QJsonValue>
 
+#include <vector>
+
 // The indented JSON text of a document, byte for byte as
 // QJsonDocument::toJson(QJsonDocument::Indented) gives it, made several times
 // faster: a data file of a full day's samples is tens of megabytes of it.
@@ -14,16 +16,25 @@
 class JsonText
 {
 public:
-    static QByteArray indented(const QJsonObject &document);
+    // The text in consecutive parts, as the threads wrote them: the caller
+    // that reads it once needs no copy of the whole.
+    static std::vector<QByteArray> indentedParts(const QJsonObject &document);
 
 private:
-    static void appendValue(QByteArray &out, const QJsonValue &value, int depth);
-    static void appendObject(QByteArray &out, const QJsonObject &object, int depth);
-    static void appendArray(QByteArray &out, const QJsonArray &array, int depth);
-    static void appendElements(QByteArray &out, const QJsonArray &array, int begin, int end,
-                               int depth);
-    static void appendString(QByteArray &out, const QString &text);
-    static void appendNumber(QByteArray &out, double number);
-    static void appendIndent(QByteArray &out, int depth);
+    explicit JsonText(bool parallel);
+
+    void appendValue(const QJsonValue &value, int depth);
+    void appendObject(const QJsonObject &object, int depth);
+    void appendArray(const QJsonArray &array, int depth);
+    void appendElements(const QJsonArray &array, int begin, int end, int depth);
+    void appendInChunks(const QJsonArray &array, int depth);
+    void appendString(const QString &text);
+    void appendNumber(double number);
+    void appendIndent(int depth);
     static QByteArray qtText(const QJsonValue &value);
+
+    // Whether long arrays go to other threads (not in a chunk of one).
+    bool m_parallel = false;
+    std::vector<QByteArray> m_parts;
+    QByteArray m_out;
 };

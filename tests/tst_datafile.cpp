@@ -1,3 +1,4 @@
+#include "Base64Text.h"
 #include "DataFileEnvelope.h"
 #include "Device.h"
 #include "Experiment.h"
@@ -186,6 +187,41 @@ private slots:
         QJsonObject root;
         QCOMPARE(DataFileEnvelope::decode(bytes, root), DataFileEnvelope::Ok);
         QCOMPARE(QJsonDocument(root), QJsonDocument::fromJson(document.toJson()));
+    }
+
+    // The Base64 of bytes in parts of any sizes is Qt's, and reads back.
+    void base64OfParts_data()
+    {
+        QTest::addColumn<QList<int>>("sizes");
+        QTest::newRow("nothing") << QList<int>{};
+        QTest::newRow("one byte") << QList<int>{1};
+        QTest::newRow("two bytes in two parts") << QList<int>{1, 1};
+        QTest::newRow("empty parts between") << QList<int>{2, 0, 0, 3};
+        QTest::newRow("long, parts across groups") << QList<int>{1000001, 7, 2999999, 1};
+        QTest::newRow("long, one byte over groups") << QList<int>{3000001};
+        QTest::newRow("long, two bytes over groups") << QList<int>{1500000, 1500002};
+    }
+
+    void base64OfParts()
+    {
+        QFETCH(QList<int>, sizes);
+        std::vector<QByteArray> parts;
+        QByteArray whole;
+        quint32 seed = 7;
+        for (int size : sizes) {
+            QByteArray part(size, Qt::Uninitialized);
+            for (char &byte : part) {
+                seed = seed * 1103515245u + 12345u;
+                byte = char(seed >> 23);
+            }
+            parts.push_back(part);
+            whole += part;
+        }
+        const QByteArray text = Base64Text::encode(parts);
+        QCOMPARE(text, whole.toBase64());
+        const QByteArray::FromBase64Result decoded = Base64Text::decode(text);
+        QVERIFY(decoded);
+        QCOMPARE(decoded.decoded, whole);
     }
 
     // A long file whose Base64 text is wrong only in its middle is refused

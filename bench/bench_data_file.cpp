@@ -13,7 +13,6 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -69,9 +68,9 @@ int main(int argc, char *argv[])
     const double written = best([&] { WholeFile::write(path, content); });
     QByteArray read;
     const double readSeconds = best([&] {
-        QFile file(path);
-        file.open(QIODevice::ReadOnly);
-        read = file.readAll();
+        std::unique_ptr<VfFile> file(FileFactory::createByExtension(path));
+        file->openForReading();
+        read = file->readContent();
     });
     QJsonObject root;
     const double decoded = best([&] { DataFileEnvelope::decode(read, root); });

@@ -1,5 +1,6 @@
 #include "Base64Text.h"
 
+#include "LargeBuffer.h"
 #include "ParallelChunks.h"
 
 #include <algorithm>
@@ -71,7 +72,7 @@ QByteArray Base64Text::encode(const std::vector<QByteArray> &parts, int spare)
         size += part.size();
     const int groups = int((size + 2) / 3);
     QByteArray text;
-    text.reserve(groups * 4 + spare);
+    LargeBuffer::reserve(text, groups * 4 + spare);
     text.resize(groups * 4);
     char *out = text.data();
     ParallelChunks::run(groups, kGroupsPerThread, [&](int, int begin, int end) {
@@ -103,7 +104,7 @@ QByteArray::FromBase64Result Base64Text::decode(const QByteArray &text)
         return strict(text);
     static const std::array<signed char, 256> table = decodingTable();
     QByteArray bytes;
-    bytes.reserve(groups * 3 + 3);
+    LargeBuffer::reserve(bytes, groups * 3 + 3);
     bytes.resize(groups * 3);
     std::atomic<bool> refused{false};
     const char *in = text.constData();

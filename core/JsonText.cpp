@@ -1,5 +1,6 @@
 #include "JsonText.h"
 
+#include "LargeBuffer.h"
 #include "ParallelChunks.h"
 
 #include <QJsonDocument>
@@ -126,7 +127,7 @@ void JsonText::appendElements(const QJsonArray &array, int begin, int end, int d
         // The elements of a long array are alike: the first gives the room
         // the rest will take, and the text is not moved as it grows.
         if (i == begin && end - begin >= kParallelElements)
-            m_out.reserve(start + (m_out.size() - start) * (end - begin) * 9 / 8);
+            LargeBuffer::reserve(m_out, start + (m_out.size() - start) * (end - begin) * 9 / 8);
     }
 }
 

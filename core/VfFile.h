@@ -45,6 +45,8 @@ public:
     // of at most MaxSize bytes. A FIFO would block the reading and a device
     // may never end, so neither is opened.
     bool openForReading();
+    // The bytes of the file opened for reading, to its end.
+    QByteArray readContent();
 
     // The instrument of the file, or null with the reason in the status. The
     // caller owns the device.

@@ -50,7 +50,7 @@ int measure(int count)
     const QString path = dir.filePath(QStringLiteral("day"));
     qint64 savedAt = -1;
     QObject::connect(&core, &Core::fileSaved, [&] { savedAt = frames->now(); });
-    device->setProperty("selectedIdx", 0);
+    call(device, "chooseRun", {0});
     if (call(device, "saveChosenRun", {QUrl::fromLocalFile(path).toString()}).toInt() != 0) {
         out << "the download failed\n";
         return 1;

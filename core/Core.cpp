@@ -835,7 +835,7 @@ void Core::parseFile(QString fileName)
     const QScopedValueRollback<bool> talking(m_talking, true);
     if (!openDataFile(fileName))
         return;
-    const QByteArray content = m_dataFile->readAll();
+    const QByteArray content = m_dataFile->readContent();
     m_dataFile->close();
     QJsonObject root;
     m_dataFile->decode(content, root);
@@ -854,7 +854,7 @@ int Core::startParseFile(QString fileName)
     // while work runs in the background.
     newWorker(
         [file, root] {
-            const QByteArray content = file->readAll();
+            const QByteArray content = file->readContent();
             file->close();
             file->decode(content, *root);
         },

@@ -1,7 +1,19 @@
 #include "DataFileEnvelope.h"
 
+#include "Base64Text.h"
+#include "JsonText.h"
+
 #include <QCryptographicHash>
 #include <QJsonArray>
+
+#include <future>
+
+namespace {
+
+// The hexadecimal MD5 of line 1.
+constexpr int kDigestLength = 32;
+
+} // namespace
 
 QByteArray DataFileEnvelope::digest(const QByteArray &line)
 {
@@ -10,19 +22,28 @@ QByteArray DataFileEnvelope::digest(const QByteArray &line)
 
 QByteArray DataFileEnvelope::encode(const QJsonDocument &document)
 {
-    const QByteArray line = document.toJson(QJsonDocument::Indented).toBase64();
-    return line + '\n' + digest(line);
+    const std::vector<QByteArray> json =
+        document.isObject() ? JsonText::indentedParts(document.object())
+                            : std::vector<QByteArray>{document.toJson(QJsonDocument::Indented)};
+    // The file is line 1 followed by the line break and the digest.
+    QByteArray content = Base64Text::encode(json, 1 + kDigestLength);
+    const QByteArray sum = digest(content);
+    content += '\n';
+    content += sum;
+    return content;
 }
 
 DataFileEnvelope::Status DataFileEnvelope::decode(const QByteArray &content, QJsonObject &root)
 {
-    const QList<QByteArray> lines = content.split('\n');
-    if (lines.size() != 2)
+    const int end = content.indexOf('\n');
+    if (end < 0 || content.indexOf('\n', end + 1) >= 0)
         return Malformed;
-    if (digest(lines.at(0)) != lines.at(1))
+    const QByteArray line = QByteArray::fromRawData(content.constData(), end);
+    // The digest and the decoding of one large file are independent work.
+    std::future<QByteArray> lineDigest = std::async(std::launch::async, digest, line);
+    const QByteArray::FromBase64Result decoded = Base64Text::decode(line);
+    if (lineDigest.get() != content.mid(end + 1))
         return DigestMismatch;
-    const QByteArray::FromBase64Result decoded =
-        QByteArray::fromBase64Encoding(lines.at(0), QByteArray::AbortOnBase64DecodingErrors);
     if (!decoded)
         return Malformed;
     QJsonParseError error;

@@ -6,6 +6,7 @@
 #include "DeviceDateTime.h"
 #include "DeviceFactory.h"
 #include "Experiment.h"
+#include "LargeBuffer.h"
 #include "WholeFile.h"
 
 #include <QFileInfo>
@@ -30,6 +31,21 @@ bool VfFile::openForReading()
     if (!info.isFile() || info.size() > MaxSize)
         return false;
     return open(QIODevice::ReadOnly);
+}
+
+QByteArray VfFile::readContent()
+{
+    // Read in one go into room made for the whole file; whatever the file
+    // has grown by since is read after it.
+    QByteArray content;
+    const qint64 expected = size();
+    if (expected > 0 && expected <= MaxSize) {
+        LargeBuffer::reserve(content, int(expected));
+        content.resize(int(expected));
+        content.resize(int(qMax<qint64>(0, read(content.data(), expected))));
+    }
+    content += readAll();
+    return content;
 }
 
 bool VfFile::decodeEnvelope(const QByteArray &content, QJsonObject &root)

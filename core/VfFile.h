@@ -1,9 +1,15 @@
 #pragma once
 
+#include "Log.h"
+#include "ParallelChunks.h"
+
 #include <QByteArray>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QString>
+#include <QThread>
+#include <QVector>
 
 class Device;
 class Experiment;
@@ -39,6 +45,8 @@ public:
     // of at most MaxSize bytes. A FIFO would block the reading and a device
     // may never end, so neither is opened.
     bool openForReading();
+    // The bytes of the file opened for reading, to its end.
+    QByteArray readContent();
 
     // The instrument of the file, or null with the reason in the status. The
     // caller owns the device.
@@ -48,7 +56,10 @@ public:
     // The document of the file's content: false (with the reason in the
     // status) when the envelope is refused. Decoding is the long part of
     // reading a large file: it may run on any thread.
-    bool decode(const QByteArray &content, QJsonObject &root) { return decodeEnvelope(content, root); }
+    bool decode(const QByteArray &content, QJsonObject &root)
+    {
+        return decodeEnvelope(content, root);
+    }
     // The runs from the document `decode` gave, as parse gives them.
     Experiment *parseDocument(const QJsonObject &root);
 
@@ -76,10 +87,34 @@ protected:
     // The status rules of the envelope; false when the content is refused.
     bool decodeEnvelope(const QByteArray &content, QJsonObject &root);
     void setStatus(int status) { m_status = status; }
+    // The samples of a run's "logList" `records`, each read by the model's
+    // SampleLog::fromJson. A full day of them is read on several threads;
+    // the samples belong to the calling thread, as if it had made them.
+    template <class SampleLog>
+    static QList<Log *> readLogs(const QJsonArray &records);
 
 private:
+    // Fewer samples are read faster on one thread.
+    static constexpr int SamplesPerThread = 2048;
+
     QString m_path;
     QString m_baseName;
     QString m_productName;
     int m_status = Ok;
 };
+
+template <class SampleLog>
+QList<Log *> VfFile::readLogs(const QJsonArray &records)
+{
+    QVector<Log *> logs(records.size());
+    QThread *owner = QThread::currentThread();
+    ParallelChunks::run(records.size(), SamplesPerThread, [&](int, int begin, int end) {
+        for (int i = begin; i < end; ++i) {
+            auto *log = new SampleLog;
+            log->fromJson(records.at(i).toObject());
+            log->moveToThread(owner);
+            logs[i] = log;
+        }
+    });
+    return logs.toList();
+}

@@ -1,3 +1,4 @@
+#include "Base64Text.h"
 #include "DataFileEnvelope.h"
 #include "Device.h"
 #include "Experiment.h"
@@ -9,6 +10,8 @@
 #include <QJsonArray>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <limits>
 
 namespace {
 
@@ -123,6 +126,125 @@ private slots:
         QJsonObject root;
         QCOMPARE(DataFileEnvelope::decode(bytes, root), DataFileEnvelope::Ok);
         QCOMPARE(QJsonDocument(root), document);
+    }
+
+    // The writer's own JSON text and Base64 give Qt's bytes for every kind
+    // of value, and for a document long enough to be written and read in
+    // parallel chunks.
+    void writerBytesForEveryValue_data()
+    {
+        QTest::addColumn<QJsonValue>("value");
+        QTest::newRow("plain text") << QJsonValue("21.5");
+        QTest::newRow("escapes") << QJsonValue("q\"b\\s/\b\f\n\r\t\x01\x1f\x7f");
+        QTest::newRow("non-ASCII")
+            << QJsonValue(QString("Temperatura ") + QChar(0xb0) + "C " + QChar(0x20ac));
+        QTest::newRow("surrogates") << QJsonValue(QString(QChar(0xd800)) + QChar(0x41) +
+                                                  QString::fromUtf8("\xf0\x9f\x98\x80"));
+        QTest::newRow("empty text") << QJsonValue("");
+        const QList<double> numbers = {0,
+                                       -0.0,
+                                       1,
+                                       -1,
+                                       25,
+                                       1000000,
+                                       0.1,
+                                       -2.75,
+                                       1e-7,
+                                       123456.789,
+                                       1e15,
+                                       1e16,
+                                       9007199254740991.0,
+                                       9007199254740993.0,
+                                       1e21,
+                                       -1e300,
+                                       4.9e-324,
+                                       std::numeric_limits<double>::quiet_NaN(),
+                                       std::numeric_limits<double>::infinity()};
+        for (double number : numbers)
+            QTest::newRow(qPrintable(QString::number(number, 'g', 17))) << QJsonValue(number);
+        QTest::newRow("large integer") << QJsonValue(qint64(1) << 62);
+        QTest::newRow("true") << QJsonValue(true);
+        QTest::newRow("null") << QJsonValue();
+        QTest::newRow("empty array") << QJsonValue(QJsonArray());
+        QTest::newRow("empty object") << QJsonValue(QJsonObject());
+        QTest::newRow("nested") << QJsonValue(QJsonArray{
+            QJsonObject{{"b", QJsonArray{1, QJsonArray{}}}, {"a", QJsonObject{{"c", "d"}}}}});
+        QJsonArray samples;
+        for (int i = 0; i < 40000; ++i)
+            samples.append(QJsonObject{{"date", QString("26/03/02,08:%1:00-12").arg(i % 60)},
+                                       {"level", QString::number(i * 0.25)},
+                                       {"list", QJsonArray{i, QJsonObject{{"x", -i}}}}});
+        QTest::newRow("samples of a long run") << QJsonValue(samples);
+    }
+
+    void writerBytesForEveryValue()
+    {
+        QFETCH(QJsonValue, value);
+        const QJsonDocument document(QJsonObject{{"Info", QJsonObject{{"Sw", "57"}}},
+                                                 {"Body", QJsonArray{QJsonObject{{"v", value}}}}});
+        const QByteArray bytes = DataFileEnvelope::encode(document);
+        QCOMPARE(bytes, envelopeOf(document));
+        QJsonObject root;
+        QCOMPARE(DataFileEnvelope::decode(bytes, root), DataFileEnvelope::Ok);
+        QCOMPARE(QJsonDocument(root), QJsonDocument::fromJson(document.toJson()));
+    }
+
+    // The Base64 of bytes in parts of any sizes is Qt's, and reads back.
+    void base64OfParts_data()
+    {
+        QTest::addColumn<QList<int>>("sizes");
+        QTest::newRow("nothing") << QList<int>{};
+        QTest::newRow("one byte") << QList<int>{1};
+        QTest::newRow("two bytes in two parts") << QList<int>{1, 1};
+        QTest::newRow("empty parts between") << QList<int>{2, 0, 0, 3};
+        QTest::newRow("long, parts across groups") << QList<int>{1000001, 7, 2999999, 1};
+        QTest::newRow("long, one byte over groups") << QList<int>{3000001};
+        QTest::newRow("long, two bytes over groups") << QList<int>{1500000, 1500002};
+    }
+
+    void base64OfParts()
+    {
+        QFETCH(QList<int>, sizes);
+        std::vector<QByteArray> parts;
+        QByteArray whole;
+        quint32 seed = 7;
+        for (int size : sizes) {
+            QByteArray part(size, Qt::Uninitialized);
+            for (char &byte : part) {
+                seed = seed * 1103515245u + 12345u;
+                byte = char(seed >> 23);
+            }
+            parts.push_back(part);
+            whole += part;
+        }
+        const QByteArray text = Base64Text::encode(parts);
+        QCOMPARE(text, whole.toBase64());
+        const QByteArray::FromBase64Result decoded = Base64Text::decode(text);
+        QVERIFY(decoded);
+        QCOMPARE(decoded.decoded, whole);
+    }
+
+    // A long file whose Base64 text is wrong only in its middle is refused
+    // as a short one is.
+    void longFileWithBadBase64IsRefused_data()
+    {
+        QTest::addColumn<QByteArray>("replacement");
+        QTest::newRow("padding") << QByteArray("AA==");
+        QTest::newRow("character outside the alphabet") << QByteArray("AA!A");
+    }
+
+    void longFileWithBadBase64IsRefused()
+    {
+        QFETCH(QByteArray, replacement);
+        QJsonArray samples;
+        for (int i = 0; i < 100000; ++i)
+            samples.append(QString("26/03/02,08:00:00-12 %1").arg(i));
+        QByteArray line = QJsonDocument(QJsonObject{{"Body", samples}}).toJson().toBase64();
+        line.replace(line.size() / 2 / 4 * 4, replacement.size(), replacement);
+        const QByteArray content =
+            line + '\n' + QCryptographicHash::hash(line, QCryptographicHash::Md5).toHex();
+        QJsonObject root;
+        QCOMPARE(DataFileEnvelope::decode(content, root), DataFileEnvelope::Malformed);
     }
 
     void headerRebuildsTheInstrument()

@@ -83,6 +83,29 @@ private slots:
 
     void cleanup() { QLocale::setDefault(QLocale::c()); }
 
+    // A run of thousands of samples (read back on several threads) comes
+    // back from its file sample for sample, and is saved again as it was.
+    void longRunComesBackFromItsFile()
+    {
+        Chain run = makeRun(5000, 3);
+        Device device;
+        device.setProductName("KESTRUM 4");
+        const QJsonObject body{{"Body", QJsonArray{run->toJson()}}};
+        const QString saved = path("long.ks4");
+        QCOMPARE(VfFile::write(saved, DataFileEnvelope::encode(DataFileEnvelope::document(
+                                          "test", device.toJson(), {run->toJson()}))),
+                 0);
+        Core reader;
+        reader.parseFile(QUrl::fromLocalFile(saved).toString());
+        const QString again = path("again");
+        QCOMPARE(reader.saveExperimentToFile(QUrl::fromLocalFile(again).toString()), 0);
+        QFile file(again + ".ks4");
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QJsonObject root;
+        QCOMPARE(DataFileEnvelope::decode(file.readAll(), root), DataFileEnvelope::Ok);
+        QCOMPARE(root.value("Body"), body.value("Body"));
+    }
+
     // Downloaded from the simulated instrument and opened from a ".ks4"
     // file, through Core as the pages do it.
     void downloadedAndOpenedRuns_data()

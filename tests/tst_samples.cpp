@@ -102,6 +102,7 @@ private slots:
     void seriesTakesTheSamplesWithBothValues();
     void seriesOverValuesFromNestedKeys();
     void valuesOfEverySample();
+    void valuesOfALongRunInRowOrder();
     void tableCellsInTheirFormats();
     void anotherRunReplacesTheRows();
 };
@@ -227,6 +228,37 @@ void TestSamples::valuesOfEverySample()
     QCOMPARE(pairs.at(1).toDouble(), 2.0);
     QVERIFY(std::isnan(pairs.at(2).toDouble()));
     QCOMPARE(samples.values("date").at(1).toDouble(), double(localMSecs(8, 30, 1)));
+}
+
+// A full day of samples, read on several threads: every value stays in its
+// row, also for keys only a stretch of the run has.
+void TestSamples::valuesOfALongRunInRowOrder()
+{
+    const int count = 40000;
+    QList<QJsonObject> samples;
+    for (int row = 0; row < count; ++row) {
+        QJsonObject sample{{"level", row}};
+        if (row % 3 == 0)
+            sample.insert("third", row);
+        if (row >= count - 10)
+            sample.insert("last", row);
+        samples.append(sample);
+    }
+    std::unique_ptr<Experiment> run = runOf(samples);
+    VfSamples values;
+    values.setRun(run.get());
+    const QVariantList levels = values.values("level");
+    const QVariantList thirds = values.values("third");
+    const QVariantList lasts = values.values("last");
+    QCOMPARE(levels.size(), count);
+    QCOMPARE(thirds.size(), count);
+    QCOMPARE(lasts.size(), count);
+    for (int row = 0; row < count; ++row) {
+        QCOMPARE(levels.at(row).toDouble(), double(row));
+        QCOMPARE(std::isnan(thirds.at(row).toDouble()), row % 3 != 0);
+        QCOMPARE(std::isnan(lasts.at(row).toDouble()), row < count - 10);
+    }
+    QCOMPARE(lasts.last().toDouble(), double(count - 1));
 }
 
 void TestSamples::tableCellsInTheirFormats()

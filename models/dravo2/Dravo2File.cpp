@@ -17,14 +17,7 @@ Experiment *Dravo2File::parseRun(const QJsonObject &object)
     auto *run = new Dravo2Experiment;
     run->readRunJson(object);
 
-    QList<Log *> logs;
-    const QJsonArray records = object.value(QStringLiteral("logList")).toArray();
-    for (const QJsonValue &record : records) {
-        auto *log = new Dravo2Log;
-        log->fromJson(record.toObject());
-        logs.append(log);
-    }
-    run->setLogs(logs);
+    run->setLogs(readLogs<Dravo2Log>(object.value(QStringLiteral("logList")).toArray()));
 
     auto *results = new Dravo2Results;
     results->fromJson(object.value(QStringLiteral("results")).toObject());

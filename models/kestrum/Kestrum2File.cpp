@@ -17,14 +17,7 @@ Experiment *Kestrum2File::parseRun(const QJsonObject &object)
     auto *run = new Kestrum2Experiment;
     run->readCommonJson(object);
 
-    QList<Log *> logs;
-    const QJsonArray records = object.value(QStringLiteral("logList")).toArray();
-    for (const QJsonValue &record : records) {
-        auto *log = new Kestrum2Log;
-        log->fromJson(record.toObject());
-        logs.append(log);
-    }
-    run->setLogs(logs);
+    run->setLogs(readLogs<Kestrum2Log>(object.value(QStringLiteral("logList")).toArray()));
 
     auto *results = new Kestrum2Results;
     results->fromJson(object.value(QStringLiteral("results")).toObject());

@@ -18,14 +18,7 @@ Experiment *Kestrum4File::parseRun(const QJsonObject &object)
     run->readCommonJson(object);
     run->setExp_Name(object.value(QStringLiteral("expName")).toString());
 
-    QList<Log *> logs;
-    const QJsonArray records = object.value(QStringLiteral("logList")).toArray();
-    for (const QJsonValue &record : records) {
-        auto *log = new Kestrum4Log;
-        log->fromJson(record.toObject());
-        logs.append(log);
-    }
-    run->setLogs(logs);
+    run->setLogs(readLogs<Kestrum4Log>(object.value(QStringLiteral("logList")).toArray()));
 
     auto *results = new Kestrum4Results;
     results->fromJson(object.value(QStringLiteral("results")).toObject());

@@ -14,6 +14,7 @@
 #include <QGuiApplication>
 #include <QJsonArray>
 #include <QQmlEngine>
+#include <QScatterSeries>
 #include <QScreen>
 #include <QXYSeries>
 
@@ -25,8 +26,8 @@ using namespace QtCharts;
 namespace {
 
 constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
-// Columns of a thinned series when no screen says better.
-constexpr int kFewestColumns = 1024;
+// Pixels of a thinned series' grid when no screen says better.
+constexpr QSize kFewestPixels(1024, 768);
 
 double readNumber(const QJsonValue &value)
 {
@@ -79,17 +80,20 @@ bool hasDateTimeXAxis(QXYSeries *series)
     return false;
 }
 
-// Columns for thinning: at least one per pixel of the series' plot, however
-// wide the user makes the window on any screen.
-int columnsFor(const QXYSeries *series)
+// The pixel grid for thinning: at least one cell per pixel of the series'
+// plot across and up, however large the user makes the window on any screen.
+QSize pixelsFor(const QXYSeries *series)
 {
-    int widest = kFewestColumns;
+    QSize largest = kFewestPixels;
     const QList<QScreen *> screens = QGuiApplication::screens();
     for (const QScreen *screen : screens)
-        widest = qMax(widest, screen->size().width());
-    if (const QChart *chart = series->chart())
-        widest = qMax(widest, int(std::ceil(chart->plotArea().width())));
-    return widest;
+        largest = largest.expandedTo(screen->size());
+    if (const QChart *chart = series->chart()) {
+        const QSizeF plot = chart->plotArea().size();
+        largest =
+            largest.expandedTo(QSize(int(std::ceil(plot.width())), int(std::ceil(plot.height()))));
+    }
+    return largest;
 }
 
 } // namespace
@@ -203,7 +207,12 @@ QVariantMap VfSamples::fillSeries(QObject *series, const QString &xKey, const QS
         yMax = qMax(yMax, y);
     }
     const int count = points.size();
-    points = thinToColumns(points, columnsFor(xy));
+    // Markers stay wherever they fall; a line keeps each column's extremes.
+    const QSize pixels = pixelsFor(xy);
+    points = qobject_cast<QScatterSeries *>(xy)
+                 ? thinToCells(points, QRectF(xMin, yMin, xMax - xMin, yMax - yMin),
+                               QRectF(QPointF(), pixels))
+                 : thinToColumns(points, pixels.width());
     xy->replace(points);
 
     QVariantMap range{{QStringLiteral("count"), count}, {QStringLiteral("shown"), points.size()}};

@@ -55,9 +55,11 @@ class VfSampleTable;
 //   // Several series per chart: one fillSeries per series. The run's values
 //   // for statistics of the page's own: core.samples.values(key).
 //
-// The series on screen is thinned to the lowest and highest point of each
-// column no wider than a pixel (thinToColumns), so no peak is lost; the
-// reports and the data files always keep every sample.
+// A line series on screen is thinned to the lowest and highest point of each
+// column no wider than a pixel (thinToColumns), so no peak is lost; a scatter
+// series to one point per cell no larger than a pixel (thinToCells), so every
+// value between its extremes still shows. The data files always keep every
+// sample.
 class VfSamples : public QObject
 {
     Q_OBJECT

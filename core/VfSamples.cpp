@@ -119,6 +119,7 @@ void VfSamples::setRun(const Experiment *run)
     ++m_runId;
     m_columnsRead = false;
     m_columns.clear();
+    m_severalDays.clear();
     m_cachedRow = -1;
     m_cachedSample = QJsonObject();
     const QList<Log *> logs = run ? run->logs() : QList<Log *>();
@@ -228,6 +229,33 @@ QVariantMap VfSamples::fillSeries(QObject *series, const QString &xKey, const QS
     range.insert(QStringLiteral("yMin"), yMin);
     range.insert(QStringLiteral("yMax"), yMax);
     return range;
+}
+
+void VfSamples::tidyTimeAxis(QObject *axis, const QDateTime &from, const QDateTime &to)
+{
+    if (auto *times = qobject_cast<QDateTimeAxis *>(axis))
+        VfReportChart::tidyTimeAxis(times, from, to);
+}
+
+bool VfSamples::spansSeveralDays(const QString &key)
+{
+    const auto known = m_severalDays.constFind(key);
+    if (known != m_severalDays.constEnd())
+        return *known;
+    readColumns();
+    const QVector<double> times = m_columns.value(key);
+    double first = std::numeric_limits<double>::infinity();
+    double last = -first;
+    for (double time : times) {
+        if (std::isfinite(time)) {
+            first = qMin(first, time);
+            last = qMax(last, time);
+        }
+    }
+    const bool several = first < last && QDateTime::fromMSecsSinceEpoch(qint64(first)).date() !=
+                                             QDateTime::fromMSecsSinceEpoch(qint64(last)).date();
+    m_severalDays.insert(key, several);
+    return several;
 }
 
 QVariantList VfSamples::values(const QString &key)

@@ -173,9 +173,10 @@ void VfReportChart::tidyTimeAxis(QDateTimeAxis *axis, QDateTime from, QDateTime 
                                    120,   300,   600,   900,   1800,  3600,  7200,
                                    10800, 14400, 21600, 43200, 86400, 172800};
     constexpr qint64 kDay = 86400;
-    axis->setFormat(QStringLiteral("hh:mm:ss"));
-    if (!from.isValid() || !to.isValid())
+    if (!from.isValid() || !to.isValid()) {
+        axis->setFormat(timeFormat(false));
         return;
+    }
     if (to <= from)
         to = from.addSecs(1);
     // Steps are counted in local time so that an hour tick falls on the hour.
@@ -199,9 +200,13 @@ void VfReportChart::tidyTimeAxis(QDateTimeAxis *axis, QDateTime from, QDateTime 
     axis->setRange(QDateTime::fromSecsSinceEpoch(first - offset),
                    QDateTime::fromSecsSinceEpoch(first + intervals * step - offset));
     axis->setTickCount(int(intervals) + 1);
-    // A run that goes past midnight shows the day on each tick.
-    if (from.date() != to.date())
-        axis->setFormat(QStringLiteral("dd/MM hh:mm:ss"));
+    // A run that goes past midnight shows the day with each time.
+    axis->setFormat(timeFormat(from.date() != to.date()));
+}
+
+QString VfReportChart::timeFormat(bool severalDays)
+{
+    return severalDays ? QStringLiteral("dd/MM hh:mm:ss") : QStringLiteral("hh:mm:ss");
 }
 
 void VfReportChart::setMarkers(QScatterSeries *series, const QVector<QPointF> &points)

@@ -63,6 +63,9 @@ public:
     // day when the span passes midnight). Invalid ends leave the axis's range
     // to its series.
     static void tidyTimeAxis(QtCharts::QDateTimeAxis *axis, QDateTime from, QDateTime to);
+    // The format of a run's times on a time axis or in a table: "hh:mm:ss",
+    // with the day ("dd/MM hh:mm:ss") when they fall on `severalDays`.
+    static QString timeFormat(bool severalDays);
     // Widens [from, to] to take in the chart time `at`; an invalid `at` is
     // passed over, an invalid end is replaced.
     static void widenSpan(QDateTime &from, QDateTime &to, const QDateTime &at);

@@ -139,6 +139,8 @@ private slots:
     void scatterSeriesKeepsTheValuesBetweenItsExtremes();
     void valuesOfEverySample();
     void tableCellsInTheirFormats();
+    void timesOfARunOverSeveralDays_data();
+    void timesOfARunOverSeveralDays();
     void anotherRunReplacesTheRows();
 };
 
@@ -368,6 +370,73 @@ void TestSamples::tableCellsInTheirFormats()
     // The view's way: by role.
     QCOMPARE(table->data(table->index(5, 0), Qt::UserRole).toString(), QString("08:30:05"));
     QVERIFY(!table->data(table->index(5, 0), Qt::UserRole + 4).isValid());
+}
+
+void TestSamples::timesOfARunOverSeveralDays_data()
+{
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<int>("seconds");
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("firstCell");
+    QTest::addColumn<QString>("lastCell");
+    QTest::addColumn<qint64>("step");
+    QTest::newRow("an hour") << "24/05/17,08:26:47-12" << 3600 << "hh:mm:ss"
+                             << "08:26:47"
+                             << "09:26:47" << qint64(900);
+    QTest::newRow("within a day, to its last second")
+        << "24/05/17,00:00:00+00" << 86399 << "hh:mm:ss"
+        << "00:00:00"
+        << "23:59:59" << qint64(4 * 3600);
+    QTest::newRow("past midnight") << "24/05/17,21:05:26+36" << 4 * 3600 << "dd/MM hh:mm:ss"
+                                   << "17/05 21:05:26"
+                                   << "18/05 01:05:26" << qint64(3600);
+    QTest::newRow("500 hours") << "24/05/17,05:26:47-12" << 500 * 3600 << "dd/MM hh:mm:ss"
+                               << "17/05 05:26:47"
+                               << "07/06 01:26:47" << qint64(4 * 86400);
+}
+
+// The samples of a run shown in the table and along a time axis: the day
+// with each time once the run goes past midnight, and ticks on round times
+// of the instrument's clock.
+void TestSamples::timesOfARunOverSeveralDays()
+{
+    QFETCH(QString, first);
+    QFETCH(int, seconds);
+    QFETCH(QString, format);
+    QFETCH(QString, firstCell);
+    QFETCH(QString, lastCell);
+    QFETCH(qint64, step);
+    const QString zone = first.right(3);
+    const QDateTime start =
+        QDateTime::fromString(first.left(17), "yy/MM/dd,hh:mm:ss").addYears(100);
+    QList<QJsonObject> logs;
+    for (int at : {0, seconds / 3, seconds}) {
+        logs.append(
+            {{"date", start.addSecs(at).toString("yy/MM/dd,hh:mm:ss") + zone}, {"level", 80}});
+    }
+    std::unique_ptr<Experiment> run = runOf(logs);
+    VfSamples samples;
+    samples.setRun(run.get());
+    auto *table = qobject_cast<QAbstractItemModel *>(
+        samples.newTable({QVariantMap{{"key", "date"}, {"format", "time"}}}));
+    QCOMPARE(table->data(table->index(0, 0), Qt::UserRole).toString(), firstCell);
+    QCOMPARE(table->data(table->index(2, 0), Qt::UserRole).toString(), lastCell);
+
+    Chart chart(true);
+    const QVariantMap range = samples.fillSeries(chart.series, "date", "level");
+    auto *axis = qobject_cast<QDateTimeAxis *>(chart.chart.axes(Qt::Horizontal).value(0));
+    samples.tidyTimeAxis(axis, range.value("xMin").toDateTime(), range.value("xMax").toDateTime());
+    QCOMPARE(axis->format(), format);
+    QVERIFY(axis->min() <= range.value("xMin").toDateTime());
+    QVERIFY(axis->max() >= range.value("xMax").toDateTime());
+    QVERIFY(axis->tickCount() >= 2 && axis->tickCount() <= 7);
+    // Every tick on a whole step of the wall clock (the step in days from
+    // midnight).
+    const qint64 span = axis->min().secsTo(axis->max());
+    QCOMPARE(span, step * (axis->tickCount() - 1));
+    const QDateTime firstTick = axis->min();
+    QCOMPARE(QDateTime(firstTick.date(), QTime(0, 0)).secsTo(firstTick) % qMin(step, qint64(86400)),
+             qint64(0));
 }
 
 void TestSamples::anotherRunReplacesTheRows()

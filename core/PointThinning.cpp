@@ -1,5 +1,6 @@
 #include "PointThinning.h"
 
+#include <QSet>
 #include <QtGlobal>
 
 #include <algorithm>
@@ -59,6 +60,41 @@ QVector<QPointF> thinToColumns(const QVector<QPointF> &points, int columns)
         thinned.append(points.at(first));
         if (second != first)
             thinned.append(points.at(second));
+    }
+    return thinned;
+}
+
+namespace {
+
+// The pixel on which `value` falls on an axis that shows `span` values from
+// `from` over `pixels` pixels from `origin`, reckoned as a chart reckons it;
+// far-off values are held to a range the cell key still tells apart.
+qint64 pixelOf(double value, double from, double span, double origin, double pixels)
+{
+    constexpr double kFarthest = 1 << 30;
+    const double scale = span > 0 ? pixels / span : 0.0;
+    const double pixel = std::floor(origin + (value - from) * scale);
+    return qint64(qBound(-kFarthest, pixel, kFarthest));
+}
+
+} // namespace
+
+QVector<QPointF> thinToCells(const QVector<QPointF> &points, const QRectF &values,
+                             const QRectF &plot)
+{
+    QSet<quint64> taken;
+    QVector<QPointF> thinned;
+    for (const QPointF &point : points) {
+        const qint64 column =
+            pixelOf(point.x(), values.left(), values.width(), plot.left(), plot.width());
+        // Upwards from the bottom of the plot.
+        const qint64 row =
+            pixelOf(point.y(), values.top(), values.height(), plot.bottom(), -plot.height());
+        const quint64 cell = (quint64(column) << 32) | quint32(row);
+        const int before = taken.size();
+        taken.insert(cell);
+        if (taken.size() != before)
+            thinned.append(point);
     }
     return thinned;
 }

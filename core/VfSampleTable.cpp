@@ -1,6 +1,7 @@
 #include "VfSampleTable.h"
 
 #include "DeviceDateTime.h"
+#include "VfReportChart.h"
 #include "VfReportText.h"
 #include "VfSamples.h"
 
@@ -101,9 +102,12 @@ QString VfSampleTable::cell(int row, const Column &column) const
         QTime time;
         if (!readDeviceWallClock(text, &date, &time))
             return text;
-        return column.format == Format::Time
-                   ? time.toString(QStringLiteral("hh:mm:ss"))
-                   : QLocale().toString(QDateTime(date, time), QLocale::ShortFormat);
+        if (column.format == Format::DateTime)
+            return QLocale().toString(QDateTime(date, time), QLocale::ShortFormat);
+        // The day too when the run's times fall on several, as on its axes.
+        // As a wall-clock reading: no zone to move it.
+        return QDateTime(date, time, Qt::UTC)
+            .toString(VfReportChart::timeFormat(m_samples->spansSeveralDays(column.key)));
     }
     case Format::Text:
         break;

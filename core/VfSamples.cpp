@@ -15,6 +15,7 @@
 #include <QGuiApplication>
 #include <QJsonArray>
 #include <QQmlEngine>
+#include <QScatterSeries>
 #include <QScreen>
 #include <QXYSeries>
 
@@ -29,8 +30,8 @@ namespace {
 constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
 // Fewer samples are read faster on one thread.
 constexpr int kSamplesPerThread = 2048;
-// Columns of a thinned series when no screen says better.
-constexpr int kFewestColumns = 1024;
+// Pixels of a thinned series' grid when no screen says better.
+constexpr QSize kFewestPixels(1024, 768);
 
 double readNumber(const QJsonValue &value)
 {
@@ -85,17 +86,20 @@ bool hasDateTimeXAxis(QXYSeries *series)
     return false;
 }
 
-// Columns for thinning: at least one per pixel of the series' plot, however
-// wide the user makes the window on any screen.
-int columnsFor(const QXYSeries *series)
+// The pixel grid for thinning: at least one cell per pixel of the series'
+// plot across and up, however large the user makes the window on any screen.
+QSize pixelsFor(const QXYSeries *series)
 {
-    int widest = kFewestColumns;
+    QSize largest = kFewestPixels;
     const QList<QScreen *> screens = QGuiApplication::screens();
     for (const QScreen *screen : screens)
-        widest = qMax(widest, screen->size().width());
-    if (const QChart *chart = series->chart())
-        widest = qMax(widest, int(std::ceil(chart->plotArea().width())));
-    return widest;
+        largest = largest.expandedTo(screen->size());
+    if (const QChart *chart = series->chart()) {
+        const QSizeF plot = chart->plotArea().size();
+        largest =
+            largest.expandedTo(QSize(int(std::ceil(plot.width())), int(std::ceil(plot.height()))));
+    }
+    return largest;
 }
 
 } // namespace
@@ -121,6 +125,7 @@ void VfSamples::setRun(const Experiment *run)
     ++m_runId;
     m_columnsRead = false;
     m_columns.clear();
+    m_severalDays.clear();
     m_cachedRow = -1;
     m_cachedSample = QJsonObject();
     const QList<Log *> logs = run ? run->logs() : QList<Log *>();
@@ -224,7 +229,12 @@ QVariantMap VfSamples::fillSeries(QObject *series, const QString &xKey, const QS
         yMax = qMax(yMax, y);
     }
     const int count = points.size();
-    points = thinToColumns(points, columnsFor(xy));
+    // Markers stay wherever they fall; a line keeps each column's extremes.
+    const QSize pixels = pixelsFor(xy);
+    points = qobject_cast<QScatterSeries *>(xy)
+                 ? thinToCells(points, QRectF(xMin, yMin, xMax - xMin, yMax - yMin),
+                               QRectF(QPointF(), pixels))
+                 : thinToColumns(points, pixels.width());
     xy->replace(points);
 
     QVariantMap range{{QStringLiteral("count"), count}, {QStringLiteral("shown"), points.size()}};
@@ -240,6 +250,33 @@ QVariantMap VfSamples::fillSeries(QObject *series, const QString &xKey, const QS
     range.insert(QStringLiteral("yMin"), yMin);
     range.insert(QStringLiteral("yMax"), yMax);
     return range;
+}
+
+void VfSamples::tidyTimeAxis(QObject *axis, const QDateTime &from, const QDateTime &to)
+{
+    if (auto *times = qobject_cast<QDateTimeAxis *>(axis))
+        VfReportChart::tidyTimeAxis(times, from, to);
+}
+
+bool VfSamples::spansSeveralDays(const QString &key)
+{
+    const auto known = m_severalDays.constFind(key);
+    if (known != m_severalDays.constEnd())
+        return *known;
+    readColumns();
+    const QVector<double> times = m_columns.value(key);
+    double first = std::numeric_limits<double>::infinity();
+    double last = -first;
+    for (double time : times) {
+        if (std::isfinite(time)) {
+            first = qMin(first, time);
+            last = qMax(last, time);
+        }
+    }
+    const bool several = first < last && QDateTime::fromMSecsSinceEpoch(qint64(first)).date() !=
+                                             QDateTime::fromMSecsSinceEpoch(qint64(last)).date();
+    m_severalDays.insert(key, several);
+    return several;
 }
 
 QVariantList VfSamples::values(const QString &key)

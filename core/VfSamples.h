@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QHash>
 #include <QJsonObject>
 #include <QList>
@@ -55,9 +56,11 @@ class VfSampleTable;
 //   // Several series per chart: one fillSeries per series. The run's values
 //   // for statistics of the page's own: core.samples.values(key).
 //
-// The series on screen is thinned to the lowest and highest point of each
-// column no wider than a pixel (thinToColumns), so no peak is lost; the
-// reports and the data files always keep every sample.
+// A line series on screen is thinned to the lowest and highest point of each
+// column no wider than a pixel (thinToColumns), so no peak is lost; a scatter
+// series to one point per cell no larger than a pixel (thinToCells), so every
+// value between its extremes still shows. The data files always keep every
+// sample.
 class VfSamples : public QObject
 {
     Q_OBJECT
@@ -95,6 +98,15 @@ public:
     Q_INVOKABLE QVariantMap fillSeries(QObject *series, const QString &xKey, const QString &yKey,
                                        double yScale = 1.0);
 
+    // Ticks `axis` (a QtCharts date-time axis) on a few round times from
+    // `from` to `to` (chart times, as fillSeries gives them), the ends
+    // widened to whole steps, labelled with the time and, when the two are
+    // on different days, the day: as the reports tick theirs.
+    Q_INVOKABLE void tidyTimeAxis(QObject *axis, const QDateTime &from, const QDateTime &to);
+
+    // Whether the instrument date-times at `key` fall on more than one day.
+    bool spansSeveralDays(const QString &key);
+
     // The value at `key` of every sample, in order, as number() reads it
     // (NaN where there is none).
     Q_INVOKABLE QVariantList values(const QString &key);
@@ -106,7 +118,8 @@ public:
     //  - "text" (the default): the value as it came;
     //  - "number": in the user's locale with "decimals" digits (2 when
     //    absent); a text that is no number as it came;
-    //  - "time": the wall-clock time as "hh:mm:ss";
+    //  - "time": the wall-clock time as "hh:mm:ss", with the day
+    //    ("dd/MM hh:mm:ss") when the column's times fall on several days;
     //  - "dateTime": the wall-clock date and time in the locale's short
     //    format.
     // A missing or empty value is shown as "---".
@@ -124,6 +137,8 @@ private:
     int m_runId = 0;
     bool m_columnsRead = false;
     QHash<QString, QVector<double>> m_columns;
+    // spansSeveralDays by key, for the run shown.
+    QHash<QString, bool> m_severalDays;
     QList<VfSampleTable *> m_tables;
     // The JSON of the last sample read by row: views ask for one row's cells
     // one after the other.

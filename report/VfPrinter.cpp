@@ -6,6 +6,7 @@
 #include "Experiment.h"
 #include "Log.h"
 #include "VfFullPageTable.h"
+#include "VfReportChart.h"
 #include "VfSubSuperScript.h"
 #include "WholeFile.h"
 
@@ -166,17 +167,20 @@ void VfPrinter::renderChart(QtCharts::QChart *chart, const QRect &area)
     }
     applyReportFonts(chart);
     QGraphicsScene scene(0, 0, area.width(), area.height());
-    scene.addItem(chart);
-    chart->setGeometry(scene.sceneRect());
-    if (chart->layout())
-        chart->layout()->activate();
-    // A legend lays its markers out on its own; without the event loop it
-    // would keep the names it cut to fit the chart's size before this one.
-    QtCharts::QLegend *legend = chart->legend();
-    if (legend && legend->isVisible() && legend->layout()) {
-        legend->layout()->invalidate();
-        legend->layout()->activate();
-    }
+    VfReportChart::layOutThinned(chart, [&scene, chart] {
+        scene.addItem(chart);
+        chart->setGeometry(scene.sceneRect());
+        if (chart->layout())
+            chart->layout()->activate();
+        // A legend lays its markers out on its own; without the event loop
+        // it would keep the names it cut to fit the chart's size before this
+        // one.
+        QtCharts::QLegend *legend = chart->legend();
+        if (legend && legend->isVisible() && legend->layout()) {
+            legend->layout()->invalidate();
+            legend->layout()->activate();
+        }
+    });
     m_painter->save();
     m_painter->resetTransform();
     m_painter->translate(area.topLeft());

@@ -1,5 +1,6 @@
 #include "VfReportChart.h"
 
+#include "PointThinning.h"
 #include "VfPrinter.h"
 
 #include <QBarSeries>
@@ -7,6 +8,7 @@
 #include <QChart>
 #include <QDateTimeAxis>
 #include <QFontMetrics>
+#include <QScatterSeries>
 #include <QValueAxis>
 
 #include <cmath>
@@ -21,6 +23,43 @@ namespace {
 // for every label.
 constexpr int kMostIntervals = 6;
 constexpr int kBarLabelPixels = 7;
+// The property of a scatter series that holds its markers until its chart is
+// laid out.
+constexpr char kHeldMarkers[] = "vfHeldMarkers";
+
+// The values from `min` to `max` that `axis` spans, where it is a value or a
+// time axis.
+bool axisSpan(const QAbstractAxis *axis, double *min, double *max)
+{
+    if (const auto *values = qobject_cast<const QValueAxis *>(axis)) {
+        *min = values->min();
+        *max = values->max();
+        return true;
+    }
+    if (const auto *times = qobject_cast<const QDateTimeAxis *>(axis)) {
+        *min = double(times->min().toMSecsSinceEpoch());
+        *max = double(times->max().toMSecsSinceEpoch());
+        return true;
+    }
+    return false;
+}
+
+// The values that the plot of `series` shows, left to right and bottom to
+// top; empty when its axes are of another kind.
+QRectF plottedValues(QXYSeries *series)
+{
+    double left = 0, right = 0, bottom = 0, top = 0;
+    bool across = false;
+    bool up = false;
+    const QList<QAbstractAxis *> axes = series->attachedAxes();
+    for (const QAbstractAxis *axis : axes) {
+        if (axis->orientation() == Qt::Horizontal)
+            across = axisSpan(axis, &left, &right);
+        else
+            up = axisSpan(axis, &bottom, &top);
+    }
+    return across && up ? QRectF(left, bottom, right - left, top - bottom) : QRectF();
+}
 
 } // namespace
 
@@ -134,9 +173,10 @@ void VfReportChart::tidyTimeAxis(QDateTimeAxis *axis, QDateTime from, QDateTime 
                                    120,   300,   600,   900,   1800,  3600,  7200,
                                    10800, 14400, 21600, 43200, 86400, 172800};
     constexpr qint64 kDay = 86400;
-    axis->setFormat(QStringLiteral("hh:mm:ss"));
-    if (!from.isValid() || !to.isValid())
+    if (!from.isValid() || !to.isValid()) {
+        axis->setFormat(timeFormat(false));
         return;
+    }
     if (to <= from)
         to = from.addSecs(1);
     // Steps are counted in local time so that an hour tick falls on the hour.
@@ -160,9 +200,42 @@ void VfReportChart::tidyTimeAxis(QDateTimeAxis *axis, QDateTime from, QDateTime 
     axis->setRange(QDateTime::fromSecsSinceEpoch(first - offset),
                    QDateTime::fromSecsSinceEpoch(first + intervals * step - offset));
     axis->setTickCount(int(intervals) + 1);
-    // A run that goes past midnight shows the day on each tick.
-    if (from.date() != to.date())
-        axis->setFormat(QStringLiteral("dd/MM hh:mm:ss"));
+    // A run that goes past midnight shows the day with each time.
+    axis->setFormat(timeFormat(from.date() != to.date()));
+}
+
+QString VfReportChart::timeFormat(bool severalDays)
+{
+    return severalDays ? QStringLiteral("dd/MM hh:mm:ss") : QStringLiteral("hh:mm:ss");
+}
+
+void VfReportChart::setMarkers(QScatterSeries *series, const QVector<QPointF> &points)
+{
+    series->setProperty(kHeldMarkers, QVariant::fromValue(points));
+}
+
+void VfReportChart::layOutThinned(QChart *chart, const std::function<void()> &layOut)
+{
+    layOut();
+    const QRectF plot = chart->plotArea();
+    const QList<QAbstractSeries *> series = chart->series();
+    for (QAbstractSeries *each : series) {
+        auto *markers = qobject_cast<QScatterSeries *>(each);
+        const QVariant held = markers ? markers->property(kHeldMarkers) : QVariant();
+        if (!held.isValid())
+            continue;
+        markers->setProperty(kHeldMarkers, QVariant());
+        const QRectF values = plottedValues(markers);
+        const QVector<QPointF> points = held.value<QVector<QPointF>>();
+        // A border that cannot be seen is not drawn; and the chart makes the
+        // items of its markers anew when their look first changes, which
+        // costs little for one marker and much for thousands.
+        if (markers->borderColor().alpha() == 0)
+            markers->setPen(Qt::NoPen);
+        if (!points.isEmpty())
+            markers->replace(QVector<QPointF>{points.first()});
+        markers->replace(values.isNull() ? points : thinToCells(points, values, plot));
+    }
 }
 
 QBarSeries *VfReportChart::labelledBars(QBarSet *set, const QColor &colour, int precision)

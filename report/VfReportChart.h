@@ -3,7 +3,11 @@
 #include <QColor>
 #include <QDateTime>
 #include <QFont>
+#include <QPointF>
 #include <QString>
+#include <QVector>
+
+#include <functional>
 
 namespace QtCharts {
 class QAbstractAxis;
@@ -12,6 +16,7 @@ class QBarSeries;
 class QBarSet;
 class QChart;
 class QDateTimeAxis;
+class QScatterSeries;
 class QValueAxis;
 } // namespace QtCharts
 
@@ -58,6 +63,9 @@ public:
     // day when the span passes midnight). Invalid ends leave the axis's range
     // to its series.
     static void tidyTimeAxis(QtCharts::QDateTimeAxis *axis, QDateTime from, QDateTime to);
+    // The format of a run's times on a time axis or in a table: "hh:mm:ss",
+    // with the day ("dd/MM hh:mm:ss") when they fall on `severalDays`.
+    static QString timeFormat(bool severalDays);
     // Widens [from, to] to take in the chart time `at`; an invalid `at` is
     // passed over, an invalid end is replaced.
     static void widenSpan(QDateTime &from, QDateTime &to, const QDateTime &at);
@@ -70,6 +78,16 @@ public:
     // Room above the highest bar for its value label, in value units, for a
     // plot of `plotPixels` showing `span` value units.
     static double labelRoom(double span, int plotPixels);
+
+    // The markers of `series` at `points`, held back until its chart is laid
+    // out for drawing (layOutThinned): a chart makes an item for each marker
+    // of its series, which for a long run costs far more than drawing them.
+    static void setMarkers(QtCharts::QScatterSeries *series, const QVector<QPointF> &points);
+    // Lays `chart` out for drawing by `layOut`, then gives each scatter
+    // series the markers held back for it (setMarkers), thinned to one per
+    // pixel of the plot (thinToCells): they draw the same picture at a
+    // fraction of the cost. The axes' ranges must be set by then.
+    static void layOutThinned(QtCharts::QChart *chart, const std::function<void()> &layOut);
 
     // Whether two values are equal but for rounding.
     static bool nearlyEqual(double a, double b);

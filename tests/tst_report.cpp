@@ -4,15 +4,20 @@
 #include "VfFullPageTable.h"
 #include "VfReportChart.h"
 
+#include <QDateTimeAxis>
 #include <QDir>
+#include <QGraphicsLayout>
+#include <QGraphicsScene>
 #include <QImage>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <QScatterSeries>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -589,6 +594,44 @@ private slots:
                  qPrintable(QString::number(axis.tickCount())));
         QVERIFY(axis.min() <= min);
         QVERIFY(axis.max() >= max);
+    }
+
+    // A long pump run's flow as markers, thinned on the plot as it is laid
+    // out for drawing: every pixel a sample's marker stands on keeps one.
+    void markersThinnedToThePlotsPixels()
+    {
+        QVector<QPointF> flow;
+        const QDateTime start(QDate(2024, 5, 17), QTime(8, 0));
+        for (int i = 0; i < 32400; ++i) {
+            const int hundredths = 200 + (i * 7919) % 25 - 12 + (i % 97 == 0 ? 15 : 0);
+            flow.append(QPointF(start.addSecs(i).toMSecsSinceEpoch(), hundredths / 100.0));
+        }
+        QGraphicsScene scene(0, 0, 655, 240);
+        QtCharts::QChart *chart = VfReportChart::newChart("Flow");
+        auto *markers = new QtCharts::QScatterSeries;
+        VfReportChart::setMarkers(markers, flow);
+        auto *times = new QtCharts::QDateTimeAxis;
+        auto *values = new QtCharts::QValueAxis;
+        VfReportChart::attach(chart, markers, times, values);
+        values->setRange(1.8, 2.2);
+        VfReportChart::tidyTimeAxis(times, start, start.addSecs(32399));
+        VfReportChart::layOutThinned(chart, [&scene, chart] {
+            scene.addItem(chart);
+            chart->setGeometry(scene.sceneRect());
+            chart->layout()->activate();
+        });
+
+        const auto pixels = [chart, markers](const QVector<QPointF> &points) {
+            QSet<QPair<int, int>> covered;
+            for (const QPointF &point : points) {
+                const QPointF at = chart->mapToPosition(point, markers);
+                covered.insert({int(std::floor(at.x())), int(std::floor(at.y()))});
+            }
+            return covered;
+        };
+        const QVector<QPointF> thinned = markers->pointsVector();
+        QVERIFY2(thinned.size() < flow.size() / 2, qPrintable(QString::number(thinned.size())));
+        QCOMPARE(pixels(thinned), pixels(flow));
     }
 
     void zeroPaddedNumbers_data()

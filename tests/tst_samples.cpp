@@ -8,9 +8,11 @@
 #include <QAbstractItemModel>
 #include <QChart>
 #include <QDateTimeAxis>
+#include <QImage>
 #include <QJsonArray>
 #include <QLineSeries>
 #include <QLocale>
+#include <QScatterSeries>
 #include <QSignalSpy>
 #include <QValueAxis>
 #include <QtTest>
@@ -86,6 +88,37 @@ struct Chart
     }
 };
 
+// The picture of `points` as markers of one pixel on a plot of `pixels` over
+// the values in `area`, mapped as a chart maps them.
+QImage picture(const QVector<QPointF> &points, const QRectF &area, const QSize &pixels)
+{
+    QImage image(pixels, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    const double across = pixels.width() / area.width();
+    const double up = pixels.height() / area.height();
+    for (const QPointF &point : points) {
+        const int x = int(std::floor((point.x() - area.left()) * across));
+        const int y = int(std::floor((point.y() - area.top()) * -up + pixels.height()));
+        if (image.valid(x, y))
+            image.setPixel(x, y, qRgb(0, 0, 255));
+    }
+    return image;
+}
+
+// A long pump run of one sample a second: the flow (in hundredths, as the
+// pump gives it) wanders around its set-point of 2 L/min, now and then out of
+// its limits either way.
+QVector<QPointF> wanderingFlow(int samples)
+{
+    QVector<QPointF> flow;
+    for (int i = 0; i < samples; ++i) {
+        const int wander = (i * 7919) % 25 - 12;
+        const int out = i % 97 == 0 ? 15 : i % 89 == 0 ? -14 : 0;
+        flow.append(QPointF(i * 1000.0, (200 + wander + out) / 100.0));
+    }
+    return flow;
+}
+
 } // namespace
 
 class TestSamples : public QObject
@@ -98,12 +131,17 @@ private slots:
     void thinning_data();
     void thinning();
     void thinningKeepsEveryPeakOfALongSeries();
+    void thinnedMarkersDrawTheSamePicture();
+    void markersThinnedToTheirFirstPointPerPixel();
 
     void seriesTakesTheSamplesWithBothValues();
     void seriesOverValuesFromNestedKeys();
+    void scatterSeriesKeepsTheValuesBetweenItsExtremes();
     void valuesOfEverySample();
     void valuesOfALongRunInRowOrder();
     void tableCellsInTheirFormats();
+    void timesOfARunOverSeveralDays_data();
+    void timesOfARunOverSeveralDays();
     void anotherRunReplacesTheRows();
 };
 
@@ -163,6 +201,35 @@ void TestSamples::thinningKeepsEveryPeakOfALongSeries()
                            [](const QPointF &a, const QPointF &b) { return a.x() < b.x(); }));
 }
 
+void TestSamples::thinnedMarkersDrawTheSamePicture()
+{
+    const QVector<QPointF> flow = wanderingFlow(32400);
+    const QRectF area(0, 1.8, 32400000, 0.4);
+    for (const QSize pixels : {QSize(700, 333), QSize(1920, 1080), QSize(64, 48)}) {
+        const QVector<QPointF> thinned = thinToCells(flow, area, QRectF(QPointF(), pixels));
+        QVERIFY(thinned.size() < flow.size());
+        QCOMPARE(picture(thinned, area, pixels), picture(flow, area, pixels));
+    }
+    // Each column's extremes alone draw two bands and nothing between them.
+    const QSize pixels(700, 333);
+    QVERIFY(picture(thinToColumns(flow, pixels.width()), area, pixels) !=
+            picture(flow, area, pixels));
+}
+
+void TestSamples::markersThinnedToTheirFirstPointPerPixel()
+{
+    // Two by two pixels over [0, 4] x [0, 4]; points out of it on the same
+    // grid continued.
+    const QVector<QPointF> points{{3, 3}, {0.5, 0.5}, {1, 1}, {3, 1},     {3.5, 3.9},
+                                  {0, 4}, {1, 3},     {9, 9}, {9.5, 9.5}, {-3, 1}};
+    QCOMPARE(thinToCells(points, QRectF(0, 0, 4, 4), QRectF(0, 0, 2, 2)),
+             (QVector<QPointF>{{3, 3}, {0.5, 0.5}, {3, 1}, {0, 4}, {9, 9}, {-3, 1}}));
+    // One value on an axis: a single pixel that way.
+    QCOMPARE(
+        thinToCells({{1, 5}, {1.5, 5}, {2, 5}, {2.9, 5}}, QRectF(1, 5, 2, 0), QRectF(0, 0, 2, 2)),
+        (QVector<QPointF>{{1, 5}, {2, 5}}));
+}
+
 void TestSamples::seriesTakesTheSamplesWithBothValues()
 {
     std::unique_ptr<Experiment> run = mixedRun();
@@ -206,6 +273,38 @@ void TestSamples::seriesOverValuesFromNestedKeys()
     QCOMPARE(chart.series->pointsVector(), (QVector<QPointF>{{1, 10}}));
     QCOMPARE(range.value("xMin").toDouble(), 1.0);
     QCOMPARE(range.value("yMax").toDouble(), 10.0);
+}
+
+void TestSamples::scatterSeriesKeepsTheValuesBetweenItsExtremes()
+{
+    QList<QJsonObject> logs;
+    const QVector<QPointF> flow = wanderingFlow(20000);
+    const QDateTime start(QDate(2024, 5, 17), QTime(8, 0));
+    for (const QPointF &point : flow) {
+        const QDateTime at = start.addMSecs(qint64(point.x()));
+        logs.append({{"date", at.toString("yy/MM/dd,hh:mm:ss") + "+00"}, {"flow", point.y()}});
+    }
+    std::unique_ptr<Experiment> run = runOf(logs);
+    VfSamples samples;
+    samples.setRun(run.get());
+    QChart chart;
+    auto *points = new QScatterSeries;
+    auto *line = new QLineSeries;
+    chart.addSeries(points);
+    chart.addSeries(line);
+    chart.createDefaultAxes();
+
+    samples.fillSeries(points, "date", "flow");
+    samples.fillSeries(line, "date", "flow");
+    const auto inLimits = [](const QPointF &point) { return std::abs(point.y() - 2) < 0.1; };
+    const QVector<QPointF> shown = points->pointsVector();
+    QVERIFY(shown.size() < flow.size());
+    QVERIFY(std::count_if(shown.begin(), shown.end(), inLimits) > shown.size() / 2);
+    // A line of a few samples per pixel still keeps only each column's
+    // extremes.
+    const QVector<QPointF> traced = line->pointsVector();
+    QVERIFY2(traced.size() < shown.size() / 2,
+             qPrintable(QStringLiteral("%1 %2").arg(traced.size()).arg(shown.size())));
 }
 
 void TestSamples::valuesOfEverySample()
@@ -303,6 +402,73 @@ void TestSamples::tableCellsInTheirFormats()
     // The view's way: by role.
     QCOMPARE(table->data(table->index(5, 0), Qt::UserRole).toString(), QString("08:30:05"));
     QVERIFY(!table->data(table->index(5, 0), Qt::UserRole + 4).isValid());
+}
+
+void TestSamples::timesOfARunOverSeveralDays_data()
+{
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<int>("seconds");
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("firstCell");
+    QTest::addColumn<QString>("lastCell");
+    QTest::addColumn<qint64>("step");
+    QTest::newRow("an hour") << "24/05/17,08:26:47-12" << 3600 << "hh:mm:ss"
+                             << "08:26:47"
+                             << "09:26:47" << qint64(900);
+    QTest::newRow("within a day, to its last second")
+        << "24/05/17,00:00:00+00" << 86399 << "hh:mm:ss"
+        << "00:00:00"
+        << "23:59:59" << qint64(4 * 3600);
+    QTest::newRow("past midnight") << "24/05/17,21:05:26+36" << 4 * 3600 << "dd/MM hh:mm:ss"
+                                   << "17/05 21:05:26"
+                                   << "18/05 01:05:26" << qint64(3600);
+    QTest::newRow("500 hours") << "24/05/17,05:26:47-12" << 500 * 3600 << "dd/MM hh:mm:ss"
+                               << "17/05 05:26:47"
+                               << "07/06 01:26:47" << qint64(4 * 86400);
+}
+
+// The samples of a run shown in the table and along a time axis: the day
+// with each time once the run goes past midnight, and ticks on round times
+// of the instrument's clock.
+void TestSamples::timesOfARunOverSeveralDays()
+{
+    QFETCH(QString, first);
+    QFETCH(int, seconds);
+    QFETCH(QString, format);
+    QFETCH(QString, firstCell);
+    QFETCH(QString, lastCell);
+    QFETCH(qint64, step);
+    const QString zone = first.right(3);
+    const QDateTime start =
+        QDateTime::fromString(first.left(17), "yy/MM/dd,hh:mm:ss").addYears(100);
+    QList<QJsonObject> logs;
+    for (int at : {0, seconds / 3, seconds}) {
+        logs.append(
+            {{"date", start.addSecs(at).toString("yy/MM/dd,hh:mm:ss") + zone}, {"level", 80}});
+    }
+    std::unique_ptr<Experiment> run = runOf(logs);
+    VfSamples samples;
+    samples.setRun(run.get());
+    auto *table = qobject_cast<QAbstractItemModel *>(
+        samples.newTable({QVariantMap{{"key", "date"}, {"format", "time"}}}));
+    QCOMPARE(table->data(table->index(0, 0), Qt::UserRole).toString(), firstCell);
+    QCOMPARE(table->data(table->index(2, 0), Qt::UserRole).toString(), lastCell);
+
+    Chart chart(true);
+    const QVariantMap range = samples.fillSeries(chart.series, "date", "level");
+    auto *axis = qobject_cast<QDateTimeAxis *>(chart.chart.axes(Qt::Horizontal).value(0));
+    samples.tidyTimeAxis(axis, range.value("xMin").toDateTime(), range.value("xMax").toDateTime());
+    QCOMPARE(axis->format(), format);
+    QVERIFY(axis->min() <= range.value("xMin").toDateTime());
+    QVERIFY(axis->max() >= range.value("xMax").toDateTime());
+    QVERIFY(axis->tickCount() >= 2 && axis->tickCount() <= 7);
+    // Every tick on a whole step of the wall clock (the step in days from
+    // midnight).
+    const qint64 span = axis->min().secsTo(axis->max());
+    QCOMPARE(span, step * (axis->tickCount() - 1));
+    const QDateTime firstTick = axis->min();
+    QCOMPARE(QDateTime(firstTick.date(), QTime(0, 0)).secsTo(firstTick) % qMin(step, qint64(86400)),
+             qint64(0));
 }
 
 void TestSamples::anotherRunReplacesTheRows()

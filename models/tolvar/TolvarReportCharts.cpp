@@ -98,7 +98,11 @@ Extent plot(Experiment *run, QXYSeries *series,
         VfReportChart::widenSpan(extent.first, extent.last, time);
         points.append(QPointF(time.toMSecsSinceEpoch(), y));
     }
-    series->replace(points);
+    // Markers go in when the chart is laid out for drawing.
+    if (auto *markers = qobject_cast<QScatterSeries *>(series))
+        VfReportChart::setMarkers(markers, points);
+    else
+        series->replace(points);
     return extent;
 }
 
@@ -125,9 +129,10 @@ QChart *TolvarReportCharts::flowChart(Experiment *run, bool points)
     if (std::isfinite(upper) && std::isfinite(lower)) {
         QLineSeries *upperLine = limitSeries(tr("Upper limit"), Qt::red);
         QLineSeries *lowerLine = limitSeries(tr("Lower limit"), Qt::green);
-        for (const QPointF &point : flow->pointsVector()) {
-            upperLine->append(point.x(), upper);
-            lowerLine->append(point.x(), lower);
+        // Level lines from the first sample's time to the last.
+        for (const QDateTime &at : {extent.first, extent.last}) {
+            upperLine->append(at.toMSecsSinceEpoch(), upper);
+            lowerLine->append(at.toMSecsSinceEpoch(), lower);
         }
         addSeries(chart, upperLine);
         addSeries(chart, lowerLine);

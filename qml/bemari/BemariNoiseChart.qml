@@ -62,10 +62,7 @@ ChartView {
             intervalAxis.max = Math.max(Math.ceil(range.xMax), Math.floor(range.xMin) + 1)
             intervalAxis.applyNiceNumbers()
         } else {
-            var first = range.xMin.getTime()
-            var last = range.xMax.getTime()
-            timeAxis.min = range.xMin
-            timeAxis.max = new Date(last > first ? last : first + 1000)
+            core.samples.tidyTimeAxis(timeAxis, range.xMin, range.xMax)
         }
         levelAxis.min = Math.floor(range.yMin) - 1
         levelAxis.max = Math.ceil(range.yMax) + 1

@@ -35,10 +35,7 @@ ChartView {
             levelAxis.max = 100
             return
         }
-        var first = range.xMin.getTime()
-        var last = range.xMax.getTime()
-        timeAxis.min = range.xMin
-        timeAxis.max = new Date(last > first ? last : first + 1000)
+        core.samples.tidyTimeAxis(timeAxis, range.xMin, range.xMax)
         levelAxis.min = Math.floor(range.yMin) - 1
         levelAxis.max = Math.ceil(range.yMax) + 1
         levelAxis.applyNiceNumbers()

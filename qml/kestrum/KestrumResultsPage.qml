@@ -95,10 +95,14 @@ VfPage {
         return true
     }
 
-    // Shows the view of board `board`.
+    // Shows the view of board `board`, on the tab the user was on.
     function updateListView(board) {
         if (board < 0 || board >= boardCount)
             return
+        var shown = views.itemAt(boardStack.currentIndex)
+        var next = views.itemAt(board)
+        if (shown && next)
+            next.tabBar.currentIndex = shown.tabBar.currentIndex
         boardList.currentIndex = board
         boardStack.currentIndex = board
     }

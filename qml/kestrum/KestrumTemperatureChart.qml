@@ -53,10 +53,7 @@ ChartView {
             timeAxis.min = now
             timeAxis.max = new Date(now.getTime() + 60000)
         } else {
-            // A single sample still spans one sample interval.
-            var span = last.getTime() - first.getTime()
-            timeAxis.min = first
-            timeAxis.max = new Date(first.getTime() + Math.max(span, 1000))
+            core.samples.tidyTimeAxis(timeAxis, first, last)
         }
         var range = Pages.temperatureRange(board, ranges)
         temperatureAxis.min = range ? Math.floor(range.min) - 1 : 0

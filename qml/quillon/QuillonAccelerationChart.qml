@@ -44,8 +44,7 @@ ChartView {
             valueAxis.max = 1
             return
         }
-        timeAxis.min = new Date(first)
-        timeAxis.max = new Date(last > first ? last : first + 1000)
+        core.samples.tidyTimeAxis(timeAxis, new Date(first), new Date(last))
         valueAxis.min = Math.min(0, low)
         valueAxis.max = high > valueAxis.min ? high * 1.05 : valueAxis.min + 1
         valueAxis.applyNiceNumbers()

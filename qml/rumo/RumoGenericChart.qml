@@ -5,7 +5,7 @@ import "../../qml"
 import "Rumo.js" as Rumo
 
 // One quantity of the run over time, filled in one step through core.samples
-// (a long run is thinned to each pixel column's lowest and highest value).
+// (a long run is thinned to what a pixel shows).
 // Samples the instrument left empty are left out. Hovering a point shows its
 // value and time; a left click keeps it shown and a right click lets it go;
 // Left and Right step through the points, Escape or Delete let it go.
@@ -49,8 +49,8 @@ ChartView {
             return range
         }
         var margin = Number(sampleTime) > 0 ? Number(sampleTime) * 1000 : 1000
-        rumoX.min = new Date(range.xMin.getTime() - margin)
-        rumoX.max = new Date(range.xMax.getTime() + margin)
+        core.samples.tidyTimeAxis(rumoX, new Date(range.xMin.getTime() - margin),
+                                  new Date(range.xMax.getTime() + margin))
         // The run's own minimum and maximum frame the values; when the
         // instrument gave none, the values drawn do.
         var span = Rumo.valueRange(minValue, maxValue)

@@ -6,8 +6,7 @@ import "TolvarPages.js" as Pages
 
 // The flow of a pump run over time with the set-point's upper and lower
 // limits, filled in one step through core.samples (a long run is thinned to
-// each pixel column's lowest and highest value). Samples without a flow are
-// left out. The "TOLVAR 4" chart draws the flow as points (`scatter`).
+// what a pixel shows). Samples without a flow are left out. The "TOLVAR 4" chart draws the flow as points (`scatter`).
 ChartView {
     id: chart
 
@@ -48,8 +47,7 @@ ChartView {
         fillLimit(flowSeriesUp, range, limits ? limits.upper : null)
         fillLimit(flowSeriesDown, range, limits ? limits.lower : null)
         var time = Pages.timeSpan(range)
-        flowChartX.min = time.min
-        flowChartX.max = time.max
+        core.samples.tidyTimeAxis(flowChartX, time.min, time.max)
         var span = Pages.valueSpan(range)
         flowChartY.min = span.min
         flowChartY.max = span.max

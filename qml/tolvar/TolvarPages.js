@@ -53,7 +53,7 @@ var tableColumns = [
     { "key": "Imot" }
 ]
 
-// The time axis of a chart from a core.samples.fillSeries range: the first
+// The time span of a chart from a core.samples.fillSeries range: the first
 // to the last sample (a single sample still spans a second); a minute from
 // now when nothing was drawn.
 function timeSpan(range) {

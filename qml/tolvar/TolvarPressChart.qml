@@ -41,8 +41,7 @@ Rectangle {
         var range = core.samples.fillSeries(series, "date", "BackPressure",
                                             kPa ? 1.0 : Pages.kPaToInH2O)
         var time = Pages.timeSpan(range)
-        pressChartX.min = time.min
-        pressChartX.max = time.max
+        core.samples.tidyTimeAxis(pressChartX, time.min, time.max)
         var span = Pages.valueSpan(range)
         pressChartY.min = span.min
         pressChartY.max = span.max

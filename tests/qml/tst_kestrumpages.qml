@@ -402,6 +402,30 @@ Item {
             results4.visible = false
         }
 
+        // Another board shows the same tab: the chart stays the chart.
+        function test_boardsKeepTheTab() {
+            results4.visible = true
+            show(results4, run4(3, 4, false))
+            var first = findChild(results4, "boardView0")
+            mouseClick(findChild(first, "tabChart"))
+            compare(first.tabBar.currentIndex, 1)
+            for (var b = 1; b < 4; ++b) {
+                mouseClick(results4.boardList.itemAtIndex(b))
+                var view = findChild(results4, "boardView" + b)
+                compare(results4.boardStack.currentIndex, b)
+                compare(view.tabBar.currentIndex, 1)
+                verify(findChild(view, "tabChart").checked)
+            }
+            mouseClick(findChild(view, "tabResults"))
+            mouseClick(results4.boardList.itemAtIndex(0))
+            compare(first.tabBar.currentIndex, 2)
+            // A new run keeps it too.
+            show(results4, run4(3, 4, false))
+            compare(first.tabBar.currentIndex, 2)
+            first.tabBar.currentIndex = 0
+            results4.visible = false
+        }
+
         function test_runName() {
             results4.visible = true
             show(results4, run4(0, 1, true))

@@ -5,10 +5,20 @@ import QtQuick.Controls 1.4 as Controls1
 Controls1.TableView {
     id: table
 
+    // Two lines give a narrow column's title and unit room one above the
+    // other.
+    property real headerHeight: 30
+    // Rows the page flags (a value beyond its limits) are drawn red; their
+    // text is black, 5.3:1 against the red where the usual dark gray reads at
+    // 4.1:1 only.
+    property var flaggedRow: function (row) { return false }
+    readonly property color flaggedRowColor: "red"
+    readonly property color flaggedTextColor: "black"
+
     highlightOnFocus: false
 
     headerDelegate: Rectangle {
-        height: 30
+        height: table.headerHeight
         gradient: Gradient {
             GradientStop { position: 0.0; color: "#dadada" }
             GradientStop { position: 1.0; color: "#f9f9f9" }
@@ -30,6 +40,7 @@ Controls1.TableView {
             anchors.margins: 2
             text: styleData.value
             textFormat: Text.RichText
+            wrapMode: Text.WordWrap
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
             font.family: fontSans.name
@@ -49,7 +60,8 @@ Controls1.TableView {
             verticalAlignment: Text.AlignVCenter
             font.family: fontSans.name
             font.pixelSize: 13
-            color: styleData.selected ? "white" : "#202020"
+            color: table.flaggedRow(styleData.row) ? table.flaggedTextColor
+                 : styleData.selected ? "white" : "#202020"
         }
     }
 }

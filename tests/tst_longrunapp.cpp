@@ -38,6 +38,8 @@ struct ModelPages
     const char *resultsPage;
     QList<const char *> tabs;
     const char *shotName;
+    // The tabs of the report window, when it has any.
+    QList<const char *> reportTabs = {};
 };
 
 const QList<ModelPages> &allModels()
@@ -70,7 +72,8 @@ const QList<ModelPages> &allModels()
          "QuillonResultsState",
          "pageQuillonResults",
          {"tab_daily", "tab_results", "tab_weighting", "tab_chart", "tab_octaves", "tab_samples"},
-         "quillon"},
+         "quillon",
+         {"headerTab", "summarizeTab", "detailedTab", "extrasTab"}},
         {"KESTRUM 2",
          "pageKestrum2",
          "saveChosenRun",
@@ -91,14 +94,16 @@ const QList<ModelPages> &allModels()
          "TolvarResultsState",
          "pageTolvarResults",
          {"tabTable", "tabFlowChart", "tabPressChart", "tabResults"},
-         "tolvar"},
+         "tolvar",
+         {"tabItems", "tabIdentification", "tabPictures"}},
         {"TOLVAR 4",
          "pageTolvar4",
          "saveChosenRun",
          "Tolvar4ResultsState",
          "pageTolvar4Results",
          {"tabTable", "tabFlowChart", "tabPressChart", "tabResults"},
-         "tolvar4"},
+         "tolvar4",
+         {"tabItems", "tabIdentification", "tabPictures"}},
         {"RUMO",
          "pageRumo",
          "downloadRuns",
@@ -224,9 +229,14 @@ void TstLongRunApp::shootTheReportWindow(const ModelPages &model)
     QVERIFY(QTest::qWaitForWindowExposed(report));
     report->resize(kSmallest);
     QTRY_COMPARE(report->size(), kSmallest);
-    STEP(SceneSteps::screenshot(
-        report,
-        QString("longrun-%1-report-window-%2.png").arg(model.shotName, sizeName(kSmallest))));
+    const QString shot = QString("longrun-%1-report-window").arg(model.shotName);
+    STEP(SceneSteps::screenshot(report, QString("%1-%2.png").arg(shot, sizeName(kSmallest))));
+    for (const char *tab : model.reportTabs) {
+        STEP(SceneSteps::click(item(tab, report)));
+        QTest::qWait(500);
+        STEP(SceneSteps::screenshot(
+            report, QString("%1-%2-%3.png").arg(shot, tab, sizeName(kSmallest))));
+    }
     report->close();
     QTRY_VERIFY(!report->isVisible());
 }

@@ -470,7 +470,10 @@ VfPage {
                     id: samplesTable
                     objectName: "samplesTable"
                     model: page.samplesModel
-                    readonly property real cellWidth: viewport.width / 12
+                    // Narrow windows scroll the table sideways rather than
+                    // run its columns into each other.
+                    readonly property real cellWidth: Math.max(viewport.width / 12, 80)
+                    headerHeight: 44
 
                     VfTableViewColumn {
                         role: "date"

@@ -29,7 +29,7 @@ Window {
     flags: Qt.Dialog
     width: 900
     height: 640
-    minimumWidth: 850
+    minimumWidth: 800
     minimumHeight: 468
     color: "#e0e0e0"
 
@@ -141,9 +141,14 @@ Window {
         currentIndex: tabBar.currentIndex
         clip: true
 
-        Item {
+        VfOptionsPane {
+            id: itemsPane
             GridLayout {
-                anchors { fill: parent; margins: 8 }
+                x: 8
+                y: 8
+                width: itemsPane.availableWidth - 16
+                // The comments take the room left below the switches.
+                height: Math.max(implicitHeight, itemsPane.availableHeight - 16)
                 columns: 3
                 columnSpacing: 10
                 rowSpacing: 10
@@ -215,9 +220,12 @@ Window {
             }
         }
 
-        Item {
+        VfOptionsPane {
+            id: identificationPane
             RowLayout {
-                anchors { left: parent.left; right: parent.right; top: parent.top; margins: 8 }
+                x: 8
+                y: 8
+                width: identificationPane.availableWidth - 16
                 spacing: 10
 
                 VfFrame {

@@ -5,9 +5,10 @@ import QtQuick.Controls 1.4 as Controls1
 Controls1.TableView {
     id: table
 
-    // Two lines give a narrow column's title and unit room one above the
-    // other.
+    // A header of two lines sets each column's unit (" [...]") below its
+    // title, so that narrow columns do not break inside the unit.
     property real headerHeight: 30
+    readonly property bool unitsBelowTitles: headerHeight >= 40
     // Rows the page flags (a value beyond its limits) are drawn red; their
     // text is black, 5.3:1 against the red where the usual dark gray reads at
     // 4.1:1 only.
@@ -38,7 +39,8 @@ Controls1.TableView {
         Text {
             anchors.fill: parent
             anchors.margins: 2
-            text: styleData.value
+            text: table.unitsBelowTitles ? String(styleData.value).replace(" [", "<br>[")
+                                         : styleData.value
             textFormat: Text.RichText
             wrapMode: Text.WordWrap
             horizontalAlignment: Text.AlignHCenter

@@ -20,8 +20,9 @@ VfPage {
     property Component leqChartComponent: Component { BemariLeqChart {} }
     property Component printerComponent: Component { BemariPrinterConfiguration {} }
     // The "Results" tab: an item with show(results, locale).
+    // The boxes side by side, the second below the first in a narrow window.
     property Component resultsComponent: Component {
-        RowLayout {
+        Flow {
             function show(results, locale) {
                 var labels = Data.analysisLabels(results.freqWeighting, results.timeWeighting)
                 for (var i = 0; i < labels.length; ++i) {
@@ -40,13 +41,11 @@ VfPage {
                 id: analysisBox
                 objectName: "analysisBox"
                 title: qsTr("Analysis")
-                Layout.alignment: Qt.AlignTop
             }
             BemariResultItem {
                 id: statisticsBox
                 objectName: "statisticsBox"
                 title: qsTr("Statistics")
-                Layout.alignment: Qt.AlignTop
             }
         }
     }
@@ -268,7 +267,8 @@ VfPage {
                     objectName: "resultsTab"
                     Loader {
                         id: resultsLoader
-                        anchors { left: parent.left; top: parent.top; margins: 16 }
+                        // As wide as the tab: the boxes fit themselves to it.
+                        anchors { left: parent.left; right: parent.right; top: parent.top; margins: 16 }
                         sourceComponent: page.resultsComponent
                         onLoaded: item.objectName = "resultsView"
                     }

@@ -277,14 +277,21 @@ VfPage {
                 anchors.margins: 1
                 currentIndex: Data.tabKeys.indexOf(page.tabs[tabBar.currentIndex])
 
-                Item {
+                VfScrollPane {
+                    id: resultsPane
                     objectName: "resultsTab"
+                    padding: 16
                     ColumnLayout {
-                        anchors.fill: parent
-                        anchors.margins: 16
+                        width: resultsPane.availableWidth
                         spacing: 16
-                        RowLayout {
-                            spacing: 16
+                        // The boxes side by side, as many as the tab has
+                        // room for; the others below them.
+                        GridLayout {
+                            readonly property real boxWidth: 250
+                            columns: Math.max(1, Math.floor((width + columnSpacing)
+                                                            / (boxWidth + columnSpacing)))
+                            columnSpacing: 16
+                            rowSpacing: 16
                             Layout.fillWidth: true
                             Dravo2ResultItem {
                                 id: resultDos1

@@ -125,7 +125,7 @@ Window {
         Layout.fillWidth: true
     }
 
-    VfOptionsPane {
+    VfScrollPane {
         id: scroll
         objectName: "reportOptions"
         anchors { left: parent.left; right: parent.right; top: parent.top; bottom: bottomBar.top }

@@ -472,7 +472,7 @@ VfPage {
                     model: page.samplesModel
                     // Narrow windows scroll the table sideways rather than
                     // run its columns into each other.
-                    readonly property real cellWidth: Math.max(viewport.width / 12, 80)
+                    readonly property real cellWidth: Math.max(viewport.width / 12, 72)
                     headerHeight: 44
 
                     VfTableViewColumn {

@@ -104,7 +104,7 @@ Window {
             currentIndex: tabBar.currentIndex
 
             // ---------------------------------------------------- Header
-            VfOptionsPane {
+            VfScrollPane {
                 id: headerPane
                 ColumnLayout {
                     width: headerPane.availableWidth
@@ -137,7 +137,7 @@ Window {
             }
 
             // ---------------------------------------------------- Summarize
-            VfOptionsPane {
+            VfScrollPane {
                 id: summarizePane
                 ColumnLayout {
                     width: summarizePane.availableWidth
@@ -191,7 +191,7 @@ Window {
             }
 
             // ---------------------------------------------------- Detailed
-            VfOptionsPane {
+            VfScrollPane {
                 id: detailedPane
                 GridLayout {
                     width: detailedPane.availableWidth
@@ -270,7 +270,7 @@ Window {
             }
 
             // ---------------------------------------------------- Extras
-            VfOptionsPane {
+            VfScrollPane {
                 id: extrasPane
                 ColumnLayout {
                     width: extrasPane.availableWidth

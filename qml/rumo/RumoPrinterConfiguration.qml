@@ -112,7 +112,7 @@ Window {
         checked: true
     }
 
-    VfOptionsPane {
+    VfScrollPane {
         id: scroll
         objectName: "reportOptions"
         anchors { left: parent.left; right: parent.right; top: parent.top; bottom: bottomBar.top }

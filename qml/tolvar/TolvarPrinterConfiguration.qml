@@ -141,14 +141,13 @@ Window {
         currentIndex: tabBar.currentIndex
         clip: true
 
-        VfOptionsPane {
+        VfScrollPane {
             id: itemsPane
+            padding: 8
             GridLayout {
-                x: 8
-                y: 8
-                width: itemsPane.availableWidth - 16
+                width: itemsPane.availableWidth
                 // The comments take the room left below the switches.
-                height: Math.max(implicitHeight, itemsPane.availableHeight - 16)
+                height: Math.max(implicitHeight, itemsPane.availableHeight)
                 columns: 3
                 columnSpacing: 10
                 rowSpacing: 10
@@ -220,12 +219,11 @@ Window {
             }
         }
 
-        VfOptionsPane {
+        VfScrollPane {
             id: identificationPane
+            padding: 8
             RowLayout {
-                x: 8
-                y: 8
-                width: identificationPane.availableWidth - 16
+                width: identificationPane.availableWidth
                 spacing: 10
 
                 VfFrame {

@@ -20,6 +20,8 @@ Controls1.TableView {
 
     headerDelegate: Rectangle {
         height: table.headerHeight
+        // A title longer than its column stays in its own cell.
+        clip: true
         gradient: Gradient {
             GradientStop { position: 0.0; color: "#dadada" }
             GradientStop { position: 1.0; color: "#f9f9f9" }
@@ -36,18 +38,32 @@ Controls1.TableView {
             height: parent.height
             color: "#c8c8c8"
         }
-        Text {
-            anchors.fill: parent
-            anchors.margins: 2
-            text: table.unitsBelowTitles ? String(styleData.value).replace(" [", "<br>[")
-                                         : styleData.value
-            textFormat: Text.RichText
-            wrapMode: Text.WordWrap
-            horizontalAlignment: Text.AlignHCenter
-            verticalAlignment: Text.AlignVCenter
-            font.family: fontSans.name
-            font.bold: true
-            font.pixelSize: 13
+        Column {
+            id: caption
+            // The title, and the unit when it goes on a line of its own.
+            readonly property var parts: {
+                var whole = String(styleData.value)
+                var unitAt = table.unitsBelowTitles ? whole.indexOf(" [") : -1
+                return unitAt < 0 ? [whole, ""] : [whole.slice(0, unitAt), whole.slice(unitAt + 1)]
+            }
+            anchors.centerIn: parent
+            width: parent.width - 4
+            // Room between a title's subscript and its unit's superscript.
+            spacing: 5
+
+            Repeater {
+                model: caption.parts[1] === "" ? 1 : 2
+                Text {
+                    width: caption.width
+                    text: caption.parts[index]
+                    textFormat: Text.RichText
+                    wrapMode: Text.WordWrap
+                    horizontalAlignment: Text.AlignHCenter
+                    font.family: fontSans.name
+                    font.bold: true
+                    font.pixelSize: 13
+                }
+            }
         }
     }
 

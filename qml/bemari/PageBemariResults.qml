@@ -263,12 +263,14 @@ VfPage {
                     sourceComponent: page.leqChartComponent
                     onLoaded: item.objectName = "leqChart"
                 }
-                Item {
+                VfScrollPane {
+                    id: resultsPane
                     objectName: "resultsTab"
+                    padding: 16
                     Loader {
                         id: resultsLoader
                         // As wide as the tab: the boxes fit themselves to it.
-                        anchors { left: parent.left; right: parent.right; top: parent.top; margins: 16 }
+                        width: resultsPane.availableWidth
                         sourceComponent: page.resultsComponent
                         onLoaded: item.objectName = "resultsView"
                     }

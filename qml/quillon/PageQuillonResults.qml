@@ -473,7 +473,7 @@ VfPage {
                     // Narrow windows scroll the table sideways rather than
                     // run its columns into each other.
                     readonly property real cellWidth: Math.max(viewport.width / 12, 72)
-                    headerHeight: 44
+                    headerHeight: 46
 
                     VfTableViewColumn {
                         role: "date"

@@ -40,6 +40,9 @@ struct ModelPages
     const char *shotName;
     // The tabs of the report window, when it has any.
     QList<const char *> reportTabs = {};
+    // The sample table whose flagged rows (the pumps' flows beyond their
+    // limits) the pictures show.
+    const char *flaggedTable = nullptr;
 };
 
 const QList<ModelPages> &allModels()
@@ -95,7 +98,8 @@ const QList<ModelPages> &allModels()
          "pageTolvarResults",
          {"tabTable", "tabFlowChart", "tabPressChart", "tabResults"},
          "tolvar",
-         {"tabItems", "tabIdentification", "tabPictures"}},
+         {"tabItems", "tabIdentification", "tabPictures"},
+         "sampleTable"},
         {"TOLVAR 4",
          "pageTolvar4",
          "saveChosenRun",
@@ -103,7 +107,8 @@ const QList<ModelPages> &allModels()
          "pageTolvar4Results",
          {"tabTable", "tabFlowChart", "tabPressChart", "tabResults"},
          "tolvar4",
-         {"tabItems", "tabIdentification", "tabPictures"}},
+         {"tabItems", "tabIdentification", "tabPictures"},
+         "sampleTable"},
         {"RUMO",
          "pageRumo",
          "downloadRuns",
@@ -136,6 +141,7 @@ private slots:
 
 private:
     void downloadTheRun(const ModelPages &model);
+    void showAFlaggedRow(const ModelPages &model);
     void shootEveryTab(const ModelPages &model, const QSize &size);
     void shootTheReportWindow(const ModelPages &model);
     QQuickWindow *shownWindowBesidesTheMain() const;
@@ -208,10 +214,26 @@ void TstLongRunApp::downloadTheRun(const ModelPages &model)
     QTRY_COMPARE(m_core->samples()->property("count").toInt(), kSamples);
 }
 
+// Scrolls the table to a little above its first flagged row.
+void TstLongRunApp::showAFlaggedRow(const ModelPages &model)
+{
+    QObject *results = named(model.resultsPage);
+    QObject *table = named(model.flaggedTable, results);
+    int row = 0;
+    while (row < kSamples && !call(results, "isRedRow", row).toBool())
+        ++row;
+    QVERIFY2(row < kSamples, "no flagged row");
+    const int listViewBeginning = 1;
+    QVERIFY(QMetaObject::invokeMethod(table, "positionViewAtRow", Q_ARG(QVariant, qMax(0, row - 2)),
+                                      Q_ARG(QVariant, listViewBeginning)));
+}
+
 void TstLongRunApp::shootEveryTab(const ModelPages &model, const QSize &size)
 {
     STEP(resizeScene(size));
     QObject *results = named(model.resultsPage);
+    if (model.flaggedTable)
+        STEP(showAFlaggedRow(model));
     for (const char *tab : model.tabs) {
         STEP(SceneSteps::click(item(tab, results)));
         // The tab slides in before it is drawn in its place.
@@ -234,8 +256,8 @@ void TstLongRunApp::shootTheReportWindow(const ModelPages &model)
     for (const char *tab : model.reportTabs) {
         STEP(SceneSteps::click(item(tab, report)));
         QTest::qWait(500);
-        STEP(SceneSteps::screenshot(
-            report, QString("%1-%2-%3.png").arg(shot, tab, sizeName(kSmallest))));
+        STEP(SceneSteps::screenshot(report,
+                                    QString("%1-%2-%3.png").arg(shot, tab, sizeName(kSmallest))));
     }
     report->close();
     QTRY_VERIFY(!report->isVisible());

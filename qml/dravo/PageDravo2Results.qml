@@ -284,14 +284,7 @@ VfPage {
                     ColumnLayout {
                         width: resultsPane.availableWidth
                         spacing: 16
-                        // The boxes side by side, as many as the tab has
-                        // room for; the others below them.
-                        GridLayout {
-                            readonly property real boxWidth: 250
-                            columns: Math.max(1, Math.floor((width + columnSpacing)
-                                                            / (boxWidth + columnSpacing)))
-                            columnSpacing: 16
-                            rowSpacing: 16
+                        VfBoxGrid {
                             Layout.fillWidth: true
                             Dravo2ResultItem {
                                 id: resultDos1

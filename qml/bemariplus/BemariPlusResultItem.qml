@@ -1,8 +1,8 @@
 import QtQuick 2.15
 import "../../qml"
 
-// A titled box of "BEMARI+" levels laid out in `columns` columns, or in as
-// many as the width of the box's parent leaves room for; `cells` lists
+// A titled box of "BEMARI+" levels laid out in `columns` columns, or in fewer
+// where the width of the box's parent leaves no room for them; `cells` lists
 // {sub, value} per level, in reading order.
 VfRectangle {
     id: box
@@ -12,10 +12,19 @@ VfRectangle {
     property int columns: 3
     // The widest level shown so far.
     property real cellWidth: 0
+    // A divisor of `columns`, so that a row of the box still holds whole
+    // groups (the Z, C and A levels of one kind).
     readonly property int fittingColumns: {
         var room = (parent ? parent.width : 0) - 28 + grid.columnSpacing
+        if (cellWidth <= 0 || room <= 0)
+            return columns
         var fitting = Math.floor(room / (cellWidth + grid.columnSpacing))
-        return cellWidth > 0 && room > 0 ? Math.max(1, Math.min(columns, fitting)) : columns
+        var fitted = 1
+        for (var c = 1; c <= columns; ++c) {
+            if (columns % c === 0 && c <= fitting)
+                fitted = c
+        }
+        return fitted
     }
 
     label: title

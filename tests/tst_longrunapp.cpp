@@ -5,6 +5,7 @@
 // while, so the walk runs only when the screenshot script asks for its
 // pictures (VALTRIX_LONG_RUN_SHOTS=1); the pictures are
 // longrun-<model>-<tab>-<size>.png in the working directory.
+#include "AppScene.h"
 #include "AppWalk.h"
 #include "Core.h"
 #include "SceneSteps.h"
@@ -140,6 +141,7 @@ private slots:
     void everyPageOfALongRun();
 
 private:
+    void shootTheConfiguration(const ModelPages &model);
     void downloadTheRun(const ModelPages &model);
     void showAFlaggedRow(const ModelPages &model);
     void shootEveryTab(const ModelPages &model, const QSize &size);
@@ -186,11 +188,34 @@ void TstLongRunApp::everyPageOfALongRun()
                     QDateTime(QDate(2024, 5, 17), QTime(8, 30), Qt::UTC));
     STEP(openScene({m_instrument->portPath()}));
     STEP(openFoundDevice(pages.productName, 1, TestIdle::QuietLinkMs));
+    STEP(shootTheConfiguration(pages));
     STEP(downloadTheRun(pages));
     STEP(shootEveryTab(pages, kDesktop));
     STEP(shootEveryTab(pages, kSmallest));
     STEP(shootTheReportWindow(pages));
     STEP(resizeScene(kDesktop));
+}
+
+// The configuration window, for the models that have one, at the smallest
+// size; it reads the instrument before it is drawn.
+void TstLongRunApp::shootTheConfiguration(const ModelPages &model)
+{
+    QObject *page = named(model.devicePage);
+    auto *configure = qobject_cast<QQuickItem *>(findNamed(page, "configureBtn"));
+    if (!configure)
+        return;
+    STEP(SceneSteps::click(configure));
+    QQuickWindow *window = nullptr;
+    QTRY_VERIFY((window = shownWindowBesidesTheMain()));
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    window->resize(kSmallest);
+    QTRY_COMPARE(window->size(), kSmallest);
+    QTest::qWait(500);
+    STEP(SceneSteps::screenshot(
+        window,
+        QString("longrun-%1-configuration-%2.png").arg(model.shotName, sizeName(kSmallest))));
+    STEP(SceneSteps::click(item("closeCfgBtn", window)));
+    QTRY_VERIFY(!window->isVisible());
 }
 
 // The first run, chosen in the list and downloaded into a file; the

@@ -51,6 +51,7 @@ Item {
         var headroom = labelsPosition === AbstractBarSeries.LabelsOutsideEnd ? 4 : 0
         levelAxis.max = shown.length > 0 ? Math.ceil(largest + headroom) : 100
         levelAxis.applyNiceNumbers()
+        bandAxis.titleVisible = true
     }
 
     RowLayout {
@@ -92,6 +93,10 @@ Item {
         BarCategoryAxis {
             id: bandAxis
             titleText: qsTr("Frequency") + " [Hz]"
+            // Shown from the first bars on: a title drawn while the chart
+            // still had no categories stays behind as a clipped copy at the
+            // chart's top-left corner.
+            titleVisible: false
             titleFont.pixelSize: 12
             labelsFont.pixelSize: leqChart.octaveAnalysis === "1/3" ? 9 : 11
             labelsAngle: leqChart.octaveAnalysis === "1/3" ? -80 : 0

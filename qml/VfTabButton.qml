@@ -8,14 +8,33 @@ TabButton {
 
     property string leqTabText: text
 
-    contentItem: Text {
-        text: tabButton.leqTabText
-        textFormat: Text.RichText
-        horizontalAlignment: Text.AlignHCenter
-        verticalAlignment: Text.AlignVCenter
-        font.family: fontSans.name
-        font.pixelSize: 14
-        color: tabButton.checked ? "white" : "black"
+    // In a narrow window a long caption takes two lines; the button still
+    // asks for the room of one, which its wrapped text cannot tell.
+    contentItem: Item {
+        implicitWidth: oneLine.implicitWidth
+        implicitHeight: oneLine.implicitHeight
+
+        Text {
+            id: oneLine
+            visible: false
+            text: tabButton.leqTabText
+            textFormat: Text.RichText
+            font: caption.font
+        }
+
+        Text {
+            id: caption
+            anchors.fill: parent
+            text: tabButton.leqTabText
+            textFormat: Text.RichText
+            wrapMode: Text.WordWrap
+            lineHeight: 0.9
+            horizontalAlignment: Text.AlignHCenter
+            verticalAlignment: Text.AlignVCenter
+            font.family: fontSans.name
+            font.pixelSize: 14
+            color: tabButton.checked ? "white" : "black"
+        }
     }
 
     background: Rectangle {

@@ -5,10 +5,23 @@ import QtQuick.Controls 1.4 as Controls1
 Controls1.TableView {
     id: table
 
+    // A header of two lines sets each column's unit (" [...]") below its
+    // title, so that narrow columns do not break inside the unit.
+    property real headerHeight: 30
+    readonly property bool unitsBelowTitles: headerHeight >= 40
+    // Rows the page flags (a value beyond its limits) are drawn red; their
+    // text is black, 5.3:1 against the red where the usual dark gray reads at
+    // 4.1:1 only.
+    property var flaggedRow: function (row) { return false }
+    readonly property color flaggedRowColor: "red"
+    readonly property color flaggedTextColor: "black"
+
     highlightOnFocus: false
 
     headerDelegate: Rectangle {
-        height: 30
+        height: table.headerHeight
+        // A title longer than its column stays in its own cell.
+        clip: true
         gradient: Gradient {
             GradientStop { position: 0.0; color: "#dadada" }
             GradientStop { position: 1.0; color: "#f9f9f9" }
@@ -25,16 +38,32 @@ Controls1.TableView {
             height: parent.height
             color: "#c8c8c8"
         }
-        Text {
-            anchors.fill: parent
-            anchors.margins: 2
-            text: styleData.value
-            textFormat: Text.RichText
-            horizontalAlignment: Text.AlignHCenter
-            verticalAlignment: Text.AlignVCenter
-            font.family: fontSans.name
-            font.bold: true
-            font.pixelSize: 13
+        Column {
+            id: caption
+            // The title, and the unit when it goes on a line of its own.
+            readonly property var parts: {
+                var whole = String(styleData.value)
+                var unitAt = table.unitsBelowTitles ? whole.indexOf(" [") : -1
+                return unitAt < 0 ? [whole, ""] : [whole.slice(0, unitAt), whole.slice(unitAt + 1)]
+            }
+            anchors.centerIn: parent
+            width: parent.width - 4
+            // Room between a title's subscript and its unit's superscript.
+            spacing: 5
+
+            Repeater {
+                model: caption.parts[1] === "" ? 1 : 2
+                Text {
+                    width: caption.width
+                    text: caption.parts[index]
+                    textFormat: Text.RichText
+                    wrapMode: Text.WordWrap
+                    horizontalAlignment: Text.AlignHCenter
+                    font.family: fontSans.name
+                    font.bold: true
+                    font.pixelSize: 13
+                }
+            }
         }
     }
 
@@ -49,7 +78,8 @@ Controls1.TableView {
             verticalAlignment: Text.AlignVCenter
             font.family: fontSans.name
             font.pixelSize: 13
-            color: styleData.selected ? "white" : "#202020"
+            color: table.flaggedRow(styleData.row) ? table.flaggedTextColor
+                 : styleData.selected ? "white" : "#202020"
         }
     }
 }

@@ -110,14 +110,11 @@ Window {
         checked: true
     }
 
-    ScrollView {
+    VfScrollPane {
         id: scroll
         objectName: "reportOptions"
         anchors { left: parent.left; right: parent.right; top: parent.top; bottom: bottomBar.top }
         anchors.margins: 12
-        contentWidth: availableWidth
-        clip: true
-        ScrollBar.horizontal.policy: ScrollBar.AlwaysOff
 
         ColumnLayout {
             width: scroll.availableWidth

@@ -20,8 +20,9 @@ VfPage {
     property Component leqChartComponent: Component { BemariLeqChart {} }
     property Component printerComponent: Component { BemariPrinterConfiguration {} }
     // The "Results" tab: an item with show(results, locale).
+    // The boxes side by side, the second below the first in a narrow window.
     property Component resultsComponent: Component {
-        RowLayout {
+        Flow {
             function show(results, locale) {
                 var labels = Data.analysisLabels(results.freqWeighting, results.timeWeighting)
                 for (var i = 0; i < labels.length; ++i) {
@@ -40,13 +41,11 @@ VfPage {
                 id: analysisBox
                 objectName: "analysisBox"
                 title: qsTr("Analysis")
-                Layout.alignment: Qt.AlignTop
             }
             BemariResultItem {
                 id: statisticsBox
                 objectName: "statisticsBox"
                 title: qsTr("Statistics")
-                Layout.alignment: Qt.AlignTop
             }
         }
     }
@@ -264,11 +263,14 @@ VfPage {
                     sourceComponent: page.leqChartComponent
                     onLoaded: item.objectName = "leqChart"
                 }
-                Item {
+                VfScrollPane {
+                    id: resultsPane
                     objectName: "resultsTab"
+                    padding: 16
                     Loader {
                         id: resultsLoader
-                        anchors { left: parent.left; top: parent.top; margins: 16 }
+                        // As wide as the tab: the boxes fit themselves to it.
+                        width: resultsPane.availableWidth
                         sourceComponent: page.resultsComponent
                         onLoaded: item.objectName = "resultsView"
                     }

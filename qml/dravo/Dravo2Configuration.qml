@@ -42,7 +42,7 @@ Window {
     color: "#e0e0e0"
     width: 900
     height: 640
-    minimumWidth: 860
+    minimumWidth: 800
     minimumHeight: 600
 
     // The text of the checked button of a group, or "" when none is.

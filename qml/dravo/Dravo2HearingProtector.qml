@@ -113,191 +113,214 @@ Item {
         return isFinite(value) ? root.numberToLocalString1(value) + " dB(A)" : "---"
     }
 
-    ColumnLayout {
+    // A window too small for the bands scrolls them, with its bars in view.
+    Flickable {
+        id: scroller
         anchors.fill: parent
-        anchors.margins: 14
-        spacing: 12
-
-        RowLayout {
-            spacing: 14
-            Layout.fillWidth: true
-
-            Dravo2Text { text: qsTr("Manufacturer:"); Layout.fillWidth: false; font.bold: true }
-            TextField {
-                id: mfcField
-                objectName: "hpManufacturer"
-                placeholderText: qsTr("Manufacturer")
-                selectByMouse: true
-                Layout.fillWidth: true
-                Layout.preferredWidth: 120
-            }
-            Dravo2Text { text: qsTr("Model:"); Layout.fillWidth: false; font.bold: true }
-            TextField {
-                id: modelField
-                objectName: "hpModel"
-                placeholderText: qsTr("Model")
-                selectByMouse: true
-                Layout.fillWidth: true
-                Layout.preferredWidth: 120
-            }
-            Dravo2Text { text: qsTr("C.A.:"); Layout.fillWidth: false; font.bold: true }
-            TextField {
-                id: caField
-                objectName: "hpCANumber"
-                placeholderText: qsTr("C.A. number")
-                selectByMouse: true
-                Layout.preferredWidth: 110
-            }
+        clip: true
+        boundsBehavior: Flickable.StopAtBounds
+        contentWidth: Math.max(width, form.implicitWidth + 28)
+        contentHeight: Math.max(height, form.implicitHeight + 28)
+        ScrollBar.horizontal: ScrollBar {
+            policy: scroller.contentWidth > scroller.width ? ScrollBar.AlwaysOn
+                                                           : ScrollBar.AlwaysOff
+        }
+        ScrollBar.vertical: ScrollBar {
+            policy: scroller.contentHeight > scroller.height ? ScrollBar.AlwaysOn
+                                                             : ScrollBar.AlwaysOff
         }
 
-        RowLayout {
-            spacing: 14
-            Layout.fillWidth: true
+        ColumnLayout {
+            id: form
+            x: 14
+            y: 14
+            width: scroller.contentWidth - 28
+            height: scroller.contentHeight - 28
+            spacing: 12
 
-            Dravo2Text { text: qsTr("Type:"); Layout.fillWidth: false; font.bold: true }
-            ComboBox {
-                id: typeBox
-                objectName: "hpType"
-                model: Protector.protectorTypes
-                Layout.preferredWidth: 170
-                onActivated: protector.setFactor()
-            }
-            Item { Layout.preferredWidth: 10 }
-            ButtonGroup { id: methodGroup; exclusive: true }
-            ColumnLayout {
-            spacing: 0
-            VfRadioButton {
-                id: methodBButton
-                objectName: "hpMethodB"
-                text: Protector.methodB.stdApplied
-                checked: protector.method === Protector.methodB
-                ButtonGroup.group: methodGroup
-                onClicked: protector.selectAnsiBMethod()
-            }
-            VfRadioButton {
-                id: methodAButton
-                objectName: "hpMethodA"
-                text: Protector.methodA.stdApplied
-                checked: protector.method === Protector.methodA
-                ButtonGroup.group: methodGroup
-                onClicked: protector.selectAnsiAMethod()
-            }
-            }
-            Item { Layout.fillWidth: true }
-        }
+            RowLayout {
+                spacing: 14
+                Layout.fillWidth: true
 
-        GridLayout {
-            id: grid
-            columns: 8
-            columnSpacing: 6
-            rowSpacing: 6
-            Layout.fillWidth: true
+                Dravo2Text { text: qsTr("Manufacturer:"); Layout.fillWidth: false; font.bold: true }
+                TextField {
+                    id: mfcField
+                    objectName: "hpManufacturer"
+                    placeholderText: qsTr("Manufacturer")
+                    selectByMouse: true
+                    Layout.fillWidth: true
+                    Layout.preferredWidth: 120
+                }
+                Dravo2Text { text: qsTr("Model:"); Layout.fillWidth: false; font.bold: true }
+                TextField {
+                    id: modelField
+                    objectName: "hpModel"
+                    placeholderText: qsTr("Model")
+                    selectByMouse: true
+                    Layout.fillWidth: true
+                    Layout.preferredWidth: 120
+                }
+                Dravo2Text { text: qsTr("C.A.:"); Layout.fillWidth: false; font.bold: true }
+                TextField {
+                    id: caField
+                    objectName: "hpCANumber"
+                    placeholderText: qsTr("C.A. number")
+                    selectByMouse: true
+                    Layout.preferredWidth: 110
+                }
+            }
 
-            Item { Layout.preferredWidth: 150; implicitHeight: 24 }
-            Repeater {
-                model: Protector.bandTitles
+            RowLayout {
+                spacing: 14
+                Layout.fillWidth: true
+
+                Dravo2Text { text: qsTr("Type:"); Layout.fillWidth: false; font.bold: true }
+                ComboBox {
+                    id: typeBox
+                    objectName: "hpType"
+                    model: Protector.protectorTypes
+                    Layout.preferredWidth: 170
+                    onActivated: protector.setFactor()
+                }
+                Item { Layout.preferredWidth: 10 }
+                ButtonGroup { id: methodGroup; exclusive: true }
+                ColumnLayout {
+                spacing: 0
+                VfRadioButton {
+                    id: methodBButton
+                    objectName: "hpMethodB"
+                    text: Protector.methodB.stdApplied
+                    checked: protector.method === Protector.methodB
+                    ButtonGroup.group: methodGroup
+                    onClicked: protector.selectAnsiBMethod()
+                }
+                VfRadioButton {
+                    id: methodAButton
+                    objectName: "hpMethodA"
+                    text: Protector.methodA.stdApplied
+                    checked: protector.method === Protector.methodA
+                    ButtonGroup.group: methodGroup
+                    onClicked: protector.selectAnsiAMethod()
+                }
+                }
+                Item { Layout.fillWidth: true }
+            }
+
+            GridLayout {
+                id: grid
+                columns: 8
+                columnSpacing: 6
+                rowSpacing: 6
+                Layout.fillWidth: true
+
+                Item { Layout.preferredWidth: 150; implicitHeight: 24 }
+                Repeater {
+                    model: Protector.bandTitles
+                    VfText {
+                        text: modelData
+                        font.bold: true
+                        font.pixelSize: 14
+                        horizontalAlignment: Text.AlignHCenter
+                        Layout.fillWidth: true
+                        Layout.preferredWidth: 60
+                    }
+                }
+
+                Dravo2Text { text: "SPL [dB(A)]"; font.bold: true }
+                Repeater {
+                    id: npsRepeater
+                    model: 7
+                    Dravo2NpsText {
+                        objectName: "hpNps" + Protector.bandKeys[index]
+                        Layout.fillWidth: true
+                        value: protector.levels[index]
+                    }
+                }
+
+                Dravo2Text { text: qsTr("Attenuation") + " [dB]"; font.bold: true }
+                Repeater {
+                    id: attRepeater
+                    model: 7
+                    Dravo2AttText {
+                        objectName: "hpAtt" + Protector.bandKeys[index]
+                        Layout.fillWidth: true
+                        onTextChanged: protector.updateValues()
+                    }
+                }
+
+                Dravo2Text { text: qsTr("Desviation") + " [dB]"; font.bold: true }
+                Repeater {
+                    id: desvRepeater
+                    model: 7
+                    Dravo2AttText {
+                        objectName: "hpDesv" + Protector.bandKeys[index]
+                        Layout.fillWidth: true
+                        onTextChanged: protector.updateValues()
+                    }
+                }
+
+                Dravo2Text { text: "SPLp [dB(A)]"; font.bold: true }
+                Repeater {
+                    model: 7
+                    Dravo2NpspText {
+                        objectName: "hpNpsp" + Protector.bandKeys[index]
+                        Layout.fillWidth: true
+                        value: protector.evaluation.npsp[index]
+                        alarm: Protector.bandAlarm(value, protector.actionLevel)
+                    }
+                }
+            }
+
+            RowLayout {
+                spacing: 24
+                Layout.fillWidth: true
+
+                Dravo2Text { text: qsTr("Total SPL") + ":"; Layout.fillWidth: false; font.bold: true }
                 VfText {
-                    text: modelData
+                    objectName: "hpTotalSpl"
+                    textFormat: Text.PlainText
+                    font.pixelSize: 16
+                    text: protector.totalText(protector.evaluation.NPS)
+                }
+                Item { Layout.preferredWidth: 20 }
+                Dravo2Text { text: qsTr("Total SPLp") + ":"; Layout.fillWidth: false; font.bold: true }
+                VfText {
+                    objectName: "hpTotalSplp"
+                    textFormat: Text.PlainText
+                    font.pixelSize: 16
                     font.bold: true
-                    font.pixelSize: 14
-                    horizontalAlignment: Text.AlignHCenter
-                    Layout.fillWidth: true
-                    Layout.preferredWidth: 60
+                    color: Protector.cellColour(Protector.totalAlarm(protector.evaluation.NPSp,
+                                                                     protector.actionLevel))
+                    text: protector.totalText(protector.evaluation.NPSp)
+                }
+                Item { Layout.fillWidth: true }
+                MyButton {
+                    id: recalculateButton
+                    objectName: "hpRecalculate"
+                    buttonLabel: qsTr("Recalculate")
+                    onMyButtonclicked: protector.recalculate()
                 }
             }
 
-            Dravo2Text { text: "SPL [dB(A)]"; font.bold: true }
-            Repeater {
-                id: npsRepeater
-                model: 7
-                Dravo2NpsText {
-                    objectName: "hpNps" + Protector.bandKeys[index]
-                    Layout.fillWidth: true
-                    value: protector.levels[index]
-                }
-            }
-
-            Dravo2Text { text: qsTr("Attenuation") + " [dB]"; font.bold: true }
-            Repeater {
-                id: attRepeater
-                model: 7
-                Dravo2AttText {
-                    objectName: "hpAtt" + Protector.bandKeys[index]
-                    Layout.fillWidth: true
-                    onTextChanged: protector.updateValues()
-                }
-            }
-
-            Dravo2Text { text: qsTr("Desviation") + " [dB]"; font.bold: true }
-            Repeater {
-                id: desvRepeater
-                model: 7
-                Dravo2AttText {
-                    objectName: "hpDesv" + Protector.bandKeys[index]
-                    Layout.fillWidth: true
-                    onTextChanged: protector.updateValues()
-                }
-            }
-
-            Dravo2Text { text: "SPLp [dB(A)]"; font.bold: true }
-            Repeater {
-                model: 7
-                Dravo2NpspText {
-                    objectName: "hpNpsp" + Protector.bandKeys[index]
-                    Layout.fillWidth: true
-                    value: protector.evaluation.npsp[index]
-                    alarm: Protector.bandAlarm(value, protector.actionLevel)
-                }
-            }
-        }
-
-        RowLayout {
-            spacing: 24
-            Layout.fillWidth: true
-
-            Dravo2Text { text: qsTr("Total SPL") + ":"; Layout.fillWidth: false; font.bold: true }
             VfText {
-                objectName: "hpTotalSpl"
-                textFormat: Text.PlainText
-                font.pixelSize: 16
-                text: protector.totalText(protector.evaluation.NPS)
+                objectName: "hpMethodNote"
+                Layout.fillWidth: true
+                // Wraps to the width of the bands rather than widen them.
+                Layout.preferredWidth: 0
+                wrapMode: Text.WordWrap
+                font.pixelSize: 12
+                color: "#505050"
+                text: qsTr("Protected level per band: SPLp = SPL − k × (attenuation − α × deviation), "
+                           + "α = %1 (%2 % protection performance), k = %3. ")
+                      .arg(root.numberToLocalString1(protector.method.alpha))
+                      .arg(protector.method.alpha === 2 ? 98 : 84)
+                      .arg(root.numberToLocalString(protector.hearingTypeFactor))
+                      + qsTr("Red: at or above the action level of %1 dB, or a total more than %2 dB below it (over-protection).")
+                      .arg(root.numberToLocalString0(protector.actionLevel))
+                      .arg(Protector.overProtectionMargin)
             }
-            Item { Layout.preferredWidth: 20 }
-            Dravo2Text { text: qsTr("Total SPLp") + ":"; Layout.fillWidth: false; font.bold: true }
-            VfText {
-                objectName: "hpTotalSplp"
-                textFormat: Text.PlainText
-                font.pixelSize: 16
-                font.bold: true
-                color: Protector.cellColour(Protector.totalAlarm(protector.evaluation.NPSp,
-                                                                 protector.actionLevel))
-                text: protector.totalText(protector.evaluation.NPSp)
-            }
-            Item { Layout.fillWidth: true }
-            MyButton {
-                id: recalculateButton
-                objectName: "hpRecalculate"
-                buttonLabel: qsTr("Recalculate")
-                onMyButtonclicked: protector.recalculate()
-            }
-        }
 
-        VfText {
-            objectName: "hpMethodNote"
-            Layout.fillWidth: true
-            wrapMode: Text.WordWrap
-            font.pixelSize: 12
-            color: "#505050"
-            text: qsTr("Protected level per band: SPLp = SPL − k × (attenuation − α × deviation), "
-                       + "α = %1 (%2 % protection performance), k = %3. ")
-                  .arg(root.numberToLocalString1(protector.method.alpha))
-                  .arg(protector.method.alpha === 2 ? 98 : 84)
-                  .arg(root.numberToLocalString(protector.hearingTypeFactor))
-                  + qsTr("Red: at or above the action level of %1 dB, or a total more than %2 dB below it (over-protection).")
-                  .arg(root.numberToLocalString0(protector.actionLevel))
-                  .arg(Protector.overProtectionMargin)
+            Item { Layout.fillHeight: true }
         }
-
-        Item { Layout.fillHeight: true }
     }
 }

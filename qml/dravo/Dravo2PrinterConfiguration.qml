@@ -89,16 +89,11 @@ Window {
         checked: true
     }
 
-    ScrollView {
+    VfScrollPane {
         id: scroll
         objectName: "reportOptions"
         anchors { left: parent.left; right: parent.right; top: parent.top; bottom: bottomBar.top }
         anchors.margins: 12
-        contentWidth: availableWidth
-        clip: true
-        // The options are as wide as the window: a horizontal bar would only
-        // lie over the lowest fields.
-        ScrollBar.horizontal.policy: ScrollBar.AlwaysOff
 
         ColumnLayout {
             width: scroll.availableWidth

@@ -277,14 +277,14 @@ VfPage {
                 anchors.margins: 1
                 currentIndex: Data.tabKeys.indexOf(page.tabs[tabBar.currentIndex])
 
-                Item {
+                VfScrollPane {
+                    id: resultsPane
                     objectName: "resultsTab"
+                    padding: 16
                     ColumnLayout {
-                        anchors.fill: parent
-                        anchors.margins: 16
+                        width: resultsPane.availableWidth
                         spacing: 16
-                        RowLayout {
-                            spacing: 16
+                        VfBoxGrid {
                             Layout.fillWidth: true
                             Dravo2ResultItem {
                                 id: resultDos1

@@ -117,11 +117,14 @@ Item {
                     sourceComponent: view.chartType
                 }
 
-                Item {
+                VfScrollPane {
+                    id: resultsPane
                     objectName: "resultsTab"
-                    GridLayout {
-                        anchors { left: parent.left; right: parent.right; top: parent.top; margins: 20 }
-                        columns: 5
+                    padding: 20
+                    VfBoxGrid {
+                        width: resultsPane.availableWidth
+                        boxWidth: 190
+                        maxColumns: 5
                         columnSpacing: 14
                         rowSpacing: 14
 

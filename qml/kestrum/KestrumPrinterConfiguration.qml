@@ -38,7 +38,7 @@ Window {
     flags: Qt.Dialog
     width: 1060
     height: 760
-    minimumWidth: 1060
+    minimumWidth: 800
     minimumHeight: 550
     color: "#e0e0e0"
 
@@ -125,14 +125,11 @@ Window {
         Layout.fillWidth: true
     }
 
-    ScrollView {
+    VfScrollPane {
         id: scroll
         objectName: "reportOptions"
         anchors { left: parent.left; right: parent.right; top: parent.top; bottom: bottomBar.top }
         anchors.margins: 12
-        contentWidth: availableWidth
-        clip: true
-        ScrollBar.horizontal.policy: ScrollBar.AlwaysOff
 
         ColumnLayout {
             width: scroll.availableWidth

@@ -337,13 +337,11 @@ VfPage {
                 anchors.margins: 1
                 currentIndex: tabBar.currentIndex
 
-                Flickable {
+                VfScrollPane {
                     objectName: "dailyTab"
-                    clip: true
-                    contentHeight: dailyColumn.implicitHeight + 32
+                    padding: 16
                     ColumnLayout {
                         id: dailyColumn
-                        x: 16; y: 16
                         spacing: 18
                         VfText {
                             text: qsTr("Working day") + " (" + qsTr("Working hours") + ": "
@@ -379,10 +377,10 @@ VfPage {
                     }
                 }
 
-                Item {
+                VfScrollPane {
                     objectName: "resultsTab"
+                    padding: 16
                     ColumnLayout {
-                        anchors { left: parent.left; top: parent.top; margins: 16 }
                         spacing: 18
                         QuillonValueGrid {
                             id: resultsGrid
@@ -418,13 +416,11 @@ VfPage {
                     }
                 }
 
-                Flickable {
+                VfScrollPane {
                     objectName: "weightingTab"
-                    clip: true
-                    contentHeight: weightingColumn.implicitHeight + 32
+                    padding: 16
                     ColumnLayout {
                         id: weightingColumn
-                        x: 16; y: 16
                         spacing: 12
                         VfText { text: qsTr("Fast") + " (F)"; font.pixelSize: 15; font.bold: true }
                         QuillonValueGrid { id: weightingF; objectName: "weightingF"; columnsOf: page.axisColumns }
@@ -470,7 +466,10 @@ VfPage {
                     id: samplesTable
                     objectName: "samplesTable"
                     model: page.samplesModel
-                    readonly property real cellWidth: viewport.width / 12
+                    // Narrow windows scroll the table sideways rather than
+                    // run its columns into each other.
+                    readonly property real cellWidth: Math.max(viewport.width / 12, 72)
+                    headerHeight: 46
 
                     VfTableViewColumn {
                         role: "date"

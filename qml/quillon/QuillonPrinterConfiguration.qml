@@ -104,173 +104,189 @@ Window {
             currentIndex: tabBar.currentIndex
 
             // ---------------------------------------------------- Header
-            ColumnLayout {
-                spacing: 10
-                VfFrame {
-                    label: qsTr("Client")
-                    Layout.fillWidth: true
-                    ColumnLayout {
-                        anchors { left: parent.left; right: parent.right }
-                        spacing: 6
-                        VfFieldTextInput { id: cmpnyName; objectName: "cmpnyName"; label: qsTr("Company"); Layout.fillWidth: true }
-                        VfFieldTextInput { id: emplName; objectName: "emplName"; label: qsTr("Employee"); Layout.fillWidth: true }
-                        VfFieldTextInput { id: siteName; objectName: "siteName"; label: qsTr("Site/Area"); Layout.fillWidth: true }
+            VfScrollPane {
+                id: headerPane
+                ColumnLayout {
+                    width: headerPane.availableWidth
+                    spacing: 10
+                    VfFrame {
+                        label: qsTr("Client")
+                        Layout.fillWidth: true
+                        ColumnLayout {
+                            anchors { left: parent.left; right: parent.right }
+                            spacing: 6
+                            VfFieldTextInput { id: cmpnyName; objectName: "cmpnyName"; label: qsTr("Company"); Layout.fillWidth: true }
+                            VfFieldTextInput { id: emplName; objectName: "emplName"; label: qsTr("Employee"); Layout.fillWidth: true }
+                            VfFieldTextInput { id: siteName; objectName: "siteName"; label: qsTr("Site/Area"); Layout.fillWidth: true }
+                        }
                     }
-                }
-                VfFrame {
-                    label: qsTr("Identification")
-                    Layout.fillWidth: true
-                    ColumnLayout {
-                        anchors { left: parent.left; right: parent.right }
-                        spacing: 6
-                        VfFieldTextInput { id: ownCompany; objectName: "ownCompany"; label: qsTr("Company"); Layout.fillWidth: true }
-                        VfFieldTextInput { id: collectorName; objectName: "collectorName"; label: qsTr("Collected by"); Layout.fillWidth: true }
-                        VfFieldTextInput { id: repName; objectName: "repName"; label: qsTr("Reporter name"); Layout.fillWidth: true }
-                        VfFieldTextInput { id: repIdReg; objectName: "repIdReg"; label: qsTr("Reporter ID"); Layout.fillWidth: true }
+                    VfFrame {
+                        label: qsTr("Identification")
+                        Layout.fillWidth: true
+                        ColumnLayout {
+                            anchors { left: parent.left; right: parent.right }
+                            spacing: 6
+                            VfFieldTextInput { id: ownCompany; objectName: "ownCompany"; label: qsTr("Company"); Layout.fillWidth: true }
+                            VfFieldTextInput { id: collectorName; objectName: "collectorName"; label: qsTr("Collected by"); Layout.fillWidth: true }
+                            VfFieldTextInput { id: repName; objectName: "repName"; label: qsTr("Reporter name"); Layout.fillWidth: true }
+                            VfFieldTextInput { id: repIdReg; objectName: "repIdReg"; label: qsTr("Reporter ID"); Layout.fillWidth: true }
+                        }
                     }
+                    Item { Layout.fillHeight: true }
                 }
-                Item { Layout.fillHeight: true }
             }
 
             // ---------------------------------------------------- Summarize
-            ColumnLayout {
-                spacing: 10
-                VfObservation {
-                    id: notes
-                    objectName: "obsText"
-                    label: qsTr("Notes")
-                    maximumLength: 500
-                    Layout.fillWidth: true
-                    Layout.preferredHeight: 150
-                }
-                RowLayout {
-                    Layout.fillWidth: true
+            VfScrollPane {
+                id: summarizePane
+                ColumnLayout {
+                    width: summarizePane.availableWidth
                     spacing: 10
-                    VfFrame {
-                        label: qsTr("Events")
+                    VfObservation {
+                        id: notes
+                        objectName: "obsText"
+                        label: qsTr("Notes")
+                        maximumLength: 500
                         Layout.fillWidth: true
-                        Layout.fillHeight: true
-                        ColumnLayout {
-                            spacing: 0
-                            OptionBox { id: ckbAv; objectName: "ckbAv"; text: "Av" }
-                            OptionBox { id: ckbAre; objectName: "ckbAre"; text: "are" }
-                            OptionBox { id: ckbAren; objectName: "ckbAren"; text: "aren" }
-                            OptionBox { id: ckbAxisVDV; objectName: "ckbAxisVDV"; text: qsTr("Axis VDV") }
-                            OptionBox { id: ckbA8; objectName: "ckbA8"; text: qsTr("Final A8") }
+                        Layout.preferredHeight: 150
+                    }
+                    RowLayout {
+                        Layout.fillWidth: true
+                        spacing: 10
+                        VfFrame {
+                            label: qsTr("Events")
+                            Layout.fillWidth: true
+                            Layout.fillHeight: true
+                            ColumnLayout {
+                                spacing: 0
+                                OptionBox { id: ckbAv; objectName: "ckbAv"; text: "Av" }
+                                OptionBox { id: ckbAre; objectName: "ckbAre"; text: "are" }
+                                OptionBox { id: ckbAren; objectName: "ckbAren"; text: "aren" }
+                                OptionBox { id: ckbAxisVDV; objectName: "ckbAxisVDV"; text: qsTr("Axis VDV") }
+                                OptionBox { id: ckbA8; objectName: "ckbA8"; text: qsTr("Final A8") }
+                            }
+                        }
+                        VfFrame {
+                            label: qsTr("Global")
+                            Layout.fillWidth: true
+                            Layout.fillHeight: true
+                            ColumnLayout {
+                                spacing: 0
+                                OptionBox { id: ckbAxisA8Final; objectName: "ckbAxisA8Final"; text: qsTr("Axis A8") }
+                                OptionBox { id: ckbAreFinal; objectName: "ckbAreFinal"; text: "are" }
+                                OptionBox { id: ckbArenFinal; objectName: "ckbArenFinal"; text: "aren" }
+                                OptionBox { id: ckbVDVFinal; objectName: "ckbVDVFinal"; text: qsTr("Final VDV") }
+                                OptionBox { id: ckbAxisVDVFinal; objectName: "ckbAxisVDVFinal"; text: qsTr("Axis VDV") }
+                                OptionBox { id: ckbA8Final; objectName: "ckbA8Final"; text: qsTr("Final A8") }
+                            }
                         }
                     }
-                    VfFrame {
-                        label: qsTr("Global")
-                        Layout.fillWidth: true
-                        Layout.fillHeight: true
-                        ColumnLayout {
-                            spacing: 0
-                            OptionBox { id: ckbAxisA8Final; objectName: "ckbAxisA8Final"; text: qsTr("Axis A8") }
-                            OptionBox { id: ckbAreFinal; objectName: "ckbAreFinal"; text: "are" }
-                            OptionBox { id: ckbArenFinal; objectName: "ckbArenFinal"; text: "aren" }
-                            OptionBox { id: ckbVDVFinal; objectName: "ckbVDVFinal"; text: qsTr("Final VDV") }
-                            OptionBox { id: ckbAxisVDVFinal; objectName: "ckbAxisVDVFinal"; text: qsTr("Axis VDV") }
-                            OptionBox { id: ckbA8Final; objectName: "ckbA8Final"; text: qsTr("Final A8") }
-                        }
+                    OptionBox {
+                        id: ckbCalibration
+                        objectName: "ckbCalibration"
+                        text: qsTr("Calibration certificated")
                     }
+                    Item { Layout.fillHeight: true }
                 }
-                OptionBox {
-                    id: ckbCalibration
-                    objectName: "ckbCalibration"
-                    text: qsTr("Calibration certificated")
-                }
-                Item { Layout.fillHeight: true }
             }
 
             // ---------------------------------------------------- Detailed
-            GridLayout {
-                columns: 3
-                columnSpacing: 10
-                rowSpacing: 10
-                VfFrame {
-                    label: qsTr("Sensor")
-                    Layout.fillWidth: true
-                    Layout.fillHeight: true
-                    OptionBox { id: ckbSensDetail; objectName: "ckbSensDetail"; text: qsTr("Sensor information") }
-                }
-                VfFrame {
-                    label: qsTr("Limits")
-                    Layout.fillWidth: true
-                    Layout.fillHeight: true
-                    Layout.rowSpan: 2
-                    ColumnLayout {
-                        spacing: 0
-                        OptionBox { id: ckbMinDetail; objectName: "ckbMinDetail"; text: qsTr("Minimum") }
-                        OptionBox { id: ckbMaxDetail; objectName: "ckbMaxDetail"; text: qsTr("Maximum") }
-                        OptionBox { id: ckbAvgDetail; objectName: "ckbAvgDetail"; text: qsTr("Average") }
-                        OptionBox { id: ckbPeakDetail; objectName: "ckbPeakDetail"; text: qsTr("Peak") }
-                        OptionBox { id: ckbMTVVDetail; objectName: "ckbMTVVDetail"; text: "MTVV" }
-                        OptionBox { id: ckbCFDetail; objectName: "ckbCFDetail"; text: qsTr("Crest Factor") }
+            VfScrollPane {
+                id: detailedPane
+                GridLayout {
+                    width: detailedPane.availableWidth
+                    columns: 3
+                    columnSpacing: 10
+                    rowSpacing: 10
+                    VfFrame {
+                        label: qsTr("Sensor")
+                        Layout.fillWidth: true
+                        Layout.fillHeight: true
+                        OptionBox { id: ckbSensDetail; objectName: "ckbSensDetail"; text: qsTr("Sensor information") }
                     }
-                }
-                VfFrame {
-                    label: qsTr("Acceleration")
-                    Layout.fillWidth: true
-                    Layout.fillHeight: true
-                    Layout.rowSpan: 2
-                    ColumnLayout {
-                        spacing: 0
-                        OptionBox { id: ckbA8Detail; objectName: "ckbA8Detail"; text: "A(8)" }
-                        OptionBox { id: ckbAreDetail; objectName: "ckbAreDetail"; text: "are" }
-                        OptionBox { id: ckbArenDetail; objectName: "ckbArenDetail"; text: "aren" }
-                        OptionBox { id: ckbAvgRDetail; objectName: "ckbAvgRDetail"; text: qsTr("Average") }
-                    }
-                }
-                VfFrame {
-                    label: qsTr("Items")
-                    Layout.fillWidth: true
-                    Layout.fillHeight: true
-                    ColumnLayout {
-                        spacing: 0
-                        OptionBox { id: ckbOctaves; objectName: "ckbOctaves"; text: qsTr("Octaves") }
-                        OptionBox {
-                            id: ckbChart
-                            objectName: "ckbChart"
-                            text: qsTr("Chart")
-                            enabled: !window.disableChartOptions
-                        }
-                        OptionBox {
-                            id: ckbTable
-                            objectName: "ckbTable"
-                            text: qsTr("Table")
-                            checked: false
-                            enabled: !window.disableTableOptions
+                    VfFrame {
+                        label: qsTr("Limits")
+                        Layout.fillWidth: true
+                        Layout.fillHeight: true
+                        Layout.rowSpan: 2
+                        ColumnLayout {
+                            spacing: 0
+                            OptionBox { id: ckbMinDetail; objectName: "ckbMinDetail"; text: qsTr("Minimum") }
+                            OptionBox { id: ckbMaxDetail; objectName: "ckbMaxDetail"; text: qsTr("Maximum") }
+                            OptionBox { id: ckbAvgDetail; objectName: "ckbAvgDetail"; text: qsTr("Average") }
+                            OptionBox { id: ckbPeakDetail; objectName: "ckbPeakDetail"; text: qsTr("Peak") }
+                            OptionBox { id: ckbMTVVDetail; objectName: "ckbMTVVDetail"; text: "MTVV" }
+                            OptionBox { id: ckbCFDetail; objectName: "ckbCFDetail"; text: qsTr("Crest Factor") }
                         }
                     }
-                }
-                VfFrame {
-                    label: qsTr("Dose")
-                    Layout.fillWidth: true
-                    Layout.columnSpan: 3
-                    RowLayout {
-                        spacing: 10
-                        OptionBox { id: ckbVDVRDetail; objectName: "ckbVDVRDetail"; text: "VDVR" }
-                        OptionBox { id: ckbAxisVDVexpDetail; objectName: "ckbAxisVDVexpDetail"; text: qsTr("Axis VDVexp") }
-                        OptionBox { id: ckbAxisVDVDetail; objectName: "ckbAxisVDVDetail"; text: qsTr("Axis VDV") }
+                    VfFrame {
+                        label: qsTr("Acceleration")
+                        Layout.fillWidth: true
+                        Layout.fillHeight: true
+                        Layout.rowSpan: 2
+                        ColumnLayout {
+                            spacing: 0
+                            OptionBox { id: ckbA8Detail; objectName: "ckbA8Detail"; text: "A(8)" }
+                            OptionBox { id: ckbAreDetail; objectName: "ckbAreDetail"; text: "are" }
+                            OptionBox { id: ckbArenDetail; objectName: "ckbArenDetail"; text: "aren" }
+                            OptionBox { id: ckbAvgRDetail; objectName: "ckbAvgRDetail"; text: qsTr("Average") }
+                        }
                     }
+                    VfFrame {
+                        label: qsTr("Items")
+                        Layout.fillWidth: true
+                        Layout.fillHeight: true
+                        ColumnLayout {
+                            spacing: 0
+                            OptionBox { id: ckbOctaves; objectName: "ckbOctaves"; text: qsTr("Octaves") }
+                            OptionBox {
+                                id: ckbChart
+                                objectName: "ckbChart"
+                                text: qsTr("Chart")
+                                enabled: !window.disableChartOptions
+                            }
+                            OptionBox {
+                                id: ckbTable
+                                objectName: "ckbTable"
+                                text: qsTr("Table")
+                                checked: false
+                                enabled: !window.disableTableOptions
+                            }
+                        }
+                    }
+                    VfFrame {
+                        label: qsTr("Dose")
+                        Layout.fillWidth: true
+                        Layout.columnSpan: 3
+                        RowLayout {
+                            spacing: 10
+                            OptionBox { id: ckbVDVRDetail; objectName: "ckbVDVRDetail"; text: "VDVR" }
+                            OptionBox { id: ckbAxisVDVexpDetail; objectName: "ckbAxisVDVexpDetail"; text: qsTr("Axis VDVexp") }
+                            OptionBox { id: ckbAxisVDVDetail; objectName: "ckbAxisVDVDetail"; text: qsTr("Axis VDV") }
+                        }
+                    }
+                    Item { Layout.fillHeight: true; Layout.columnSpan: 3 }
                 }
-                Item { Layout.fillHeight: true; Layout.columnSpan: 3 }
             }
 
             // ---------------------------------------------------- Extras
-            ColumnLayout {
-                spacing: 10
-                VfFrame {
-                    label: qsTr("Logo")
-                    Layout.fillWidth: true
-                    VfImage {
-                        id: logo
-                        objectName: "logoFile"
-                        width: 300
-                        height: 160
+            VfScrollPane {
+                id: extrasPane
+                ColumnLayout {
+                    width: extrasPane.availableWidth
+                    spacing: 10
+                    VfFrame {
+                        label: qsTr("Logo")
+                        Layout.fillWidth: true
+                        VfImage {
+                            id: logo
+                            objectName: "logoFile"
+                            implicitWidth: 300
+                            implicitHeight: 160
+                        }
                     }
+                    Item { Layout.fillHeight: true }
                 }
-                Item { Layout.fillHeight: true }
             }
         }
     }

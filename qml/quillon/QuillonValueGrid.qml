@@ -15,7 +15,8 @@ GridLayout {
     property var rows: []
 
     columns: columnsOf.length + 1
-    columnSpacing: 24
+    // Title and three axes fit the tab of the smallest window.
+    columnSpacing: 16
     rowSpacing: 6
 
     VfText {
@@ -51,7 +52,7 @@ GridLayout {
             Layout.row: rowIndex + 1
             Layout.column: columnIndex + 1
             Layout.alignment: Qt.AlignHCenter
-            Layout.minimumWidth: 80
+            Layout.minimumWidth: 64
             horizontalAlignment: Text.AlignHCenter
             text: row && row.values[columnIndex] !== undefined ? row.values[columnIndex] : "---"
             font.pixelSize: 14

@@ -1,18 +1,21 @@
 import QtQuick 2.15
 import QtQuick.Layouts 1.15
+import "../../qml"
 
 // The run's statistics: its minimum, average and maximum of every quantity,
-// as the instrument reported them, in three boxes left to right.
-Item {
+// as the instrument reported them, in three boxes left to right (below one
+// another in a narrow window).
+VfScrollPane {
     id: results
 
     // {minList, avgList, maxList}, each as RumoResultItem shows it.
     property var finalResultsData: ({ "minList": [], "avgList": [], "maxList": [] })
 
-    RowLayout {
-        anchors.fill: parent
-        anchors.margins: 16
-        spacing: 16
+    padding: 16
+
+    VfBoxGrid {
+        width: results.availableWidth
+        boxWidth: 240
 
         RumoResultItem {
             objectName: "minBox"

@@ -34,7 +34,7 @@ Window {
     flags: Qt.Dialog
     width: 900
     height: 640
-    minimumWidth: 850
+    minimumWidth: 800
     minimumHeight: 550
     color: "#e0e0e0"
 
@@ -112,14 +112,11 @@ Window {
         checked: true
     }
 
-    ScrollView {
+    VfScrollPane {
         id: scroll
         objectName: "reportOptions"
         anchors { left: parent.left; right: parent.right; top: parent.top; bottom: bottomBar.top }
         anchors.margins: 12
-        contentWidth: availableWidth
-        clip: true
-        ScrollBar.horizontal.policy: ScrollBar.AlwaysOff
 
         ColumnLayout {
             width: scroll.availableWidth

@@ -214,11 +214,13 @@ VfPage {
             id: sampleTable
             objectName: "sampleTable"
             model: page.samplesModel
+            flaggedRow: function (row) { return page.isRedRow(row) }
 
             rowDelegate: Rectangle {
                 height: 24
                 color: page.samplesModel.count === 0 ? "#fff"
-                     : page.isRedRow(styleData.row) ? "red"
+                     : sampleTable.flaggedRow(styleData.row) ? sampleTable.flaggedRowColor
+                     : styleData.selected ? "steelblue"
                      : styleData.alternate ? "#eee" : "#fff"
             }
 

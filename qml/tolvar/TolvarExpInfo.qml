@@ -21,6 +21,9 @@ VfRectangle {
     property alias samplerType: samplerTypeElement.value
     property alias status: statusElement.value
 
+    // A narrow page sets the sampler and the status below the other columns.
+    readonly property bool narrow: width < 1000
+
     border.color: "black"
     implicitHeight: grid.implicitHeight + 46
 
@@ -29,7 +32,6 @@ VfRectangle {
         anchors { left: parent.left; right: parent.right; top: parent.top }
         anchors { leftMargin: 14; rightMargin: 14; topMargin: 14 }
         columns: 4
-        rows: 3
         flow: GridLayout.LeftToRight
         columnSpacing: 30
         rowSpacing: 6
@@ -81,13 +83,15 @@ VfRectangle {
         }
         VfInfoElement {
             id: samplerTypeElement
-            Layout.row: 0; Layout.column: 3
+            Layout.row: info.narrow ? 3 : 0
+            Layout.column: info.narrow ? 0 : 3
             label: qsTr("Sampler") + ":"
             value: "---"
         }
         VfInfoElement {
             id: statusElement
-            Layout.row: 1; Layout.column: 3
+            Layout.row: info.narrow ? 3 : 1
+            Layout.column: info.narrow ? 1 : 3
             visible: info.showStatus
             label: qsTr("Status") + ":"
             value: "---"

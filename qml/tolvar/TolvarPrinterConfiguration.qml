@@ -29,7 +29,7 @@ Window {
     flags: Qt.Dialog
     width: 900
     height: 640
-    minimumWidth: 850
+    minimumWidth: 800
     minimumHeight: 468
     color: "#e0e0e0"
 
@@ -141,9 +141,13 @@ Window {
         currentIndex: tabBar.currentIndex
         clip: true
 
-        Item {
+        VfScrollPane {
+            id: itemsPane
+            padding: 8
             GridLayout {
-                anchors { fill: parent; margins: 8 }
+                width: itemsPane.availableWidth
+                // The comments take the room left below the switches.
+                height: Math.max(implicitHeight, itemsPane.availableHeight)
                 columns: 3
                 columnSpacing: 10
                 rowSpacing: 10
@@ -215,9 +219,11 @@ Window {
             }
         }
 
-        Item {
+        VfScrollPane {
+            id: identificationPane
+            padding: 8
             RowLayout {
-                anchors { left: parent.left; right: parent.right; top: parent.top; margins: 8 }
+                width: identificationPane.availableWidth
                 spacing: 10
 
                 VfFrame {

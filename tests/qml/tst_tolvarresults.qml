@@ -225,13 +225,36 @@ Item {
         function test_redRows(data) {
             show(results3, run("TOLVAR 3 PLUS", {}, data.flows))
             compare(results3.samplesModel.count, data.flows.length)
-            for (var row = 0; row < data.red.length; ++row)
+            var table = findChild(results3, "sampleTable")
+            for (var row = 0; row < data.red.length; ++row) {
                 compare(results3.isRedRow(row), data.red[row], "row " + row)
+                compare(table.flaggedRow(row), data.red[row], "row " + row)
+            }
             verify(!results3.isRedRow(-1))
             verify(!results3.isRedRow(data.flows.length))
             // The row shows the flow left empty as "---" and is drawn without it.
             if (data.flows[0] === null)
                 compare(results3.samplesModel.get(0).Flow, "---")
+        }
+
+        // WCAG's relative luminance of a colour.
+        function luminance(colour) {
+            function linear(channel) {
+                return channel <= 0.03928 ? channel / 12.92
+                                          : Math.pow((channel + 0.055) / 1.055, 2.4)
+            }
+            return 0.2126 * linear(colour.r) + 0.7152 * linear(colour.g)
+                    + 0.0722 * linear(colour.b)
+        }
+
+        // A red row's text reads at WCAG's contrast for body text, 4.5:1.
+        function test_redRowTextIsReadable() {
+            var table = findChild(results3, "sampleTable")
+            var text = luminance(table.flaggedTextColor)
+            var row = luminance(table.flaggedRowColor)
+            var ratio = (Math.max(text, row) + 0.05) / (Math.min(text, row) + 0.05)
+            verify(ratio >= 4.5, "contrast " + ratio.toFixed(2) + ":1")
+            verify(Qt.colorEqual(table.flaggedRowColor, "red"))
         }
 
         // A new run starts on the table; the tabs still lead to the pages.

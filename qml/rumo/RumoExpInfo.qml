@@ -33,7 +33,7 @@ VfRectangle {
                 { "label": qsTr("Date") + ":", "key": "startTime", "name": "infoDate" },
                 { "label": qsTr("Exp time") + ":", "key": "expTime", "name": "infoExpTime" },
                 { "label": qsTr("Pause time") + ":", "key": "pauseTime", "name": "infoPauseTime" },
-                { "label": qsTr("Sample time") + " [s]:", "key": "sampleTime", "name": "infoSampleTime" },
+                { "label": qsTr("Sample time") + ":", "key": "sampleTime", "name": "infoSampleTime" },
                 { "heading": qsTr("Sensor") },
                 { "label": qsTr("Type") + ":", "key": "experimentType", "name": "infoType" },
                 { "label": qsTr("SN") + ":", "key": "sensorSN", "name": "infoSensorSN" },

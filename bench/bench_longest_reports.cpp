@@ -6,6 +6,8 @@
 // ratio (8 is linear), and the peak memory of the longest one.
 //
 //   bench_longest_reports [MODEL...]     every model, or the ones named
+//   bench_longest_reports --one MODEL SAMPLES [PDF]
+//                                        one report, kept at PDF when given
 #include "BemariReportRun.h"
 #include "BenchSupport.h"
 #include "DeviceDateTime.h"
@@ -32,9 +34,9 @@ constexpr int kLongestRun = 32400;
 constexpr int kShortRunDivisor = 8;
 
 const QStringList kModels = {
-    QStringLiteral("DRAVO 2"),   QStringLiteral("BEMARI"),        QStringLiteral("BEMARI+"),
-    QStringLiteral("QUILLON"),   QStringLiteral("KESTRUM 2"),     QStringLiteral("KESTRUM 4"),
-    QStringLiteral("TOLVAR 4"),  QStringLiteral("TOLVAR 3 PLUS"), QStringLiteral("RUMO"),
+    QStringLiteral("DRAVO 2"),  QStringLiteral("BEMARI"),        QStringLiteral("BEMARI+"),
+    QStringLiteral("QUILLON"),  QStringLiteral("KESTRUM 2"),     QStringLiteral("KESTRUM 4"),
+    QStringLiteral("TOLVAR 4"), QStringLiteral("TOLVAR 3 PLUS"), QStringLiteral("RUMO"),
 };
 
 struct Deleter
@@ -94,11 +96,12 @@ Run makeRun(const QString &model, int samples, const QString &file, QJsonObject 
 }
 
 // Writes one report in this process and prints its figures on a RESULT line.
-int writeOne(const QString &model, int samples)
+int writeOne(const QString &model, int samples, const QString &keptPdf)
 {
     QTemporaryDir dir;
     QJsonObject options;
-    const Run run = makeRun(model, samples, dir.filePath(QStringLiteral("bench.pdf")), &options);
+    const QString pdf = keptPdf.isEmpty() ? dir.filePath(QStringLiteral("bench.pdf")) : keptPdf;
+    const Run run = makeRun(model, samples, pdf, &options);
     if (!run) {
         QTextStream(stdout) << model << ": the run could not be made\n";
         return 1;
@@ -158,8 +161,9 @@ int main(int argc, char *argv[])
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     const QStringList arguments = app.arguments().mid(1);
-    if (arguments.size() == 3 && arguments.first() == QLatin1String("--one"))
-        return writeOne(arguments.at(1), arguments.at(2).toInt());
+    if ((arguments.size() == 3 || arguments.size() == 4) &&
+        arguments.first() == QLatin1String("--one"))
+        return writeOne(arguments.at(1), arguments.at(2).toInt(), arguments.value(3));
 
     QTextStream out(stdout);
     const QStringList models = arguments.isEmpty() ? kModels : arguments;

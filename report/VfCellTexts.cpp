@@ -1,9 +1,13 @@
 #include "VfCellTexts.h"
 
+#include <QFontInfo>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QPainter>
+#include <QRawFont>
 #include <QTextLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -29,6 +33,24 @@ bool plainText(const QString &text)
     return true;
 }
 
+const QString kDigits = QStringLiteral("0123456789");
+
+bool isDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// Whether the digits of `font` are ten glyphs of one width.
+bool digitGlyphsAlike(const QRawFont &font)
+{
+    const QVector<quint32> glyphs = font.glyphIndexesForString(kDigits);
+    if (glyphs.size() != kDigits.size() || glyphs.contains(0))
+        return false;
+    const QVector<QPointF> advances = font.advancesForGlyphIndexes(glyphs);
+    return std::all_of(advances.cbegin(), advances.cend(),
+                       [&](const QPointF &a) { return a == advances.first(); });
+}
+
 } // namespace
 
 struct VfCellTexts::Laid
@@ -37,7 +59,31 @@ struct VfCellTexts::Laid
     qreal width = 0;
     qreal height = 0;
     qreal advance = 0;
+    // The glyphs of a text drawn one per character from one face; empty
+    // otherwise. Texts of its shape are drawn from them.
+    QGlyphRun glyphs;
+    QVector<quint32> digitGlyphs;
 };
+
+bool VfCellTexts::digitsAlike(const QFont &font)
+{
+    return QFontInfo(font).fixedPitch() && digitGlyphsAlike(QRawFont::fromFont(font));
+}
+
+QString VfCellTexts::shapeOf(const QString &text)
+{
+    // A text without digits is its own shape, and stays shared.
+    const auto digit = std::find_if(text.cbegin(), text.cend(), isDigit);
+    if (digit == text.cend())
+        return text;
+    QString shape = text;
+    QChar *c = shape.data() + (digit - text.cbegin());
+    for (QChar *end = shape.data() + shape.size(); c != end; ++c) {
+        if (isDigit(*c))
+            *c = QLatin1Char('0');
+    }
+    return shape;
+}
 
 VfCellTexts::VfCellTexts() = default;
 VfCellTexts::~VfCellTexts() = default;
@@ -49,12 +95,6 @@ const VfCellTexts::Laid *VfCellTexts::laid(QPainter *painter, int width, int fla
     if ((flags & kOtherFlags) || direction == Qt::RightToLeft || !plainText(text))
         return nullptr;
     const QFont &font = painter->font();
-    if (width != m_width || flags != m_flags || !(font == m_font)) {
-        m_laid.clear();
-        m_width = width;
-        m_flags = flags;
-        m_font = font;
-    }
     auto found = m_laid.constFind(text);
     if (found != m_laid.constEnd())
         return found->get();
@@ -85,14 +125,59 @@ const VfCellTexts::Laid *VfCellTexts::laid(QPainter *painter, int width, int fla
     laid->height = line.ascent() + line.descent();
     laid->width = line.naturalTextWidth();
     laid->advance = line.horizontalAdvance();
+    if (m_digitsAlike)
+        keepGlyphs(laid.get(), text);
     return m_laid.insert(text, laid)->get();
+}
+
+void VfCellTexts::keepGlyphs(Laid *laid, const QString &text)
+{
+    const QList<QGlyphRun> runs = laid->layout.glyphRuns();
+    if (runs.size() != 1)
+        return;
+    const QRawFont font = runs.first().rawFont();
+    // One glyph per character, as the face maps them: nothing was shaped.
+    if (runs.first().glyphIndexes() != font.glyphIndexesForString(text) || !digitGlyphsAlike(font))
+        return;
+    laid->glyphs = runs.first();
+    laid->digitGlyphs = font.glyphIndexesForString(kDigits);
+}
+
+void VfCellTexts::follow(QPainter *painter, int width, int flags)
+{
+    const QFont &font = painter->font();
+    if (width == m_width && flags == m_flags && font == m_font)
+        return;
+    m_laid.clear();
+    m_width = width;
+    m_flags = flags;
+    m_font = font;
+    m_digitsAlike = digitsAlike(font);
+}
+
+void VfCellTexts::drawAlike(QPainter *painter, const QPointF &at, const Laid &laid,
+                            const QString &text)
+{
+    QVector<quint32> glyphs = laid.glyphs.glyphIndexes();
+    for (int i = 0; i < text.size(); ++i) {
+        if (isDigit(text.at(i)))
+            glyphs[i] = laid.digitGlyphs.at(text.at(i).unicode() - '0');
+    }
+    QGlyphRun run = laid.glyphs;
+    run.setGlyphIndexes(glyphs);
+    painter->drawGlyphRun(at, run);
 }
 
 void VfCellTexts::draw(QPainter *painter, const QRect &rect, int flags, const QString &text)
 {
     if (text.isEmpty() || painter->pen().style() == Qt::NoPen)
         return;
-    const Laid *laid = this->laid(painter, rect.width(), flags, text);
+    follow(painter, rect.width(), flags);
+    const QString shape = m_digitsAlike ? shapeOf(text) : text;
+    const Laid *laid = this->laid(painter, rect.width(), flags, shape);
+    const bool alike = shape != text;
+    if (laid && alike && laid->glyphs.glyphIndexes().isEmpty())
+        laid = nullptr;
     const QRectF r(rect);
     qreal x = 0;
     qreal y = 0;
@@ -118,5 +203,9 @@ void VfCellTexts::draw(QPainter *painter, const QRect &rect, int flags, const QS
         painter->drawText(rect, flags, text);
         return;
     }
-    laid->layout.lineAt(0).draw(painter, QPointF(r.x() + x, r.y() + y));
+    const QPointF at(r.x() + x, r.y() + y);
+    if (alike)
+        drawAlike(painter, at, *laid, text);
+    else
+        laid->layout.lineAt(0).draw(painter, at);
 }

@@ -92,9 +92,13 @@ int VfFullPageTable::layout(int x, int y, bool paint)
     // A block gets its titles with its first row: no titles over no rows.
     bool headed = false;
     int cur = headerTop + m_headerHeight;
-    QString previous = VfPrinter::dateText(m_rows.first().date());
+    QDate previousDay = m_rows.first().date();
+    QString previous = VfPrinter::dateText(previousDay);
     for (const VfTableRow &row : qAsConst(m_rows)) {
-        const QString date = VfPrinter::dateText(row.date());
+        // Rows of one day share its text; only a new day's is written out.
+        const QDate day = row.date();
+        const QString date = day == previousDay ? previous : VfPrinter::dateText(day);
+        previousDay = day;
         bool changed = date != previous;
         const int lines = changed ? 2 : 1;
         if (cur + lines * m_rowHeight + m_bottomReserve > pageHeight) {

@@ -88,12 +88,17 @@ int VfSubSuperScript::chainHeight(const QList<Parts> &chain)
     return raise + below;
 }
 
-int VfSubSuperScript::width(QPainter *painter) const
+int VfSubSuperScript::chainWidth(const QList<Parts> &chain)
 {
     int w = 0;
-    for (const Parts &parts : measureChain(painter))
+    for (const Parts &parts : chain)
         w += parts.main.width() + qMax(parts.sub.width(), parts.sup.width());
     return w;
+}
+
+int VfSubSuperScript::width(QPainter *painter) const
+{
+    return chainWidth(measureChain(painter));
 }
 
 int VfSubSuperScript::height(QPainter *painter) const
@@ -106,7 +111,7 @@ int VfSubSuperScript::drawIn(int x1, int y1, int x2, int y2, QPainter *painter)
     const QList<Parts> chain = measureChain(painter);
     if (chain.isEmpty())
         return 0;
-    const int w = width(painter);
+    const int w = chainWidth(chain);
     int raise = 0;
     for (const Parts &parts : chain)
         raise = qMax(raise, parts.raise());

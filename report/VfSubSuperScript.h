@@ -60,6 +60,7 @@ private:
     // This label and the ones chained behind it, measured in this label's
     // fonts; empty when the main text is empty.
     QList<Parts> measureChain(QPainter *painter) const;
+    static int chainWidth(const QList<Parts> &chain);
     static int chainHeight(const QList<Parts> &chain);
 
     QString m_text;

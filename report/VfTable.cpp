@@ -109,16 +109,20 @@ void VfTable::measureRows(const QList<VfTableRow> &rows)
     QVector<CellStyle> styles;
     for (int c = 0; c < m_columnCount; ++c)
         styles.append(cellStyle(c));
-    // A column's values repeat ("---", the same reading): each text is laid
-    // out once per column.
+    // A column's values repeat ("---", the same reading), and its counts and
+    // times differ only in their digits: each text or shape is laid out once
+    // per column.
     QVector<QHash<QString, QSize>> measured(m_columnCount);
     m_repeated = QVector<QSet<QString>>(m_columnCount);
+    m_digitsAlike.clear();
+    for (const CellStyle &style : qAsConst(styles))
+        m_digitsAlike.append(VfCellTexts::digitsAlike(style.font));
     for (const VfTableRow &row : rows) {
         m_rows.append(row);
         // A row is as tall as its tallest cell, so no cell overlaps the next row.
         int height = 0;
         for (int c = 0; c < m_columnCount; ++c) {
-            const QString text = row.cell(c);
+            const QString text = drawnAs(c, row.cell(c));
             auto size = measured[c].constFind(text);
             if (size == measured[c].constEnd()) {
                 m_painter->setFont(styles.at(c).font);
@@ -135,6 +139,11 @@ void VfTable::measureRows(const QList<VfTableRow> &rows)
     m_painter->setFont(saved);
 }
 
+QString VfTable::drawnAs(int column, const QString &text) const
+{
+    return m_digitsAlike.value(column) ? VfCellTexts::shapeOf(text) : text;
+}
+
 void VfTable::drawCells(const QStringList &cells, int height, int x, int y)
 {
     // One transform for the whole row, and a font set only where it changes:
@@ -148,7 +157,7 @@ void VfTable::drawCells(const QStringList &cells, int height, int x, int y)
             m_painter->setFont(style.font);
         const QString text = cells.value(c);
         const QRect rect(x, y, width, height);
-        if (c < m_repeated.size() && m_repeated.at(c).contains(text))
+        if (c < m_repeated.size() && m_repeated.at(c).contains(drawnAs(c, text)))
             m_cellTexts[c].draw(m_painter, rect, style.flags, text);
         else
             m_painter->drawText(rect, style.flags, text);

@@ -7,8 +7,8 @@
 #include <QList>
 #include <QObject>
 #include <QSet>
-#include <QVector>
 #include <QStringList>
+#include <QVector>
 
 #include <map>
 
@@ -91,6 +91,9 @@ protected:
     // Draws the cells left to right from (x, y), one rectangle per column;
     // cells past the end of a short row are left empty.
     void drawCells(const QStringList &cells, int height, int x, int y);
+    // The text that `text` is measured and drawn as in `column`: its shape
+    // where the column's digits are alike.
+    QString drawnAs(int column, const QString &text) const;
 
     int m_cellPaddingX = 0;
     int m_cellPaddingY = 0;
@@ -107,9 +110,10 @@ protected:
     QFont m_bodyFont;
     QFont m_headerFont;
     QFont m_smallFont;
-    // The texts each column holds more than once, drawn from layouts kept in
-    // m_cellTexts.
+    // The texts (or shapes) each column holds more than once, drawn from
+    // layouts kept in m_cellTexts.
     QVector<QSet<QString>> m_repeated;
+    QVector<bool> m_digitsAlike;
     std::map<int, VfCellTexts> m_cellTexts;
     bool m_newPageDone = false;
     bool m_pageFinished = false;

@@ -89,8 +89,10 @@ public:
     // Draws with `painter` (in the chart's coordinates) the markers held for
     // the scatter series of `chart` (setMarkers), as laid out for drawing,
     // within its plot: one marker centred on each pixel a point falls on
-    // (pixelCells), which draws the picture of a marker at every point. The
-    // axes' ranges must be set by then.
+    // (pixelCells), which draws the picture of a marker at every point. A
+    // marker is filled in the series' colour, in its shape and size, without
+    // a border (the reports' markers have none). They lie over the chart's
+    // lines. The axes' ranges must be set by then.
     static void paintMarkers(const QtCharts::QChart *chart, QPainter *painter);
     // Lays `chart` out on `size` and draws it with `painter` from (0, 0),
     // its held markers (setMarkers) over it. The chart stays the caller's.

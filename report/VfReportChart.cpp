@@ -11,6 +11,7 @@
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
 #include <QLegend>
+#include <QLineSeries>
 #include <QPainter>
 #include <QScatterSeries>
 #include <QValueAxis>
@@ -218,10 +219,11 @@ void VfReportChart::setMarkers(QScatterSeries *series, const QVector<QPointF> &p
     series->setProperty(kHeldMarkers, QVariant::fromValue(points));
 }
 
-void VfReportChart::paintMarkers(const QChart *chart, QPainter *painter)
+void VfReportChart::paintMarkers(QChart *chart, QPainter *painter)
 {
     const QRectF plot = chart->plotArea();
     const QList<QAbstractSeries *> series = chart->series();
+    bool painted = false;
     for (QAbstractSeries *each : series) {
         auto *markers = qobject_cast<QScatterSeries *>(each);
         const QVariant held = markers ? markers->property(kHeldMarkers) : QVariant();
@@ -243,6 +245,30 @@ void VfReportChart::paintMarkers(const QChart *chart, QPainter *painter)
                              round ? Qt::RoundCap : Qt::SquareCap));
         painter->setOpacity(painter->opacity() * markers->opacity());
         painter->drawPoints(centres);
+        painter->restore();
+        painted = true;
+    }
+    if (painted)
+        paintLinesAgain(chart, painter);
+}
+
+void VfReportChart::paintLinesAgain(QChart *chart, QPainter *painter)
+{
+    const QList<QAbstractSeries *> series = chart->series();
+    for (QAbstractSeries *each : series) {
+        auto *line = qobject_cast<QLineSeries *>(each);
+        if (!line || !line->isVisible() || qobject_cast<QScatterSeries *>(each))
+            continue;
+        const QVector<QPointF> points = line->pointsVector();
+        QPolygonF positions;
+        positions.reserve(points.size());
+        for (const QPointF &point : points)
+            positions.append(chart->mapToPosition(point, line));
+        painter->save();
+        painter->setClipRect(chart->plotArea(), Qt::IntersectClip);
+        painter->setPen(line->pen());
+        painter->setOpacity(painter->opacity() * line->opacity());
+        painter->drawPolyline(positions);
         painter->restore();
     }
 }

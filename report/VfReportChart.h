@@ -91,13 +91,18 @@ public:
     // within its plot: one marker centred on each pixel a point falls on
     // (pixelCells), which draws the picture of a marker at every point. A
     // marker is filled in the series' colour, in its shape and size, without
-    // a border (the reports' markers have none). They lie over the chart's
-    // lines. The axes' ranges must be set by then.
-    static void paintMarkers(const QtCharts::QChart *chart, QPainter *painter);
+    // a border (the reports' markers have none). The chart's lines are drawn
+    // again over them, as they lie over the markers of a chart that draws
+    // its own. The axes' ranges must be set by then.
+    static void paintMarkers(QtCharts::QChart *chart, QPainter *painter);
     // Lays `chart` out on `size` and draws it with `painter` from (0, 0),
     // its held markers (setMarkers) over it. The chart stays the caller's.
     static void render(QtCharts::QChart *chart, QPainter *painter, const QSize &size);
 
     // Whether two values are equal but for rounding.
     static bool nearlyEqual(double a, double b);
+
+private:
+    // Draws the line series of `chart` again, over what was drawn on it.
+    static void paintLinesAgain(QtCharts::QChart *chart, QPainter *painter);
 };

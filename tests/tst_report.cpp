@@ -10,6 +10,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLegend>
+#include <QLineSeries>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QScatterSeries>
@@ -599,8 +600,8 @@ private slots:
 
     // A long pump run's flow as markers, drawn over the chart once per pixel
     // they fall on: the picture has a marker around the pixel of every
-    // sample as the chart maps it, and nothing else; the legend shows the
-    // series' marker.
+    // sample as the chart maps it, and nothing else; the set-point line
+    // stays over them, and the legend shows the series' marker.
     void markersCoverThePlotsPixels()
     {
         QVector<QPointF> flow;
@@ -621,9 +622,16 @@ private slots:
             markers->setMarkerSize(3);
             if (points)
                 VfReportChart::setMarkers(markers, *points);
+            auto *setPoint = new QtCharts::QLineSeries;
+            setPoint->setPen(QPen(Qt::red, 1));
+            setPoint->append(flow.first().x(), 2.0);
+            setPoint->append(flow.last().x(), 2.0);
             auto *times = new QtCharts::QDateTimeAxis;
             auto *values = new QtCharts::QValueAxis;
             VfReportChart::attach(chart, markers, times, values);
+            chart->addSeries(setPoint);
+            setPoint->attachAxis(times);
+            setPoint->attachAxis(values);
             values->setRange(1.8, 2.2);
             VfReportChart::tidyTimeAxis(times, start, start.addSecs(32399));
             *image = QImage(size, QImage::Format_RGB32);
@@ -641,6 +649,9 @@ private slots:
 
         // Away from the plot's edges, where the clip decides.
         const QRect inside = plot.toAlignedRect().adjusted(2, 2, -2, -2);
+        const auto red = [&drawn](int x, int y) {
+            return drawn.pixel(x, y) == QColor(Qt::red).rgb();
+        };
         QSet<QPair<int, int>> expected;
         for (const QPointF &point : qAsConst(flow)) {
             const QPointF at = chart->mapToPosition(point, markers);
@@ -648,7 +659,7 @@ private slots:
             const int row = int(std::floor(at.y()));
             for (int x = column - 1; x <= column + 1; ++x)
                 for (int y = row - 1; y <= row + 1; ++y)
-                    if (inside.contains(x, y))
+                    if (inside.contains(x, y) && !red(x, y))
                         expected.insert({x, y});
         }
         QSet<QPair<int, int>> marked;
@@ -665,6 +676,13 @@ private slots:
         }
         QCOMPARE(marked, expected);
         QVERIFY(legendMarker);
+        const QPointF lineFrom = chart->mapToPosition(QPointF(flow.first().x(), 2.0), markers);
+        const QPointF lineTo = chart->mapToPosition(QPointF(flow.last().x(), 2.0), markers);
+        const int row = int(std::floor(lineFrom.y()));
+        for (int x = qMax(inside.left(), int(lineFrom.x()) + 1);
+             x < qMin(inside.right(), int(lineTo.x())); ++x)
+            QVERIFY2(red(x, row - 1) || red(x, row) || red(x, row + 1),
+                     qPrintable(QString::number(x)));
     }
 
     void zeroPaddedNumbers_data()

@@ -79,12 +79,17 @@ qint64 pixelOf(double value, double from, double span, double origin, double pix
 
 } // namespace
 
-QVector<QPointF> thinToCells(const QVector<QPointF> &points, const QRectF &values,
-                             const QRectF &plot)
+namespace {
+
+// Calls `keep` with the index and pixel of each point of `points` that falls
+// on a pixel of `plot` no point before it fell on (see thinToCells).
+template <typename Keep>
+void eachNewCell(const QVector<QPointF> &points, const QRectF &values, const QRectF &plot,
+                 Keep keep)
 {
     QSet<quint64> taken;
-    QVector<QPointF> thinned;
-    for (const QPointF &point : points) {
+    for (int i = 0; i < points.size(); ++i) {
+        const QPointF &point = points.at(i);
         const qint64 column =
             pixelOf(point.x(), values.left(), values.width(), plot.left(), plot.width());
         // Upwards from the bottom of the plot.
@@ -94,7 +99,24 @@ QVector<QPointF> thinToCells(const QVector<QPointF> &points, const QRectF &value
         const int before = taken.size();
         taken.insert(cell);
         if (taken.size() != before)
-            thinned.append(point);
+            keep(i, QPoint(int(column), int(row)));
     }
+}
+
+} // namespace
+
+QVector<QPointF> thinToCells(const QVector<QPointF> &points, const QRectF &values,
+                             const QRectF &plot)
+{
+    QVector<QPointF> thinned;
+    eachNewCell(points, values, plot,
+                [&](int index, const QPoint &) { thinned.append(points.at(index)); });
     return thinned;
+}
+
+QVector<QPoint> pixelCells(const QVector<QPointF> &points, const QRectF &values, const QRectF &plot)
+{
+    QVector<QPoint> cells;
+    eachNewCell(points, values, plot, [&](int, const QPoint &cell) { cells.append(cell); });
+    return cells;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QPointF>
 #include <QRectF>
 #include <QVector>
@@ -26,3 +27,10 @@ QVector<QPointF> thinToColumns(const QVector<QPointF> &points, int columns);
 // must be a finite number.
 QVector<QPointF> thinToCells(const QVector<QPointF> &points, const QRectF &values,
                              const QRectF &plot);
+
+// The pixels of `plot` on which `points` fall, as thinToCells reckons them
+// (column and row of the pixel), each once, in the order first met: a marker
+// drawn centred on each draws the picture of markers at every point, at one
+// draw per pixel.
+QVector<QPoint> pixelCells(const QVector<QPointF> &points, const QRectF &values,
+                           const QRectF &plot);

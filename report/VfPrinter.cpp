@@ -19,8 +19,6 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetrics>
-#include <QGraphicsLayout>
-#include <QGraphicsScene>
 #include <QImage>
 #include <QJsonDocument>
 #include <QLegend>
@@ -166,27 +164,12 @@ void VfPrinter::renderChart(QtCharts::QChart *chart, const QRect &area)
         return;
     }
     applyReportFonts(chart);
-    QGraphicsScene scene(0, 0, area.width(), area.height());
-    VfReportChart::layOutThinned(chart, [&scene, chart] {
-        scene.addItem(chart);
-        chart->setGeometry(scene.sceneRect());
-        if (chart->layout())
-            chart->layout()->activate();
-        // A legend lays its markers out on its own; without the event loop
-        // it would keep the names it cut to fit the chart's size before this
-        // one.
-        QtCharts::QLegend *legend = chart->legend();
-        if (legend && legend->isVisible() && legend->layout()) {
-            legend->layout()->invalidate();
-            legend->layout()->activate();
-        }
-    });
     m_painter->save();
     m_painter->resetTransform();
     m_painter->translate(area.topLeft());
-    scene.render(m_painter, QRectF(0, 0, area.width(), area.height()), scene.sceneRect());
+    VfReportChart::render(chart, m_painter, area.size());
     m_painter->restore();
-    // The scene deletes the chart with it.
+    delete chart;
 }
 
 void VfPrinter::onGuiThread(const std::function<void()> &work)

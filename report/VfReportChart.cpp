@@ -8,6 +8,11 @@
 #include <QChart>
 #include <QDateTimeAxis>
 #include <QFontMetrics>
+#include <QGraphicsLayout>
+#include <QGraphicsScene>
+#include <QLegend>
+#include <QLineSeries>
+#include <QPainter>
 #include <QScatterSeries>
 #include <QValueAxis>
 
@@ -214,28 +219,78 @@ void VfReportChart::setMarkers(QScatterSeries *series, const QVector<QPointF> &p
     series->setProperty(kHeldMarkers, QVariant::fromValue(points));
 }
 
-void VfReportChart::layOutThinned(QChart *chart, const std::function<void()> &layOut)
+void VfReportChart::paintMarkers(QChart *chart, QPainter *painter)
 {
-    layOut();
     const QRectF plot = chart->plotArea();
     const QList<QAbstractSeries *> series = chart->series();
+    bool painted = false;
     for (QAbstractSeries *each : series) {
         auto *markers = qobject_cast<QScatterSeries *>(each);
         const QVariant held = markers ? markers->property(kHeldMarkers) : QVariant();
-        if (!held.isValid())
+        const QRectF values = markers ? plottedValues(markers) : QRectF();
+        if (!held.isValid() || values.isNull() || !markers->isVisible())
             continue;
-        markers->setProperty(kHeldMarkers, QVariant());
-        const QRectF values = plottedValues(markers);
-        const QVector<QPointF> points = held.value<QVector<QPointF>>();
-        // A border that cannot be seen is not drawn; and the chart makes the
-        // items of its markers anew when their look first changes, which
-        // costs little for one marker and much for thousands.
-        if (markers->borderColor().alpha() == 0)
-            markers->setPen(Qt::NoPen);
-        if (!points.isEmpty())
-            markers->replace(QVector<QPointF>{points.first()});
-        markers->replace(values.isNull() ? points : thinToCells(points, values, plot));
+        const QVector<QPoint> cells = pixelCells(held.value<QVector<QPointF>>(), values, plot);
+        // A marker is a dot of its size, drawn as a point of a pen that
+        // wide: the page takes a point as two short commands, where an
+        // outline of its own would cost many.
+        QPolygonF centres;
+        centres.reserve(cells.size());
+        for (const QPoint &cell : cells)
+            centres.append(QPointF(cell.x() + 0.5, cell.y() + 0.5));
+        const bool round = markers->markerShape() == QScatterSeries::MarkerShapeCircle;
+        painter->save();
+        painter->setClipRect(plot, Qt::IntersectClip);
+        painter->setPen(QPen(markers->brush(), markers->markerSize(), Qt::SolidLine,
+                             round ? Qt::RoundCap : Qt::SquareCap));
+        painter->setOpacity(painter->opacity() * markers->opacity());
+        painter->drawPoints(centres);
+        painter->restore();
+        painted = true;
     }
+    if (painted)
+        paintLinesAgain(chart, painter);
+}
+
+void VfReportChart::paintLinesAgain(QChart *chart, QPainter *painter)
+{
+    const QList<QAbstractSeries *> series = chart->series();
+    for (QAbstractSeries *each : series) {
+        auto *line = qobject_cast<QLineSeries *>(each);
+        if (!line || !line->isVisible() || qobject_cast<QScatterSeries *>(each))
+            continue;
+        const QVector<QPointF> points = line->pointsVector();
+        QPolygonF positions;
+        positions.reserve(points.size());
+        for (const QPointF &point : points)
+            positions.append(chart->mapToPosition(point, line));
+        painter->save();
+        painter->setClipRect(chart->plotArea(), Qt::IntersectClip);
+        painter->setPen(line->pen());
+        painter->setOpacity(painter->opacity() * line->opacity());
+        painter->drawPolyline(positions);
+        painter->restore();
+    }
+}
+
+void VfReportChart::render(QChart *chart, QPainter *painter, const QSize &size)
+{
+    QGraphicsScene scene(0, 0, size.width(), size.height());
+    scene.addItem(chart);
+    chart->setGeometry(scene.sceneRect());
+    if (chart->layout())
+        chart->layout()->activate();
+    // A legend lays its markers out on its own; without the event loop it
+    // would keep the names it cut to fit the chart's size before this one.
+    QLegend *legend = chart->legend();
+    if (legend && legend->isVisible() && legend->layout()) {
+        legend->layout()->invalidate();
+        legend->layout()->activate();
+    }
+    scene.render(painter, QRectF(QPointF(), size), scene.sceneRect());
+    paintMarkers(chart, painter);
+    // The chart stays the caller's, laid out.
+    scene.removeItem(chart);
 }
 
 QBarSeries *VfReportChart::labelledBars(QBarSet *set, const QColor &colour, int precision)

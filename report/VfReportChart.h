@@ -4,10 +4,11 @@
 #include <QDateTime>
 #include <QFont>
 #include <QPointF>
+#include <QSize>
 #include <QString>
 #include <QVector>
 
-#include <functional>
+class QPainter;
 
 namespace QtCharts {
 class QAbstractAxis;
@@ -79,16 +80,29 @@ public:
     // plot of `plotPixels` showing `span` value units.
     static double labelRoom(double span, int plotPixels);
 
-    // The markers of `series` at `points`, held back until its chart is laid
-    // out for drawing (layOutThinned): a chart makes an item for each marker
-    // of its series, which for a long run costs far more than drawing them.
+    // The markers of `series` at `points`, left out of the chart and drawn
+    // over it by paintMarkers once it is laid out: the chart would make an
+    // item for each marker, which for a long run costs far more than drawing
+    // them. The series keeps its look (shape, size, colours) for both and
+    // for the legend.
     static void setMarkers(QtCharts::QScatterSeries *series, const QVector<QPointF> &points);
-    // Lays `chart` out for drawing by `layOut`, then gives each scatter
-    // series the markers held back for it (setMarkers), thinned to one per
-    // pixel of the plot (thinToCells): they draw the same picture at a
-    // fraction of the cost. The axes' ranges must be set by then.
-    static void layOutThinned(QtCharts::QChart *chart, const std::function<void()> &layOut);
+    // Draws with `painter` (in the chart's coordinates) the markers held for
+    // the scatter series of `chart` (setMarkers), as laid out for drawing,
+    // within its plot: one marker centred on each pixel a point falls on
+    // (pixelCells), which draws the picture of a marker at every point. A
+    // marker is filled in the series' colour, in its shape and size, without
+    // a border (the reports' markers have none). The chart's lines are drawn
+    // again over them, as they lie over the markers of a chart that draws
+    // its own. The axes' ranges must be set by then.
+    static void paintMarkers(QtCharts::QChart *chart, QPainter *painter);
+    // Lays `chart` out on `size` and draws it with `painter` from (0, 0),
+    // its held markers (setMarkers) over it. The chart stays the caller's.
+    static void render(QtCharts::QChart *chart, QPainter *painter, const QSize &size);
 
     // Whether two values are equal but for rounding.
     static bool nearlyEqual(double a, double b);
+
+private:
+    // Draws the line series of `chart` again, over what was drawn on it.
+    static void paintLinesAgain(QtCharts::QChart *chart, QPainter *painter);
 };

@@ -6,11 +6,12 @@
 
 #include <QDateTimeAxis>
 #include <QDir>
-#include <QGraphicsLayout>
-#include <QGraphicsScene>
 #include <QImage>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLegend>
+#include <QLineSeries>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QScatterSeries>
 #include <QSignalSpy>
@@ -19,6 +20,7 @@
 
 #include <cmath>
 #include <limits>
+#include <memory>
 
 namespace {
 
@@ -596,9 +598,11 @@ private slots:
         QVERIFY(axis.max() >= max);
     }
 
-    // A long pump run's flow as markers, thinned on the plot as it is laid
-    // out for drawing: every pixel a sample's marker stands on keeps one.
-    void markersThinnedToThePlotsPixels()
+    // A long pump run's flow as markers, drawn over the chart once per pixel
+    // they fall on: the picture has a marker around the pixel of every
+    // sample as the chart maps it, and nothing else; the set-point line
+    // stays over them, and the legend shows the series' marker.
+    void markersCoverThePlotsPixels()
     {
         QVector<QPointF> flow;
         const QDateTime start(QDate(2024, 5, 17), QTime(8, 0));
@@ -606,32 +610,79 @@ private slots:
             const int hundredths = 200 + (i * 7919) % 25 - 12 + (i % 97 == 0 ? 15 : 0);
             flow.append(QPointF(start.addSecs(i).toMSecsSinceEpoch(), hundredths / 100.0));
         }
-        QGraphicsScene scene(0, 0, 655, 240);
-        QtCharts::QChart *chart = VfReportChart::newChart("Flow");
-        auto *markers = new QtCharts::QScatterSeries;
-        VfReportChart::setMarkers(markers, flow);
-        auto *times = new QtCharts::QDateTimeAxis;
-        auto *values = new QtCharts::QValueAxis;
-        VfReportChart::attach(chart, markers, times, values);
-        values->setRange(1.8, 2.2);
-        VfReportChart::tidyTimeAxis(times, start, start.addSecs(32399));
-        VfReportChart::layOutThinned(chart, [&scene, chart] {
-            scene.addItem(chart);
-            chart->setGeometry(scene.sceneRect());
-            chart->layout()->activate();
-        });
-
-        const auto pixels = [chart, markers](const QVector<QPointF> &points) {
-            QSet<QPair<int, int>> covered;
-            for (const QPointF &point : points) {
-                const QPointF at = chart->mapToPosition(point, markers);
-                covered.insert({int(std::floor(at.x())), int(std::floor(at.y()))});
-            }
-            return covered;
+        const QSize size(655, 240);
+        const auto draw = [&](const QVector<QPointF> *points, QImage *image) {
+            QtCharts::QChart *chart = VfReportChart::newChart("Flow");
+            chart->legend()->show();
+            chart->legend()->setMarkerShape(QtCharts::QLegend::MarkerShapeFromSeries);
+            auto *markers = new QtCharts::QScatterSeries;
+            markers->setColor(Qt::blue);
+            markers->setBorderColor(Qt::transparent);
+            markers->setMarkerShape(QtCharts::QScatterSeries::MarkerShapeRectangle);
+            markers->setMarkerSize(3);
+            if (points)
+                VfReportChart::setMarkers(markers, *points);
+            auto *setPoint = new QtCharts::QLineSeries;
+            setPoint->setPen(QPen(Qt::red, 1));
+            setPoint->append(flow.first().x(), 2.0);
+            setPoint->append(flow.last().x(), 2.0);
+            auto *times = new QtCharts::QDateTimeAxis;
+            auto *values = new QtCharts::QValueAxis;
+            VfReportChart::attach(chart, markers, times, values);
+            chart->addSeries(setPoint);
+            setPoint->attachAxis(times);
+            setPoint->attachAxis(values);
+            values->setRange(1.8, 2.2);
+            VfReportChart::tidyTimeAxis(times, start, start.addSecs(32399));
+            *image = QImage(size, QImage::Format_RGB32);
+            image->fill(Qt::white);
+            QPainter painter(image);
+            VfReportChart::render(chart, &painter, size);
+            return chart;
         };
-        const QVector<QPointF> thinned = markers->pointsVector();
-        QVERIFY2(thinned.size() < flow.size() / 2, qPrintable(QString::number(thinned.size())));
-        QCOMPARE(pixels(thinned), pixels(flow));
+        QImage bare;
+        delete draw(nullptr, &bare);
+        QImage drawn;
+        std::unique_ptr<QtCharts::QChart> chart(draw(&flow, &drawn));
+        const QRectF plot = chart->plotArea();
+        QtCharts::QAbstractSeries *markers = chart->series().first();
+
+        // Away from the plot's edges, where the clip decides.
+        const QRect inside = plot.toAlignedRect().adjusted(2, 2, -2, -2);
+        const auto red = [&drawn](int x, int y) {
+            return drawn.pixel(x, y) == QColor(Qt::red).rgb();
+        };
+        QSet<QPair<int, int>> expected;
+        for (const QPointF &point : qAsConst(flow)) {
+            const QPointF at = chart->mapToPosition(point, markers);
+            const int column = int(std::floor(at.x()));
+            const int row = int(std::floor(at.y()));
+            for (int x = column - 1; x <= column + 1; ++x)
+                for (int y = row - 1; y <= row + 1; ++y)
+                    if (inside.contains(x, y) && !red(x, y))
+                        expected.insert({x, y});
+        }
+        QSet<QPair<int, int>> marked;
+        bool legendMarker = false;
+        for (int y = 0; y < size.height(); ++y) {
+            for (int x = 0; x < size.width(); ++x) {
+                const bool blue = drawn.pixel(x, y) == QColor(Qt::blue).rgb();
+                if (inside.contains(x, y) && drawn.pixel(x, y) != bare.pixel(x, y)) {
+                    QVERIFY(blue);
+                    marked.insert({x, y});
+                }
+                legendMarker = legendMarker || (blue && !plot.contains(x + 0.5, y + 0.5));
+            }
+        }
+        QCOMPARE(marked, expected);
+        QVERIFY(legendMarker);
+        const QPointF lineFrom = chart->mapToPosition(QPointF(flow.first().x(), 2.0), markers);
+        const QPointF lineTo = chart->mapToPosition(QPointF(flow.last().x(), 2.0), markers);
+        const int row = int(std::floor(lineFrom.y()));
+        for (int x = qMax(inside.left(), int(lineFrom.x()) + 1);
+             x < qMin(inside.right(), int(lineTo.x())); ++x)
+            QVERIFY2(red(x, row - 1) || red(x, row) || red(x, row + 1),
+                     qPrintable(QString::number(x)));
     }
 
     void zeroPaddedNumbers_data()

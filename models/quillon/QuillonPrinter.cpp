@@ -906,10 +906,9 @@ void QuillonPrinter::drawCharts(Experiment *run)
 {
     const int top = openSection(tr("Charts"));
     onGuiThread([&] {
-        m_cursorY +=
-            drawChart(QuillonReportCharts::acceleration(run->logs(), contentWidth()), m_cursorY,
-                      sharedChartHeight(1, m_spacing, kChartHeight, kChartLeast)) +
-            m_spacing;
+        m_cursorY += drawChart(QuillonReportCharts::acceleration(run->logs()), m_cursorY,
+                               sharedChartHeight(1, m_spacing, kChartHeight, kChartLeast)) +
+                     m_spacing;
     });
     closeSection(top);
 }

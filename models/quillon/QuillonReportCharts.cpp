@@ -1,7 +1,6 @@
 #include "QuillonReportCharts.h"
 
 #include "AmrPerOctave.h"
-#include "PointThinning.h"
 #include "QuillonLog.h"
 #include "VfReportChart.h"
 #include "VfReportText.h"
@@ -59,7 +58,7 @@ struct Extent
 
 } // namespace
 
-QChart *QuillonReportCharts::acceleration(const QList<Log *> &logs, int plotWidth)
+QChart *QuillonReportCharts::acceleration(const QList<Log *> &logs)
 {
     QChart *chart = VfReportChart::newChart(tr("Acceleration x Time"));
     chart->legend()->show();
@@ -95,7 +94,7 @@ QChart *QuillonReportCharts::acceleration(const QList<Log *> &logs, int plotWidt
         series->setBorderColor(Qt::transparent);
         series->setMarkerShape(trace.shape);
         series->setMarkerSize(kMarkerSize);
-        series->replace(thinToColumns(points, qMax(1, plotWidth)));
+        VfReportChart::setMarkers(series, points);
         chart->addSeries(series);
         series->attachAxis(times);
         series->attachAxis(values);

@@ -24,10 +24,9 @@ class QuillonReportCharts
     Q_DECLARE_TR_FUNCTIONS(QuillonPrinter)
 
 public:
-    // a_mr, a_wX, a_wY and a_wZ of the samples at their wall-clock times,
-    // with no more points than about two per pixel of `plotWidth` (every
-    // extreme kept).
-    static QtCharts::QChart *acceleration(const QList<Log *> &logs, int plotWidth);
+    // a_mr, a_wX, a_wY and a_wZ of the samples at their wall-clock times, as
+    // markers drawn when the chart is (VfReportChart::setMarkers).
+    static QtCharts::QChart *acceleration(const QList<Log *> &logs);
     // The bands of one axis ("X", "Y", "Z"); third-octave bands unless
     // `octaveAnalysis` is "1/1".
     static QtCharts::QChart *octaves(const QList<AmrPerOctave *> &bands, const QString &axis,

@@ -98,7 +98,7 @@ Extent plot(Experiment *run, QXYSeries *series,
         VfReportChart::widenSpan(extent.first, extent.last, time);
         points.append(QPointF(time.toMSecsSinceEpoch(), y));
     }
-    // Markers go in when the chart is laid out for drawing.
+    // Markers are drawn when the chart is, over it.
     if (auto *markers = qobject_cast<QScatterSeries *>(series))
         VfReportChart::setMarkers(markers, points);
     else

@@ -12,8 +12,8 @@ class Experiment;
 class TolvarReportCharts
 {
 public:
-    // `points` draws the samples as points instead of a line, put in when
-    // the chart is laid out for drawing (VfReportChart::layOutThinned).
+    // `points` draws the samples as markers instead of a line, drawn when
+    // the chart is (VfReportChart::setMarkers).
     static QtCharts::QChart *flowChart(Experiment *run, bool points);
     static QtCharts::QChart *backpressureChart(Experiment *run, bool inKPa, bool points);
 };

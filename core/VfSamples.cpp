@@ -32,6 +32,8 @@ constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
 constexpr int kSamplesPerThread = 2048;
 // Pixels of a thinned series' grid when no screen says better.
 constexpr QSize kFewestPixels(1024, 768);
+// The grid a scatter series was last thinned for, kept on the series.
+constexpr char kThinnedFor[] = "valtrixThinnedFor";
 
 double readNumber(const QJsonValue &value)
 {
@@ -86,20 +88,57 @@ bool hasDateTimeXAxis(QXYSeries *series)
     return false;
 }
 
-// The pixel grid for thinning: at least one cell per pixel of the series'
-// plot across and up, however large the user makes the window on any screen.
-QSize pixelsFor(const QXYSeries *series)
+QSize plotPixels(const QChart *chart)
+{
+    const QSizeF plot = chart ? chart->plotArea().size() : QSizeF();
+    return QSize(int(std::ceil(plot.width())), int(std::ceil(plot.height())));
+}
+
+// The pixel grid for thinning a line: at least one column per pixel of the
+// series' plot, however large the user makes the window on any screen. Two
+// points a column are cheap.
+QSize linePixelsFor(const QXYSeries *series)
 {
     QSize largest = kFewestPixels;
     const QList<QScreen *> screens = QGuiApplication::screens();
     for (const QScreen *screen : screens)
         largest = largest.expandedTo(screen->size());
-    if (const QChart *chart = series->chart()) {
-        const QSizeF plot = chart->plotArea().size();
-        largest =
-            largest.expandedTo(QSize(int(std::ceil(plot.width())), int(std::ceil(plot.height()))));
-    }
+    if (const QChart *chart = series->chart())
+        largest = largest.expandedTo(plotPixels(chart));
     return largest;
+}
+
+// Markers cost a drawn item each, so a scatter is thinned to its plot as it is
+// laid out (the line's grid before the chart has one) and thinned again
+// whenever the plot grows past that grid.
+QSize scatterPixelsFor(const QXYSeries *series)
+{
+    const QChart *chart = series->chart();
+    const QSize plot = chart ? plotPixels(chart) : QSize();
+    return plot.isEmpty() ? linePixelsFor(series) : plot;
+}
+
+void thinScatter(QXYSeries *series, const QVector<QPointF> &points, const QRectF &area)
+{
+    const QSize pixels = scatterPixelsFor(series);
+    series->replace(thinToCells(points, area, QRectF(QPointF(), pixels)));
+    series->setProperty(kThinnedFor, pixels);
+}
+
+// Thins a scatter series' `points` over `area` again once its plot has grown
+// past the grid they were thinned for.
+QMetaObject::Connection thinAgainWhenPlotGrows(QXYSeries *series, const QVector<QPointF> &points,
+                                               const QRectF &area)
+{
+    QChart *chart = series->chart();
+    if (!chart)
+        return {};
+    return QObject::connect(chart, &QChart::plotAreaChanged, series, [series, points, area] {
+        const QSize thinnedFor = series->property(kThinnedFor).toSize();
+        const QSize plot = plotPixels(series->chart());
+        if (plot.width() > thinnedFor.width() || plot.height() > thinnedFor.height())
+            thinScatter(series, points, area);
+    });
 }
 
 } // namespace
@@ -230,14 +269,16 @@ QVariantMap VfSamples::fillSeries(QObject *series, const QString &xKey, const QS
     }
     const int count = points.size();
     // Markers stay wherever they fall; a line keeps each column's extremes.
-    const QSize pixels = pixelsFor(xy);
-    points = qobject_cast<QScatterSeries *>(xy)
-                 ? thinToCells(points, QRectF(xMin, yMin, xMax - xMin, yMax - yMin),
-                               QRectF(QPointF(), pixels))
-                 : thinToColumns(points, pixels.width());
-    xy->replace(points);
+    QObject::disconnect(m_thinAgain.take(xy));
+    if (qobject_cast<QScatterSeries *>(xy)) {
+        const QRectF area(xMin, yMin, xMax - xMin, yMax - yMin);
+        thinScatter(xy, points, area);
+        m_thinAgain.insert(xy, thinAgainWhenPlotGrows(xy, points, area));
+    } else {
+        xy->replace(thinToColumns(points, linePixelsFor(xy).width()));
+    }
 
-    QVariantMap range{{QStringLiteral("count"), count}, {QStringLiteral("shown"), points.size()}};
+    QVariantMap range{{QStringLiteral("count"), count}, {QStringLiteral("shown"), xy->count()}};
     if (count == 0)
         return range;
     if (hasDateTimeXAxis(xy)) {

@@ -140,6 +140,8 @@ private:
     // spansSeveralDays by key, for the run shown.
     QHash<QString, bool> m_severalDays;
     QList<VfSampleTable *> m_tables;
+    // Per scatter series filled, its re-thinning on a larger plot.
+    QHash<QObject *, QMetaObject::Connection> m_thinAgain;
     // The JSON of the last sample read by row: views ask for one row's cells
     // one after the other.
     mutable int m_cachedRow = -1;

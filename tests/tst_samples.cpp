@@ -119,6 +119,26 @@ QVector<QPointF> wanderingFlow(int samples)
     return flow;
 }
 
+// A run whose samples hold the "flow" of `flow`, one a second from 08:00.
+std::unique_ptr<Experiment> flowRun(const QVector<QPointF> &flow)
+{
+    QList<QJsonObject> logs;
+    const QDateTime start(QDate(2024, 5, 17), QTime(8, 0));
+    for (const QPointF &point : flow) {
+        const QDateTime at = start.addMSecs(qint64(point.x()));
+        logs.append({{"date", at.toString("yy/MM/dd,hh:mm:ss") + "+00"}, {"flow", point.y()}});
+    }
+    return runOf(logs);
+}
+
+// Lets a chart lay itself out at `size`.
+void layOut(QChart &chart, const QSizeF &size)
+{
+    chart.resize(size);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    QCoreApplication::processEvents();
+}
+
 } // namespace
 
 class TestSamples : public QObject
@@ -137,6 +157,7 @@ private slots:
     void seriesTakesTheSamplesWithBothValues();
     void seriesOverValuesFromNestedKeys();
     void scatterSeriesKeepsTheValuesBetweenItsExtremes();
+    void scatterThinnedToItsPlotAndAgainWhenItGrows();
     void valuesOfEverySample();
     void valuesOfALongRunInRowOrder();
     void tableCellsInTheirFormats();
@@ -277,14 +298,8 @@ void TestSamples::seriesOverValuesFromNestedKeys()
 
 void TestSamples::scatterSeriesKeepsTheValuesBetweenItsExtremes()
 {
-    QList<QJsonObject> logs;
     const QVector<QPointF> flow = wanderingFlow(20000);
-    const QDateTime start(QDate(2024, 5, 17), QTime(8, 0));
-    for (const QPointF &point : flow) {
-        const QDateTime at = start.addMSecs(qint64(point.x()));
-        logs.append({{"date", at.toString("yy/MM/dd,hh:mm:ss") + "+00"}, {"flow", point.y()}});
-    }
-    std::unique_ptr<Experiment> run = runOf(logs);
+    std::unique_ptr<Experiment> run = flowRun(flow);
     VfSamples samples;
     samples.setRun(run.get());
     QChart chart;
@@ -305,6 +320,46 @@ void TestSamples::scatterSeriesKeepsTheValuesBetweenItsExtremes()
     const QVector<QPointF> traced = line->pointsVector();
     QVERIFY2(traced.size() < shown.size() / 2,
              qPrintable(QStringLiteral("%1 %2").arg(traced.size()).arg(shown.size())));
+}
+
+void TestSamples::scatterThinnedToItsPlotAndAgainWhenItGrows()
+{
+    const QVector<QPointF> flow = wanderingFlow(20000);
+    std::unique_ptr<Experiment> run = flowRun(flow);
+    VfSamples samples;
+    samples.setRun(run.get());
+    QChart chart;
+    auto *points = new QScatterSeries;
+    chart.addSeries(points);
+    chart.createDefaultAxes();
+    layOut(chart, QSizeF(300, 200));
+    const QSize small = chart.plotArea().size().toSize();
+    QVERIFY(!small.isEmpty());
+
+    samples.fillSeries(points, "date", "flow");
+    const int fewest = points->count();
+    QVERIFY(fewest < flow.size() / 4);
+
+    // The picture at the larger size is the unthinned one's.
+    layOut(chart, QSizeF(1600, 1000));
+    const QSize large(int(std::ceil(chart.plotArea().width())),
+                      int(std::ceil(chart.plotArea().height())));
+    QVERIFY(large.width() > small.width());
+    QVERIFY(points->count() > fewest);
+    // The chart's x is the sample's time; the run's first sample is kept.
+    QVector<QPointF> shown = points->pointsVector();
+    const double start = shown.first().x();
+    for (QPointF &point : shown)
+        point.rx() -= start;
+    const auto [low, high] = std::minmax_element(
+        flow.begin(), flow.end(), [](const QPointF &a, const QPointF &b) { return a.y() < b.y(); });
+    const QRectF area(0, low->y(), flow.last().x(), high->y() - low->y());
+    QCOMPARE(picture(shown, area, large), picture(flow, area, large));
+
+    // Shrinking keeps what is there.
+    const int atLarge = points->count();
+    layOut(chart, QSizeF(300, 200));
+    QCOMPARE(points->count(), atLarge);
 }
 
 void TestSamples::valuesOfEverySample()

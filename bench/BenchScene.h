@@ -124,8 +124,7 @@ class SceneRig
 {
 public:
     // False (after saying why on `out`) when a step failed.
-    bool open(const QStringList &simulatorArguments, const QString &deviceState,
-              QTextStream &out)
+    bool open(const QStringList &simulatorArguments, const QString &deviceState, QTextStream &out)
     {
         m_simulator.reset(new SimulatorProcess(simulatorArguments));
         if (m_simulator->port().isEmpty()) {
@@ -177,6 +176,17 @@ public:
 private:
     std::unique_ptr<SimulatorProcess> m_simulator;
 };
+
+// A scene benchmark draws without a display, with the renderer the tests use,
+// unless the caller's environment chooses others. Call before the application
+// object is made.
+inline void drawOffscreenUnlessChosen()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND"))
+        qputenv("QT_QUICK_BACKEND", "software");
+}
 
 // The main of a scene benchmark: with "--samples N" it measures that run in
 // this process (`measure` prints a line "RESULT N figure..."); without, it

@@ -56,7 +56,9 @@ int measure(int count)
     QObject *device = findNamed(scene.window, QStringLiteral("pageDravo2"));
     QObject *page = findNamed(scene.window, QStringLiteral("pageDravoResults"));
     QObject *samples = core.samples();
-    const auto resultsShown = [&] { return scene.shows(page, QStringLiteral("DravoResultsState")); };
+    const auto resultsShown = [&] {
+        return scene.shows(page, QStringLiteral("DravoResultsState"));
+    };
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("day.drv"));
@@ -135,10 +137,7 @@ int measure(int count)
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND"))
-        qputenv("QT_QUICK_BACKEND", "software");
+    drawOffscreenUnlessChosen();
     QApplication app(argc, argv);
     return runSceneBench(kSampleCounts,
                          {QStringLiteral("download end -> page shown"),

@@ -112,10 +112,7 @@ int measure(int count)
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND"))
-        qputenv("QT_QUICK_BACKEND", "software");
+    drawOffscreenUnlessChosen();
     QApplication app(argc, argv);
     return runSceneBench(kSampleCounts,
                          {QStringLiteral("download end -> page shown"),

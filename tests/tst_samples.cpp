@@ -131,6 +131,22 @@ std::unique_ptr<Experiment> flowRun(const QVector<QPointF> &flow)
     return runOf(logs);
 }
 
+// A long pump run's samples and a chart with a scatter series to show them.
+struct FlowChart
+{
+    const QVector<QPointF> flow = wanderingFlow(20000);
+    std::unique_ptr<Experiment> run = flowRun(flow);
+    VfSamples samples;
+    QChart chart;
+    QScatterSeries *points = new QScatterSeries;
+
+    FlowChart()
+    {
+        samples.setRun(run.get());
+        chart.addSeries(points);
+    }
+};
+
 // Lets a chart lay itself out at `size`.
 void layOut(QChart &chart, const QSizeF &size)
 {
@@ -298,22 +314,16 @@ void TestSamples::seriesOverValuesFromNestedKeys()
 
 void TestSamples::scatterSeriesKeepsTheValuesBetweenItsExtremes()
 {
-    const QVector<QPointF> flow = wanderingFlow(20000);
-    std::unique_ptr<Experiment> run = flowRun(flow);
-    VfSamples samples;
-    samples.setRun(run.get());
-    QChart chart;
-    auto *points = new QScatterSeries;
+    FlowChart pump;
     auto *line = new QLineSeries;
-    chart.addSeries(points);
-    chart.addSeries(line);
-    chart.createDefaultAxes();
+    pump.chart.addSeries(line);
+    pump.chart.createDefaultAxes();
 
-    samples.fillSeries(points, "date", "flow");
-    samples.fillSeries(line, "date", "flow");
+    pump.samples.fillSeries(pump.points, "date", "flow");
+    pump.samples.fillSeries(line, "date", "flow");
     const auto inLimits = [](const QPointF &point) { return std::abs(point.y() - 2) < 0.1; };
-    const QVector<QPointF> shown = points->pointsVector();
-    QVERIFY(shown.size() < flow.size());
+    const QVector<QPointF> shown = pump.points->pointsVector();
+    QVERIFY(shown.size() < pump.flow.size());
     QVERIFY(std::count_if(shown.begin(), shown.end(), inLimits) > shown.size() / 2);
     // A line of a few samples per pixel still keeps only each column's
     // extremes.
@@ -324,42 +334,37 @@ void TestSamples::scatterSeriesKeepsTheValuesBetweenItsExtremes()
 
 void TestSamples::scatterThinnedToItsPlotAndAgainWhenItGrows()
 {
-    const QVector<QPointF> flow = wanderingFlow(20000);
-    std::unique_ptr<Experiment> run = flowRun(flow);
-    VfSamples samples;
-    samples.setRun(run.get());
-    QChart chart;
-    auto *points = new QScatterSeries;
-    chart.addSeries(points);
-    chart.createDefaultAxes();
-    layOut(chart, QSizeF(300, 200));
-    const QSize small = chart.plotArea().size().toSize();
+    FlowChart pump;
+    pump.chart.createDefaultAxes();
+    layOut(pump.chart, QSizeF(300, 200));
+    const QSize small = pump.chart.plotArea().size().toSize();
     QVERIFY(!small.isEmpty());
 
-    samples.fillSeries(points, "date", "flow");
-    const int fewest = points->count();
-    QVERIFY(fewest < flow.size() / 4);
+    pump.samples.fillSeries(pump.points, "date", "flow");
+    const int fewest = pump.points->count();
+    QVERIFY(fewest < pump.flow.size() / 4);
 
     // The picture at the larger size is the unthinned one's.
-    layOut(chart, QSizeF(1600, 1000));
-    const QSize large(int(std::ceil(chart.plotArea().width())),
-                      int(std::ceil(chart.plotArea().height())));
+    layOut(pump.chart, QSizeF(1600, 1000));
+    const QSize large(int(std::ceil(pump.chart.plotArea().width())),
+                      int(std::ceil(pump.chart.plotArea().height())));
     QVERIFY(large.width() > small.width());
-    QVERIFY(points->count() > fewest);
+    QVERIFY(pump.points->count() > fewest);
     // The chart's x is the sample's time; the run's first sample is kept.
-    QVector<QPointF> shown = points->pointsVector();
+    QVector<QPointF> shown = pump.points->pointsVector();
     const double start = shown.first().x();
     for (QPointF &point : shown)
         point.rx() -= start;
-    const auto [low, high] = std::minmax_element(
-        flow.begin(), flow.end(), [](const QPointF &a, const QPointF &b) { return a.y() < b.y(); });
-    const QRectF area(0, low->y(), flow.last().x(), high->y() - low->y());
-    QCOMPARE(picture(shown, area, large), picture(flow, area, large));
+    const auto [low, high] =
+        std::minmax_element(pump.flow.begin(), pump.flow.end(),
+                            [](const QPointF &a, const QPointF &b) { return a.y() < b.y(); });
+    const QRectF area(0, low->y(), pump.flow.last().x(), high->y() - low->y());
+    QCOMPARE(picture(shown, area, large), picture(pump.flow, area, large));
 
     // Shrinking keeps what is there.
-    const int atLarge = points->count();
-    layOut(chart, QSizeF(300, 200));
-    QCOMPARE(points->count(), atLarge);
+    const int atLarge = pump.points->count();
+    layOut(pump.chart, QSizeF(300, 200));
+    QCOMPARE(pump.points->count(), atLarge);
 }
 
 void TestSamples::valuesOfEverySample()

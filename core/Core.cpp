@@ -323,13 +323,28 @@ void Core::clearVirtualSchedules()
 
 void Core::deleteChain()
 {
+    retireChain();
+    deleteRetiredChain();
+}
+
+void Core::retireChain()
+{
     // Nothing may show the runs once they are gone.
     Experiment *run = m_experiment;
     setCurrentExperiment(nullptr);
-    if (run)
-        run->first()->deleteChain();
-    // The records belonged to the runs just deleted.
+    // The records belong to the runs.
     m_recordList.clear();
+    if (!run)
+        return;
+    deleteRetiredChain();
+    m_retiredChain = run->first();
+}
+
+void Core::deleteRetiredChain()
+{
+    if (m_retiredChain)
+        m_retiredChain->deleteChain();
+    m_retiredChain = nullptr;
 }
 
 void Core::setCurrentExperiment(Experiment *run)
@@ -748,12 +763,12 @@ QString Core::prepareSave(const QString &fileName)
     return m_dataFile ? path : QString();
 }
 
-QByteArray Core::dataFileContent() const
+QByteArray Core::dataFileLine() const
 {
     QList<QJsonObject> runs;
     for (Experiment *run = m_experiment->first(); run; run = run->next())
         runs.append(run->toJson());
-    return DataFileEnvelope::encode(
+    return DataFileEnvelope::line(
         DataFileEnvelope::document(buildRevision(), m_device->toJson(), runs));
 }
 
@@ -774,7 +789,7 @@ int Core::saveExperimentToFile(QString fileName)
     if (path.isEmpty())
         return -1;
     QString reason;
-    return saveOutcome(path, VfFile::write(path, dataFileContent(), &reason), reason);
+    return saveOutcome(path, VfFile::writeLine(path, dataFileLine(), &reason), reason);
 }
 
 int Core::startSaveExperimentToFile(QString fileName)
@@ -792,7 +807,7 @@ int Core::startSaveExperimentToFile(QString fileName)
     const auto outcome = std::make_shared<Outcome>();
     newWorker(
         [this, path, outcome] {
-            outcome->written = VfFile::write(path, dataFileContent(), &outcome->reason);
+            outcome->written = VfFile::writeLine(path, dataFileLine(), &outcome->reason);
         },
         [this, path, outcome] {
             emit fileSaved(saveOutcome(path, outcome->written, outcome->reason));
@@ -816,11 +831,11 @@ QString Core::writeProblem(const QString &path, const QString &reason)
 
 bool Core::openDataFile(const QString &fileName)
 {
-    deleteChain();
     const QString path = QmlFileName::toLocalPath(fileName);
     delete m_dataFile;
     m_dataFile = FileFactory::createByExtension(path);
     if (!m_dataFile || !m_dataFile->openForReading()) {
+        deleteChain();
         emit invalidFile();
         return false;
     }
@@ -835,6 +850,7 @@ void Core::parseFile(QString fileName)
     const QScopedValueRollback<bool> talking(m_talking, true);
     if (!openDataFile(fileName))
         return;
+    deleteChain();
     const QByteArray content = m_dataFile->readContent();
     m_dataFile->close();
     QJsonObject root;
@@ -853,13 +869,20 @@ int Core::startParseFile(QString fileName)
     // The file object is the worker's until it ends: nothing deletes it
     // while work runs in the background.
     newWorker(
-        [file, root] {
+        [this, file, root] {
             const QByteArray content = file->readContent();
+            // The runs shown until now go while the file is decoded: their
+            // memory given back while the file is read slows the reading.
+            QMetaObject::invokeMethod(this, &Core::deleteRetiredChain, Qt::QueuedConnection);
             file->close();
             file->decode(content, *root);
         },
-        [this, root] { showFileDocument(*root); })
+        [this, root] {
+            deleteRetiredChain();
+            showFileDocument(*root);
+        })
         ->start();
+    retireChain();
     return 0;
 }
 

@@ -227,6 +227,10 @@ private:
     void clearExperimentList();
     void clearVirtualSchedules();
     void deleteChain();
+    // Takes the current chain out of view and keeps its head for
+    // deleteRetiredChain: a long chain takes a while to delete.
+    void retireChain();
+    void deleteRetiredChain();
     // Runs one device operation and checks the link after it: the
     // operation's code, -3 when the link was lost, the no-device code when
     // there is no device.
@@ -265,7 +269,8 @@ private:
     // Collects the worker once it has finished and runs its end.
     void endBackgroundWork();
     // The data file's content for the current chain.
-    QByteArray dataFileContent() const;
+    // Line 1 of the data file of the current chain (DataFileEnvelope::line).
+    QByteArray dataFileLine() const;
     // Where a data file is saved: `fileName` as a path, with its file object
     // made anew; empty (-1) when the model has none.
     QString prepareSave(const QString &fileName);
@@ -282,6 +287,8 @@ private:
 
     Device *m_device = nullptr;
     Experiment *m_experiment = nullptr;
+    // The head of a chain no longer shown, until it is deleted.
+    Experiment *m_retiredChain = nullptr;
     VfFile *m_dataFile = nullptr;
     VfSamples *m_samples;
     QList<QObject *> m_deviceList;

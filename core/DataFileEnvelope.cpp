@@ -1,6 +1,7 @@
 #include "DataFileEnvelope.h"
 
 #include "Base64Text.h"
+#include "JsonReader.h"
 #include "JsonText.h"
 
 #include <QCryptographicHash>
@@ -22,15 +23,23 @@ QByteArray DataFileEnvelope::digest(const QByteArray &line)
 
 QByteArray DataFileEnvelope::encode(const QJsonDocument &document)
 {
+    QByteArray content = line(document);
+    content += lineEnd(content);
+    return content;
+}
+
+QByteArray DataFileEnvelope::line(const QJsonDocument &document)
+{
     const std::vector<QByteArray> json =
         document.isObject() ? JsonText::indentedParts(document.object())
                             : std::vector<QByteArray>{document.toJson(QJsonDocument::Indented)};
-    // The file is line 1 followed by the line break and the digest.
-    QByteArray content = Base64Text::encode(json, 1 + kDigestLength);
-    const QByteArray sum = digest(content);
-    content += '\n';
-    content += sum;
-    return content;
+    // Room for the line break and the digest after it.
+    return Base64Text::encode(json, 1 + kDigestLength);
+}
+
+QByteArray DataFileEnvelope::lineEnd(const QByteArray &line)
+{
+    return '\n' + digest(line);
 }
 
 DataFileEnvelope::Status DataFileEnvelope::decode(const QByteArray &content, QJsonObject &root)
@@ -39,19 +48,30 @@ DataFileEnvelope::Status DataFileEnvelope::decode(const QByteArray &content, QJs
     if (end < 0 || content.indexOf('\n', end + 1) >= 0)
         return Malformed;
     const QByteArray line = QByteArray::fromRawData(content.constData(), end);
-    // The digest and the decoding of one large file are independent work.
+    // The digest of a large file takes as long as decoding and parsing it:
+    // both run at once, and the digest still decides first.
     std::future<QByteArray> lineDigest = std::async(std::launch::async, digest, line);
-    const QByteArray::FromBase64Result decoded = Base64Text::decode(line);
+    QJsonObject document;
+    const bool parsed = parseLine(line, document);
     if (lineDigest.get() != content.mid(end + 1))
         return DigestMismatch;
-    if (!decoded)
+    if (!parsed)
         return Malformed;
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(decoded.decoded, &error);
-    if (error.error != QJsonParseError::NoError || !document.isObject())
-        return Malformed;
-    root = document.object();
+    root = document;
     return Ok;
+}
+
+bool DataFileEnvelope::parseLine(const QByteArray &line, QJsonObject &root)
+{
+    const QByteArray::FromBase64Result decoded = Base64Text::decode(line);
+    if (!decoded)
+        return false;
+    QJsonParseError error;
+    const QJsonDocument document = JsonReader::document(decoded.decoded, &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject())
+        return false;
+    root = document.object();
+    return true;
 }
 
 QList<QJsonObject> DataFileEnvelope::runObjects(const QJsonObject &root)

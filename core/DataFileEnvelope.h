@@ -20,6 +20,10 @@ public:
 
     // The exact bytes of a data file holding `document`.
     static QByteArray encode(const QJsonDocument &document);
+    // The same in two parts: line 1, then what follows it (the digest of a
+    // large file takes a while: it can be made while line 1 is written).
+    static QByteArray line(const QJsonDocument &document);
+    static QByteArray lineEnd(const QByteArray &line);
     // Checks the envelope and decodes its JSON object into `root`.
     static Status decode(const QByteArray &content, QJsonObject &root);
     // The run objects of "Body": every element of an array, or an object
@@ -31,4 +35,6 @@ public:
 
 private:
     static QByteArray digest(const QByteArray &line);
+    // The JSON object whose Base64 text is `line`; false when it is none.
+    static bool parseLine(const QByteArray &line, QJsonObject &root);
 };

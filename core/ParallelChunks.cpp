@@ -18,7 +18,9 @@ int ParallelChunks::chunkCount(int count, int minimumChunk)
 {
     if (count <= 0)
         return 0;
-    const int byCores = std::min(kMaxChunks, std::max(1, QThread::idealThreadCount()));
+    // Asked once: the count is read from the system each time.
+    static const int cores = QThread::idealThreadCount();
+    const int byCores = std::min(kMaxChunks, std::max(1, cores));
     const int bySize = std::max(1, count / std::max(1, minimumChunk));
     return std::min(byCores, bySize);
 }

@@ -141,3 +141,9 @@ int VfFile::write(const QString &fileName, const QByteArray &content, QString *e
 {
     return WholeFile::write(fileName, content, error) ? 0 : -1;
 }
+
+int VfFile::writeLine(const QString &fileName, const QByteArray &line, QString *error)
+{
+    const auto end = [&line] { return DataFileEnvelope::lineEnd(line); };
+    return WholeFile::write(fileName, line, end, error) ? 0 : -1;
+}

@@ -67,6 +67,9 @@ public:
     // writing fails. 0 written, -1 not (with the system's reason in `error`
     // when given).
     static int write(const QString &fileName, const QByteArray &content, QString *error = nullptr);
+    // The same for the data file whose line 1 is `line`
+    // (DataFileEnvelope::line): its digest is made while the line is written.
+    static int writeLine(const QString &fileName, const QByteArray &line, QString *error = nullptr);
 
 public slots:
     // Every run of "Body" as a chain (the head is returned; the caller owns the

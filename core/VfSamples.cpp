@@ -240,18 +240,14 @@ void VfSamples::readColumns()
     }
 }
 
-QVariantMap VfSamples::fillSeries(QObject *series, const QString &xKey, const QString &yKey,
-                                  double yScale)
+VfSamples::SeriesPoints VfSamples::seriesPoints(const QString &xKey, const QString &yKey,
+                                                double yScale)
 {
-    auto *xy = qobject_cast<QXYSeries *>(series);
-    if (!xy)
-        return QVariantMap();
     readColumns();
     const QVector<double> xs = m_columns.value(xKey);
     const QVector<double> ys = m_columns.value(yKey);
-
-    QVector<QPointF> points;
-    points.reserve(qMin(xs.size(), ys.size()));
+    SeriesPoints series;
+    series.points.reserve(qMin(xs.size(), ys.size()));
     double xMin = std::numeric_limits<double>::infinity();
     double xMax = -xMin;
     double yMin = xMin;
@@ -261,36 +257,63 @@ QVariantMap VfSamples::fillSeries(QObject *series, const QString &xKey, const QS
         const double y = ys.at(i) * yScale;
         if (!std::isfinite(x) || !std::isfinite(y))
             continue;
-        points.append(QPointF(x, y));
+        series.points.append(QPointF(x, y));
         xMin = qMin(xMin, x);
         xMax = qMax(xMax, x);
         yMin = qMin(yMin, y);
         yMax = qMax(yMax, y);
     }
-    const int count = points.size();
+    if (!series.points.isEmpty()) {
+        series.xMin = xMin;
+        series.xMax = xMax;
+        series.yMin = yMin;
+        series.yMax = yMax;
+    }
+    return series;
+}
+
+QVariantMap VfSamples::rangeMap(const SeriesPoints &points, QXYSeries *series)
+{
+    QVariantMap range{{QStringLiteral("count"), points.points.size()}};
+    if (points.points.isEmpty())
+        return range;
+    if (hasDateTimeXAxis(series)) {
+        range.insert(QStringLiteral("xMin"), QDateTime::fromMSecsSinceEpoch(qint64(points.xMin)));
+        range.insert(QStringLiteral("xMax"), QDateTime::fromMSecsSinceEpoch(qint64(points.xMax)));
+    } else {
+        range.insert(QStringLiteral("xMin"), points.xMin);
+        range.insert(QStringLiteral("xMax"), points.xMax);
+    }
+    range.insert(QStringLiteral("yMin"), points.yMin);
+    range.insert(QStringLiteral("yMax"), points.yMax);
+    return range;
+}
+
+QVariantMap VfSamples::fillSeries(QObject *series, const QString &xKey, const QString &yKey,
+                                  double yScale)
+{
+    auto *xy = qobject_cast<QXYSeries *>(series);
+    if (!xy)
+        return QVariantMap();
+    const SeriesPoints points = seriesPoints(xKey, yKey, yScale);
     // Markers stay wherever they fall; a line keeps each column's extremes.
     QObject::disconnect(m_thinAgain.take(xy));
     if (qobject_cast<QScatterSeries *>(xy)) {
-        const QRectF area(xMin, yMin, xMax - xMin, yMax - yMin);
-        thinScatter(xy, points, area);
-        m_thinAgain.insert(xy, thinAgainWhenPlotGrows(xy, points, area));
+        thinScatter(xy, points.points, points.area());
+        m_thinAgain.insert(xy, thinAgainWhenPlotGrows(xy, points.points, points.area()));
     } else {
-        xy->replace(thinToColumns(points, linePixelsFor(xy).width()));
+        xy->replace(thinToColumns(points.points, linePixelsFor(xy).width()));
     }
-
-    QVariantMap range{{QStringLiteral("count"), count}, {QStringLiteral("shown"), xy->count()}};
-    if (count == 0)
-        return range;
-    if (hasDateTimeXAxis(xy)) {
-        range.insert(QStringLiteral("xMin"), QDateTime::fromMSecsSinceEpoch(qint64(xMin)));
-        range.insert(QStringLiteral("xMax"), QDateTime::fromMSecsSinceEpoch(qint64(xMax)));
-    } else {
-        range.insert(QStringLiteral("xMin"), xMin);
-        range.insert(QStringLiteral("xMax"), xMax);
-    }
-    range.insert(QStringLiteral("yMin"), yMin);
-    range.insert(QStringLiteral("yMax"), yMax);
+    QVariantMap range = rangeMap(points, xy);
+    range.insert(QStringLiteral("shown"), xy->count());
     return range;
+}
+
+QVariantMap VfSamples::seriesRange(QObject *series, const QString &xKey, const QString &yKey,
+                                   double yScale)
+{
+    auto *xy = qobject_cast<QXYSeries *>(series);
+    return xy ? rangeMap(seriesPoints(xKey, yKey, yScale), xy) : QVariantMap();
 }
 
 void VfSamples::tidyTimeAxis(QObject *axis, const QDateTime &from, const QDateTime &to)

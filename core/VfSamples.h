@@ -5,12 +5,17 @@
 #include <QJsonObject>
 #include <QList>
 #include <QObject>
+#include <QPointF>
+#include <QRectF>
 #include <QString>
 #include <QVariant>
 #include <QVector>
 
 class Experiment;
 class Log;
+namespace QtCharts {
+class QXYSeries;
+}
 class VfSampleTable;
 
 // The samples of the run on screen, for the results pages of every model. A
@@ -97,6 +102,11 @@ public:
     // empty map when `series` is no XY series.
     Q_INVOKABLE QVariantMap fillSeries(QObject *series, const QString &xKey, const QString &yKey,
                                        double yScale = 1.0);
+    // What fillSeries gives but "shown", leaving the series as it is: a
+    // chart sets its axes from the ranges before its series are filled, as
+    // each change of an axis redraws every point of its series.
+    Q_INVOKABLE QVariantMap seriesRange(QObject *series, const QString &xKey, const QString &yKey,
+                                        double yScale = 1.0);
 
     // Ticks `axis` (a QtCharts date-time axis) on a few round times from
     // `from` to `to` (chart times, as fillSeries gives them), the ends
@@ -129,8 +139,24 @@ signals:
     void runChanged();
 
 private:
+    // The points of (x, y * yScale) with both values there, and their range.
+    struct SeriesPoints
+    {
+        QVector<QPointF> points;
+        double xMin = 0;
+        double xMax = 0;
+        double yMin = 0;
+        double yMax = 0;
+
+        QRectF area() const { return QRectF(xMin, yMin, xMax - xMin, yMax - yMin); }
+    };
+
     // Reads every sample once into columns of numbers, one per key.
     void readColumns();
+    SeriesPoints seriesPoints(const QString &xKey, const QString &yKey, double yScale);
+    // {count} and, with points, {xMin, xMax, yMin, yMax} as fillSeries
+    // gives them for `series`.
+    static QVariantMap rangeMap(const SeriesPoints &points, QtCharts::QXYSeries *series);
 
     const Experiment *m_run = nullptr;
     QList<Log *> m_logs;

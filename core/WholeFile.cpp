@@ -2,6 +2,8 @@
 
 #include <QSaveFile>
 
+#include <future>
+
 #ifdef Q_OS_UNIX
 #include <cerrno>
 #include <unistd.h>
@@ -51,16 +53,28 @@ bool syncToDisk(QSaveFile &file, QString *error)
 
 bool WholeFile::write(const QString &fileName, const QByteArray &content, QString *error)
 {
+    return write(fileName, content, nullptr, error);
+}
+
+bool WholeFile::write(const QString &fileName, const QByteArray &content,
+                      const std::function<QByteArray()> &tail, QString *error)
+{
+    std::future<QByteArray> tailBytes;
+    if (tail)
+        tailBytes = std::async(std::launch::async, tail);
     QSaveFile file(fileName);
     QString reason;
     // Unbuffered, so that every write is the system's own and a failure shows
     // in its count; a buffered file would fail only in the commit's flush,
-    // which the commit does not report.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !writeAll(file, content))
-        reason = file.errorString();
-    else if (syncToDisk(file, &reason) && file.commit())
+    // which the commit does not report. The content goes to the disk while
+    // the tail is made.
+    const bool written =
+        file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && writeAll(file, content) &&
+        (!tail || (syncToDisk(file, &reason) && writeAll(file, tailBytes.get()))) &&
+        syncToDisk(file, &reason) && file.commit();
+    if (written)
         return true;
-    else if (reason.isEmpty())
+    if (reason.isEmpty())
         reason = file.errorString();
     // An uncommitted file removes its temporary file; the old one was never
     // touched.

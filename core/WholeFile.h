@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 // Writes a file whole or not at all: the content goes to a temporary file in
 // the target's folder, which replaces the target only once every byte was
 // written and flushed to the disk. When anything fails the old file stays as
@@ -15,4 +17,9 @@ public:
     // True when `fileName` now holds `content`; false (with the reason in
     // `error` when given) when it still holds what it held before.
     static bool write(const QString &fileName, const QByteArray &content, QString *error = nullptr);
+    // The same for `content` followed by what `tail` gives. `tail` runs on
+    // another thread while `content` is written and flushed (the digest of
+    // a large file: neither then waits for the other).
+    static bool write(const QString &fileName, const QByteArray &content,
+                      const std::function<QByteArray()> &tail, QString *error = nullptr);
 };

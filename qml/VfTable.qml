@@ -1,7 +1,8 @@
 import QtQuick 2.15
 import QtQuick.Controls 1.4 as Controls1
 
-// A table with the application's header look and rich-text cells.
+// A table with the application's header look: rich-text titles over
+// plain-text cells.
 Controls1.TableView {
     id: table
 
@@ -72,7 +73,9 @@ Controls1.TableView {
             anchors.fill: parent
             anchors.margins: 2
             text: styleData.value !== undefined ? styleData.value : ""
-            textFormat: Text.RichText
+            // Samples' values are plain text, laid out several times faster
+            // than rich text (and a "<" in them stays a "<").
+            textFormat: Text.PlainText
             wrapMode: Text.WordWrap
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter

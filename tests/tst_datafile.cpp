@@ -3,6 +3,8 @@
 #include "Device.h"
 #include "Experiment.h"
 #include "FileFactory.h"
+#include "JsonReader.h"
+#include "JsonShape.h"
 #include "ModelRegistry.h"
 #include "VfFile.h"
 
@@ -187,6 +189,101 @@ private slots:
         QJsonObject root;
         QCOMPARE(DataFileEnvelope::decode(bytes, root), DataFileEnvelope::Ok);
         QCOMPARE(QJsonDocument(root), QJsonDocument::fromJson(document.toJson()));
+    }
+
+    // The reader gives Qt's document, or Qt's error at Qt's offset, for every
+    // text; the texts that split cleanly are read in pieces.
+    void readerGivesQtsDocument_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        // 1 read in pieces, 0 whole, -1 either (the threads decide).
+        QTest::addColumn<int>("inPieces");
+        const QByteArray four = "[{}, {\"a\": 1}, {\"b\": [2, {}]}, {}]";
+        QTest::newRow("array of objects") << four << 1;
+        QTest::newRow("white space of every kind")
+            << QByteArray("\xef\xbb\xbf { \"x\" :\t[ {} ,\r\n{}\n,{},  [] ]\n}\n") << 1;
+        QTest::newRow("two long arrays, one inside a short one")
+            << QByteArray("{\"Body\": [{\"logList\": " + four + "}, {\"logList\": " + four +
+                          "}], \"n\": 2}")
+            << 1;
+        QTest::newRow("a long array of long arrays")
+            << QByteArray("[" + four + "," + four + "," + four + "," + four + "]") << 1;
+        QTest::newRow("brackets and quotes inside strings")
+            << QByteArray("[{\"a\": \"]\"}, {\"[{\": \"\\\"]\"}, {\"c\": \"\\\\\"}, [\"}\"]]") << 1;
+        QTest::newRow("a line break inside a string")
+            << QByteArray("[{\"a\": \"x\ny\"}, {}, {}, {}]") << 1;
+        // Threads start scanning at line starts: here some start inside
+        // strings and read their brackets as the text's.
+        QByteArray lines;
+        for (int i = 0; i < 40; ++i)
+            lines += "\n ]}[{\\\" [";
+        QByteArray strings = "[";
+        for (int i = 0; i < 8; ++i)
+            strings += QByteArray(i ? "," : "") + "{\"s\": \"" + lines + "\"}";
+        QTest::newRow("line breaks inside strings") << strings + "]" << -1;
+        QTest::newRow("a number among the objects") << QByteArray("[{}, 1, {}, {}, {}]") << 0;
+        QTest::newRow("a number before the objects") << QByteArray("[1, {}, {}, {}, {}]") << 0;
+        QTest::newRow("trailing comma") << QByteArray("[{}, {}, {}, {},]") << 0;
+        QTest::newRow("two commas") << QByteArray("[{}, {},, {}, {}]") << 0;
+        QTest::newRow("no comma") << QByteArray("[{}, {} {}, {}]") << 0;
+        QTest::newRow("a bad piece") << QByteArray("[{}, {}, {}, {\"a\" 1}]") << 0;
+        QTest::newRow("unbalanced") << QByteArray("[{}, {}, {}, {}}") << 0;
+        QTest::newRow("text after the document") << QByteArray("[{}, {}, {}, {}] x") << 0;
+        QTest::newRow("the marker in the document")
+            << QByteArray("{\"a\": [\"\\u0000valtrix-elements-0\"], \"b\": " + four + "}") << 0;
+        QTest::newRow("too deep for pieces")
+            << QByteArray(300, '[') + four + QByteArray(300, ']') << 0;
+        QTest::newRow("too deep for Qt")
+            << QByteArray(1100, '[') + four + QByteArray(1100, ']') << 0;
+        QTest::newRow("not JSON") << QByteArray("{[}, {}, {}, {}]") << 0;
+        QJsonArray samples;
+        for (int i = 0; i < 40000; ++i)
+            samples.append(QJsonObject{{"date", QString("26/03/02,08:%1:00-12").arg(i % 60)},
+                                       {"level", QString::number(i * 0.25)},
+                                       {"list", QJsonArray{i, QJsonObject{{"x", -i}}}}});
+        const QJsonDocument run(
+            QJsonObject{{"Body", QJsonArray{QJsonObject{{"logList", samples}}}}});
+        QTest::newRow("samples of a long run") << run.toJson(QJsonDocument::Indented) << 1;
+        QTest::newRow("samples of a long run, compact") << run.toJson(QJsonDocument::Compact) << 1;
+    }
+
+    void readerGivesQtsDocument()
+    {
+        QFETCH(QByteArray, json);
+        QFETCH(int, inPieces);
+        QJsonParseError expectedError;
+        const QJsonDocument expected = QJsonDocument::fromJson(json, &expectedError);
+        // Small pieces, and the pieces of a data file.
+        for (int piece : {2, 2048}) {
+            QJsonParseError error{-1, QJsonParseError::UnterminatedObject};
+            bool split = false;
+            const QJsonDocument document = JsonReader::document(json, &error, piece, &split);
+            QCOMPARE(document, expected);
+            QCOMPARE(error.error, expectedError.error);
+            QCOMPARE(error.offset, expectedError.offset);
+            if (inPieces >= 0 && (piece == 2 || json.size() > 1000000))
+                QCOMPARE(int(split), inPieces);
+        }
+        QJsonParseError error;
+        QCOMPARE(JsonReader::document(json, &error), expected);
+        QCOMPARE(error.error, expectedError.error);
+    }
+
+    // Objects made from a shape are the objects Qt makes from the same keys
+    // and values, also when a value is undefined or a key repeats; a copy
+    // of one leaves the others alone.
+    void shapedObjectsAreQtsObjects()
+    {
+        const JsonShape shape({"z", "a", "m"});
+        QJsonObject first = shape.object({"text", 2, QJsonArray{1, "x"}});
+        QCOMPARE(first, (QJsonObject{{"z", "text"}, {"a", 2}, {"m", QJsonArray{1, "x"}}}));
+        const QJsonObject second = shape.object({QJsonValue(), false, QJsonObject{{"k", 1}}});
+        first.insert("a", 3);
+        QCOMPARE(second,
+                 (QJsonObject{{"z", QJsonValue()}, {"a", false}, {"m", QJsonObject{{"k", 1}}}}));
+        QCOMPARE(shape.object({"t", QJsonValue(QJsonValue::Undefined), 1}),
+                 (QJsonObject{{"z", "t"}, {"m", 1}}));
+        QCOMPARE(JsonShape({"k", "k"}).object({1, 2}), (QJsonObject{{"k", 2}}));
     }
 
     // The Base64 of bytes in parts of any sizes is Qt's, and reads back.

@@ -273,7 +273,12 @@ void TestSamples::seriesTakesTheSamplesWithBothValues()
     VfSamples samples;
     samples.setRun(run.get());
     Chart chart(true);
+    // The range alone leaves the series as it was.
+    QVariantMap before = samples.seriesRange(chart.series, "date", "level");
+    QCOMPARE(chart.series->count(), 0);
     const QVariantMap range = samples.fillSeries(chart.series, "date", "level");
+    before.insert("shown", range.value("shown"));
+    QCOMPARE(before, range);
 
     // No level ("---", "OL", empty) or no time: left out; the times are the
     // instrument's own clock.

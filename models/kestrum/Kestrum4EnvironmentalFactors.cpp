@@ -1,15 +1,17 @@
 #include "Kestrum4EnvironmentalFactors.h"
 
+#include "JsonShape.h"
+
 QJsonObject Kestrum4EnvironmentalFactors::toJson() const
 {
-    return {{QStringLiteral("dryTemperature"), m_dryTemperature},
-            {QStringLiteral("wetTemperature"), m_wetTemperature},
-            {QStringLiteral("globeTemperature"), m_globeTemperature},
-            {QStringLiteral("WBGTo"), m_wbgto},
-            {QStringLiteral("WBGTi"), m_wbgti},
-            {QStringLiteral("airVelocity"), m_airVelocity},
-            {QStringLiteral("waterLevel"), m_waterLevel},
-            {QStringLiteral("tiltStatus"), m_tiltStatus}};
+    // A run holds one of these per board and sample.
+    static const JsonShape shape({QStringLiteral("dryTemperature"),
+                                  QStringLiteral("wetTemperature"),
+                                  QStringLiteral("globeTemperature"), QStringLiteral("WBGTo"),
+                                  QStringLiteral("WBGTi"), QStringLiteral("airVelocity"),
+                                  QStringLiteral("waterLevel"), QStringLiteral("tiltStatus")});
+    return shape.object({m_dryTemperature, m_wetTemperature, m_globeTemperature, m_wbgto, m_wbgti,
+                         m_airVelocity, m_waterLevel, m_tiltStatus});
 }
 
 Kestrum4EnvironmentalFactors Kestrum4EnvironmentalFactors::fromJson(const QJsonObject &json)

@@ -1,6 +1,7 @@
 #include "Kestrum4Log.h"
 
 #include "DeviceDateTime.h"
+#include "JsonShape.h"
 
 #include <QJsonArray>
 
@@ -47,8 +48,9 @@ QJsonObject Kestrum4Log::toJson()
     QJsonArray records;
     for (const Kestrum4EnvironmentalFactors &factors : qAsConst(m_records))
         records.append(factors.toJson());
-    return {{QStringLiteral("date"), formatDeviceDateTime(registerDate())},
-            {QStringLiteral("enviromentalFactorsList"), records}};
+    static const JsonShape shape(
+        {QStringLiteral("date"), QStringLiteral("enviromentalFactorsList")});
+    return shape.object({formatDeviceDateTime(registerDate()), records});
 }
 
 void Kestrum4Log::fromJson(const QJsonObject &json)

@@ -32,12 +32,22 @@ ChartView {
     // Shows the samples of `board` (a KestrumPages.boardModel()).
     function populateSeries(board) {
         var unit = Pages.unitSuffix(board.unity)
+        // The axes are set while the series are empty: each change of an
+        // axis redraws every point of the chart.
         var ranges = []
         for (var i = 0; i < series.length; ++i) {
-            var quantity = Pages.quantities[i]
-            series[i].name = quantity.title + unit
-            ranges.push(core.samples.fillSeries(series[i], "date", board.keys[i]))
+            series[i].clear()
+            ranges.push(core.samples.seriesRange(series[i], "date", board.keys[i]))
         }
+        setAxes(board, unit, ranges)
+        for (var s = 0; s < series.length; ++s) {
+            series[s].name = Pages.quantities[s].title + unit
+            core.samples.fillSeries(series[s], "date", board.keys[s])
+        }
+    }
+
+    // Sets the axes for `board` from its series' ranges (seriesRange).
+    function setAxes(board, unit, ranges) {
         temperatureAxis.titleText = qsTr("Temperature") + unit
         var first = null, last = null
         for (var r = 0; r < ranges.length; ++r) {

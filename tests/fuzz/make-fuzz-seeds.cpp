@@ -117,6 +117,7 @@ void writeDataFiles(SeedWriter &seeds, CoreRig &rig, const QString &productName)
         return;
     const QByteArray content = file.readAll();
     const QByteArray json = QByteArray::fromBase64(content.left(content.indexOf('\n')));
+    seeds.write(QStringLiteral("json"), json);
     const QPair<QString, DataFileInput::Models> targets[] = {
         {QStringLiteral("datafile"), DataFileInput::Models::Readable},
         {QStringLiteral("report"), DataFileInput::Models::Printable},

@@ -240,25 +240,23 @@ void parsePiece(const QByteArray &json, Piece &piece)
                piece.parsed.size() == piece.elements;
 }
 
-// Puts the joined arrays where their markers stand in `value`; false when a
-// marker stands twice or for no array.
+// Puts the joined arrays where their markers stand in `value`, marking each in
+// `placed` and counting it in `count`; false when a marker stands twice.
 bool placeArrays(QJsonValue &value, const std::vector<QJsonArray> &arrays,
-                 std::vector<bool> &placed)
+                 std::vector<bool> &placed, int &count)
 {
     if (value.isObject()) {
         QJsonObject object = value.toObject();
-        bool changed = false;
+        const int before = count;
         for (auto it = object.begin(); it != object.end(); ++it) {
             QJsonValue member = it.value();
-            const QJsonValue before = member;
-            if (!placeArrays(member, arrays, placed))
+            const int inMember = count;
+            if (!placeArrays(member, arrays, placed, count))
                 return false;
-            if (member != before) {
+            if (count != inMember)
                 it.value() = member;
-                changed = true;
-            }
         }
-        if (changed)
+        if (count != before)
             value = object;
         return true;
     }
@@ -273,23 +271,22 @@ bool placeArrays(QJsonValue &value, const std::vector<QJsonArray> &arrays,
             if (placed[a])
                 return false;
             placed[a] = true;
+            ++count;
             value = arrays[a];
             return true;
         }
         return true;
     }
-    bool changed = false;
+    const int before = count;
     for (int i = 0; i < array.size(); ++i) {
         QJsonValue element = array.at(i);
-        const QJsonValue before = element;
-        if (!placeArrays(element, arrays, placed))
+        const int inElement = count;
+        if (!placeArrays(element, arrays, placed, count))
             return false;
-        if (element != before) {
+        if (count != inElement)
             array.replace(i, element);
-            changed = true;
-        }
     }
-    if (changed)
+    if (count != before)
         value = array;
     return true;
 }
@@ -339,7 +336,8 @@ bool joined(const QByteArray &json, int piece, QJsonDocument &document)
     QJsonValue root =
         outline.isObject() ? QJsonValue(outline.object()) : QJsonValue(outline.array());
     std::vector<bool> placed(arrays.size(), false);
-    if (!placeArrays(root, whole, placed) || std::count(placed.begin(), placed.end(), false) > 0)
+    int count = 0;
+    if (!placeArrays(root, whole, placed, count) || count != int(arrays.size()))
         return false;
     document = root.isObject() ? QJsonDocument(root.toObject()) : QJsonDocument(root.toArray());
     return true;

@@ -51,7 +51,6 @@ VfFrame {
             enabled: audCertificate.checked
             font.pixelSize: 13
             Layout.leftMargin: 34
-            Layout.preferredWidth: 180
         }
     }
 }

@@ -85,9 +85,12 @@ VfReportWindow {
         objectName: "reportOptions"
         anchors.fill: parent
 
-        RowLayout {
+        // The frames of the "BEMARI+" take two rows in a narrow window.
+        GridLayout {
             Layout.fillWidth: true
-            spacing: 10
+            columns: window.width >= 1000 ? 6 : 3
+            columnSpacing: 10
+            rowSpacing: 10
 
             VfFrame {
                 label: qsTr("Select log items")

@@ -44,9 +44,12 @@ VfReportWindow {
         objectName: "reportOptions"
         anchors.fill: parent
 
-        RowLayout {
+        // The frames take two rows in a narrow window.
+        GridLayout {
             Layout.fillWidth: true
-            spacing: 10
+            columns: window.width >= 1000 ? 4 : 2
+            columnSpacing: 10
+            rowSpacing: 10
 
             VfFrame {
                 label: qsTr("Configuration")

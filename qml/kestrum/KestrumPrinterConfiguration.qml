@@ -46,10 +46,10 @@ VfReportWindow {
                 o[boxes.itemAt(b).objectName] = boxes.itemAt(b).checked
         }
         if (!resultsPerReading) {
-            o.ckbMaxMin = ckbMaxMin.checked
-            o.ckbAvg = ckbAvg.checked
+            o.ckbMaxMin = summary.maxMin.checked
+            o.ckbAvg = summary.average.checked
         }
-        o.ckbCalibration = ckbCalibration.checked
+        o.ckbCalibration = summary.calibration.checked
         o.ckbCsv = ckbCsv.checked
         return o
     }
@@ -121,25 +121,10 @@ VfReportWindow {
                 }
             }
 
-            ColumnLayout {
-                Layout.alignment: Qt.AlignTop
-                spacing: 10
+            VfSummaryOptions {
+                id: summary
+                showResults: !window.resultsPerReading
 
-                VfFrame {
-                    label: qsTr("Show results")
-                    visible: !window.resultsPerReading
-                    Layout.fillWidth: true
-                    ColumnLayout {
-                        spacing: 0
-                        VfOptionBox { id: ckbMaxMin; objectName: "ckbMaxMin"; text: qsTr("Max/Min") }
-                        VfOptionBox { id: ckbAvg; objectName: "ckbAvg"; text: qsTr("Avg") }
-                    }
-                }
-                VfFrame {
-                    label: qsTr("Show calibration")
-                    Layout.fillWidth: true
-                    VfOptionBox { id: ckbCalibration; objectName: "ckbCalibration"; text: qsTr("Cal. cert.") }
-                }
                 VfOptionBox { id: ckbCsv; objectName: "ckbCsv"; text: qsTr("Generate CSV") }
             }
         }

@@ -59,8 +59,8 @@ VfReportWindow {
 
     readonly property var switches: [ckbChart, ckbTable, identity.company.checkBox,
         identity.site.checkBox, identity.ownCompany.checkBox, identity.collector.checkBox,
-        identity.reporter.checkBox, identity.reporterId.checkBox, notesAndLogo.logo.checkBox, ckbAvg,
-        ckbCalibration, ckbMaxMin]
+        identity.reporter.checkBox, identity.reporterId.checkBox, notesAndLogo.logo.checkBox,
+        summary.average, summary.calibration, summary.maxMin]
 
     // The options object, keys in the order the report reads them.
     function options() {
@@ -68,8 +68,8 @@ VfReportWindow {
             return { "checked": input.checked, "text": input.text }
         }
         return Rumo.reportOptions({
-            "maxMin": ckbMaxMin.checked, "avg": ckbAvg.checked,
-            "calibration": ckbCalibration.checked,
+            "maxMin": summary.maxMin.checked, "avg": summary.average.checked,
+            "calibration": summary.calibration.checked,
             "table": ckbTable.checked, "tableColumns": selectedTableColumnsList,
             "chart": ckbChart.checked, "charts": selectedChartsList,
             "collector": field(identity.collector), "ownCompany": field(identity.ownCompany),
@@ -150,24 +150,7 @@ VfReportWindow {
                 }
             }
 
-            ColumnLayout {
-                Layout.alignment: Qt.AlignTop
-                spacing: 10
-                VfFrame {
-                    label: qsTr("Show results")
-                    Layout.fillWidth: true
-                    ColumnLayout {
-                        spacing: 0
-                        VfOptionBox { id: ckbMaxMin; objectName: "ckbMaxMin"; text: qsTr("Max/Min") }
-                        VfOptionBox { id: ckbAvg; objectName: "ckbAvg"; text: qsTr("Avg") }
-                    }
-                }
-                VfFrame {
-                    label: qsTr("Show calibration")
-                    Layout.fillWidth: true
-                    VfOptionBox { id: ckbCalibration; objectName: "ckbCalibration"; text: qsTr("Cal. cert.") }
-                }
-            }
+            VfSummaryOptions { id: summary }
         }
 
         VfReportIdentity {

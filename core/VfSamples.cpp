@@ -316,10 +316,11 @@ QVariantMap VfSamples::seriesRange(QObject *series, const QString &xKey, const Q
     return xy ? rangeMap(seriesPoints(xKey, yKey, yScale), xy) : QVariantMap();
 }
 
-void VfSamples::tidyTimeAxis(QObject *axis, const QDateTime &from, const QDateTime &to)
+void VfSamples::tidyTimeAxis(QObject *axis, const QDateTime &from, const QDateTime &to,
+                             qreal plotWidth)
 {
     if (auto *times = qobject_cast<QDateTimeAxis *>(axis))
-        VfReportChart::tidyTimeAxis(times, from, to);
+        VfReportChart::tidyTimeAxis(times, from, to, plotWidth);
 }
 
 bool VfSamples::spansSeveralDays(const QString &key)

@@ -111,8 +111,11 @@ public:
     // Ticks `axis` (a QtCharts date-time axis) on a few round times from
     // `from` to `to` (chart times, as fillSeries gives them), the ends
     // widened to whole steps, labelled with the time and, when the two are
-    // on different days, the day: as the reports tick theirs.
-    Q_INVOKABLE void tidyTimeAxis(QObject *axis, const QDateTime &from, const QDateTime &to);
+    // on different days, the day: as the reports tick theirs. A
+    // `plotWidth` (the chart's plot, in pixels) keeps the ticks few enough
+    // for every label to show whole.
+    Q_INVOKABLE void tidyTimeAxis(QObject *axis, const QDateTime &from, const QDateTime &to,
+                                  qreal plotWidth = 0);
 
     // Whether the instrument date-times at `key` fall on more than one day.
     bool spansSeveralDays(const QString &key);

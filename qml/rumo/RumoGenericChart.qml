@@ -41,16 +41,13 @@ ChartView {
         core.samples.fillSeries(rumoSeriesLine, "date", key)
         var range = core.samples.fillSeries(rumoSeries, "date", key)
         if (!range.count) {
-            var now = new Date()
-            rumoX.min = now
-            rumoX.max = new Date(now.getTime() + 60000)
+            rumoX.showNoTimes()
             rumoY.min = -1
             rumoY.max = 1
             return range
         }
         var margin = Number(sampleTime) > 0 ? Number(sampleTime) * 1000 : 1000
-        core.samples.tidyTimeAxis(rumoX, new Date(range.xMin.getTime() - margin),
-                                  new Date(range.xMax.getTime() + margin))
+        rumoX.tidy(new Date(range.xMin.getTime() - margin), new Date(range.xMax.getTime() + margin))
         // The run's own minimum and maximum frame the values; when the
         // instrument gave none, the values drawn do.
         var span = Rumo.valueRange(minValue, maxValue)
@@ -72,11 +69,10 @@ ChartView {
 
     function clearSelection() { picker.clearSelection() }
 
-    DateTimeAxis {
+    VfTimeAxis {
         id: rumoX
-        format: "hh:mm:ss"
+        chart: chart
         titleText: qsTr("Time")
-        tickCount: 7
         labelsFont.pixelSize: 11
         titleFont.pixelSize: 12
     }

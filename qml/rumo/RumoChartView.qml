@@ -17,10 +17,12 @@ Item {
 
     // core.samples.runId of the run the charts show; -1 before the first.
     property int shownRun: -1
+    // False while the page shows another tab.
+    readonly property bool inView: SwipeView.view ? SwipeView.isCurrentItem : true
 
-    // Shows the samples of the run on screen: the chart in view at once,
-    // each other one when it is brought up, so that a long run does not
-    // hold the window while charts nobody looks at are drawn.
+    // Shows the samples of the run on screen: the chart in view once it is
+    // in view, each other one when it is brought up, so that a long run does
+    // not hold the window while charts nobody looks at are drawn.
     function populate() {
         shownRun = core.samples.runId
         populateCurrent()
@@ -28,9 +30,11 @@ Item {
 
     function populateCurrent() {
         var chart = charts.itemAt(swipe.currentIndex)
-        if (chart && shownRun === core.samples.runId && chart.filledRun !== shownRun)
+        if (inView && chart && shownRun === core.samples.runId && chart.filledRun !== shownRun)
             chart.populateSeries()
     }
+
+    onInViewChanged: populateCurrent()
 
     function chartAt(index) {
         return charts.itemAt(index)

@@ -228,6 +228,9 @@ bool ReplacementFile::sync()
 
 bool ReplacementFile::nameCopy()
 {
+    // A copy opened under a name has it already.
+    if (!m_copy.isEmpty())
+        return true;
     const QByteArray unnamed = "/proc/self/fd/" + QByteArray::number(m_fd);
     for (int attempt = 0; attempt < kCopyNameAttempts; ++attempt) {
         const QByteArray name = newCopyName();
@@ -246,7 +249,7 @@ bool ReplacementFile::nameCopy()
 
 bool ReplacementFile::commit()
 {
-    if (m_copy.isEmpty() && !nameCopy())
+    if (!nameCopy())
         return false;
     if (::rename(m_copy.constData(), m_target.constData()) != 0)
         return fail(errno);

@@ -15,10 +15,59 @@
 
 #include <limits>
 
+#ifdef __SANITIZE_ADDRESS__
+#include <sanitizer/lsan_interface.h>
+#endif
+
 namespace {
 
 const QString kModel = QStringLiteral("FILE TEST");
 const QString kOtherModel = QStringLiteral("OTHER TEST");
+
+// The reader's document, error and offset are Qt's for `json`, in pieces of
+// each size of `pieces` (and of a data file's, 2048); with `inPieces` 1 or 0
+// the text was read in pieces of two or whole (-1: either).
+void compareWithQt(const QByteArray &json, int inPieces, QList<int> pieces)
+{
+    QJsonParseError expectedError;
+    const QJsonDocument expected = QJsonDocument::fromJson(json, &expectedError);
+    pieces.append(2048);
+    for (int piece : qAsConst(pieces)) {
+        QJsonParseError error{-1, QJsonParseError::UnterminatedObject};
+        bool split = false;
+        const QJsonDocument document = JsonReader::document(json, &error, piece, &split);
+        QCOMPARE(document, expected);
+        QCOMPARE(error.error, expectedError.error);
+        QCOMPARE(error.offset, expectedError.offset);
+        if (inPieces >= 0 && (piece == 2 || json.size() > 1000000))
+            QCOMPARE(int(split), inPieces);
+    }
+    QJsonParseError error;
+    QCOMPARE(JsonReader::document(json, &error), expected);
+    QCOMPARE(error.error, expectedError.error);
+}
+
+// Qt 5.15's JSON parser leaks the container of a key that is repeated after
+// it (tests/fuzz/QtJsonLeak.cpp says more): what this thread allocates while
+// one lives is left out of the leak check of a sanitizer build.
+class QtJsonLeakScope
+{
+public:
+    QtJsonLeakScope()
+    {
+#ifdef __SANITIZE_ADDRESS__
+        __lsan_disable();
+#endif
+    }
+    ~QtJsonLeakScope()
+    {
+#ifdef __SANITIZE_ADDRESS__
+        __lsan_enable();
+#endif
+    }
+    QtJsonLeakScope(const QtJsonLeakScope &) = delete;
+    QtJsonLeakScope &operator=(const QtJsonLeakScope &) = delete;
+};
 
 class NumberedRun : public Experiment
 {
@@ -231,31 +280,6 @@ private slots:
         QTest::newRow("text after the document") << QByteArray("[{}, {}, {}, {}] x") << 0;
         QTest::newRow("the marker in the document")
             << QByteArray("{\"a\": [\"\\u0000valtrix-elements-0\"], \"b\": " + four + "}") << 0;
-        // A repeated key keeps the last value of its object, in Qt's
-        // document and in the reader's.
-        QTest::newRow("a repeated key, then the marker")
-            << QByteArray("{\"a\":[[],[]],\"a\":[\"\\u0000valtrix-elements-0\"]}") << 0;
-        QTest::newRow("a repeated key, then the marker after a long array")
-            << QByteArray("{\"a\": " + four + ", \"a\": [\"\\u0000valtrix-elements-0\"]}") << 0;
-        QTest::newRow("a repeated key, then the marker escaped otherwise")
-            << QByteArray("{\"a\": " + four + ", \"a\": [\"\\u0000\\u0076altrix-elements-0\"]}")
-            << 0;
-        QTest::newRow("a repeated key, then the marker as a raw byte")
-            << QByteArray("{\"a\": " + four + ", \"a\": [\"") + QByteArray(1, '\0') +
-                   QByteArray("valtrix-elements-0\"]}")
-            << 0;
-        QTest::newRow("a repeated key, long arrays both")
-            << QByteArray("{\"a\": " + four + ", \"a\": [[], {}, [1], {}]}") << -1;
-        QTest::newRow("a repeated key, then a number")
-            << QByteArray("{\"a\": " + four + ", \"a\": 1, \"b\": " + four + "}") << -1;
-        QTest::newRow("a repeated key, first a number")
-            << QByteArray("{\"a\": 1, \"a\": " + four + "}") << 1;
-        QTest::newRow("a repeated key inside the elements")
-            << QByteArray("[{\"a\": 1, \"a\": [2]}, {}, {\"b\": [], \"b\": {}}, {}]") << 1;
-        QTest::newRow("a repeated key around an inner marker")
-            << QByteArray("{\"a\": [{\"s\": \"\\u0000valtrix-elements-0\"}, {}, {}, {}], "
-                          "\"a\": [\"\\u0000valtrix-elements-0\"]}")
-            << 0;
         QTest::newRow("too deep for pieces")
             << QByteArray(300, '[') + four + QByteArray(300, ']') << 0;
         QTest::newRow("too deep for Qt")
@@ -276,22 +300,43 @@ private slots:
     {
         QFETCH(QByteArray, json);
         QFETCH(int, inPieces);
-        QJsonParseError expectedError;
-        const QJsonDocument expected = QJsonDocument::fromJson(json, &expectedError);
-        // Pieces of one and two elements, and the pieces of a data file.
-        for (int piece : {1, 2, 2048}) {
-            QJsonParseError error{-1, QJsonParseError::UnterminatedObject};
-            bool split = false;
-            const QJsonDocument document = JsonReader::document(json, &error, piece, &split);
-            QCOMPARE(document, expected);
-            QCOMPARE(error.error, expectedError.error);
-            QCOMPARE(error.offset, expectedError.offset);
-            if (inPieces >= 0 && (piece == 2 || json.size() > 1000000))
-                QCOMPARE(int(split), inPieces);
-        }
-        QJsonParseError error;
-        QCOMPARE(JsonReader::document(json, &error), expected);
-        QCOMPARE(error.error, expectedError.error);
+        compareWithQt(json, inPieces, {2});
+    }
+
+    // A repeated key keeps the last value of its object, in Qt's document
+    // and in the reader's, also where the text holds the reader's own marker
+    // in the place of a long array.
+    void repeatedKeysGiveQtsDocument_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<int>("inPieces");
+        const QByteArray four = "[{}, {\"a\": 1}, {\"b\": [2, {}]}, {}]";
+        const QByteArray marker = "[\"\\u0000valtrix-elements-0\"]";
+        QTest::newRow("then the marker") << "{\"a\":[[],[]],\"a\":" + marker + "}" << 0;
+        QTest::newRow("then the marker, after a long array")
+            << "{\"a\": " + four + ", \"a\": " + marker + "}" << 0;
+        QTest::newRow("then the marker escaped otherwise")
+            << "{\"a\": " + four + ", \"a\": [\"\\u0000\\u0076altrix-elements-0\"]}" << 0;
+        QTest::newRow("then the marker as a raw byte")
+            << "{\"a\": " + four + ", \"a\": [\"" + QByteArray(1, '\0') + "valtrix-elements-0\"]}"
+            << 0;
+        QTest::newRow("then the marker inside an element, and again")
+            << "{\"a\": [{\"s\": " + marker + "}, {}, {}, {}], \"a\": " + marker + "}" << 0;
+        QTest::newRow("long arrays both")
+            << "{\"a\": " + four + ", \"a\": [[], {}, [1], {}]}" << -1;
+        QTest::newRow("then a number")
+            << "{\"a\": " + four + ", \"a\": 1, \"b\": " + four + "}" << -1;
+        QTest::newRow("first a number") << "{\"a\": 1, \"a\": " + four + "}" << 1;
+        QTest::newRow("inside the elements")
+            << QByteArray("[{\"a\": 1, \"a\": [2]}, {}, {\"b\": \"x\", \"b\": {}}, {}]") << 1;
+    }
+
+    void repeatedKeysGiveQtsDocument()
+    {
+        QFETCH(QByteArray, json);
+        QFETCH(int, inPieces);
+        const QtJsonLeakScope qtLeaks;
+        compareWithQt(json, inPieces, {1, 2});
     }
 
     // Objects made from a shape are the objects Qt makes from the same keys

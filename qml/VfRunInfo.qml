@@ -18,10 +18,13 @@ VfRectangle {
     property int labelWidth: 0
     property int fontSize: 13
     property int rowSpacing: 3
-    readonly property int columnCount: {
+    readonly property int columnCount: columnsOf(rows)
+
+    // How many columns `list` of rows fills.
+    function columnsOf(list) {
         var count = 1
-        for (var i = 0; i < rows.length; ++i)
-            count = Math.max(count, (rows[i].column || 0) + 1)
+        for (var i = 0; i < list.length; ++i)
+            count = Math.max(count, (list[i].column || 0) + 1)
         return count
     }
 
@@ -45,8 +48,10 @@ VfRectangle {
             old.parent = null
             old.destroy()
         }
-        for (var c = 0; c < columnCount; ++c) {
-            var column = columnType.createObject(columns)
+        // Counted here: columnCount may not have heard of new rows yet.
+        var count = columnsOf(rows)
+        for (var c = 0; c < count; ++c) {
+            var column = columnType.createObject(columns, { "index": c })
             var list = rowsOf(c)
             for (var r = 0; r < list.length; ++r)
                 rowType.createObject(column, { "row": list[r] })
@@ -58,15 +63,17 @@ VfRectangle {
             layOutRows()
     }
 
-    Row {
+    // The columns side by side, an empty one keeping its room.
+    Item {
         id: columns
 
         property bool completed: false
+        readonly property int spacing: 30
         readonly property real columnWidth: (width - spacing * (info.columnCount - 1)) / info.columnCount
 
         anchors { left: parent.left; right: parent.right; top: parent.top }
         anchors { leftMargin: 12; rightMargin: 12; topMargin: info.contentTop }
-        spacing: 30
+        height: childrenRect.height
 
         Component.onCompleted: {
             completed = true
@@ -78,6 +85,8 @@ VfRectangle {
         id: columnType
 
         Column {
+            property int index: 0
+            x: index * (columns.columnWidth + columns.spacing)
             width: columns.columnWidth
             spacing: info.rowSpacing
         }

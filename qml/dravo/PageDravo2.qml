@@ -36,12 +36,6 @@ VfDevicePage {
         return readOrTell(core.acquireScheduleList(), root.dialogs.rcvSchedulListDialog)
     }
 
-    // The dialog of a failed instrument operation: the link or a busy
-    // instrument, else the operation's own `errorDialog`.
-    function showFailure(result, errorDialog) {
-        root.dialogs.showFailure(result, errorDialog)
-    }
-
     onDownloadError: root.dialogs.downloadFailDialog.open()
 
     runDelegate: Dravo2ExperimentItem {
@@ -53,13 +47,8 @@ VfDevicePage {
         selected: page.chosenRuns.indexOf(index) >= 0
         onItemClicked: {
             page.experimentList.currentIndex = index
-            page.experimentList.listClicked(index)
+            page.chooseRun(index)
         }
-    }
-
-    Connections {
-        target: page.experimentList
-        function onListClicked(indexItem) { page.chooseRun(indexItem) }
     }
 
     Dravo2Configuration {

@@ -59,9 +59,48 @@ Item {
         width: 320
     }
 
+    // A run information panel whose rows move with its width, as a pump's
+    // do: its last column comes and goes after the panel is complete.
+    VfRunInfo {
+        id: runInfo
+        property bool wide: false
+        property string event: "3"
+        property string sampler: "CASSETTE"
+        x: 10
+        y: 300
+        width: 600
+        rows: [
+            { "label": "Event:", "key": "event", "name": "infoEvent" },
+            { "label": "Sampler:", "key": "sampler", "name": "infoSampler", "column": wide ? 2 : 0 },
+            { "label": "Status:", "key": "status", "name": "infoStatus", "column": wide ? 2 : 1,
+              "shown": wide }
+        ]
+    }
+
     TestCase {
         name: "Components"
         when: windowShown
+
+        // The value of row `name` of the run information panel; null when
+        // the panel shows no such row.
+        function runInfoValue(name) {
+            var value = findChild(runInfo, name)
+            return value && value.visible ? value.text : null
+        }
+
+        function test_runInfoRowsFollowTheirColumns() {
+            for (var pass = 0; pass < 2; ++pass) {
+                runInfo.wide = pass === 0
+                // The rows before are let go, the new ones placed.
+                wait(50)
+                compare(runInfoValue("infoEvent"), "3")
+                compare(runInfoValue("infoSampler"), "CASSETTE", "wide: " + runInfo.wide)
+                compare(runInfoValue("infoStatus"), runInfo.wide ? "---" : null)
+                var sampler = findChild(runInfo, "infoSampler")
+                var x = sampler.mapToItem(runInfo, 0, 0).x
+                verify(runInfo.wide ? x > runInfo.width / 2 : x < runInfo.width / 3, String(x))
+            }
+        }
 
         function init() {
             core.reset()

@@ -16,6 +16,14 @@ Controls1.TableView {
     property var flaggedRow: function (row) { return false }
     readonly property color flaggedRowColor: "red"
     readonly property color flaggedTextColor: "black"
+    // Wide enough for a run's longest time, the day included
+    // ("31/12 23:59:59"), on one line of a cell.
+    readonly property real timeColumnWidth: Math.ceil(widestTime.advanceWidth) + 16
+    property TextMetrics widestTime: TextMetrics {
+        font.family: fontSans.name
+        font.pixelSize: 13
+        text: "00/00 00:00:00"
+    }
 
     highlightOnFocus: false
 

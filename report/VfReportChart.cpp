@@ -28,6 +28,11 @@ namespace {
 // for every label.
 constexpr int kMostIntervals = 6;
 constexpr int kBarLabelPixels = 7;
+// Room between two time labels, in pixels, so that they read as two.
+constexpr int kTimeLabelGap = 12;
+// The properties of a time axis that keep the span tidyTimeAxis was given.
+constexpr char kTimeFrom[] = "vfTimeFrom";
+constexpr char kTimeTo[] = "vfTimeTo";
 // The property of a scatter series that holds its markers until its chart is
 // laid out.
 constexpr char kHeldMarkers[] = "vfHeldMarkers";
@@ -172,7 +177,36 @@ void VfReportChart::widenSpan(QDateTime &from, QDateTime &to, const QDateTime &a
         to = at;
 }
 
-void VfReportChart::tidyTimeAxis(QDateTimeAxis *axis, QDateTime from, QDateTime to)
+int VfReportChart::timeIntervalsFor(const QFont &font, const QString &format, qreal plotWidth)
+{
+    if (!(plotWidth > 0))
+        return kMostIntervals;
+    // The widest label a run can have: every digit as wide as a zero is in
+    // the faces the charts use, and a 2 or 5 no wider.
+    const QString widest = QDateTime(QDate(2000, 12, 28), QTime(20, 58, 58)).toString(format);
+    const int labelWidth = QFontMetrics(font).horizontalAdvance(widest) + kTimeLabelGap;
+    return qBound(1, int(plotWidth / labelWidth), kMostIntervals);
+}
+
+bool VfReportChart::fitTimeAxes(QChart *chart)
+{
+    bool changed = false;
+    const qreal width = chart->plotArea().width();
+    const QList<QAbstractAxis *> axes = chart->axes(Qt::Horizontal);
+    for (QAbstractAxis *axis : axes) {
+        auto *times = qobject_cast<QDateTimeAxis *>(axis);
+        if (!times || !times->property(kTimeFrom).isValid())
+            continue;
+        const int ticks = times->tickCount();
+        const QDateTime min = times->min();
+        tidyTimeAxis(times, times->property(kTimeFrom).toDateTime(),
+                     times->property(kTimeTo).toDateTime(), width);
+        changed = changed || ticks != times->tickCount() || min != times->min();
+    }
+    return changed;
+}
+
+void VfReportChart::tidyTimeAxis(QDateTimeAxis *axis, QDateTime from, QDateTime to, qreal plotWidth)
 {
     static const qint64 steps[] = {1,     2,     5,     10,    15,    30,    60,
                                    120,   300,   600,   900,   1800,  3600,  7200,
@@ -182,8 +216,12 @@ void VfReportChart::tidyTimeAxis(QDateTimeAxis *axis, QDateTime from, QDateTime 
         axis->setFormat(timeFormat(false));
         return;
     }
+    axis->setProperty(kTimeFrom, from);
+    axis->setProperty(kTimeTo, to);
     if (to <= from)
         to = from.addSecs(1);
+    const QString format = timeFormat(from.date() != to.date());
+    const int mostIntervals = timeIntervalsFor(axis->labelsFont(), format, plotWidth);
     // Steps are counted in local time so that an hour tick falls on the hour.
     const qint64 offset = from.offsetFromUtc();
     const qint64 begin = from.toSecsSinceEpoch() + offset;
@@ -191,11 +229,11 @@ void VfReportChart::tidyTimeAxis(QDateTimeAxis *axis, QDateTime from, QDateTime 
     // Beyond the listed steps (a clock reset can make a run span years),
     // whole days, as many as keep the tick count small.
     const qint64 span = end - begin;
-    qint64 step = qMax<qint64>(1, (span / kMostIntervals + kDay - 1) / kDay) * kDay;
+    qint64 step = qMax<qint64>(1, (span / mostIntervals + kDay - 1) / kDay) * kDay;
     for (qint64 candidate : steps) {
         const qint64 first = begin - ((begin % candidate) + candidate) % candidate;
         const qint64 intervals = (end - first + candidate - 1) / candidate;
-        if (intervals <= kMostIntervals) {
+        if (intervals <= mostIntervals) {
             step = candidate;
             break;
         }
@@ -206,7 +244,7 @@ void VfReportChart::tidyTimeAxis(QDateTimeAxis *axis, QDateTime from, QDateTime 
                    QDateTime::fromSecsSinceEpoch(first + intervals * step - offset));
     axis->setTickCount(int(intervals) + 1);
     // A run that goes past midnight shows the day with each time.
-    axis->setFormat(timeFormat(from.date() != to.date()));
+    axis->setFormat(format);
 }
 
 QString VfReportChart::timeFormat(bool severalDays)
@@ -286,6 +324,11 @@ void VfReportChart::render(QChart *chart, QPainter *painter, const QSize &size)
     if (legend && legend->isVisible() && legend->layout()) {
         legend->layout()->invalidate();
         legend->layout()->activate();
+    }
+    // The time labels are counted for the plot as laid out on this size.
+    if (fitTimeAxes(chart) && chart->layout()) {
+        chart->layout()->invalidate();
+        chart->layout()->activate();
     }
     scene.render(painter, QRectF(QPointF(), size), scene.sceneRect());
     paintMarkers(chart, painter);

@@ -63,7 +63,18 @@ public:
     // span), the range widened to whole steps, labelled "hh:mm:ss" (with the
     // day when the span passes midnight). Invalid ends leave the axis's range
     // to its series.
-    static void tidyTimeAxis(QtCharts::QDateTimeAxis *axis, QDateTime from, QDateTime to);
+    // With a `plotWidth` (pixels) the ticks are fewer where their labels
+    // would not fit side by side; the span is kept on the axis, so that
+    // fitTimeAxes can tick it again for the plot it is drawn on.
+    static void tidyTimeAxis(QtCharts::QDateTimeAxis *axis, QDateTime from, QDateTime to,
+                             qreal plotWidth = 0);
+    // Ticks again, for the width of the laid-out plot of `chart`, every time
+    // axis of it that tidyTimeAxis ticked; true when one changed.
+    static bool fitTimeAxes(QtCharts::QChart *chart);
+    // The most intervals that a time axis in `format` labelled with
+    // `font` has room for on a plot `plotWidth` pixels wide, each label
+    // whole; at least one, at most the few a small chart shows.
+    static int timeIntervalsFor(const QFont &font, const QString &format, qreal plotWidth);
     // The format of a run's times on a time axis or in a table: "hh:mm:ss",
     // with the day ("dd/MM hh:mm:ss") when they fall on `severalDays`.
     static QString timeFormat(bool severalDays);

@@ -76,6 +76,7 @@ private slots:
 
     void configureTheLogger();
     void downloadShowReportAndReopen();
+    void reopenedFileShowsTheTabItsBarShows();
     void linkLostDuringDownload();
 
 private:
@@ -87,6 +88,9 @@ private:
     void openConfiguration();
     void applyInterval(const QString &interval);
     void checkRun(int run, int position);
+    void downloadFirstRun(const QString &path);
+    void openFile(const QString &path);
+    QString shownTab() const;
     void printReport();
 
     std::unique_ptr<SimulatedInstrument> m_instrument;
@@ -300,9 +304,6 @@ void TstRumoApp::downloadShowReportAndReopen()
     disconnect(m_core.get(), &Core::progressBarUpdated, &watchers, nullptr);
     disconnect(m_core.get(), &Core::experimentUpdated, &watchers, nullptr);
     QVERIFY(firstChart);
-    QTRY_VERIFY(!savedWhenDrawn.isEmpty());
-    disconnect(firstChart, nullptr, &watchers, nullptr);
-    QVERIFY(!savedWhenDrawn.contains(false));
     QVERIFY(progress.size() >= 4);
     QVERIFY(
         std::any_of(progress.begin(), progress.end(), [](double v) { return v > 0 && v < 100; }));
@@ -314,6 +315,12 @@ void TstRumoApp::downloadShowReportAndReopen()
     QCOMPARE(DataFileEnvelope::runObjects(content).size(), 2);
 
     QTRY_COMPARE(state(), QString("RumoResultsState"));
+    // The charts are drawn when their tab is brought up.
+    STEP(SceneSteps::click(item("tab_charts", named("pageRumoResults"))));
+    QTRY_VERIFY(!savedWhenDrawn.isEmpty());
+    disconnect(firstChart, nullptr, &watchers, nullptr);
+    QVERIFY(!savedWhenDrawn.contains(false));
+    STEP(SceneSteps::click(item("tab_table", named("pageRumoResults"))));
     STEP(checkRun(0, 1));
     STEP(SceneSteps::screenshot(m_window, "rumo-results-page.png"));
     STEP(SceneSteps::click(item("nextRun", named("pageRumoResults"))));
@@ -332,6 +339,79 @@ void TstRumoApp::downloadShowReportAndReopen()
     STEP(checkRun(0, 1));
     STEP(SceneSteps::click(item("nextRun", named("pageRumoResults"))));
     STEP(checkRun(2, 2));
+}
+
+// Downloads the first run of the logger into the data file `path` (without
+// its suffix); the results page shows it.
+void TstRumoApp::downloadFirstRun(const QString &path)
+{
+    STEP(openInstrument());
+    QObject *page = named("pageRumo");
+    STEP(SceneSteps::click(runRow(0)));
+    QCOMPARE(SceneSteps::call(page, "downloadRuns", QUrl::fromLocalFile(path).toString()).toInt(),
+             0);
+    STEP(waitForBackgroundWork());
+    QTRY_COMPARE(state(), QString("RumoResultsState"));
+}
+
+// Opens the data file `path` from the home page; its results page shows.
+void TstRumoApp::openFile(const QString &path)
+{
+    // Back to the home page, through the device page when it was open.
+    for (int step = 0; step < 2 && !state().isEmpty(); ++step)
+        STEP(SceneSteps::click(item("backButton")));
+    QTRY_COMPARE(state(), QString());
+    SceneSteps::call(named("pageHome"), "openFile", QUrl::fromLocalFile(path).toString());
+    STEP(waitForBackgroundWork());
+    QTRY_COMPARE(state(), QString("RumoResultsState"));
+}
+
+// The tab of the results page whose content lies in view, "" for none or
+// more than one: what the user sees below the tab bar.
+QString TstRumoApp::shownTab() const
+{
+    QObject *page = named("pageRumoResults");
+    QQuickItem *pages = item("tabPages", page);
+    if (!pages)
+        return QString();
+    const QRectF view = pages->mapRectToScene(pages->boundingRect());
+    const QList<QPair<QString, const char *>> tabs = {{"tab_table", "samplesTable"},
+                                                      {"tab_charts", "rumoChartView"},
+                                                      {"tab_results", "rumoFinalResults"}};
+    QStringList inView;
+    for (const auto &tab : tabs) {
+        QQuickItem *content = item(tab.second, page);
+        if (!content)
+            return QString();
+        const QRectF at = content->mapRectToScene(content->boundingRect()).intersected(view);
+        if (content->isVisible() && at.width() > content->width() / 2)
+            inView.append(tab.first);
+    }
+    return inView.size() == 1 ? inView.first() : QString();
+}
+
+// A data file opened again while the page was left on any of its tabs: the
+// tab bar and the page below it show the same tab, the first.
+void TstRumoApp::reopenedFileShowsTheTabItsBarShows()
+{
+    // The screen the user met it on.
+    resizeScene(QSize(800, 600));
+    const QString path = m_dir.filePath("reopened");
+    STEP(downloadFirstRun(path));
+    QObject *page = named("pageRumoResults");
+    QObject *tabBar = named("rumoTabs", page);
+    for (const char *tab : {"tab_table", "tab_charts", "tab_results"}) {
+        STEP(SceneSteps::click(item(tab, page)));
+        QTRY_COMPARE(shownTab(), QString(tab));
+        STEP(openFile(path + ".rmx"));
+        QCOMPARE(tabBar->property("currentIndex").toInt(), 0);
+        QVERIFY(item("tab_table", page)->property("checked").toBool());
+        QTRY_COMPARE(shownTab(), QString("tab_table"));
+        // Nothing moves the page afterwards.
+        QTest::qWait(400);
+        QCOMPARE(shownTab(), QString("tab_table"));
+        QCOMPARE(tabBar->property("currentIndex").toInt(), 0);
+    }
 }
 
 // The results page of logged run `run` (0-based), at `position` in the chain

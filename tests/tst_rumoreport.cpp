@@ -362,6 +362,25 @@ private slots:
         QCOMPARE(PdfText::inkAboveBottomRule(file, 2, m_dir.filePath("eight")), -1);
     }
 
+    // A run over midnight labels its times with the day: on the half-width
+    // charts every time label and every value title still shows whole.
+    void chartLabelsShowWholeOverMidnight()
+    {
+        Header header = SimulatedRumoRuns::sensorHeader(1);
+        header.quantities += SimulatedRumoRuns::sensorHeader(2).quantities.mid(0, 3);
+        header.sampleSeconds = 3600;
+        Chain chain = downloadChain({40}, {header});
+        QVERIFY(chain);
+        const QString file = pdf("over midnight");
+        QCOMPARE(writeReport(allOn(file, {0, 1, 2, 3, 4, 5, 6, 7}, {}), chain.get()), 0);
+        const QStringList pages = PdfText::checkedPages(file);
+        const QString charts = pages.value(pages.size() - 1);
+        QVERIFY2(!charts.contains(QChar(0x2026)) && !charts.contains("..."), qPrintable(charts));
+        QVERIFY2(charts.contains(QRegularExpression("\\d\\d/\\d\\d \\d\\d:\\d\\d:\\d\\d")),
+                 qPrintable(charts));
+        QVERIFY2(charts.contains("Temperature [°C]"), qPrintable(charts));
+    }
+
     void flatSeriesStandsInsideItsAxis_data()
     {
         QTest::addColumn<QByteArray>("value");

@@ -48,9 +48,7 @@ ChartView {
             range = core.samples.fillSeries(timeSeries, "date", "level")
         }
         if (!range.count) {
-            var now = new Date()
-            timeAxis.min = now
-            timeAxis.max = new Date(now.getTime() + 60000)
+            timeAxis.showNoTimes()
             intervalAxis.min = 0
             intervalAxis.max = 60
             levelAxis.min = 0
@@ -62,7 +60,7 @@ ChartView {
             intervalAxis.max = Math.max(Math.ceil(range.xMax), Math.floor(range.xMin) + 1)
             intervalAxis.applyNiceNumbers()
         } else {
-            core.samples.tidyTimeAxis(timeAxis, range.xMin, range.xMax)
+            timeAxis.tidy(range.xMin, range.xMax)
         }
         levelAxis.min = Math.floor(range.yMin) - 1
         levelAxis.max = Math.ceil(range.yMax) + 1
@@ -129,12 +127,11 @@ ChartView {
         selectPoint(nearestIndex(point))
     }
 
-    DateTimeAxis {
+    VfTimeAxis {
         id: timeAxis
+        chart: chart
         visible: !chart.overInterval
-        format: "hh:mm:ss"
         titleText: qsTr("Time")
-        tickCount: 7
         labelsFont.pixelSize: 11
         titleFont.pixelSize: 12
     }

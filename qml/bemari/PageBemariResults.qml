@@ -10,7 +10,7 @@ import "SoundLevelPages.js" as Data
 // charts, its result boxes and the report window. The parts that differ
 // between the models are the components below, which each model's page
 // sets.
-VfPage {
+VfResultsPage {
     id: page
 
     // The product name of the runs this page shows.
@@ -50,13 +50,6 @@ VfPage {
         }
     }
 
-    // The run shown, as core.experimentSummary gives it (parsed): everything
-    // but its records, which come through core.samples.
-    property var experiment: ({})
-    property var results: ({})
-    // Where the shown run stands in core's chain of opened runs.
-    property int place: root.expEmptyList
-    property alias shownRun: sampleCharts.shownRun
     // One row per record of the run shown.
     property QtObject samplesModel: core.samples.newTable([
         { "key": "date", "format": "time" },
@@ -67,50 +60,29 @@ VfPage {
     readonly property Item noiseChart: noiseChartLoader.item
     readonly property Item leqChart: leqChartLoader.item
     readonly property Item resultsView: resultsLoader.item
-    readonly property alias printerConfiguration: report.window
-    property alias tabBar: tabBar
+    readonly property QtObject printerConfiguration: reportWindow
     property alias samplesTable: samplesTable
 
-    signal showResults()
-
     pageTitle: "Bemari - Results"
-
-    // A new chain of runs: it starts on the first tab, with the report
-    // window as it first was.
-    function startAfresh() {
-        report.startAfresh()
-        tabBar.currentIndex = 0
-    }
-
-    // Shows core's current run: a new one, or the one shown recomputed.
-    function showRun(position) {
-        place = position
-        if (!refresh())
-            return false
-        showResults()
-        return true
-    }
+    productNames: [modelName]
+    printerType: page.printerComponent
+    sideWidth: 340
+    tabBar.objectName: "bemariTabs"
 
     // Reads the current run and shows it when it is one of this model's.
     function refresh() {
-        var parsed
-        try {
-            parsed = JSON.parse(core.experimentSummary)
-        } catch (e) {
-            return false
-        }
-        if (!Data.isRunOf(parsed, modelName))
-            return false
-        experiment = parsed
-        results = parsed.results || {}
+        return readRun(place)
+    }
+
+    onRunRead: {
         var locale = Qt.locale()
         fillInfo(locale)
         resultsView.show(results, locale)
-        sampleCharts.showRun()
         leqChart.populateLeqChart(results.leqList, results.octaveAnalysis)
         printerConfiguration.setRun(results, core.samples.count > 0)
-        return true
     }
+    // The level chart takes the records once per run.
+    onFillCharts: page.noiseChart.populateChart(page.results)
 
     function fillInfo(locale) {
         var start = Data.deviceDate(results.startTime)
@@ -137,62 +109,14 @@ VfPage {
     // The level title of the run shown: "L<sub>A</sub>eq" style.
     readonly property string levelTitle: Data.levelTitle(results.freqWeighting)
 
-    VfReportRunner {
-        id: report
-        windowType: page.printerComponent
-    }
-
-    // The level chart takes the records once per run.
-    VfSampleCharts {
-        id: sampleCharts
-        onFill: page.noiseChart.populateChart(page.results)
-    }
-
-    RowLayout {
-        id: toolbar
-        anchors { left: parent.left; right: parent.right; top: parent.top; topMargin: 44 }
-        spacing: 10
-
-        Item { Layout.fillWidth: true }
-        // Stepping through the runs that were opened together.
-        MyButton {
-            objectName: "previousRun"
-            buttonLabel: "< " + qsTr("Previous run")
-            implicitHeight: 36
-            visible: page.place !== root.expUniqueItem && page.place !== root.expEmptyList
-            enabled: page.place === root.expLastItem || page.place === root.expMiddleItem
-            onMyButtonclicked: core.prevExp()
-        }
-        MyButton {
-            objectName: "nextRun"
-            buttonLabel: qsTr("Next run") + " >"
-            implicitHeight: 36
-            visible: page.place !== root.expUniqueItem && page.place !== root.expEmptyList
-            enabled: page.place === root.expFirstItem || page.place === root.expMiddleItem
-            onMyButtonclicked: core.nextExp()
-        }
-        MyButton {
-            objectName: "generateReport"
-            buttonLabel: qsTr("Generate report")
-            implicitHeight: 36
-            onMyButtonclicked: report.open()
-        }
-    }
-
-    ColumnLayout {
-        id: leftColumn
-        anchors { left: parent.left; top: toolbar.bottom; bottom: parent.bottom; topMargin: 10 }
-        width: 340
-        spacing: 10
-
+    sideItems: [
         Loader {
             id: expInfoLoader
             Layout.fillWidth: true
             Layout.preferredHeight: item ? item.implicitHeight : 0
             sourceComponent: page.expInfoComponent
             onLoaded: item.objectName = "bemariExpInfo"
-        }
-
+        },
         VfTable {
             id: samplesTable
             objectName: "samplesTable"
@@ -205,7 +129,7 @@ VfPage {
             VfTableViewColumn {
                 role: "date"
                 title: qsTr("Hour")
-                width: samplesTable.viewport.width / 2
+                width: Math.max(samplesTable.timeColumnWidth, samplesTable.viewport.width / 2)
             }
             VfTableViewColumn {
                 role: "level"
@@ -213,69 +137,45 @@ VfPage {
                 width: samplesTable.viewport.width / 2
             }
         }
-    }
+    ]
 
-    ColumnLayout {
-        anchors { left: leftColumn.right; right: parent.right; top: toolbar.bottom; bottom: parent.bottom }
-        anchors { leftMargin: 10; topMargin: 10 }
-        spacing: 0
+    tabButtons: [
+        VfTabButton {
+            objectName: "tab_noise"
+            text: page.levelTitle + " x " + qsTr("Time")
+        },
+        VfTabButton {
+            objectName: "tab_leq"
+            text: "L<sub>eq</sub> x " + qsTr("Octave")
+        },
+        VfTabButton {
+            objectName: "tab_results"
+            text: qsTr("Results")
+        }
+    ]
 
-        TabBar {
-            id: tabBar
-            objectName: "bemariTabs"
-            Layout.fillWidth: true
-
-            VfTabButton {
-                objectName: "tab_noise"
-                text: page.levelTitle + " x " + qsTr("Time")
-            }
-            VfTabButton {
-                objectName: "tab_leq"
-                text: "L<sub>eq</sub> x " + qsTr("Octave")
-            }
-            VfTabButton {
-                objectName: "tab_results"
-                text: qsTr("Results")
+    tabPages: [
+        Loader {
+            id: noiseChartLoader
+            sourceComponent: page.noiseChartComponent
+            onLoaded: item.objectName = "noiseChart"
+        },
+        Loader {
+            id: leqChartLoader
+            sourceComponent: page.leqChartComponent
+            onLoaded: item.objectName = "leqChart"
+        },
+        VfScrollPane {
+            id: resultsPane
+            objectName: "resultsTab"
+            padding: 16
+            Loader {
+                id: resultsLoader
+                // As wide as the tab: the boxes fit themselves to it.
+                width: resultsPane.availableWidth
+                sourceComponent: page.resultsComponent
+                onLoaded: item.objectName = "resultsView"
             }
         }
-
-        Rectangle {
-            Layout.fillWidth: true
-            Layout.fillHeight: true
-            color: "#ffffff"
-            border.color: "#b3b5b4"
-
-            SwipeView {
-                id: swipe
-                anchors.fill: parent
-                anchors.margins: 1
-                clip: true
-                interactive: false
-                currentIndex: tabBar.currentIndex
-
-                Loader {
-                    id: noiseChartLoader
-                    sourceComponent: page.noiseChartComponent
-                    onLoaded: item.objectName = "noiseChart"
-                }
-                Loader {
-                    id: leqChartLoader
-                    sourceComponent: page.leqChartComponent
-                    onLoaded: item.objectName = "leqChart"
-                }
-                VfScrollPane {
-                    id: resultsPane
-                    objectName: "resultsTab"
-                    padding: 16
-                    Loader {
-                        id: resultsLoader
-                        // As wide as the tab: the boxes fit themselves to it.
-                        width: resultsPane.availableWidth
-                        sourceComponent: page.resultsComponent
-                        onLoaded: item.objectName = "resultsView"
-                    }
-                }
-            }
-        }
-    }
+    ]
 }

@@ -119,8 +119,8 @@ Item {
         anchors.fill: parent
         clip: true
         boundsBehavior: Flickable.StopAtBounds
-        contentWidth: Math.max(width, form.implicitWidth + 28)
-        contentHeight: Math.max(height, form.implicitHeight + 28)
+        contentWidth: form.width + 28
+        contentHeight: form.implicitHeight + 28
         ScrollBar.horizontal: ScrollBar {
             policy: scroller.contentWidth > scroller.width ? ScrollBar.AlwaysOn
                                                            : ScrollBar.AlwaysOff
@@ -134,8 +134,11 @@ Item {
             id: form
             x: 14
             y: 14
-            width: scroller.contentWidth - 28
-            height: scroller.contentHeight - 28
+            // As wide as the tab, or wider when the bands need it; as tall
+            // as the bands. (Stretched to the tab's height as well, the form
+            // would size itself again while the tab is laid out.)
+            width: Math.max(scroller.width - 28, implicitWidth)
+            height: implicitHeight
             spacing: 12
 
             RowLayout {

@@ -28,14 +28,12 @@ ChartView {
         clearSelection()
         var range = core.samples.fillSeries(noiseSeries, "date", "level")
         if (!range.count) {
-            var now = new Date()
-            timeAxis.min = now
-            timeAxis.max = new Date(now.getTime() + 60000)
+            timeAxis.showNoTimes()
             levelAxis.min = 0
             levelAxis.max = 100
             return
         }
-        core.samples.tidyTimeAxis(timeAxis, range.xMin, range.xMax)
+        timeAxis.tidy(range.xMin, range.xMax)
         levelAxis.min = Math.floor(range.yMin) - 1
         levelAxis.max = Math.ceil(range.yMax) + 1
         levelAxis.applyNiceNumbers()
@@ -85,11 +83,10 @@ ChartView {
         return low
     }
 
-    DateTimeAxis {
+    VfTimeAxis {
         id: timeAxis
-        format: "hh:mm:ss"
+        chart: chart
         titleText: qsTr("Time")
-        tickCount: 7
         labelsFont.pixelSize: 11
         titleFont.pixelSize: 12
     }

@@ -10,30 +10,21 @@ import "../../qml/VfValues.js" as Values
 // The results page of a DRAVO 2 run: the run's information and samples, the
 // results of its three dosimeters for the user's working hours, its charts,
 // the hearing-protector evaluation and the report window.
-VfPage {
+VfResultsPage {
     id: page
 
-    // The run shown, as core.experimentSummary gives it (parsed): everything
-    // but its samples, which come through core.samples.
-    property var experiment: ({})
-    property var results: ({})
     property bool hasOctave: false
     property var tabs: Data.tabsFor(false)
     // What is wrong with the working hours typed, "" when nothing is.
     readonly property alias workingHoursError: workingHours.error
-    // Where the shown run stands in core's chain of opened runs.
-    property int place: root.expEmptyList
-    // core.samples.runId of the samples in the charts.
-    property alias shownRun: sampleCharts.shownRun
     // One row per sample of the run shown.
     property QtObject samplesModel: core.samples.newTable([
         { "key": "date", "format": "time" },
         { "key": "level", "format": "number", "decimals": 2 }
     ])
 
-    readonly property alias printerConfiguration: report.window
+    readonly property QtObject printerConfiguration: reportWindow
     property alias workingHoursField: workingHours.field
-    property alias tabBar: tabBar
     property alias resultDos1: resultDos1
     property alias resultDos2: resultDos2
     property alias resultUser: resultUser
@@ -44,9 +35,16 @@ VfPage {
     property alias hearingProtector: hearingProtector
     property alias samplesTable: samplesTable
 
-    signal showResults()
-
     pageTitle: "Dravo 2 - Results"
+    productNames: ["DRAVO 2"]
+    sideWidth: 340
+    tabBar.objectName: "dravo2Tabs"
+    pageOfTab: function (tab) { return Data.tabKeys.indexOf(page.tabs[tab]) }
+    printerType: Dravo2PrinterConfiguration {
+        objectName: "dravo2PrinterConfiguration"
+        chartLeqEnabled: page.hasOctave
+        hearingProtectedEnabled: page.hasOctave
+    }
 
     // A value as shown: numbers in the user's locale, "---" for what the
     // instrument left empty.
@@ -63,48 +61,28 @@ VfPage {
         return workingHours.apply(text)
     }
 
-    // A new chain of runs: it starts on the first tab, with the report
-    // window as it first was.
-    function startAfresh() {
-        report.startAfresh()
-        tabBar.currentIndex = 0
-    }
-
-    // Shows core's current run: a new one, or the one shown recomputed.
-    function showRun(position) {
-        if (!refresh())
-            return false
-        place = position
-        showResults()
-        return true
-    }
-
     // Reads the current run and shows it. A recomputed run stays on the tab
     // the user is on, and its samples are not drawn again.
     function refresh() {
-        var parsed
-        try {
-            parsed = JSON.parse(core.experimentSummary)
-        } catch (e) {
-            return false
-        }
-        if (!parsed || parsed.deviceName !== "DRAVO 2")
-            return false
+        return readRun(place)
+    }
+
+    onRunRead: {
         var currentKey = tabs[tabBar.currentIndex]
-        experiment = parsed
-        results = parsed.results || {}
         hasOctave = Data.hasOctaveData(results)
         tabs = Data.tabsFor(hasOctave)
         fillResults()
         fillInfo()
-        sampleCharts.showRun()
         if (hasOctave) {
             leqChart.populateLeqChart(results.leqList, results.octaveAnalysis)
             hearingProtector.populateHearingProtect(results)
         }
         var index = tabs.indexOf(currentKey)
         tabBar.currentIndex = index < 0 ? 0 : index
-        return true
+    }
+    onFillCharts: {
+        noiseChart.populateChart()
+        histogramChart.populateHistogram(core.samples.values("level"), page.results.sampleTime)
     }
 
     function fillBox(box, suffix, prefix) {
@@ -160,71 +138,17 @@ VfPage {
         }[key]
     }
 
-    // The charts of the samples (the table follows the run by itself).
-    VfSampleCharts {
-        id: sampleCharts
-        onFill: {
-            noiseChart.populateChart()
-            histogramChart.populateHistogram(core.samples.values("level"), page.results.sampleTime)
-        }
+    toolbarItems: VfWorkingHours {
+        id: workingHours
     }
 
-    VfReportRunner {
-        id: report
-        windowType: Dravo2PrinterConfiguration {
-            objectName: "dravo2PrinterConfiguration"
-            chartLeqEnabled: page.hasOctave
-            hearingProtectedEnabled: page.hasOctave
-        }
-    }
-
-    RowLayout {
-        id: toolbar
-        anchors { left: parent.left; right: parent.right; top: parent.top; topMargin: 44 }
-        spacing: 10
-
-        VfWorkingHours {
-            id: workingHours
-        }
-        Item { Layout.fillWidth: true }
-        // Stepping through the runs that were opened together.
-        MyButton {
-            objectName: "previousRun"
-            buttonLabel: "< " + qsTr("Previous run")
-            implicitHeight: 36
-            visible: page.place !== root.expUniqueItem && page.place !== root.expEmptyList
-            enabled: page.place === root.expLastItem || page.place === root.expMiddleItem
-            onMyButtonclicked: core.prevExp()
-        }
-        MyButton {
-            objectName: "nextRun"
-            buttonLabel: qsTr("Next run") + " >"
-            implicitHeight: 36
-            visible: page.place !== root.expUniqueItem && page.place !== root.expEmptyList
-            enabled: page.place === root.expFirstItem || page.place === root.expMiddleItem
-            onMyButtonclicked: core.nextExp()
-        }
-        MyButton {
-            objectName: "generateReport"
-            buttonLabel: qsTr("Generate report")
-            implicitHeight: 36
-            onMyButtonclicked: report.open()
-        }
-    }
-
-    ColumnLayout {
-        id: leftColumn
-        anchors { left: parent.left; top: toolbar.bottom; bottom: parent.bottom; topMargin: 10 }
-        width: 340
-        spacing: 10
-
+    sideItems: [
         Dravo2ExpInfo {
             id: expInfo
             objectName: "dravo2ExpInfo"
             Layout.fillWidth: true
             Layout.preferredHeight: implicitHeight
-        }
-
+        },
         VfTable {
             id: samplesTable
             objectName: "samplesTable"
@@ -235,7 +159,7 @@ VfPage {
             VfTableViewColumn {
                 role: "date"
                 title: qsTr("Hour")
-                width: samplesTable.viewport.width / 2
+                width: Math.max(samplesTable.timeColumnWidth, samplesTable.viewport.width / 2)
             }
             VfTableViewColumn {
                 role: "level"
@@ -243,107 +167,79 @@ VfPage {
                 width: samplesTable.viewport.width / 2
             }
         }
+    ]
+
+    tabButtons: Repeater {
+        model: page.tabs
+        VfTabButton {
+            objectName: "tab_" + modelData
+            leqTabText: page.tabTitle(modelData)
+            text: page.tabTitle(modelData)
+        }
     }
 
-    ColumnLayout {
-        anchors { left: leftColumn.right; right: parent.right; top: toolbar.bottom; bottom: parent.bottom }
-        anchors { leftMargin: 10; topMargin: 10 }
-        spacing: 0
-
-        TabBar {
-            id: tabBar
-            objectName: "dravo2Tabs"
-            Layout.fillWidth: true
-
-            Repeater {
-                model: page.tabs
-                VfTabButton {
-                    objectName: "tab_" + modelData
-                    leqTabText: page.tabTitle(modelData)
-                    text: page.tabTitle(modelData)
-                }
-            }
-        }
-
-        Rectangle {
-            Layout.fillWidth: true
-            Layout.fillHeight: true
-            color: "#ffffff"
-            border.color: "#b3b5b4"
-
-            StackLayout {
-                id: stack
-                anchors.fill: parent
-                anchors.margins: 1
-                currentIndex: Data.tabKeys.indexOf(page.tabs[tabBar.currentIndex])
-
-                VfScrollPane {
-                    id: resultsPane
-                    objectName: "resultsTab"
-                    padding: 16
-                    ColumnLayout {
-                        width: resultsPane.availableWidth
-                        spacing: 16
-                        VfBoxGrid {
-                            Layout.fillWidth: true
-                            Dravo2ResultItem {
-                                id: resultDos1
-                                objectName: "resultDos1"
-                                title: "Dos1"
-                                Layout.fillWidth: true
-                            }
-                            Dravo2ResultItem {
-                                id: resultDos2
-                                objectName: "resultDos2"
-                                title: "Dos2"
-                                Layout.fillWidth: true
-                            }
-                            Dravo2ResultItem {
-                                id: resultUser
-                                objectName: "resultUser"
-                                title: "USER"
-                                Layout.fillWidth: true
-                            }
-                        }
-                        RowLayout {
-                            spacing: 8
-                            VfText {
-                                text: qsTr("115 dB peaks occurrence") + ":"
-                                font.pixelSize: 14
-                                font.bold: true
-                            }
-                            VfText {
-                                id: peaksValue
-                                objectName: "peaksValue"
-                                text: "---"
-                                font.pixelSize: 14
-                            }
-                        }
-                        Item { Layout.fillHeight: true }
+    tabPages: [
+        VfScrollPane {
+            id: resultsPane
+            objectName: "resultsTab"
+            padding: 16
+            ColumnLayout {
+                width: resultsPane.availableWidth
+                spacing: 16
+                VfBoxGrid {
+                    Layout.fillWidth: true
+                    Dravo2ResultItem {
+                        id: resultDos1
+                        objectName: "resultDos1"
+                        title: "Dos1"
+                        Layout.fillWidth: true
+                    }
+                    Dravo2ResultItem {
+                        id: resultDos2
+                        objectName: "resultDos2"
+                        title: "Dos2"
+                        Layout.fillWidth: true
+                    }
+                    Dravo2ResultItem {
+                        id: resultUser
+                        objectName: "resultUser"
+                        title: "USER"
+                        Layout.fillWidth: true
                     }
                 }
-
-                Dravo2NoiseChart {
-                    id: noiseChart
-                    objectName: "noiseChart"
+                RowLayout {
+                    spacing: 8
+                    VfText {
+                        text: qsTr("115 dB peaks occurrence") + ":"
+                        font.pixelSize: 14
+                        font.bold: true
+                    }
+                    VfText {
+                        id: peaksValue
+                        objectName: "peaksValue"
+                        text: "---"
+                        font.pixelSize: 14
+                    }
                 }
-
-                Dravo2HistogramChart {
-                    id: histogramChart
-                    objectName: "histogramChart"
-                }
-
-                Dravo2LeqChart {
-                    id: leqChart
-                    objectName: "leqChart"
-                }
-
-                Dravo2HearingProtector {
-                    id: hearingProtector
-                    objectName: "hearingProtector"
-                    onSent: page.printerConfiguration.hearingProtectorReady = true
-                }
+                Item { Layout.fillHeight: true }
             }
+        },
+        Dravo2NoiseChart {
+            id: noiseChart
+            objectName: "noiseChart"
+        },
+        Dravo2HistogramChart {
+            id: histogramChart
+            objectName: "histogramChart"
+        },
+        Dravo2LeqChart {
+            id: leqChart
+            objectName: "leqChart"
+        },
+        Dravo2HearingProtector {
+            id: hearingProtector
+            objectName: "hearingProtector"
+            onSent: page.printerConfiguration.hearingProtectorReady = true
         }
-    }
+    ]
 }

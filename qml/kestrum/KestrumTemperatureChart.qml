@@ -59,11 +59,9 @@ ChartView {
                 last = ranges[r].xMax
         }
         if (first === null) {
-            var now = new Date()
-            timeAxis.min = now
-            timeAxis.max = new Date(now.getTime() + 60000)
+            timeAxis.showNoTimes()
         } else {
-            core.samples.tidyTimeAxis(timeAxis, first, last)
+            timeAxis.tidy(first, last)
         }
         var range = Pages.temperatureRange(board, ranges)
         temperatureAxis.min = range ? Math.floor(range.min) - 1 : 0
@@ -71,11 +69,10 @@ ChartView {
         temperatureAxis.applyNiceNumbers()
     }
 
-    DateTimeAxis {
+    VfTimeAxis {
         id: timeAxis
-        format: "hh:mm:ss"
+        chart: chart
         titleText: qsTr("Time")
-        tickCount: 7
         labelsFont.pixelSize: 12
         titleFont.pixelSize: 15
     }

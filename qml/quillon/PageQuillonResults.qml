@@ -11,19 +11,11 @@ import "../../qml/VfValues.js" as Values
 // information, the daily exposure of the chain for the user's working hours,
 // the run's results by axis and time weighting, its charts, its samples and
 // the report window.
-VfPage {
+VfResultsPage {
     id: page
 
-    // The run shown, as core.experimentSummary gives it (parsed): everything
-    // but its samples, which come through core.samples.
-    property var experiment: ({})
-    property var results: ({})
     // The run shown has no samples: the report can print no chart or table.
     property bool noSamples: false
-    // Where the shown run stands in core's chain of opened runs.
-    property int place: root.expEmptyList
-    // core.samples.runId of the samples in the charts.
-    property alias shownRun: sampleCharts.shownRun
     // One row per sample of the run shown, the columns of the report's table.
     property QtObject samplesModel: core.samples.newTable([
         { "key": "date", "format": "time" },
@@ -39,18 +31,23 @@ VfPage {
         { "key": "amr", "format": "number", "decimals": 2 }
     ])
 
-    readonly property alias printerConfiguration: report.window
+    readonly property QtObject printerConfiguration: reportWindow
     property alias workingHoursField: workingHours.field
     // What is wrong with the working hours typed, "" when nothing is.
     readonly property alias workingHoursError: workingHours.error
-    property alias tabBar: tabBar
     property alias expInfo: expInfo
     property alias accelerationChart: accelerationChart
     property alias samplesTable: samplesTable
 
-    signal showResults()
-
     pageTitle: "Quillon - " + qsTr("Results")
+    productNames: ["QUILLON"]
+    sideWidth: 360
+    tabBar.objectName: "quillonTabs"
+    printerType: QuillonPrinterConfiguration {
+        objectName: "quillonPrinterConfiguration"
+        disableChartOptions: page.noSamples
+        disableTableOptions: page.noSamples
+    }
 
     readonly property string acceleration: " [m/s<sup>2</sup>]"
     readonly property string dose: " [m/s<sup>1.75</sup>]"
@@ -90,43 +87,21 @@ VfPage {
 
     // Reads the current run and shows it; false when it is no vibration run.
     function refresh() {
-        var parsed
-        try {
-            parsed = JSON.parse(core.experimentSummary)
-        } catch (e) {
-            return false
-        }
-        if (!parsed || parsed.deviceName !== "QUILLON")
-            return false
-        experiment = parsed
-        results = parsed.results || {}
+        return readRun(place)
+    }
+
+    onRunRead: {
         workingHours.show(results.workingHours)
         fillInfo()
         fillTabs()
-        sampleCharts.showRun()
         var octaves = results.amrList || []
         octaveX.populate(octaves[0], results.octaveAnalysis)
         octaveY.populate(octaves[1], results.octaveAnalysis)
         octaveZ.populate(octaves[2], results.octaveAnalysis)
         noSamples = core.samples.count === 0
-        return true
     }
-
-    // A new chain of runs: nothing of the chain before stays, the report
-    // window included.
-    function startAfresh() {
-        report.startAfresh()
-        tabBar.currentIndex = 0
-    }
-
-    // Shows core's current run, evaluated for the exposure times set.
-    function showRun(position) {
-        if (!refresh())
-            return false
-        place = position
-        showResults()
-        return true
-    }
+    // The table follows the run by itself.
+    onFillCharts: accelerationChart.populateChart()
 
     function fillInfo() {
         var start = results.startTime ? DeviceDate.deviceDate(results.startTime) : null
@@ -215,89 +190,28 @@ VfPage {
         }
     }
 
-    // The charts of the samples (the table follows the run by itself).
-    VfSampleCharts {
-        id: sampleCharts
-        onFill: accelerationChart.populateChart()
-    }
-
-    VfReportRunner {
-        id: report
-        windowType: QuillonPrinterConfiguration {
-            objectName: "quillonPrinterConfiguration"
-            disableChartOptions: page.noSamples
-            disableTableOptions: page.noSamples
+    toolbarItems: [
+        VfWorkingHours {
+            id: workingHours
+        },
+        VfRadioButton {
+            objectName: "avButton"
+            text: "a<sub>v</sub>"
+            checked: !page.results.bArepEvaluation
+            onClicked: page.setArepEvaluation(false)
+        },
+        VfRadioButton {
+            objectName: "arepButton"
+            text: "a<sub>rep</sub>"
+            checked: !!page.results.bArepEvaluation
+            onClicked: page.setArepEvaluation(true)
         }
-    }
+    ]
 
-    // The day's settings on the left, the runs and the report on the right;
-    // in a narrow window the second group goes below the first.
-    Item {
-        id: toolbar
-        readonly property bool oneLine:
-            width >= daySettings.implicitWidth + runControls.implicitWidth + 10
-        anchors { left: parent.left; right: parent.right; top: parent.top; topMargin: 44 }
-        height: oneLine ? Math.max(daySettings.height, runControls.height)
-                        : daySettings.height + 6 + runControls.height
-
-        RowLayout {
-            id: daySettings
-            anchors.left: parent.left
-            spacing: 10
-
-            VfWorkingHours {
-                id: workingHours
-            }
-            VfRadioButton {
-                objectName: "avButton"
-                text: "a<sub>v</sub>"
-                checked: !page.results.bArepEvaluation
-                onClicked: page.setArepEvaluation(false)
-            }
-            VfRadioButton {
-                objectName: "arepButton"
-                text: "a<sub>rep</sub>"
-                checked: !!page.results.bArepEvaluation
-                onClicked: page.setArepEvaluation(true)
-            }
-        }
-
-        RowLayout {
-            id: runControls
-            anchors.right: parent.right
-            y: toolbar.oneLine ? (toolbar.height - height) / 2 : daySettings.height + 6
-            spacing: 10
-
-            // Stepping through the runs that were opened together.
-            MyButton {
-                objectName: "previousRun"
-                buttonLabel: "< " + qsTr("Previous run")
-                implicitHeight: 36
-                visible: page.place !== root.expUniqueItem && page.place !== root.expEmptyList
-                enabled: page.place === root.expLastItem || page.place === root.expMiddleItem
-                onMyButtonclicked: core.prevExp()
-            }
-            MyButton {
-                objectName: "nextRun"
-                buttonLabel: qsTr("Next run") + " >"
-                implicitHeight: 36
-                visible: page.place !== root.expUniqueItem && page.place !== root.expEmptyList
-                enabled: page.place === root.expFirstItem || page.place === root.expMiddleItem
-                onMyButtonclicked: core.nextExp()
-            }
-            MyButton {
-                objectName: "generateReport"
-                buttonLabel: qsTr("Generate report")
-                implicitHeight: 36
-                onMyButtonclicked: report.open()
-            }
-        }
-    }
-
-    ScrollView {
+    sideItems: ScrollView {
         id: leftColumn
-        anchors { left: parent.left; top: toolbar.bottom; bottom: parent.bottom; topMargin: 10 }
-        width: 360
+        Layout.fillWidth: true
+        Layout.fillHeight: true
         contentWidth: availableWidth
         clip: true
 
@@ -309,193 +223,171 @@ VfPage {
         }
     }
 
-    ColumnLayout {
-        anchors { left: leftColumn.right; right: parent.right; top: toolbar.bottom; bottom: parent.bottom }
-        anchors { leftMargin: 10; topMargin: 10 }
-        spacing: 0
+    tabButtons: [
+        VfTabButton { objectName: "tab_daily"; text: qsTr("Daily exposure") },
+        VfTabButton { objectName: "tab_results"; text: qsTr("Results") },
+        VfTabButton { objectName: "tab_weighting"; text: qsTr("Time weighting") },
+        VfTabButton { objectName: "tab_chart"; text: qsTr("Chart") },
+        VfTabButton { objectName: "tab_octaves"; text: qsTr("Octaves") },
+        VfTabButton { objectName: "tab_samples"; text: qsTr("Samples") }
+    ]
 
-        TabBar {
-            id: tabBar
-            objectName: "quillonTabs"
-            Layout.fillWidth: true
-            VfTabButton { objectName: "tab_daily"; text: qsTr("Daily exposure") }
-            VfTabButton { objectName: "tab_results"; text: qsTr("Results") }
-            VfTabButton { objectName: "tab_weighting"; text: qsTr("Time weighting") }
-            VfTabButton { objectName: "tab_chart"; text: qsTr("Chart") }
-            VfTabButton { objectName: "tab_octaves"; text: qsTr("Octaves") }
-            VfTabButton { objectName: "tab_samples"; text: qsTr("Samples") }
-        }
-
-        Rectangle {
-            Layout.fillWidth: true
-            Layout.fillHeight: true
-            color: "#ffffff"
-            border.color: "#b3b5b4"
-
-            StackLayout {
-                anchors.fill: parent
-                anchors.margins: 1
-                currentIndex: tabBar.currentIndex
-
-                VfScrollPane {
-                    objectName: "dailyTab"
-                    padding: 16
-                    ColumnLayout {
-                        id: dailyColumn
-                        spacing: 18
-                        VfText {
-                            text: qsTr("Working day") + " (" + qsTr("Working hours") + ": "
-                                  + Values.plainText(page.results.workingHours) + ")"
-                            font.pixelSize: 15
-                            font.bold: true
-                        }
-                        QuillonValueGrid { id: dailyGrid; objectName: "dailyGrid" }
-                        VfText {
-                            text: qsTr("Dose of the run")
-                            font.pixelSize: 15
-                            font.bold: true
-                        }
-                        QuillonValueGrid {
-                            id: doseGrid
-                            objectName: "doseGrid"
-                            columnsOf: page.axisColumns
-                        }
-                        RowLayout {
-                            spacing: 24
-                            VfText {
-                                text: "VDVR" + page.dose
-                                font.pixelSize: 14
-                                font.bold: true
-                            }
-                            VfText {
-                                id: runVdvR
-                                objectName: "runVdvR"
-                                text: "---"
-                                font.pixelSize: 14
-                            }
-                        }
-                    }
+    tabPages: [
+        VfScrollPane {
+            objectName: "dailyTab"
+            padding: 16
+            ColumnLayout {
+                id: dailyColumn
+                spacing: 18
+                VfText {
+                    text: qsTr("Working day") + " (" + qsTr("Working hours") + ": "
+                          + Values.plainText(page.results.workingHours) + ")"
+                    font.pixelSize: 15
+                    font.bold: true
                 }
-
-                VfScrollPane {
-                    objectName: "resultsTab"
-                    padding: 16
-                    ColumnLayout {
-                        spacing: 18
-                        QuillonValueGrid {
-                            id: resultsGrid
-                            objectName: "resultsGrid"
-                            columnsOf: page.axisColumns
-                        }
-                        GridLayout {
-                            columns: 2
-                            columnSpacing: 24
-                            VfText {
-                                text: "a<sub>rep</sub>" + page.acceleration
-                                font.pixelSize: 14
-                                font.bold: true
-                            }
-                            VfText {
-                                id: arepValue
-                                objectName: "arepValue"
-                                text: "---"
-                                font.pixelSize: 14
-                            }
-                            VfText {
-                                text: "a<sub>mr</sub>" + page.acceleration
-                                font.pixelSize: 14
-                                font.bold: true
-                            }
-                            VfText {
-                                id: amrValue
-                                objectName: "amrValue"
-                                text: "---"
-                                font.pixelSize: 14
-                            }
-                        }
-                    }
+                QuillonValueGrid { id: dailyGrid; objectName: "dailyGrid" }
+                VfText {
+                    text: qsTr("Dose of the run")
+                    font.pixelSize: 15
+                    font.bold: true
                 }
-
-                VfScrollPane {
-                    objectName: "weightingTab"
-                    padding: 16
-                    ColumnLayout {
-                        id: weightingColumn
-                        spacing: 12
-                        VfText { text: qsTr("Fast") + " (F)"; font.pixelSize: 15; font.bold: true }
-                        QuillonValueGrid { id: weightingF; objectName: "weightingF"; columnsOf: page.axisColumns }
-                        VfText { text: qsTr("Slow") + " (S)"; font.pixelSize: 15; font.bold: true }
-                        QuillonValueGrid { id: weightingS; objectName: "weightingS"; columnsOf: page.axisColumns }
-                        VfText { text: qsTr("Low-frequency") + " (L)"; font.pixelSize: 15; font.bold: true }
-                        QuillonValueGrid { id: weightingL; objectName: "weightingL"; columnsOf: page.axisColumns }
-                    }
+                QuillonValueGrid {
+                    id: doseGrid
+                    objectName: "doseGrid"
+                    columnsOf: page.axisColumns
                 }
-
-                QuillonAccelerationChart {
-                    id: accelerationChart
-                    objectName: "accelerationChart"
-                }
-
-                ColumnLayout {
-                    objectName: "octavesTab"
-                    spacing: 0
-                    QuillonOctaveChart {
-                        id: octaveX
-                        objectName: "octaveX"
-                        axis: "X"
-                        Layout.fillWidth: true
-                        Layout.fillHeight: true
+                RowLayout {
+                    spacing: 24
+                    VfText {
+                        text: "VDVR" + page.dose
+                        font.pixelSize: 14
+                        font.bold: true
                     }
-                    QuillonOctaveChart {
-                        id: octaveY
-                        objectName: "octaveY"
-                        axis: "Y"
-                        Layout.fillWidth: true
-                        Layout.fillHeight: true
+                    VfText {
+                        id: runVdvR
+                        objectName: "runVdvR"
+                        text: "---"
+                        font.pixelSize: 14
                     }
-                    QuillonOctaveChart {
-                        id: octaveZ
-                        objectName: "octaveZ"
-                        axis: "Z"
-                        Layout.fillWidth: true
-                        Layout.fillHeight: true
-                    }
-                }
-
-                VfTable {
-                    id: samplesTable
-                    objectName: "samplesTable"
-                    model: page.samplesModel
-                    // Narrow windows scroll the table sideways rather than
-                    // run its columns into each other.
-                    readonly property real cellWidth: Math.max(viewport.width / 12, 72)
-                    headerHeight: 46
-
-                    VfTableViewColumn {
-                        role: "date"
-                        title: qsTr("Idx")
-                        width: samplesTable.cellWidth
-                        delegate: Text {
-                            text: root.leftPad(styleData.row + 1, 3)
-                            horizontalAlignment: Text.AlignHCenter
-                            verticalAlignment: Text.AlignVCenter
-                            font.family: fontSans.name
-                            font.pixelSize: 13
-                        }
-                    }
-                    VfTableViewColumn { role: "date"; title: qsTr("D/T"); width: samplesTable.cellWidth }
-                    VfTableViewColumn { role: "awX"; title: "a<sub>wX</sub>" + page.acceleration; width: samplesTable.cellWidth }
-                    VfTableViewColumn { role: "awY"; title: "a<sub>wY</sub>" + page.acceleration; width: samplesTable.cellWidth }
-                    VfTableViewColumn { role: "awZ"; title: "a<sub>wZ</sub>" + page.acceleration; width: samplesTable.cellWidth }
-                    VfTableViewColumn { role: "vdvX"; title: "VDV<sub>X</sub>" + page.dose; width: samplesTable.cellWidth }
-                    VfTableViewColumn { role: "vdvY"; title: "VDV<sub>Y</sub>" + page.dose; width: samplesTable.cellWidth }
-                    VfTableViewColumn { role: "vdvZ"; title: "VDV<sub>Z</sub>" + page.dose; width: samplesTable.cellWidth }
-                    VfTableViewColumn { role: "fcX"; title: "CF<sub>X</sub>"; width: samplesTable.cellWidth }
-                    VfTableViewColumn { role: "fcY"; title: "CF<sub>Y</sub>"; width: samplesTable.cellWidth }
-                    VfTableViewColumn { role: "fcZ"; title: "CF<sub>Z</sub>"; width: samplesTable.cellWidth }
-                    VfTableViewColumn { role: "amr"; title: "a<sub>mr</sub>" + page.acceleration; width: samplesTable.cellWidth }
                 }
             }
+        },
+        VfScrollPane {
+            objectName: "resultsTab"
+            padding: 16
+            ColumnLayout {
+                spacing: 18
+                QuillonValueGrid {
+                    id: resultsGrid
+                    objectName: "resultsGrid"
+                    columnsOf: page.axisColumns
+                }
+                GridLayout {
+                    columns: 2
+                    columnSpacing: 24
+                    VfText {
+                        text: "a<sub>rep</sub>" + page.acceleration
+                        font.pixelSize: 14
+                        font.bold: true
+                    }
+                    VfText {
+                        id: arepValue
+                        objectName: "arepValue"
+                        text: "---"
+                        font.pixelSize: 14
+                    }
+                    VfText {
+                        text: "a<sub>mr</sub>" + page.acceleration
+                        font.pixelSize: 14
+                        font.bold: true
+                    }
+                    VfText {
+                        id: amrValue
+                        objectName: "amrValue"
+                        text: "---"
+                        font.pixelSize: 14
+                    }
+                }
+            }
+        },
+        VfScrollPane {
+            objectName: "weightingTab"
+            padding: 16
+            ColumnLayout {
+                id: weightingColumn
+                spacing: 12
+                VfText { text: qsTr("Fast") + " (F)"; font.pixelSize: 15; font.bold: true }
+                QuillonValueGrid { id: weightingF; objectName: "weightingF"; columnsOf: page.axisColumns }
+                VfText { text: qsTr("Slow") + " (S)"; font.pixelSize: 15; font.bold: true }
+                QuillonValueGrid { id: weightingS; objectName: "weightingS"; columnsOf: page.axisColumns }
+                VfText { text: qsTr("Low-frequency") + " (L)"; font.pixelSize: 15; font.bold: true }
+                QuillonValueGrid { id: weightingL; objectName: "weightingL"; columnsOf: page.axisColumns }
+            }
+        },
+        QuillonAccelerationChart {
+            id: accelerationChart
+            objectName: "accelerationChart"
+        },
+        VfChartColumn {
+            objectName: "octavesTab"
+            QuillonOctaveChart {
+                id: octaveX
+                objectName: "octaveX"
+                axis: "X"
+                Layout.fillWidth: true
+                Layout.fillHeight: true
+            }
+            QuillonOctaveChart {
+                id: octaveY
+                objectName: "octaveY"
+                axis: "Y"
+                Layout.fillWidth: true
+                Layout.fillHeight: true
+            }
+            QuillonOctaveChart {
+                id: octaveZ
+                objectName: "octaveZ"
+                axis: "Z"
+                Layout.fillWidth: true
+                Layout.fillHeight: true
+            }
+        },
+        VfTable {
+            id: samplesTable
+            objectName: "samplesTable"
+            model: page.samplesModel
+            // Narrow windows scroll the table sideways rather than
+            // run its columns into each other.
+            readonly property real cellWidth: Math.max(viewport.width / 12, 72)
+            headerHeight: 46
+
+            VfTableViewColumn {
+                role: "date"
+                title: qsTr("Idx")
+                width: samplesTable.cellWidth
+                delegate: Text {
+                    text: root.leftPad(styleData.row + 1, 3)
+                    horizontalAlignment: Text.AlignHCenter
+                    verticalAlignment: Text.AlignVCenter
+                    font.family: fontSans.name
+                    font.pixelSize: 13
+                }
+            }
+            VfTableViewColumn {
+                role: "date"
+                title: qsTr("D/T")
+                width: Math.max(samplesTable.cellWidth, samplesTable.timeColumnWidth)
+            }
+            VfTableViewColumn { role: "awX"; title: "a<sub>wX</sub>" + page.acceleration; width: samplesTable.cellWidth }
+            VfTableViewColumn { role: "awY"; title: "a<sub>wY</sub>" + page.acceleration; width: samplesTable.cellWidth }
+            VfTableViewColumn { role: "awZ"; title: "a<sub>wZ</sub>" + page.acceleration; width: samplesTable.cellWidth }
+            VfTableViewColumn { role: "vdvX"; title: "VDV<sub>X</sub>" + page.dose; width: samplesTable.cellWidth }
+            VfTableViewColumn { role: "vdvY"; title: "VDV<sub>Y</sub>" + page.dose; width: samplesTable.cellWidth }
+            VfTableViewColumn { role: "vdvZ"; title: "VDV<sub>Z</sub>" + page.dose; width: samplesTable.cellWidth }
+            VfTableViewColumn { role: "fcX"; title: "CF<sub>X</sub>"; width: samplesTable.cellWidth }
+            VfTableViewColumn { role: "fcY"; title: "CF<sub>Y</sub>"; width: samplesTable.cellWidth }
+            VfTableViewColumn { role: "fcZ"; title: "CF<sub>Z</sub>"; width: samplesTable.cellWidth }
+            VfTableViewColumn { role: "amr"; title: "a<sub>mr</sub>" + page.acceleration; width: samplesTable.cellWidth }
         }
-    }
+    ]
 }

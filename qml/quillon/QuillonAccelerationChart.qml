@@ -37,24 +37,21 @@ ChartView {
         }
         if (isNaN(first)) {
             // Nothing to show: an empty chart from 0 to 1.
-            var now = new Date()
-            timeAxis.min = now
-            timeAxis.max = new Date(now.getTime() + 60000)
+            timeAxis.showNoTimes()
             valueAxis.min = 0
             valueAxis.max = 1
             return
         }
-        core.samples.tidyTimeAxis(timeAxis, new Date(first), new Date(last))
+        timeAxis.tidy(new Date(first), new Date(last))
         valueAxis.min = Math.min(0, low)
         valueAxis.max = high > valueAxis.min ? high * 1.05 : valueAxis.min + 1
         valueAxis.applyNiceNumbers()
     }
 
-    DateTimeAxis {
+    VfTimeAxis {
         id: timeAxis
-        format: "hh:mm:ss"
+        chart: chart
         titleText: qsTr("Time")
-        tickCount: 7
         labelsFont.pixelSize: 11
         titleFont.pixelSize: 12
     }

@@ -9,34 +9,31 @@ import "../../qml/DeviceDate.js" as DeviceDate
 // The results page of a RUMO run: the run's information, its samples in a
 // table with a column per quantity, a chart per quantity, the instrument's
 // statistics, and the report window.
-VfPage {
+VfResultsPage {
     id: page
 
-    // The run shown, as core.experimentSummary gives it (parsed): everything
-    // but its samples, which come through core.samples.
-    property var experiment: ({})
-    property var results: ({})
     // The run's quantities, as the table's columns show them.
     property var quantitiesList: []
-    // Where the shown run stands in core's chain of opened runs.
-    property int place: root.expEmptyList
     // One sample table per quantity list met so far (core.samples keeps them).
     property var tables: ({})
     property QtObject samplesModel: null
     // The table's columns side by side, at most 800 pixels.
-    property int tableWidth: 85
+    property int tableWidth: table.timeColumnWidth
 
     property alias table: table
     property alias rumoChartView: rumoChartView
     property alias evaluationResults: evaluationResults
     property alias experimentInfo: experimentInfo
-    readonly property alias rumocfgprn: report.window
-    property alias tabBar: tabBar
-    property alias shownRun: sampleCharts.shownRun
-
-    signal showResults()
+    readonly property QtObject rumocfgprn: reportWindow
 
     pageTitle: qsTr("Rumo - Results")
+    productNames: ["RUMO"]
+    arrowsStay: false
+    printerType: RumoPrinterConfiguration {
+        objectName: "rumoPrinterConfiguration"
+    }
+    sideWidth: 300
+    tabBar.objectName: "rumoTabs"
 
     function plainText(value) {
         return value === undefined || value === null || String(value) === "" ? "---" : String(value)
@@ -53,35 +50,12 @@ VfPage {
         return tables[signature]
     }
 
-    // A new chain of runs: it starts on the first tab, with the report
-    // window as it first was.
-    function startAfresh() {
-        report.startAfresh()
-        tabBar.currentIndex = 0
-    }
-
-    // Shows core's current run: a new one, another of the chain, or the one
-    // shown recomputed.
-    function showRun(position) {
-        if (!updatePageResults(position))
-            return false
-        showResults()
-        return true
-    }
-
     // Reads the current run and shows it; false when it is no RUMO run.
     function updatePageResults(position) {
-        var parsed
-        try {
-            parsed = JSON.parse(core.experimentSummary)
-        } catch (e) {
-            return false
-        }
-        if (!parsed || parsed.deviceName !== "RUMO")
-            return false
-        place = position
-        experiment = parsed
-        results = parsed.results || {}
+        return readRun(position)
+    }
+
+    onRunRead: {
         var quantities = results.quantitiesInfoList || []
         samplesModel = tableFor(quantities)
         quantitiesList = quantities
@@ -99,9 +73,9 @@ VfPage {
         experimentInfo.sensorSN = plainText(results.sensorSN)
         experimentInfo.experimentType = plainText(results.experimentType)
         experimentInfo.sensorCertificate = plainText(results.sensorCertificate)
-        sampleCharts.showRun()
-        return true
     }
+    // The table follows the run by itself.
+    onFillCharts: rumoChartView.populate()
 
     // One column for the time and one per quantity, as wide as the page
     // allows.
@@ -111,7 +85,7 @@ VfPage {
         var hour = table.addColumn(columnComponent)
         hour.role = "date"
         hour.title = qsTr("Hour")
-        hour.width = 85
+        hour.width = table.timeColumnWidth
         var width = hour.width
         for (var j = 0; j < quantitiesList.length; ++j) {
             var column = table.addColumn(columnComponent)
@@ -129,109 +103,44 @@ VfPage {
     Component.onCompleted: completed = true
     onQuantitiesListChanged: if (completed) rebuildColumns()
 
-    // The charts of the samples (the table follows the run by itself).
-    VfSampleCharts {
-        id: sampleCharts
-        onFill: rumoChartView.populate()
-    }
-
     Component {
         id: columnComponent
         VfTableViewColumn {}
     }
 
-    VfReportRunner {
-        id: report
-        windowType: RumoPrinterConfiguration {
-            objectName: "rumoPrinterConfiguration"
-        }
-    }
-
-    RowLayout {
-        id: toolbar
-        anchors { left: parent.left; right: parent.right; top: parent.top; topMargin: 44 }
-        spacing: 10
-
-        Item { Layout.fillWidth: true }
-        // Stepping through the runs that were opened together.
-        MyButton {
-            objectName: "previousRun"
-            buttonLabel: "< " + qsTr("Previous run")
-            implicitHeight: 36
-            visible: page.place === root.expLastItem || page.place === root.expMiddleItem
-            onMyButtonclicked: core.prevExp()
-        }
-        MyButton {
-            objectName: "nextRun"
-            buttonLabel: qsTr("Next run") + " >"
-            implicitHeight: 36
-            visible: page.place === root.expFirstItem || page.place === root.expMiddleItem
-            onMyButtonclicked: core.nextExp()
-        }
-        MyButton {
-            objectName: "generateReport"
-            buttonLabel: qsTr("Generate report")
-            implicitHeight: 36
-            onMyButtonclicked: report.open()
-        }
-    }
-
-    RumoExpInfo {
-        id: experimentInfo
-        objectName: "rumoExpInfo"
-        anchors { left: parent.left; top: toolbar.bottom; topMargin: 10 }
-        width: 300
-    }
-
-    ColumnLayout {
-        anchors { left: experimentInfo.right; right: parent.right; top: toolbar.bottom; bottom: parent.bottom }
-        anchors { leftMargin: 10; topMargin: 10 }
-        spacing: 0
-
-        TabBar {
-            id: tabBar
-            objectName: "rumoTabs"
+    sideItems: [
+        RumoExpInfo {
+            id: experimentInfo
+            objectName: "rumoExpInfo"
             Layout.fillWidth: true
-            VfTabButton { objectName: "tab_table"; text: qsTr("Table") }
-            VfTabButton { objectName: "tab_charts"; text: qsTr("Charts") }
-            VfTabButton { objectName: "tab_results"; text: qsTr("Results") }
-        }
+        },
+        Item { Layout.fillHeight: true }
+    ]
 
-        Rectangle {
-            Layout.fillWidth: true
-            Layout.fillHeight: true
-            color: "#ffffff"
-            border.color: "#b3b5b4"
+    tabButtons: [
+        VfTabButton { objectName: "tab_table"; text: qsTr("Table") },
+        VfTabButton { objectName: "tab_charts"; text: qsTr("Charts") },
+        VfTabButton { objectName: "tab_results"; text: qsTr("Results") }
+    ]
 
-            SwipeView {
-                id: swipe
-                anchors.fill: parent
-                anchors.margins: 1
-                clip: true
-                interactive: false
-                currentIndex: tabBar.currentIndex
-
-                Item {
-                    VfTable {
-                        id: table
-                        objectName: "samplesTable"
-                        anchors { top: parent.top; bottom: parent.bottom; left: parent.left }
-                        anchors.margins: 8
-                        width: Math.min(page.tableWidth, parent.width - 16)
-                        model: page.samplesModel
-                    }
-                }
-
-                RumoChartView {
-                    id: rumoChartView
-                    objectName: "rumoChartView"
-                }
-
-                RumoFinalResults {
-                    id: evaluationResults
-                    objectName: "rumoFinalResults"
-                }
+    tabPages: [
+        Item {
+            VfTable {
+                id: table
+                objectName: "samplesTable"
+                anchors { top: parent.top; bottom: parent.bottom; left: parent.left }
+                anchors.margins: 8
+                width: Math.min(page.tableWidth, parent.width - 16)
+                model: page.samplesModel
             }
+        },
+        RumoChartView {
+            id: rumoChartView
+            objectName: "rumoChartView"
+        },
+        RumoFinalResults {
+            id: evaluationResults
+            objectName: "rumoFinalResults"
         }
-    }
+    ]
 }

@@ -34,23 +34,32 @@ ChartView {
     legend.visible: false
     localizeNumbers: true
 
-    // Shows the quantity's value of every sample of the run on screen.
+    // core.samples.runId of the samples shown; -1 before the first.
+    property int filledRun: -1
+
+    // Shows the quantity's value of every sample of the run on screen. The
+    // axes are set before the points go in: each change of an axis places
+    // every point of the chart again.
     function populateSeries() {
         clearSelection()
+        filledRun = core.samples.runId
         var key = Rumo.valueKey(quantityIndex)
+        var range = core.samples.seriesRange(rumoSeries, "date", key)
+        setAxes(range)
         core.samples.fillSeries(rumoSeriesLine, "date", key)
-        var range = core.samples.fillSeries(rumoSeries, "date", key)
+        return core.samples.fillSeries(rumoSeries, "date", key)
+    }
+
+    // The axes for the values of `range` (core.samples.seriesRange).
+    function setAxes(range) {
         if (!range.count) {
-            var now = new Date()
-            rumoX.min = now
-            rumoX.max = new Date(now.getTime() + 60000)
+            rumoX.showNoTimes()
             rumoY.min = -1
             rumoY.max = 1
-            return range
+            return
         }
         var margin = Number(sampleTime) > 0 ? Number(sampleTime) * 1000 : 1000
-        core.samples.tidyTimeAxis(rumoX, new Date(range.xMin.getTime() - margin),
-                                  new Date(range.xMax.getTime() + margin))
+        rumoX.tidy(new Date(range.xMin.getTime() - margin), new Date(range.xMax.getTime() + margin))
         // The run's own minimum and maximum frame the values; when the
         // instrument gave none, the values drawn do.
         var span = Rumo.valueRange(minValue, maxValue)
@@ -60,7 +69,6 @@ ChartView {
             rumoY.max = span.max
         }
         rumoY.applyNiceNumbers()
-        return range
     }
 
     // A point's x is the sample's wall-clock time as a local date.
@@ -72,11 +80,10 @@ ChartView {
 
     function clearSelection() { picker.clearSelection() }
 
-    DateTimeAxis {
+    VfTimeAxis {
         id: rumoX
-        format: "hh:mm:ss"
+        chart: chart
         titleText: qsTr("Time")
-        tickCount: 7
         labelsFont.pixelSize: 11
         titleFont.pixelSize: 12
     }

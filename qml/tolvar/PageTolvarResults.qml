@@ -12,83 +12,64 @@ import "TolvarPages.js" as Pages
 // charts, the result boxes and the report window. Serves both pump models:
 // the "TOLVAR 4" page gives its product name, information panel, charts,
 // report window and the status text.
-VfPage {
+VfResultsPage {
     id: page
 
     property string productName: "TOLVAR 3 PLUS"
     property Component infoType: TolvarExpInfo {}
     property Component flowChartType: TolvarFlowChart {}
     property Component pressChartType: TolvarPressChart {}
-    property Component printerType: TolvarPrinterConfiguration {
+    printerType: TolvarPrinterConfiguration {
         objectName: "tolvarPrinterConfiguration"
     }
     // The model reports a run status ("TOLVAR 4").
     property bool showStatus: false
 
-    // The run shown, as core.experimentSummary gives it (parsed): everything
-    // but its samples, which come through core.samples.
-    property var experiment: ({})
-    property var results: ({})
     // The flow limits of the run shown and the flow of each of its samples,
     // which colour the table rows.
     property var limits: null
     property var flowValues: []
     // The sample table, made once: it follows the run shown by itself.
     property QtObject samplesModel: core.samples.newTable(Pages.tableColumns)
-    // core.samples.runId of the samples in the charts.
-    property alias shownRun: sampleCharts.shownRun
 
     readonly property alias experimentInfo: infoLoader.item
     readonly property alias flowChart: flowLoader.item
     readonly property alias pressChart: pressLoader.item
-    readonly property alias printerWindow: report.window
+    readonly property QtObject printerWindow: reportWindow
     property alias sampleTable: sampleTable
-    property alias tabBar: tabBar
-    property alias swipe: swipe
+    readonly property Item swipe: pages
     property alias flowResults: flowResults
     property alias backpressureResults: backpressureResults
     property alias volumeResults: volumeResults
 
-    signal showResults()
-
     width: 1000
     height: 650
-    color: "#00000000"
     pageTitle: productName + " - Results"
-
-    // A new chain of runs: the report window as it first was.
-    function startAfresh() {
-        report.startAfresh()
-    }
-
-    // Shows core's current run.
-    function showRun(position) {
-        if (!updatePageResults())
-            return false
-        showResults()
-        return true
-    }
+    productNames: [productName]
+    // A pump steps through no chain of runs.
+    showsArrows: false
+    tabBar.objectName: "resultsTabBar"
+    pages.objectName: "resultsSwipe"
 
     // Reads core's current run and shows it when it is this model's.
     function updatePageResults() {
-        var parsed
-        try {
-            parsed = JSON.parse(core.experimentSummary)
-        } catch (e) {
-            return false
-        }
-        if (!parsed || parsed.deviceName !== productName)
-            return false
-        experiment = parsed
-        results = parsed.results || {}
+        return readRun(place)
+    }
+
+    onRunRead: {
         limits = Pages.flowLimits(results.flowSet)
         flowValues = core.samples.values("Flow")
         fillInfo()
         fillBoxes()
-        // Keeps the tab bar and the pages bound to each other.
-        swipe.setCurrentIndex(0)
-        sampleCharts.showRun()
-        return true
+        // Every run is shown from its table.
+        tabBar.currentIndex = 0
+    }
+    // The table follows the run by itself.
+    onFillCharts: {
+        if (page.flowChart)
+            page.flowChart.populateChart(page.experiment)
+        if (page.pressChart)
+            page.pressChart.populateChart()
     }
 
     // A table row whose flow left the limits.
@@ -151,35 +132,11 @@ VfPage {
         volumeResults.maxValue = Pages.shownNumber(results.flowVolume, one)
     }
 
-    VfReportRunner {
-        id: report
-        windowType: page.printerType
-    }
-
-    // The charts of the samples (the table follows the run by itself).
-    VfSampleCharts {
-        id: sampleCharts
-        onFill: {
-            if (page.flowChart)
-                page.flowChart.populateChart(page.experiment)
-            if (page.pressChart)
-                page.pressChart.populateChart()
-        }
-    }
-
-    MyButton {
-        objectName: "generateReport"
-        anchors { right: parent.right; top: parent.top; rightMargin: 20; topMargin: 30 }
-        buttonLabel: qsTr("Generate report")
-        onMyButtonclicked: report.open()
-    }
-
-    Loader {
+    headerItems: Loader {
         id: infoLoader
         objectName: "infoLoader"
-        anchors { left: parent.left; right: parent.right; top: parent.top }
-        anchors { leftMargin: 20; rightMargin: 20; topMargin: 80 }
-        height: item ? item.implicitHeight : 0
+        Layout.fillWidth: true
+        Layout.preferredHeight: item ? item.implicitHeight : 0
         sourceComponent: page.infoType
         onLoaded: {
             item.objectName = "experimentInfo"
@@ -187,29 +144,17 @@ VfPage {
         }
     }
 
-    TabBar {
-        id: tabBar
-        objectName: "resultsTabBar"
-        anchors { left: parent.left; right: parent.right; top: infoLoader.bottom }
-        anchors { leftMargin: 20; rightMargin: 20; topMargin: 10 }
-        currentIndex: swipe.currentIndex
-        VfTabButton { objectName: "tabTable"; text: qsTr("Table") }
-        VfTabButton { objectName: "tabFlowChart"; text: qsTr("Flow") + " x " + qsTr("Time") }
+    tabButtons: [
+        VfTabButton { objectName: "tabTable"; text: qsTr("Table") },
+        VfTabButton { objectName: "tabFlowChart"; text: qsTr("Flow") + " x " + qsTr("Time") },
         VfTabButton {
             objectName: "tabPressChart"
             text: qsTr("Backpressure") + " x " + qsTr("Time")
-        }
+        },
         VfTabButton { objectName: "tabResults"; text: qsTr("Results") }
-    }
+    ]
 
-    SwipeView {
-        id: swipe
-        objectName: "resultsSwipe"
-        anchors { left: parent.left; right: parent.right; top: tabBar.bottom; bottom: parent.bottom }
-        anchors { leftMargin: 20; rightMargin: 20; bottomMargin: 10 }
-        currentIndex: tabBar.currentIndex
-        clip: true
-
+    tabPages: [
         VfTable {
             id: sampleTable
             objectName: "sampleTable"
@@ -244,20 +189,17 @@ VfPage {
             VfTableViewColumn { role: "BattSoc"; title: qsTr("BattSoc") + " [%]"; visible: false }
             VfTableViewColumn { role: "VBatt"; title: qsTr("VBatt") + " [mV]"; visible: false }
             VfTableViewColumn { role: "Imot"; title: qsTr("Imot") + " [mA]"; visible: false }
-        }
-
+        },
         Loader {
             id: flowLoader
             sourceComponent: page.flowChartType
             onLoaded: item.objectName = "flowChart"
-        }
-
+        },
         Loader {
             id: pressLoader
             sourceComponent: page.pressChartType
             onLoaded: item.objectName = "pressChart"
-        }
-
+        },
         Item {
             GridLayout {
                 anchors { left: parent.left; right: parent.right; top: parent.top; margins: 20 }
@@ -297,5 +239,5 @@ VfPage {
                 }
             }
         }
-    }
+    ]
 }

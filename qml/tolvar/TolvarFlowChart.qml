@@ -47,7 +47,7 @@ ChartView {
         fillLimit(flowSeriesUp, range, limits ? limits.upper : null)
         fillLimit(flowSeriesDown, range, limits ? limits.lower : null)
         var time = Pages.timeSpan(range)
-        core.samples.tidyTimeAxis(flowChartX, time.min, time.max)
+        flowChartX.tidy(time.min, time.max)
         var span = Pages.valueSpan(range)
         flowChartY.min = span.min
         flowChartY.max = span.max
@@ -74,11 +74,10 @@ ChartView {
     function selectPoint(point) { picker.pin(point) }
     function updatePointView(index) { picker.showPoint(index) }
 
-    DateTimeAxis {
+    VfTimeAxis {
         id: flowChartX
-        format: "hh:mm:ss"
+        chart: chart
         titleText: qsTr("Time")
-        tickCount: 7
         labelsFont.pixelSize: 12
         titleFont.pixelSize: 14
     }

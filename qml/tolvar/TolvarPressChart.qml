@@ -41,7 +41,7 @@ Rectangle {
         var range = core.samples.fillSeries(series, "date", "BackPressure",
                                             kPa ? 1.0 : Pages.kPaToInH2O)
         var time = Pages.timeSpan(range)
-        core.samples.tidyTimeAxis(pressChartX, time.min, time.max)
+        pressChartX.tidy(time.min, time.max)
         var span = Pages.valueSpan(range)
         pressChartY.min = span.min
         pressChartY.max = span.max
@@ -68,11 +68,10 @@ Rectangle {
         legend.font.pixelSize: 14
         legend.markerShape: Legend.MarkerShapeFromSeries
 
-        DateTimeAxis {
+        VfTimeAxis {
             id: pressChartX
-            format: "hh:mm:ss"
+            chart: chart
             titleText: qsTr("Time")
-            tickCount: 7
             labelsFont.pixelSize: 12
             titleFont.pixelSize: 14
         }

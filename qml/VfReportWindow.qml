@@ -2,8 +2,8 @@ import QtQuick 2.15
 import QtQuick.Layouts 1.15
 
 // The report window of every model: the model's options above, the output
-// file, the "Generate PDF" command and what is wrong with the file name
-// below, in view however small the window. The model's window gives its
+// file, the commands "Generate PDF" and "Cancel" and what is wrong with the
+// file name below, in view however small the window. The model's window gives its
 // options (the default content, which fills the room above the file) and its
 // `options()`, the object of report-option keys. "Generate PDF" emits
 // confirmedOK with that object as JSON text; whoever writes the report hides
@@ -85,14 +85,24 @@ VfWindow {
                 VfMessage {
                     id: errorText
                     objectName: "fileNameError"
+                    Layout.fillWidth: true
                     longest: qsTr("File name shall not be empty")
                     text: window.attempted && outputFile.empty ? longest : ""
                 }
-                MyButton {
-                    id: generateButton
-                    objectName: "generatePdf"
-                    buttonLabel: qsTr("Generate PDF")
-                    onMyButtonclicked: window.submit()
+                RowLayout {
+                    spacing: 8
+                    MyButton {
+                        id: generateButton
+                        objectName: "generatePdf"
+                        buttonLabel: qsTr("Generate PDF")
+                        onMyButtonclicked: window.submit()
+                    }
+                    MyButton {
+                        objectName: "cancelReport"
+                        buttonLabel: qsTr("Cancel")
+                        implicitWidth: 100
+                        onMyButtonclicked: window.close()
+                    }
                 }
             }
         }

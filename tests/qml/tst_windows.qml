@@ -27,7 +27,7 @@ Item {
         name: "Windows"
         when: windowShown
 
-        readonly property var reportButtons: ["generatePdf", "fileName"]
+        readonly property var reportButtons: ["generatePdf", "cancelReport", "fileName"]
         readonly property var configButtons: ["eraseMemoryBtn", "applyCfgBtn", "closeCfgBtn"]
 
         property var window: null
@@ -53,7 +53,7 @@ Item {
                 report("kestrum4", "Kestrum4PrinterConfiguration"),
                 report("quillon", "QuillonPrinterConfiguration"),
                 { tag: "RumoPrinterConfiguration", url: "qrc:/rumo/qml/RumoPrinterConfiguration.qml",
-                  buttons: ["prnConfirmBtn", "vfSelectFile"] },
+                  buttons: ["prnConfirmBtn", "cancelReport", "vfSelectFile"] },
                 report("tolvar", "TolvarPrinterConfiguration"),
                 report("tolvar4", "Tolvar4PrinterConfiguration"),
                 config("bemari", "BemariConfiguration"),

@@ -14,6 +14,7 @@
 #include <QLineSeries>
 #include <QPainter>
 #include <QScatterSeries>
+#include <QTextDocument>
 #include <QValueAxis>
 
 #include <cmath>
@@ -30,6 +31,8 @@ constexpr int kMostIntervals = 6;
 constexpr int kBarLabelPixels = 7;
 // Room between two time labels, in pixels, so that they read as two.
 constexpr int kTimeLabelGap = 12;
+// The smallest title a value axis is shrunk to, in pixels.
+constexpr int kSmallestTitlePixels = 5;
 // The properties of a time axis that keep the span tidyTimeAxis was given.
 constexpr char kTimeFrom[] = "vfTimeFrom";
 constexpr char kTimeTo[] = "vfTimeTo";
@@ -69,6 +72,32 @@ QRectF plottedValues(QXYSeries *series)
             up = axisSpan(axis, &bottom, &top);
     }
     return across && up ? QRectF(left, bottom, right - left, top - bottom) : QRectF();
+}
+
+// The width of an axis title (rich text: a unit's superscript) in `font`.
+qreal titleWidth(const QString &title, const QFont &font)
+{
+    QTextDocument text;
+    text.setDocumentMargin(0);
+    text.setDefaultFont(font);
+    text.setHtml(title);
+    return text.idealWidth();
+}
+
+// `font` a pixel smaller, or a point where it is sized in points; false when
+// it is already the smallest a title gets.
+bool shrink(QFont &font)
+{
+    if (font.pixelSize() > 0) {
+        if (font.pixelSize() <= kSmallestTitlePixels)
+            return false;
+        font.setPixelSize(font.pixelSize() - 1);
+        return true;
+    }
+    if (font.pointSizeF() <= kSmallestTitlePixels)
+        return false;
+    font.setPointSizeF(font.pointSizeF() - 1);
+    return true;
 }
 
 } // namespace
@@ -186,6 +215,26 @@ int VfReportChart::timeIntervalsFor(const QFont &font, const QString &format, qr
     const QString widest = QDateTime(QDate(2000, 12, 28), QTime(20, 58, 58)).toString(format);
     const int labelWidth = QFontMetrics(font).horizontalAdvance(widest) + kTimeLabelGap;
     return qBound(1, int(plotWidth / labelWidth), kMostIntervals);
+}
+
+bool VfReportChart::fitValueTitles(QChart *chart)
+{
+    bool changed = false;
+    const qreal room = chart->plotArea().height();
+    const QList<QAbstractAxis *> axes = chart->axes(Qt::Vertical);
+    for (QAbstractAxis *axis : axes) {
+        if (axis->titleText().isEmpty() || !axis->isTitleVisible())
+            continue;
+        QFont font = axis->titleFont();
+        bool smaller = false;
+        while (titleWidth(axis->titleText(), font) > room && shrink(font))
+            smaller = true;
+        if (smaller) {
+            axis->setTitleFont(font);
+            changed = true;
+        }
+    }
+    return changed;
 }
 
 bool VfReportChart::fitTimeAxes(QChart *chart)
@@ -325,8 +374,10 @@ void VfReportChart::render(QChart *chart, QPainter *painter, const QSize &size)
         legend->layout()->invalidate();
         legend->layout()->activate();
     }
-    // The time labels are counted for the plot as laid out on this size.
-    if (fitTimeAxes(chart) && chart->layout()) {
+    // The time labels are counted, and the value titles sized, for the
+    // plot as laid out on this size.
+    const bool ticked = fitTimeAxes(chart);
+    if ((fitValueTitles(chart) || ticked) && chart->layout()) {
         chart->layout()->invalidate();
         chart->layout()->activate();
     }

@@ -572,6 +572,29 @@ private slots:
     // Ranges far beyond the round steps (a damaged file's values) keep the
     // tidy range and its few ticks: the count of steps is never made an int
     // that cannot hold it.
+    // A short chart's value title is made small enough to stand whole
+    // beside its plot; one with room keeps its size.
+    void valueTitlesFitTheirPlot()
+    {
+        const QString title = QString::fromUtf8("Temperature [°C]");
+        for (int height : {150, 360}) {
+            std::unique_ptr<QtCharts::QChart> chart(VfReportChart::newChart("Temperature"));
+            auto *line = new QtCharts::QLineSeries;
+            line->append(0, 20);
+            line->append(1, 25);
+            auto *values = new QtCharts::QValueAxis;
+            VfReportChart::attach(chart.get(), line, new QtCharts::QValueAxis, values);
+            values->setTitleText(title);
+            values->setTitleFont(VfReportChart::font(12));
+            QImage image(QSize(320, height), QImage::Format_RGB32);
+            QPainter painter(&image);
+            VfReportChart::render(chart.get(), &painter, image.size());
+            const QFont font = values->titleFont();
+            QVERIFY(QFontMetrics(font).horizontalAdvance(title) <= chart->plotArea().height());
+            QCOMPARE(font.pixelSize() == 12, height == 360);
+        }
+    }
+
     void hugeValueAxes_data()
     {
         QTest::addColumn<double>("min");

@@ -583,11 +583,16 @@ int Core::downloadRun(int entryIndex)
 
 void Core::nextExp()
 {
+    // A background save or report reads the current run.
+    if (refuseWhileTalking())
+        return;
     moveTo(m_experiment ? m_experiment->next() : nullptr);
 }
 
 void Core::prevExp()
 {
+    if (refuseWhileTalking())
+        return;
     moveTo(m_experiment ? m_experiment->prev() : nullptr);
 }
 
@@ -963,7 +968,9 @@ QStringList Core::existingReportFiles(const QString &options) const
 
 int Core::generateReport(QString options)
 {
-    if (m_worker)
+    // A download appends to the chain while it waits for the instrument, and
+    // a lost link deletes it.
+    if (m_worker || m_talking)
         return -2;
     const std::unique_ptr<VfPrinter> printer = reportPrinter(options);
     if (!printer)
@@ -973,7 +980,7 @@ int Core::generateReport(QString options)
 
 int Core::startReport(QString options)
 {
-    if (m_worker)
+    if (m_worker || m_talking)
         return -2;
     m_reportPrinter = reportPrinter(options);
     if (!m_reportPrinter)

@@ -109,6 +109,9 @@ public:
     QString coreBits() const;
     // True while a report started by startReport is being written.
     bool reportRunning() const { return m_worker && m_reportPrinter; }
+    // True while a data file is saved or read, or a report written, on a
+    // worker thread; its signal tells when it has ended.
+    bool backgroundWorkRunning() const { return m_worker; }
 
     // The build's revision number as text; data files and reports carry it.
     static QString buildRevision();

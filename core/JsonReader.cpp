@@ -7,6 +7,7 @@
 #include <QJsonValue>
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 // How the pieces join: the text is A "[" C "]" B, where the array's content C
@@ -17,6 +18,15 @@
 // where a value ends or begins. So the quick scan that finds the arrays need
 // not be right: where it is wrong, Qt refuses a piece or the counts come out
 // wrong, and the text goes to Qt whole.
+//
+// The markers must be the only strings of A "[" marker "]" B that look like
+// one: a marker written in the text itself could stand in the place of one
+// of the inserted ones (a repeated key keeps the last value of its object),
+// and the document would then hold elements where Qt's holds the text's
+// string. Every marker begins with the character U+0000, so a text that may
+// hold that character anywhere goes to Qt whole; without it in the text,
+// every string that begins with it is an inserted marker, and a marker that
+// a repeated key dropped leaves the count short.
 
 namespace {
 
@@ -30,8 +40,7 @@ constexpr int kScanBytesPerElement = 64;
 // Far below Qt's nesting limit, so that Qt alone refuses texts too deep.
 constexpr int kMaxDepth = 256;
 // The marker string standing for an array's elements in the text without
-// them, in JSON; no data file holds it, and a text that does anyway is
-// parsed whole.
+// them, in JSON; a text that may hold its first character is parsed whole.
 constexpr char kMarkerText[] = "\"\\u0000valtrix-elements-";
 
 struct Bracket
@@ -101,6 +110,23 @@ std::vector<int> rangeStarts(const QByteArray &json, int ranges)
     }
     starts.push_back(json.size());
     return starts;
+}
+
+// Whether text[begin, end) may hold the character U+0000: as a byte of its
+// own, which Qt takes inside a string, or escaped ("\u0000"). Escapes hold
+// no line break, so none spans two ranges.
+bool mayHoldNul(const char *text, int begin, int end)
+{
+    if (std::memchr(text + begin, '\0', size_t(end - begin)))
+        return true;
+    const char *const stop = text + end;
+    for (const char *at = text + begin;
+         (at = static_cast<const char *>(std::memchr(at, '\\', size_t(stop - at)))); ++at) {
+        if (stop - at >= 6 && at[1] == 'u' && at[2] == '0' && at[3] == '0' && at[4] == '0' &&
+            at[5] == '0')
+            return true;
+    }
+    return false;
 }
 
 // The brackets of text[begin, end) outside strings, from outside a string;
@@ -301,7 +327,8 @@ bool joined(const QByteArray &json, int piece, QJsonDocument &document)
     std::vector<char> scanned(brackets.size(), 0);
     ParallelChunks::run(int(brackets.size()), 1, [&](int, int begin, int end) {
         for (int r = begin; r < end; ++r)
-            scanned[r] = scanBrackets(json.constData(), starts[r], starts[r + 1], brackets[r]);
+            scanned[r] = scanBrackets(json.constData(), starts[r], starts[r + 1], brackets[r]) &&
+                         !mayHoldNul(json.constData(), starts[r], starts[r + 1]);
     });
     std::vector<LongArray> arrays;
     if (std::count(scanned.begin(), scanned.end(), 0) > 0 ||

@@ -3,10 +3,12 @@
 #include "Core.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QFont>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QLocale>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
@@ -77,6 +79,48 @@ void StartUp::showMessage(const QString &message)
     m_splash->showMessage(message, Qt::AlignLeft, Qt::black);
     emit splashMessage(message);
     QCoreApplication::processEvents();
+}
+
+int StartUp::finish(int exitCode)
+{
+    m_engine.reset();
+    if (!m_core || !m_core->backgroundWorkRunning())
+        return exitCode;
+    // The notice and the message are the only windows now: closing one of
+    // them must not end the wait.
+    m_app.setQuitOnLastWindowClosed(false);
+    const bool report = m_core->reportRunning();
+    QLabel notice(report ? tr("Finishing the report before closing...")
+                         : tr("Finishing the data file before closing..."));
+    notice.setObjectName(QStringLiteral("finishingNotice"));
+    notice.setWindowTitle(QStringLiteral("Valtrix Suite"));
+    notice.setMargin(notice.fontMetrics().height() * 2);
+    notice.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    notice.show();
+    const QString failure = awaitBackgroundWork();
+    notice.close();
+    if (failure.isEmpty())
+        return exitCode;
+    QMessageBox message(QMessageBox::Warning, tr("Warning"),
+                        report ? tr("The report couldn't be generated")
+                               : tr("The file couldn't be saved"),
+                        QMessageBox::Ok);
+    message.setObjectName(QStringLiteral("finishingFailure"));
+    message.setInformativeText(failure);
+    message.exec();
+    return exitCode != 0 ? exitCode : 1;
+}
+
+QString StartUp::awaitBackgroundWork()
+{
+    QString failure;
+    // A write that failed says why before the work's end is told.
+    QObject listener;
+    connect(m_core.get(), &Core::writeError, &listener,
+            [&failure](const QString &message) { failure = message; });
+    while (m_core->backgroundWorkRunning())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    return failure;
 }
 
 bool StartUp::start()

@@ -26,6 +26,11 @@ public:
 
     // Runs the start-up steps; false when the QML scene did not load.
     bool start();
+    // Ends the application once its window has closed and the event loop
+    // returned `exitCode`: the scene goes; a data file or report still being
+    // written is finished while a notice says so, and its failure is shown
+    // before the end. `exitCode`, or 1 when that work failed.
+    int finish(int exitCode);
 
     Core *core() const { return m_core.get(); }
     QQmlApplicationEngine *engine() const { return m_engine.get(); }
@@ -37,6 +42,9 @@ signals:
 
 private:
     void showMessage(const QString &message);
+    // Runs the event loop until the background work has ended: the reason
+    // of its failure, or an empty text.
+    QString awaitBackgroundWork();
 
     QApplication &m_app;
     std::unique_ptr<QTranslator> m_translator;

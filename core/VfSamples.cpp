@@ -21,6 +21,7 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 #include <vector>
 
 using namespace QtCharts;
@@ -76,6 +77,35 @@ void storeLeaves(Columns &columns, const QString &key, const QJsonValue &value, 
     } else {
         store(columns[key], row, readNumber(value));
     }
+}
+
+// Every sample of `logs` read once into columns, on several threads, each
+// into columns of its own rows (a sample's toJson only reads it), joined in
+// row order. Stops early, with what it has, once `stop` is set.
+Columns readSampleColumns(const QList<Log *> &logs, const std::atomic<bool> &stop)
+{
+    const int count = logs.size();
+    std::vector<Columns> chunks(ParallelChunks::chunkCount(count, kSamplesPerThread));
+    std::vector<int> chunkRows(chunks.size());
+    ParallelChunks::run(count, kSamplesPerThread, [&](int chunk, int begin, int end) {
+        int row = begin;
+        for (; row < end && !stop; ++row)
+            storeLeaves(chunks[chunk], QString(), logs.at(row)->toJson(), row - begin);
+        chunkRows[chunk] = row - begin;
+    });
+    Columns columns;
+    for (const Columns &chunk : chunks) {
+        for (auto it = chunk.begin(); it != chunk.end(); ++it)
+            columns[it.key()].reserve(count);
+    }
+    for (size_t chunk = 0; chunk < chunks.size(); ++chunk) {
+        for (auto column = columns.begin(); column != columns.end(); ++column) {
+            const QVector<double> part = chunks[chunk].value(column.key());
+            *column += part;
+            column->insert(column->size(), chunkRows[chunk] - part.size(), kNoValue);
+        }
+    }
+    return columns;
 }
 
 bool hasDateTimeXAxis(QXYSeries *series)
@@ -148,6 +178,11 @@ VfSamples::VfSamples(QObject *parent)
 {
 }
 
+VfSamples::~VfSamples()
+{
+    stopReading();
+}
+
 void VfSamples::setRun(const Experiment *run)
 {
     if (run == m_run)
@@ -160,14 +195,21 @@ void VfSamples::setRun(const Experiment *run)
         for (VfSampleTable *table : qAsConst(m_tables))
             table->endRemoveAll();
     }
+    // The runs shown until now may be deleted once this returns.
+    stopReading();
+    // The points kept for thinning again belong to the run that goes.
+    for (const QMetaObject::Connection &connection : qAsConst(m_thinAgain))
+        QObject::disconnect(connection);
+    m_thinAgain.clear();
     m_run = run;
     ++m_runId;
-    m_columnsRead = false;
-    m_columns.clear();
+    const bool wasReady = m_columnsRead;
+    m_columns = Columns();
     m_severalDays.clear();
     m_cachedRow = -1;
     m_cachedSample = QJsonObject();
     const QList<Log *> logs = run ? run->logs() : QList<Log *>();
+    m_columnsRead = logs.isEmpty();
     if (!logs.isEmpty()) {
         for (VfSampleTable *table : qAsConst(m_tables))
             table->beginInsertAll(logs.size());
@@ -175,7 +217,13 @@ void VfSamples::setRun(const Experiment *run)
         for (VfSampleTable *table : qAsConst(m_tables))
             table->endInsertAll();
     }
+    // A view that asked for a time column while the rows went in has had
+    // them read already.
+    if (!m_columnsRead)
+        startReading();
     emit runChanged();
+    if (wasReady != m_columnsRead)
+        emit readyChanged();
 }
 
 QJsonObject VfSamples::sample(int row) const
@@ -212,32 +260,55 @@ double VfSamples::number(const QJsonValue &value)
     return readNumber(value);
 }
 
+void VfSamples::startReading()
+{
+    m_reading = std::make_unique<Reading>();
+    Reading *reading = m_reading.get();
+    const QList<Log *> logs = m_logs;
+    const int runId = m_runId;
+    reading->thread = std::thread([this, reading, logs, runId] {
+        reading->columns = readSampleColumns(logs, reading->stop);
+        QMetaObject::invokeMethod(
+            this,
+            [this, runId] {
+                // A reading of an earlier run has been stopped or taken.
+                if (runId == m_runId && m_reading)
+                    takeReading();
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void VfSamples::stopReading()
+{
+    if (!m_reading)
+        return;
+    m_reading->stop = true;
+    m_reading->thread.join();
+    m_reading.reset();
+}
+
+void VfSamples::takeReading()
+{
+    m_reading->thread.join();
+    m_columns = std::move(m_reading->columns);
+    m_reading.reset();
+    m_columnsRead = true;
+    emit readyChanged();
+}
+
 void VfSamples::readColumns()
 {
     if (m_columnsRead)
         return;
+    if (m_reading) {
+        takeReading();
+        return;
+    }
+    const std::atomic<bool> never{false};
+    m_columns = readSampleColumns(m_logs, never);
     m_columnsRead = true;
-    // A full day of samples is read on several threads, each into columns
-    // of its own rows (a sample's toJson only reads it), joined in row order.
-    const int count = m_logs.size();
-    std::vector<Columns> chunks(ParallelChunks::chunkCount(count, kSamplesPerThread));
-    std::vector<int> chunkRows(chunks.size());
-    ParallelChunks::run(count, kSamplesPerThread, [&](int chunk, int begin, int end) {
-        for (int row = begin; row < end; ++row)
-            storeLeaves(chunks[chunk], QString(), m_logs.at(row)->toJson(), row - begin);
-        chunkRows[chunk] = end - begin;
-    });
-    for (const Columns &chunk : chunks) {
-        for (auto it = chunk.begin(); it != chunk.end(); ++it)
-            m_columns[it.key()].reserve(count);
-    }
-    for (size_t chunk = 0; chunk < chunks.size(); ++chunk) {
-        for (auto column = m_columns.begin(); column != m_columns.end(); ++column) {
-            const QVector<double> part = chunks[chunk].value(column.key());
-            *column += part;
-            column->insert(column->size(), chunkRows[chunk] - part.size(), kNoValue);
-        }
-    }
+    emit readyChanged();
 }
 
 VfSamples::SeriesPoints VfSamples::seriesPoints(const QString &xKey, const QString &yKey,

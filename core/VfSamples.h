@@ -11,6 +11,10 @@
 #include <QVariant>
 #include <QVector>
 
+#include <atomic>
+#include <memory>
+#include <thread>
+
 class Experiment;
 class Log;
 namespace QtCharts {
@@ -73,9 +77,13 @@ class VfSamples : public QObject
     Q_PROPERTY(int runId READ runId NOTIFY runChanged)
     // Samples of the run shown.
     Q_PROPERTY(int count READ count NOTIFY runChanged)
+    // True once the samples of the run shown are read into numbers: before,
+    // the first fillSeries, seriesRange or values waits for the reading.
+    Q_PROPERTY(bool ready READ isReady NOTIFY readyChanged)
 
 public:
     explicit VfSamples(QObject *parent = nullptr);
+    ~VfSamples() override;
 
     // The run to show, or null. The run stays the caller's; it must be shown
     // no longer (null or another run) before it is deleted.
@@ -83,6 +91,7 @@ public:
 
     int runId() const { return m_runId; }
     int count() const { return m_logs.size(); }
+    bool isReady() const { return m_columnsRead; }
 
     // The JSON object of sample `row`; empty outside the run.
     QJsonObject sample(int row) const;
@@ -140,6 +149,7 @@ public:
 
 signals:
     void runChanged();
+    void readyChanged();
 
 private:
     // The points of (x, y * yScale) with both values there, and their range.
@@ -154,6 +164,23 @@ private:
         QRectF area() const { return QRectF(xMin, yMin, xMax - xMin, yMax - yMin); }
     };
 
+    // The samples' numbers by their dotted keys, a column per key.
+    using Columns = QHash<QString, QVector<double>>;
+    // Every sample of a run read once into columns, on a thread of its own.
+    struct Reading
+    {
+        std::atomic<bool> stop{false};
+        Columns columns;
+        std::thread thread;
+    };
+
+    // Starts reading the samples of the run shown in the background, so
+    // that a page shows while a long run is read.
+    void startReading();
+    // Ends the reading of the run shown, if any, without its columns.
+    void stopReading();
+    // The columns of the background reading, waiting for it if need be.
+    void takeReading();
     // Reads every sample once into columns of numbers, one per key.
     void readColumns();
     SeriesPoints seriesPoints(const QString &xKey, const QString &yKey, double yScale);
@@ -164,8 +191,10 @@ private:
     const Experiment *m_run = nullptr;
     QList<Log *> m_logs;
     int m_runId = 0;
-    bool m_columnsRead = false;
-    QHash<QString, QVector<double>> m_columns;
+    // No run needs no reading.
+    bool m_columnsRead = true;
+    Columns m_columns;
+    std::unique_ptr<Reading> m_reading;
     // spansSeveralDays by key, for the run shown.
     QHash<QString, bool> m_severalDays;
     QList<VfSampleTable *> m_tables;

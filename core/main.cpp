@@ -35,5 +35,5 @@ int main(int argc, char *argv[])
                      StartUp::MainScene);
         return 1;
     }
-    return app.exec();
+    return startUp.finish(app.exec());
 }

@@ -3,19 +3,15 @@ import QtQuick.Window 2.15
 import QtQuick.Layouts 1.15
 
 // The About window: the application's name, version and build.
-Window {
+VfWindow {
     id: aboutWindow
 
     property alias source: picture.source
 
     title: qsTr("About")
-    modality: Qt.ApplicationModal
-    flags: Qt.Dialog
     color: "#ffffff"
-    width: 520
-    height: 300
-    minimumWidth: 520
-    minimumHeight: 300
+    wantedWidth: 520
+    wantedHeight: 300
     maximumWidth: 640
     maximumHeight: 380
 

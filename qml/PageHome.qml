@@ -177,6 +177,9 @@ VfPage {
                 id: warningText
                 objectName: "warningText"
                 Layout.alignment: Qt.AlignHCenter
+                // While the shell's overlay tells of the work (a file being
+                // read), it alone says so.
+                visible: root.busyText === ""
                 font.pixelSize: 16
                 font.italic: true
                 color: "#505050"

@@ -209,7 +209,7 @@ Rectangle {
         function onExperimentUpdated(position) { root.openChain(position) }
         function onResultsUpdated(position) { root.showRunResults(position) }
         // A data file read in the background.
-        function onFileReadStarted() { root.busyText = qsTr("Reading the file") }
+        function onFileReadStarted() { root.busyText = qsTr("Processing file") + "..." }
         function onFileReadFinished() { root.busyText = "" }
         function onInvalidFile() { root.busyText = "" }
     }

@@ -16,3 +16,16 @@ function seconds(text) {
     var total = Number(parts[1]) * 60 + Number(parts[2])
     return total > 0 ? total : -1
 }
+
+// What is wrong with `text` as an interval, said so that the user knows what
+// to change, or "" when the instrument takes it. A window may say it in its
+// own words (formatMessage, zeroMessage).
+function problem(text, formatMessage, zeroMessage) {
+    if (!pattern.test(String(text)))
+        return formatMessage !== undefined ? formatMessage
+                                           : qsTr("The sample time field shall have mm:ss format")
+    if (seconds(text) < 0)
+        return zeroMessage !== undefined ? zeroMessage
+                                         : qsTr("The sample time shall be at least 00:01")
+    return ""
+}

@@ -1,22 +1,17 @@
 import QtQuick 2.15
-import QtQuick.Window 2.15
 import QtQuick.Controls 1.4 as Controls1
 
 // A modal window with a month calendar; a click on a day confirms it.
-Window {
+VfWindow {
     id: window
 
     property alias selectedDate: calendar.selectedDate
 
     signal confirm(date date)
 
-    modality: Qt.ApplicationModal
-    flags: Qt.Dialog
-    width: 320
-    height: 280
-    minimumWidth: width
+    wantedWidth: 320
+    wantedHeight: 280
     maximumWidth: width
-    minimumHeight: height
     maximumHeight: height
     color: "#ffffff"
 

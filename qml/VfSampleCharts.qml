@@ -9,7 +9,8 @@ import QtQuick.Window 2.15
 // by a save and a chart fill in one piece. The page calls showRun() whenever
 // it shows core's current run, and fills its charts in onFill with
 // core.samples (see core/VfSamples.h). While the shell waits for work in the
-// background (a file being saved), the charts wait for it too.
+// background (a file being saved), or core.samples still reads a long run in
+// the background, the charts wait for it too.
 Item {
     id: charts
 
@@ -38,6 +39,13 @@ Item {
     }
 
     function fillNow() {
+        // The run is read in the background: the charts of a window that
+        // draws come with its end (one that draws nothing waits for it).
+        var window = charts.Window.window
+        if (!core.samples.ready && window && window.visible) {
+            pending = true
+            return
+        }
         pending = false
         shownRun = core.samples.runId
         fill()
@@ -46,6 +54,14 @@ Item {
     onShellBusyChanged: {
         if (!shellBusy && pending && charts.Window.window)
             charts.Window.window.update()
+    }
+
+    Connections {
+        target: charts.pending ? core.samples : null
+        function onReadyChanged() {
+            if (core.samples.ready && charts.Window.window)
+                charts.Window.window.update()
+        }
     }
 
     Connections {

@@ -8,8 +8,11 @@ Window {
 
     visible: true
     visibility: Window.Maximized
-    minimumWidth: 800
-    minimumHeight: 600
+    // The least size the pages are laid out for, yielding to a smaller
+    // screen: the window never reaches past the screen's free area, which
+    // a panel makes smaller than an 800x600 screen.
+    minimumWidth: Math.min(800, Screen.desktopAvailableWidth)
+    minimumHeight: Math.min(600, Screen.desktopAvailableHeight)
     width: 1280
     height: 800
     color: "#878787"

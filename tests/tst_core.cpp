@@ -692,6 +692,41 @@ private slots:
         QCOMPARE(rig.chainLength(), 2);
     }
 
+    // A report reads the chain that a download appends to and that a lost
+    // link deletes: while the instrument talks it is refused, as a second
+    // report is, and the link lost afterwards leaves no report behind.
+    void reportDuringADownloadIsRefused()
+    {
+        QTemporaryDir dir;
+        Rig rig;
+        rig.addRuns(2, 30);
+        rig.open();
+        Core *core = rig.core.get();
+        const QString report = dir.filePath("report.pdf");
+        const QString options = QString::fromUtf8(
+            QJsonDocument(QJsonObject{{"fileName", QUrl::fromLocalFile(report).toString()}})
+                .toJson());
+        QList<int> codes;
+        // Once the first run is in the chain, while the second downloads.
+        QMetaObject::Connection during;
+        during = connect(core, &Core::progressBarUpdated, core, [&] {
+            if (!core->currentExperiment())
+                return;
+            disconnect(during);
+            codes << core->startReport(options) << core->generateReport(options);
+        });
+        // Three blocks of records a run: the link goes in the second run.
+        rig.instrument().scriptFault("AT+VFRDXP=", SimulatedInstrument::Fault::DropLink, 5);
+        QSignalSpy finished(core, &Core::reportFinished);
+        QCOMPARE(core->createExperiment("[0, 1]"), -3);
+        QCOMPARE(codes, (QList<int>{-2, -2}));
+        QVERIFY(!core->reportRunning());
+        QVERIFY(!core->currentExperiment());
+        QCoreApplication::processEvents();
+        QCOMPARE(finished.count(), 0);
+        QVERIFY(!QFile::exists(report));
+    }
+
     void newSearchDropsTheDeviceUsingAProbedLink()
     {
         Rig rig;
@@ -889,6 +924,13 @@ private slots:
         QCOMPARE(rig.core->startSaveExperimentToFile(background), 0);
         QCOMPARE(rig.core->startSaveExperimentToFile(dir.filePath("second.tsm")), -2);
         QCOMPARE(rig.core->createExperiment("[0]"), -2);
+        // The worker writes the current run: it stays current meanwhile.
+        Experiment *head = rig.core->currentExperiment();
+        QSignalSpy busy(rig.core.get(), &Core::deviceBusy);
+        rig.core->nextExp();
+        rig.core->prevExp();
+        QCOMPARE(rig.core->currentExperiment(), head);
+        QCOMPARE(busy.count(), 2);
         QVERIFY(done.wait(60000));
         QCOMPARE(intArguments(done), QList<int>{0});
         const auto content = [](const QString &path) {

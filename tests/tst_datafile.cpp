@@ -231,6 +231,31 @@ private slots:
         QTest::newRow("text after the document") << QByteArray("[{}, {}, {}, {}] x") << 0;
         QTest::newRow("the marker in the document")
             << QByteArray("{\"a\": [\"\\u0000valtrix-elements-0\"], \"b\": " + four + "}") << 0;
+        // A repeated key keeps the last value of its object, in Qt's
+        // document and in the reader's.
+        QTest::newRow("a repeated key, then the marker")
+            << QByteArray("{\"a\":[[],[]],\"a\":[\"\\u0000valtrix-elements-0\"]}") << 0;
+        QTest::newRow("a repeated key, then the marker after a long array")
+            << QByteArray("{\"a\": " + four + ", \"a\": [\"\\u0000valtrix-elements-0\"]}") << 0;
+        QTest::newRow("a repeated key, then the marker escaped otherwise")
+            << QByteArray("{\"a\": " + four + ", \"a\": [\"\\u0000\\u0076altrix-elements-0\"]}")
+            << 0;
+        QTest::newRow("a repeated key, then the marker as a raw byte")
+            << QByteArray("{\"a\": " + four + ", \"a\": [\"") + QByteArray(1, '\0') +
+                   QByteArray("valtrix-elements-0\"]}")
+            << 0;
+        QTest::newRow("a repeated key, long arrays both")
+            << QByteArray("{\"a\": " + four + ", \"a\": [[], {}, [1], {}]}") << -1;
+        QTest::newRow("a repeated key, then a number")
+            << QByteArray("{\"a\": " + four + ", \"a\": 1, \"b\": " + four + "}") << -1;
+        QTest::newRow("a repeated key, first a number")
+            << QByteArray("{\"a\": 1, \"a\": " + four + "}") << 1;
+        QTest::newRow("a repeated key inside the elements")
+            << QByteArray("[{\"a\": 1, \"a\": [2]}, {}, {\"b\": [], \"b\": {}}, {}]") << 1;
+        QTest::newRow("a repeated key around an inner marker")
+            << QByteArray("{\"a\": [{\"s\": \"\\u0000valtrix-elements-0\"}, {}, {}, {}], "
+                          "\"a\": [\"\\u0000valtrix-elements-0\"]}")
+            << 0;
         QTest::newRow("too deep for pieces")
             << QByteArray(300, '[') + four + QByteArray(300, ']') << 0;
         QTest::newRow("too deep for Qt")
@@ -253,8 +278,8 @@ private slots:
         QFETCH(int, inPieces);
         QJsonParseError expectedError;
         const QJsonDocument expected = QJsonDocument::fromJson(json, &expectedError);
-        // Small pieces, and the pieces of a data file.
-        for (int piece : {2, 2048}) {
+        // Pieces of one and two elements, and the pieces of a data file.
+        for (int piece : {1, 2, 2048}) {
             QJsonParseError error{-1, QJsonParseError::UnterminatedObject};
             bool split = false;
             const QJsonDocument document = JsonReader::document(json, &error, piece, &split);

@@ -2,6 +2,7 @@
 #include "CoreRig.h"
 #include "FileSizeLimit.h"
 #include "ModelRegistry.h"
+#include "ReplacementFile.h"
 #include "ReportViewer.h"
 #include "WholeFile.h"
 
@@ -13,6 +14,37 @@
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QtTest>
+
+#include <cerrno>
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// What this process synced, in order: the paths of the synced descriptors.
+QStringList &syncedPaths()
+{
+    static QStringList paths;
+    return paths;
+}
+
+} // namespace
+
+// Every fsync of the process passes here on its way to the system's, so that
+// a test can see what was put on the disk and in which order.
+extern "C" int fsync(int fd)
+{
+    char path[PATH_MAX];
+    const ssize_t length = readlink(
+        QByteArray("/proc/self/fd/" + QByteArray::number(fd)).constData(), path, sizeof(path) - 1);
+    if (length > 0)
+        syncedPaths().append(QFile::decodeName(QByteArray(path, int(length))));
+    static const auto system = reinterpret_cast<int (*)(int)>(dlsym(RTLD_NEXT, "fsync"));
+    return system(fd);
+}
 
 namespace {
 
@@ -89,6 +121,93 @@ private slots:
         error.clear();
         QVERIFY(!write(dir.filePath("missing/file"), &error));
         QVERIFY(!error.isEmpty());
+    }
+
+    // A name that is a symbolic link stands for the file it leads to: that
+    // file is replaced and the link stays. A loop of links is refused with
+    // the system's reason, and the links stay as they were.
+    void symbolicLinks_data()
+    {
+        QTest::addColumn<QStringList>("links");
+        QTest::addColumn<QString>("replaced");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("to a file") << QStringList{"name", "file"} << "file" << QString();
+        QTest::newRow("through a link")
+            << QStringList{"name", "link", "link", "file"} << "file" << QString();
+        QTest::newRow("to a missing file") << QStringList{"name", "new"} << "new" << QString();
+        QTest::newRow("loop") << QStringList{"name", "other", "other", "name"} << QString()
+                              << qt_error_string(ELOOP);
+        QTest::newRow("to itself")
+            << QStringList{"name", "name"} << QString() << qt_error_string(ELOOP);
+    }
+
+    void symbolicLinks()
+    {
+        QFETCH(QStringList, links);
+        QFETCH(QString, replaced);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        writeOld(dir.filePath("file"), "old");
+        for (int i = 0; i + 1 < links.size(); i += 2)
+            QVERIFY(QFile::link(links.at(i + 1), dir.filePath(links.at(i))));
+        QString error;
+        QCOMPARE(WholeFile::write(dir.filePath("name"), "new", &error), reason.isEmpty());
+        QCOMPARE(error, reason);
+        for (int i = 0; i + 1 < links.size(); i += 2)
+            QVERIFY(QFileInfo(dir.filePath(links.at(i))).isSymLink());
+        if (!replaced.isEmpty())
+            QCOMPARE(contentOf(dir.filePath(replaced)), QByteArray("new"));
+        if (replaced != "file")
+            QCOMPARE(contentOf(dir.filePath("file")), QByteArray("old"));
+    }
+
+    // A writer that dies after its copy got its name and before the copy
+    // took the file's place leaves the copy: the next write of that file
+    // removes it, but never a copy a living writer holds, nor any other file.
+    void copiesOfDeadWritersAreRemoved()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("report.pdf");
+        writeOld(path, "old");
+        const QString copy = path + '.' + ReplacementFile::CopyTag;
+        writeOld(copy + "Dead01", "a whole new report");
+        writeOld(copy + "Alive1", "being written");
+        const QStringList others{"report.pdf." + QString(ReplacementFile::CopyTag) + "short",
+                                 "other.pdf." + QString(ReplacementFile::CopyTag) + "Other1",
+                                 "report.pdf.a1B2c3"};
+        for (const QString &other : others)
+            writeOld(dir.filePath(other), "someone else's");
+        const int alive = ::open(QFile::encodeName(copy + "Alive1").constData(), O_RDONLY);
+        QVERIFY(alive >= 0);
+        QCOMPARE(::flock(alive, LOCK_EX | LOCK_NB), 0);
+
+        QVERIFY(WholeFile::write(path, "new"));
+        QCOMPARE(contentOf(path), QByteArray("new"));
+        QVERIFY(!QFile::exists(copy + "Dead01"));
+        QCOMPARE(contentOf(copy + "Alive1"), QByteArray("being written"));
+        for (const QString &other : others)
+            QCOMPARE(contentOf(dir.filePath(other)), QByteArray("someone else's"));
+
+        // Once its writer is gone, the next write removes it too.
+        ::close(alive);
+        QVERIFY(WholeFile::write(path, "newer"));
+        QVERIFY(!QFile::exists(copy + "Alive1"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), others.size() + 1);
+    }
+
+    // The file's bytes reach the disk before it takes the old one's place,
+    // and the folder after, so that a power cut keeps the new name.
+    void theFolderIsSyncedAfterTheFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("file");
+        writeOld(path, "old");
+        syncedPaths().clear();
+        QVERIFY(WholeFile::write(path, "new"));
+        QVERIFY(!syncedPaths().isEmpty());
+        QCOMPARE(syncedPaths().last(), QFileInfo(dir.path()).canonicalFilePath());
+        QVERIFY(syncedPaths().size() >= 2);
+        QVERIFY(syncedPaths().first().startsWith(QFileInfo(dir.path()).canonicalFilePath() + '/'));
     }
 
     // One row per model, every one that exports CSV asked for it too.

@@ -32,6 +32,7 @@
 
 #include <cmath>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -319,11 +320,14 @@ void TstKestrumApp::configureTheKestrum2()
 
     // A sample time the instrument would not take is explained, not sent.
     m_kestrum2->clearCommands();
-    for (const char *refused : {"60:00", "5:30", "05:3", "00:00"}) {
+    const QString badFormat("The sample time field shall have mm:ss format");
+    const QString tooShort("The sample time shall be at least 00:01");
+    const std::pair<const char *, QString> refusals[]{
+        {"60:00", badFormat}, {"5:30", badFormat}, {"05:3", badFormat}, {"00:00", tooShort}};
+    for (const auto &[refused, message] : refusals) {
         STEP(typeSampleTime(window, refused));
         STEP(SceneSteps::click(item("applyCfgBtn", window)));
-        QCOMPARE(text("cfgMessage", window),
-                 QString("The sample time field shall have mm:ss format"));
+        QCOMPARE(text("cfgMessage", window), message);
         QVERIFY(window->isVisible());
     }
     QVERIFY(m_kestrum2->commands().isEmpty());

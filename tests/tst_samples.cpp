@@ -176,6 +176,7 @@ private slots:
     void scatterThinnedToItsPlotAndAgainWhenItGrows();
     void valuesOfEverySample();
     void valuesOfALongRunInRowOrder();
+    void aLongRunIsReadInTheBackground();
     void tableCellsInTheirFormats();
     void timesOfARunOverSeveralDays_data();
     void timesOfARunOverSeveralDays();
@@ -423,6 +424,43 @@ void TestSamples::valuesOfALongRunInRowOrder()
         QCOMPARE(std::isnan(lasts.at(row).toDouble()), row < count - 10);
     }
     QCOMPARE(lasts.last().toDouble(), double(count - 1));
+}
+
+// A run is read into numbers in the background, so that its page shows
+// before; a run shown in its place stops the reading, and the earlier run can
+// go at once.
+void TestSamples::aLongRunIsReadInTheBackground()
+{
+    QList<QJsonObject> levels;
+    for (int row = 0; row < 40000; ++row)
+        levels.append({{"level", row}});
+    std::unique_ptr<Experiment> longRun = runOf(levels);
+    std::unique_ptr<Experiment> shortRun = runOf({{{"level", 7}}});
+    VfSamples samples;
+    QSignalSpy ready(&samples, &VfSamples::readyChanged);
+
+    samples.setRun(longRun.get());
+    QVERIFY(!samples.isReady());
+    QTRY_VERIFY(samples.isReady());
+    QCOMPARE(ready.count(), 2);
+    QCOMPARE(samples.values("level").size(), levels.size());
+
+    samples.setRun(nullptr);
+    QVERIFY(samples.isReady());
+    samples.setRun(longRun.get());
+    samples.setRun(shortRun.get());
+    longRun.reset();
+    QTRY_VERIFY(samples.isReady());
+    // Whatever the stopped reading still sends changes nothing.
+    QTest::qWait(50);
+    QCOMPARE(samples.values("level"), QVariantList{7.0});
+
+    // Asked before the reading is done, the numbers are there all the same.
+    samples.setRun(nullptr);
+    samples.setRun(shortRun.get());
+    QVERIFY(!samples.isReady());
+    QCOMPARE(samples.values("level"), QVariantList{7.0});
+    QVERIFY(samples.isReady());
 }
 
 void TestSamples::tableCellsInTheirFormats()

@@ -22,7 +22,7 @@ Rectangle {
     signal removeItem()
 
     width: ListView.view ? ListView.view.width : 560
-    height: 36
+    height: 32
     radius: 3
     color: selected ? "steelblue" : mouse.containsMouse ? "#d6d6d6" : "#ffffff"
     border.color: "#e0e0e0"

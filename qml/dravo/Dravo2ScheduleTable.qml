@@ -12,8 +12,9 @@ Rectangle {
     property alias count: listview.count
     property alias listview: listview
     // Widths of the columns label, day, start, pause, resume and stop; the
-    // rows share them with the header.
-    readonly property var columnWidths: [Math.max(120, width - 5 * 68 - 64), 52, 68, 68, 68, 68]
+    // rows share them with the header. The label takes what the others and
+    // the row's remove button leave.
+    readonly property var columnWidths: [Math.max(90, width - 44 - 4 * 60 - 52), 44, 60, 60, 60, 60]
     readonly property var titles: [qsTr("Label"), qsTr("Day"), qsTr("Start"), qsTr("Pause"),
                                    qsTr("Resume"), qsTr("Stop")]
 

@@ -1,13 +1,10 @@
 import QtQuick 2.15
-import QtQuick.Layouts 1.15
 import "../../qml"
 
 // The run information panel of a heat-stress results page: event, run name
 // (where the instrument keeps one) and date on the left, the run's times on
 // the right.
-VfRectangle {
-    id: info
-
+VfRunInfo {
     // The model keeps run names ("KESTRUM 4").
     property bool showExperiment: false
     property string event: "---"
@@ -17,58 +14,16 @@ VfRectangle {
     property string pauseTime: "---"
     property string sampleTime: "---"
 
-    label: qsTr("Experiment")
-    implicitHeight: columns.implicitHeight + 46
-
-    component InfoRow: RowLayout {
-        property alias label: labelText.text
-        property alias value: valueText.text
-        property alias valueName: valueText.objectName
-        spacing: 8
-        VfText {
-            id: labelText
-            font.bold: true
-            font.pixelSize: 14
-        }
-        VfText {
-            id: valueText
-            Layout.fillWidth: true
-            textFormat: Text.PlainText
-            elide: Text.ElideRight
-            font.pixelSize: 14
-        }
-    }
-
-    RowLayout {
-        id: columns
-        anchors { left: parent.left; right: parent.right; top: parent.top }
-        anchors { leftMargin: 14; rightMargin: 14; topMargin: 34 }
-        spacing: 40
-
-        ColumnLayout {
-            Layout.alignment: Qt.AlignTop
-            Layout.fillWidth: true
-            spacing: 4
-            InfoRow { label: qsTr("Event") + ":"; value: info.event; valueName: "infoEvent" }
-            InfoRow {
-                visible: info.showExperiment
-                label: qsTr("Experiment") + ":"
-                value: info.experiment
-                valueName: "infoExperiment"
-            }
-            InfoRow { label: qsTr("Date") + ":"; value: info.date; valueName: "infoDate" }
-        }
-        ColumnLayout {
-            Layout.alignment: Qt.AlignTop
-            Layout.fillWidth: true
-            spacing: 4
-            InfoRow { label: qsTr("Exp time") + ":"; value: info.expTime; valueName: "infoExpTime" }
-            InfoRow { label: qsTr("Pause time") + ":"; value: info.pauseTime; valueName: "infoPauseTime" }
-            InfoRow {
-                label: qsTr("Sample time") + " [s]:"
-                value: info.sampleTime
-                valueName: "infoSampleTime"
-            }
-        }
-    }
+    fontSize: 14
+    rowSpacing: 4
+    rows: [
+        { "label": qsTr("Event") + ":", "key": "event", "name": "infoEvent" },
+        { "label": qsTr("Experiment") + ":", "key": "experiment", "name": "infoExperiment",
+          "shown": showExperiment },
+        { "label": qsTr("Date") + ":", "key": "date", "name": "infoDate" },
+        { "label": qsTr("Exp time") + ":", "key": "expTime", "name": "infoExpTime", "column": 1 },
+        { "label": qsTr("Pause time") + ":", "key": "pauseTime", "name": "infoPauseTime", "column": 1 },
+        { "label": qsTr("Sample time") + " [s]:", "key": "sampleTime", "name": "infoSampleTime",
+          "column": 1 }
+    ]
 }

@@ -1,5 +1,4 @@
 import QtQuick 2.15
-import QtQuick.Window 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
 import "../../qml"
@@ -8,33 +7,22 @@ import "../../qml/VfReportOptions.js" as ReportOptions
 
 // The report window of the vibration meter's runs: what the "Vibration
 // evaluation report" holds, on the tabs "Header", "Summarize", "Detailed" and
-// "Extras", the output file and the CSV beside it. "Generate PDF" emits
-// confirmedOK with the options as JSON text; whoever writes the report hides
-// the window once it is written, so that a failed report can be tried again
-// with the fields as they are.
-Window {
+// "Extras", the output file and the CSV beside it.
+VfReportWindow {
     id: window
 
     // The current run has no samples: no chart and no table to print.
     property bool disableChartOptions: false
     property bool disableTableOptions: false
 
-    property alias outputFile: outputFile
     property alias tabBar: tabBar
-    property alias dialogs: dialogs
-    // "Generate PDF" was pressed: an empty file name is pointed out.
-    property bool attempted: false
 
-    signal confirmedOK(string cfg)
-
-    title: "Quillon - " + qsTr("Report configuration")
-    modality: Qt.ApplicationModal
-    flags: Qt.Dialog
-    width: 900
-    height: 640
-    minimumWidth: 760
-    minimumHeight: 560
-    color: "#e0e0e0"
+    titlePrefix: "Quillon - "
+    dialogs.objectName: "quillonReportDialogs"
+    wantedWidth: 900
+    wantedHeight: 640
+    wantedMinimumWidth: 760
+    wantedMinimumHeight: 560
 
     // The switches of the report, by option key.
     readonly property var switches: [
@@ -52,10 +40,7 @@ Window {
     function options() {
         var o = ReportOptions.commonOptions({
             file: outputFile,
-            fields: { cmpnyName: cmpnyName, emplName: emplName, siteName: siteName,
-                      ownCompany: ownCompany, collectorName: collectorName,
-                      repName: repName, repIdReg: repIdReg },
-            logo: logo, notes: notes,
+            fields: identity.fields(), logo: logo, notes: notes,
             table: ckbTable.enabled && ckbTable.checked
         })
         for (var i = 0; i < switches.length; ++i)
@@ -63,25 +48,8 @@ Window {
         return o
     }
 
-    // "Generate PDF": refused without a file name.
-    function submit() {
-        attempted = true
-        if (outputFile.empty)
-            return false
-        attempted = false
-        confirmedOK(JSON.stringify(options()))
-        return true
-    }
-
-    component OptionBox: CheckBox {
-        font.family: fontSans.name
-        font.pixelSize: 13
-        checked: true
-    }
-
     ColumnLayout {
-        anchors { left: parent.left; right: parent.right; top: parent.top; bottom: bottomBar.top }
-        anchors.margins: 12
+        anchors.fill: parent
         spacing: 0
 
         TabBar {
@@ -104,35 +72,10 @@ Window {
             currentIndex: tabBar.currentIndex
 
             // ---------------------------------------------------- Header
-            VfScrollPane {
-                id: headerPane
-                ColumnLayout {
-                    width: headerPane.availableWidth
-                    spacing: 10
-                    VfFrame {
-                        label: qsTr("Client")
-                        Layout.fillWidth: true
-                        ColumnLayout {
-                            anchors { left: parent.left; right: parent.right }
-                            spacing: 6
-                            VfFieldTextInput { id: cmpnyName; objectName: "cmpnyName"; label: qsTr("Company"); Layout.fillWidth: true }
-                            VfFieldTextInput { id: emplName; objectName: "emplName"; label: qsTr("Employee"); Layout.fillWidth: true }
-                            VfFieldTextInput { id: siteName; objectName: "siteName"; label: qsTr("Site/Area"); Layout.fillWidth: true }
-                        }
-                    }
-                    VfFrame {
-                        label: qsTr("Identification")
-                        Layout.fillWidth: true
-                        ColumnLayout {
-                            anchors { left: parent.left; right: parent.right }
-                            spacing: 6
-                            VfFieldTextInput { id: ownCompany; objectName: "ownCompany"; label: qsTr("Company"); Layout.fillWidth: true }
-                            VfFieldTextInput { id: collectorName; objectName: "collectorName"; label: qsTr("Collected by"); Layout.fillWidth: true }
-                            VfFieldTextInput { id: repName; objectName: "repName"; label: qsTr("Reporter name"); Layout.fillWidth: true }
-                            VfFieldTextInput { id: repIdReg; objectName: "repIdReg"; label: qsTr("Reporter ID"); Layout.fillWidth: true }
-                        }
-                    }
-                    Item { Layout.fillHeight: true }
+            VfScrollColumn {
+                VfReportIdentity {
+                    id: identity
+                    Layout.fillWidth: true
                 }
             }
 
@@ -159,11 +102,11 @@ Window {
                             Layout.fillHeight: true
                             ColumnLayout {
                                 spacing: 0
-                                OptionBox { id: ckbAv; objectName: "ckbAv"; text: "Av" }
-                                OptionBox { id: ckbAre; objectName: "ckbAre"; text: "are" }
-                                OptionBox { id: ckbAren; objectName: "ckbAren"; text: "aren" }
-                                OptionBox { id: ckbAxisVDV; objectName: "ckbAxisVDV"; text: qsTr("Axis VDV") }
-                                OptionBox { id: ckbA8; objectName: "ckbA8"; text: qsTr("Final A8") }
+                                VfOptionBox { id: ckbAv; objectName: "ckbAv"; text: "Av" }
+                                VfOptionBox { id: ckbAre; objectName: "ckbAre"; text: "are" }
+                                VfOptionBox { id: ckbAren; objectName: "ckbAren"; text: "aren" }
+                                VfOptionBox { id: ckbAxisVDV; objectName: "ckbAxisVDV"; text: qsTr("Axis VDV") }
+                                VfOptionBox { id: ckbA8; objectName: "ckbA8"; text: qsTr("Final A8") }
                             }
                         }
                         VfFrame {
@@ -172,16 +115,16 @@ Window {
                             Layout.fillHeight: true
                             ColumnLayout {
                                 spacing: 0
-                                OptionBox { id: ckbAxisA8Final; objectName: "ckbAxisA8Final"; text: qsTr("Axis A8") }
-                                OptionBox { id: ckbAreFinal; objectName: "ckbAreFinal"; text: "are" }
-                                OptionBox { id: ckbArenFinal; objectName: "ckbArenFinal"; text: "aren" }
-                                OptionBox { id: ckbVDVFinal; objectName: "ckbVDVFinal"; text: qsTr("Final VDV") }
-                                OptionBox { id: ckbAxisVDVFinal; objectName: "ckbAxisVDVFinal"; text: qsTr("Axis VDV") }
-                                OptionBox { id: ckbA8Final; objectName: "ckbA8Final"; text: qsTr("Final A8") }
+                                VfOptionBox { id: ckbAxisA8Final; objectName: "ckbAxisA8Final"; text: qsTr("Axis A8") }
+                                VfOptionBox { id: ckbAreFinal; objectName: "ckbAreFinal"; text: "are" }
+                                VfOptionBox { id: ckbArenFinal; objectName: "ckbArenFinal"; text: "aren" }
+                                VfOptionBox { id: ckbVDVFinal; objectName: "ckbVDVFinal"; text: qsTr("Final VDV") }
+                                VfOptionBox { id: ckbAxisVDVFinal; objectName: "ckbAxisVDVFinal"; text: qsTr("Axis VDV") }
+                                VfOptionBox { id: ckbA8Final; objectName: "ckbA8Final"; text: qsTr("Final A8") }
                             }
                         }
                     }
-                    OptionBox {
+                    VfOptionBox {
                         id: ckbCalibration
                         objectName: "ckbCalibration"
                         text: qsTr("Calibration certificated")
@@ -202,7 +145,7 @@ Window {
                         label: qsTr("Sensor")
                         Layout.fillWidth: true
                         Layout.fillHeight: true
-                        OptionBox { id: ckbSensDetail; objectName: "ckbSensDetail"; text: qsTr("Sensor information") }
+                        VfOptionBox { id: ckbSensDetail; objectName: "ckbSensDetail"; text: qsTr("Sensor information") }
                     }
                     VfFrame {
                         label: qsTr("Limits")
@@ -211,12 +154,12 @@ Window {
                         Layout.rowSpan: 2
                         ColumnLayout {
                             spacing: 0
-                            OptionBox { id: ckbMinDetail; objectName: "ckbMinDetail"; text: qsTr("Minimum") }
-                            OptionBox { id: ckbMaxDetail; objectName: "ckbMaxDetail"; text: qsTr("Maximum") }
-                            OptionBox { id: ckbAvgDetail; objectName: "ckbAvgDetail"; text: qsTr("Average") }
-                            OptionBox { id: ckbPeakDetail; objectName: "ckbPeakDetail"; text: qsTr("Peak") }
-                            OptionBox { id: ckbMTVVDetail; objectName: "ckbMTVVDetail"; text: "MTVV" }
-                            OptionBox { id: ckbCFDetail; objectName: "ckbCFDetail"; text: qsTr("Crest Factor") }
+                            VfOptionBox { id: ckbMinDetail; objectName: "ckbMinDetail"; text: qsTr("Minimum") }
+                            VfOptionBox { id: ckbMaxDetail; objectName: "ckbMaxDetail"; text: qsTr("Maximum") }
+                            VfOptionBox { id: ckbAvgDetail; objectName: "ckbAvgDetail"; text: qsTr("Average") }
+                            VfOptionBox { id: ckbPeakDetail; objectName: "ckbPeakDetail"; text: qsTr("Peak") }
+                            VfOptionBox { id: ckbMTVVDetail; objectName: "ckbMTVVDetail"; text: "MTVV" }
+                            VfOptionBox { id: ckbCFDetail; objectName: "ckbCFDetail"; text: qsTr("Crest Factor") }
                         }
                     }
                     VfFrame {
@@ -226,10 +169,10 @@ Window {
                         Layout.rowSpan: 2
                         ColumnLayout {
                             spacing: 0
-                            OptionBox { id: ckbA8Detail; objectName: "ckbA8Detail"; text: "A(8)" }
-                            OptionBox { id: ckbAreDetail; objectName: "ckbAreDetail"; text: "are" }
-                            OptionBox { id: ckbArenDetail; objectName: "ckbArenDetail"; text: "aren" }
-                            OptionBox { id: ckbAvgRDetail; objectName: "ckbAvgRDetail"; text: qsTr("Average") }
+                            VfOptionBox { id: ckbA8Detail; objectName: "ckbA8Detail"; text: "A(8)" }
+                            VfOptionBox { id: ckbAreDetail; objectName: "ckbAreDetail"; text: "are" }
+                            VfOptionBox { id: ckbArenDetail; objectName: "ckbArenDetail"; text: "aren" }
+                            VfOptionBox { id: ckbAvgRDetail; objectName: "ckbAvgRDetail"; text: qsTr("Average") }
                         }
                     }
                     VfFrame {
@@ -238,14 +181,14 @@ Window {
                         Layout.fillHeight: true
                         ColumnLayout {
                             spacing: 0
-                            OptionBox { id: ckbOctaves; objectName: "ckbOctaves"; text: qsTr("Octaves") }
-                            OptionBox {
+                            VfOptionBox { id: ckbOctaves; objectName: "ckbOctaves"; text: qsTr("Octaves") }
+                            VfOptionBox {
                                 id: ckbChart
                                 objectName: "ckbChart"
                                 text: qsTr("Chart")
                                 enabled: !window.disableChartOptions
                             }
-                            OptionBox {
+                            VfOptionBox {
                                 id: ckbTable
                                 objectName: "ckbTable"
                                 text: qsTr("Table")
@@ -260,9 +203,9 @@ Window {
                         Layout.columnSpan: 3
                         RowLayout {
                             spacing: 10
-                            OptionBox { id: ckbVDVRDetail; objectName: "ckbVDVRDetail"; text: "VDVR" }
-                            OptionBox { id: ckbAxisVDVexpDetail; objectName: "ckbAxisVDVexpDetail"; text: qsTr("Axis VDVexp") }
-                            OptionBox { id: ckbAxisVDVDetail; objectName: "ckbAxisVDVDetail"; text: qsTr("Axis VDV") }
+                            VfOptionBox { id: ckbVDVRDetail; objectName: "ckbVDVRDetail"; text: "VDVR" }
+                            VfOptionBox { id: ckbAxisVDVexpDetail; objectName: "ckbAxisVDVexpDetail"; text: qsTr("Axis VDVexp") }
+                            VfOptionBox { id: ckbAxisVDVDetail; objectName: "ckbAxisVDVDetail"; text: qsTr("Axis VDV") }
                         }
                     }
                     Item { Layout.fillHeight: true; Layout.columnSpan: 3 }
@@ -291,48 +234,10 @@ Window {
         }
     }
 
-    VfDialogs {
-        id: dialogs
-        objectName: "quillonReportDialogs"
-    }
-
-    // The output file and the command stay in view below the options.
-    Rectangle {
-        id: bottomBar
-        anchors { left: parent.left; right: parent.right; bottom: parent.bottom }
-        height: bottomRow.implicitHeight + 20
-        color: "#d4d4d4"
-
-        RowLayout {
-            id: bottomRow
-            anchors { fill: parent; margins: 10 }
-            spacing: 12
-
-            VfSelectFile {
-                id: outputFile
-                objectName: "fileName"
-                Layout.fillWidth: true
-            }
-            ColumnLayout {
-                CheckBox {
-                    id: ckbCsv
-                    objectName: "ckbCsv"
-                    text: qsTr("Export to csv")
-                    font.family: fontSans.name
-                    font.pixelSize: 13
-                    checked: false
-                }
-                VfMessage {
-                    objectName: "fileNameError"
-                    longest: qsTr("File name shall not be empty")
-                    text: window.attempted && outputFile.empty ? longest : ""
-                }
-                MyButton {
-                    objectName: "generatePdf"
-                    buttonLabel: qsTr("Generate PDF")
-                    onMyButtonclicked: window.submit()
-                }
-            }
-        }
+    fileExtras: VfOptionBox {
+        id: ckbCsv
+        objectName: "ckbCsv"
+        text: qsTr("Export to csv")
+        checked: false
     }
 }

@@ -44,9 +44,7 @@ function sameApplication(runs, selected) {
 // "mm:ss" with both parts 00 to 59 and at least a second: "" when the
 // instrument takes it, else what is wrong.
 function intervalProblem(text, formatMessage, zeroMessage) {
-    if (!SampleInterval.pattern.test(text))
-        return formatMessage
-    return SampleInterval.seconds(text) < 0 ? zeroMessage : ""
+    return SampleInterval.problem(text, formatMessage, zeroMessage)
 }
 
 // A quantity's title: its translated name, with its unit in brackets when it

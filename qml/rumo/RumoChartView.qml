@@ -15,20 +15,35 @@ Item {
     property alias currentIndex: swipe.currentIndex
     property alias count: charts.count
 
-    // Fills every chart with the samples of the run on screen.
+    // core.samples.runId of the run the charts show; -1 before the first.
+    property int shownRun: -1
+    // False while the page shows another tab.
+    readonly property bool inView: SwipeView.view ? SwipeView.isCurrentItem : true
+
+    // Shows the samples of the run on screen: the chart in view once it is
+    // in view, each other one when it is brought up, so that a long run does
+    // not hold the window while charts nobody looks at are drawn.
     function populate() {
-        for (var i = 0; i < charts.count; ++i) {
-            var chart = charts.itemAt(i)
-            if (chart)
-                chart.populateSeries()
-        }
+        shownRun = core.samples.runId
+        populateCurrent()
     }
+
+    function populateCurrent() {
+        var chart = charts.itemAt(swipe.currentIndex)
+        if (inView && chart && shownRun === core.samples.runId && chart.filledRun !== shownRun)
+            chart.populateSeries()
+    }
+
+    onInViewChanged: populateCurrent()
 
     function chartAt(index) {
         return charts.itemAt(index)
     }
 
-    onChartViewModelChanged: swipe.currentIndex = 0
+    onChartViewModelChanged: {
+        swipe.currentIndex = 0
+        populateCurrent()
+    }
 
     ColumnLayout {
         anchors.fill: parent
@@ -73,6 +88,7 @@ Item {
             Layout.fillHeight: true
             clip: true
             interactive: false
+            onCurrentIndexChanged: view.populateCurrent()
 
             Repeater {
                 id: charts

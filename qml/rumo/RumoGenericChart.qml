@@ -34,17 +34,29 @@ ChartView {
     legend.visible: false
     localizeNumbers: true
 
-    // Shows the quantity's value of every sample of the run on screen.
+    // core.samples.runId of the samples shown; -1 before the first.
+    property int filledRun: -1
+
+    // Shows the quantity's value of every sample of the run on screen. The
+    // axes are set before the points go in: each change of an axis places
+    // every point of the chart again.
     function populateSeries() {
         clearSelection()
+        filledRun = core.samples.runId
         var key = Rumo.valueKey(quantityIndex)
+        var range = core.samples.seriesRange(rumoSeries, "date", key)
+        setAxes(range)
         core.samples.fillSeries(rumoSeriesLine, "date", key)
-        var range = core.samples.fillSeries(rumoSeries, "date", key)
+        return core.samples.fillSeries(rumoSeries, "date", key)
+    }
+
+    // The axes for the values of `range` (core.samples.seriesRange).
+    function setAxes(range) {
         if (!range.count) {
             rumoX.showNoTimes()
             rumoY.min = -1
             rumoY.max = 1
-            return range
+            return
         }
         var margin = Number(sampleTime) > 0 ? Number(sampleTime) * 1000 : 1000
         rumoX.tidy(new Date(range.xMin.getTime() - margin), new Date(range.xMax.getTime() + margin))
@@ -57,7 +69,6 @@ ChartView {
             rumoY.max = span.max
         }
         rumoY.applyNiceNumbers()
-        return range
     }
 
     // A point's x is the sample's wall-clock time as a local date.

@@ -1,45 +1,32 @@
 import QtQuick 2.15
-import QtQuick.Window 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
 import "../../qml"
 
 // The report window of a pump run: the pressure unit, calibration, table and
 // chart switches, the client and signer texts, pictures, logo, comments and
-// the output file. "Generate PDF" emits confirmedOK with the options as JSON
-// text; whoever writes the report hides the window once it is written, so
-// that a failed report can be tried again with the fields as they are. The
-// "TOLVAR 4" window adds the status switch (`showStatus`).
-Window {
+// the output file. The "TOLVAR 4" window adds the status switch
+// (`showStatus`).
+VfReportWindow {
     id: window
 
     property string productName: "TOLVAR 3 PLUS"
     property bool showStatus: false
     property alias modelPictures: modelPictures
-    property alias outputFile: outputFile
-    property alias errorText: errorText
-    property alias generateButton: generateButton
-    // The message boxes shown over this window.
-    property alias dialogs: dialogs
 
-    signal confirmedOK(string cfg)
-
-    title: productName + " - " + qsTr("Report configuration")
-    modality: Qt.ApplicationModal
-    flags: Qt.Dialog
-    width: 900
-    height: 640
-    minimumWidth: 800
-    minimumHeight: 468
-    color: "#e0e0e0"
+    titlePrefix: productName + " - "
+    wantedWidth: 900
+    wantedHeight: 640
+    wantedMinimumWidth: 850
+    wantedMinimumHeight: 468
 
     // Every opening (and closing) starts from the usual report: the sections
     // and texts on, no pictures. The backpressure chart, position and
     // activity keep what the user chose.
     onVisibleChanged: {
         var ticks = [ckbTable, ckbChartFlow, ckbPreCal, ckbPosCal, ckbCalLab, flowCal,
-                     collectorName, emplName, repName, repIdReg, ownCompany, cmpnyName,
-                     siteName, logo, notes]
+                     identity.collector, identity.employee, identity.reporter, identity.reporterId,
+                     identity.ownCompany, identity.company, identity.site, logo, notes]
         for (var i = 0; i < ticks.length; ++i)
             ticks[i].checked = true
         rdkPa.checked = true
@@ -77,20 +64,20 @@ Window {
         o.ckbPreCal = ckbPreCal.checked
         o.ckbPosCal = ckbPosCal.checked
         addField(o, "ckbFlowCalLab", "flowCalCalibration", flowCal.checked, flowCal.text)
-        addField(o, "collectorInfoEnable", "collectorName", collectorName.checked, collectorName.text)
-        addField(o, "ownCompanyInfoEnable", "ownCompany", ownCompany.checked, ownCompany.text)
-        addField(o, "emplInfoEnable", "emplName", emplName.checked, emplName.text)
-        o.repInfoEnable = repName.checked
-        if (repName.checked) {
-            o.repName = repName.text
-            o.repIdInfoEnable = repIdReg.checked
-            o.repIdReg = repIdReg.text
+        addField(o, "collectorInfoEnable", "collectorName", identity.collector.checked, identity.collector.text)
+        addField(o, "ownCompanyInfoEnable", "ownCompany", identity.ownCompany.checked, identity.ownCompany.text)
+        addField(o, "emplInfoEnable", "emplName", identity.employee.checked, identity.employee.text)
+        o.repInfoEnable = identity.reporter.checked
+        if (identity.reporter.checked) {
+            o.repName = identity.reporter.text
+            o.repIdInfoEnable = identity.reporterId.checked
+            o.repIdReg = identity.reporterId.text
         }
         o.listPictures = pictureFiles()
         addField(o, "positionInfoEnable", "position", position.checked, position.text)
         addField(o, "activityInfoEnable", "activity", activity.checked, activity.text)
-        addField(o, "cmpnyInfoEnable", "cmpnyName", cmpnyName.checked, cmpnyName.text)
-        addField(o, "siteInfoEnable", "siteName", siteName.checked, siteName.text)
+        addField(o, "cmpnyInfoEnable", "cmpnyName", identity.company.checked, identity.company.text)
+        addField(o, "siteInfoEnable", "siteName", identity.site.checked, identity.site.text)
         addField(o, "logoEnable", "logoFile", logo.checked, logo.filename)
         addField(o, "obsEnable", "obsText", notes.checked, notes.obstext)
         o.fileName = outputFile.textfilename
@@ -99,34 +86,17 @@ Window {
 
     // "Generate PDF": refused without a file name.
     function generateReport() {
-        var o = options()
-        if (o.fileName === "") {
-            errorText.text = errorText.longest
-            return false
-        }
-        errorText.text = ""
-        confirmedOK(JSON.stringify(o))
-        return true
+        return submit()
     }
 
     ListModel {
         id: modelPictures
     }
 
-    component OptionBox: CheckBox {
-        font.family: fontSans.name
-        font.pixelSize: 13
-        checked: true
-    }
-
-    component Field: VfFieldTextInput {
-        Layout.fillWidth: true
-    }
-
     TabBar {
         id: tabBar
         objectName: "reportTabBar"
-        anchors { left: parent.left; right: parent.right; top: parent.top; margins: 12 }
+        anchors { left: parent.left; right: parent.right; top: parent.top }
         currentIndex: swipe.currentIndex
         VfTabButton { objectName: "tabItems"; text: qsTr("Itens") }
         VfTabButton { objectName: "tabIdentification"; text: qsTr("Identification") }
@@ -136,8 +106,8 @@ Window {
     SwipeView {
         id: swipe
         objectName: "reportSwipe"
-        anchors { left: parent.left; right: parent.right; top: tabBar.bottom; bottom: bottomBar.top }
-        anchors { leftMargin: 12; rightMargin: 12; topMargin: 4; bottomMargin: 8 }
+        anchors { left: parent.left; right: parent.right; top: tabBar.bottom; bottom: parent.bottom }
+        anchors.topMargin: 4
         currentIndex: tabBar.currentIndex
         clip: true
 
@@ -166,8 +136,8 @@ Window {
                     Layout.alignment: Qt.AlignTop
                     Layout.fillWidth: true
                     Column {
-                        OptionBox { id: ckbTable; objectName: "ckbTable"; text: qsTr("Table") }
-                        OptionBox {
+                        VfOptionBox { id: ckbTable; objectName: "ckbTable"; text: qsTr("Table") }
+                        VfOptionBox {
                             id: ckbStatus
                             objectName: "ckbStatus"
                             visible: window.showStatus
@@ -180,8 +150,8 @@ Window {
                     Layout.alignment: Qt.AlignTop
                     Layout.fillWidth: true
                     Column {
-                        OptionBox { id: ckbChartFlow; objectName: "ckbChartFlow"; text: qsTr("Flow") }
-                        OptionBox {
+                        VfOptionBox { id: ckbChartFlow; objectName: "ckbChartFlow"; text: qsTr("Flow") }
+                        VfOptionBox {
                             id: ckbChartBackPressure
                             objectName: "ckbChartBackPressure"
                             text: qsTr("Backpressure")
@@ -195,12 +165,13 @@ Window {
                     RowLayout {
                         anchors { left: parent.left; right: parent.right }
                         spacing: 10
-                        OptionBox { id: ckbPreCal; objectName: "ckbPreCal"; text: qsTr("Pre check") }
-                        OptionBox { id: ckbPosCal; objectName: "ckbPosCal"; text: qsTr("Pos check") }
-                        OptionBox { id: ckbCalLab; objectName: "ckbCalLab"; text: qsTr("Cal. cert.") }
-                        Field {
+                        VfOptionBox { id: ckbPreCal; objectName: "ckbPreCal"; text: qsTr("Pre check") }
+                        VfOptionBox { id: ckbPosCal; objectName: "ckbPosCal"; text: qsTr("Pos check") }
+                        VfOptionBox { id: ckbCalLab; objectName: "ckbCalLab"; text: qsTr("Cal. cert.") }
+                        VfFieldTextInput {
                             id: flowCal
                             objectName: "flowCalCalibration"
+                            Layout.fillWidth: true
                             label: qsTr("Flow meter cert") + ": "
                             placeholderText: qsTr("E.g.") + " " + "0000abc dd/mm/yyyy"
                         }
@@ -219,85 +190,30 @@ Window {
             }
         }
 
-        VfScrollPane {
-            id: identificationPane
+        VfScrollColumn {
             padding: 8
-            RowLayout {
-                width: identificationPane.availableWidth
-                spacing: 10
-
-                VfFrame {
-                    label: qsTr("Client")
-                    Layout.alignment: Qt.AlignTop
+            VfReportIdentity {
+                id: identity
+                Layout.fillWidth: true
+                labelEnd: ": "
+                examples: ({ cmpnyName: "Valtrix Ltd.", emplName: "Peter Brown",
+                             siteName: qsTr("Engineering"), ownCompany: "Hygiene Services Inc.",
+                             collectorName: "John Smith", repName: "Mary Jones", repIdReg: "123456" })
+                ownCompany.label: qsTr("Company") + ":"
+                collector.label: qsTr("Collected by") + ":"
+                VfFieldTextInput {
+                    id: activity
+                    objectName: "activity"
                     Layout.fillWidth: true
-                    ColumnLayout {
-                        anchors { left: parent.left; right: parent.right }
-                        spacing: 6
-                        Field {
-                            id: cmpnyName
-                            objectName: "cmpnyName"
-                            label: qsTr("Company") + ": "
-                            placeholderText: qsTr("E.g.") + " " + "Valtrix Ltd."
-                        }
-                        Field {
-                            id: emplName
-                            objectName: "emplName"
-                            label: qsTr("Employee") + ": "
-                            placeholderText: qsTr("E.g.") + " " + "Peter Brown"
-                        }
-                        Field {
-                            id: siteName
-                            objectName: "siteName"
-                            label: qsTr("Site/Area") + ": "
-                            placeholderText: qsTr("E.g.") + " " + qsTr("Engineering")
-                        }
-                        Field {
-                            id: activity
-                            objectName: "activity"
-                            label: qsTr("Activity") + ":"
-                            placeholderText: qsTr("E.g.") + " " + qsTr("Engineering")
-                        }
-                        Field {
-                            id: position
-                            objectName: "position"
-                            label: qsTr("Position/Role") + ": "
-                            placeholderText: qsTr("E.g.") + " " + qsTr("Engineering")
-                        }
-                    }
+                    label: qsTr("Activity") + ":"
+                    placeholderText: qsTr("E.g.") + " " + qsTr("Engineering")
                 }
-
-                VfFrame {
-                    label: qsTr("Identification")
-                    Layout.alignment: Qt.AlignTop
+                VfFieldTextInput {
+                    id: position
+                    objectName: "position"
                     Layout.fillWidth: true
-                    ColumnLayout {
-                        anchors { left: parent.left; right: parent.right }
-                        spacing: 6
-                        Field {
-                            id: ownCompany
-                            objectName: "ownCompany"
-                            label: qsTr("Company") + ":"
-                            placeholderText: qsTr("E.g.") + " " + "Hygiene Services Inc."
-                        }
-                        Field {
-                            id: collectorName
-                            objectName: "collectorName"
-                            label: qsTr("Collected by") + ":"
-                            placeholderText: qsTr("E.g.") + " " + "John Smith"
-                        }
-                        Field {
-                            id: repName
-                            objectName: "repName"
-                            label: qsTr("Reporter name") + ": "
-                            placeholderText: qsTr("E.g.") + " " + "Mary Jones"
-                        }
-                        Field {
-                            id: repIdReg
-                            objectName: "repIdReg"
-                            label: qsTr("Reporter ID") + ": "
-                            placeholderText: qsTr("E.g.") + " " + "123456"
-                        }
-                    }
+                    label: qsTr("Position/Role") + ": "
+                    placeholderText: qsTr("E.g.") + " " + qsTr("Engineering")
                 }
             }
         }
@@ -357,52 +273,13 @@ Window {
         }
     }
 
-    VfDialogs {
-        id: dialogs
-        objectName: "reportDialogs"
-    }
-
-    // The output file, logo and command stay in view below the pages.
-    Rectangle {
-        id: bottomBar
-        anchors { left: parent.left; right: parent.right; bottom: parent.bottom }
-        height: bottomRow.implicitHeight + 20
-        color: "#d4d4d4"
-
-        RowLayout {
-            id: bottomRow
-            anchors { fill: parent; margins: 10 }
-            spacing: 12
-
-            ColumnLayout {
-                Layout.fillWidth: true
-                VfMessage {
-                    id: errorText
-                    objectName: "fileNameError"
-                    Layout.fillWidth: true
-                    longest: qsTr("File name shall not be empty")
-                }
-                VfSelectFile {
-                    id: outputFile
-                    objectName: "fileName"
-                    Layout.fillWidth: true
-                }
-            }
-            VfFrame {
-                label: qsTr("Logo")
-                VfImage {
-                    id: logo
-                    objectName: "logoFile"
-                    implicitWidth: 200
-                    implicitHeight: 90
-                }
-            }
-            MyButton {
-                id: generateButton
-                objectName: "generatePdf"
-                buttonLabel: qsTr("Generate PDF")
-                onMyButtonclicked: window.generateReport()
-            }
+    fileExtras: VfFrame {
+        label: qsTr("Logo")
+        VfImage {
+            id: logo
+            objectName: "logoFile"
+            implicitWidth: 200
+            implicitHeight: 90
         }
     }
 }

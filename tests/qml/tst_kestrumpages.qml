@@ -158,7 +158,8 @@ Item {
                 { tag: "one minute", text: "01:00", sent: true },
                 { tag: "59:59", text: "59:59", sent: true },
                 { tag: "one second", text: "00:01", sent: true },
-                { tag: "no time", text: "00:00", sent: false },
+                { tag: "no time", text: "00:00", sent: false,
+                  message: "The sample time shall be at least 00:01" },
                 { tag: "60 minutes", text: "60:00", sent: false },
                 { tag: "60 seconds", text: "01:60", sent: false },
                 { tag: "one minute digit", text: "5:30", sent: false },
@@ -195,7 +196,7 @@ Item {
                 verify(!window.visible)
             } else {
                 compare(cfgSpy.count, 0)
-                compare(window.cfgMessage.text, "The sample time field shall have mm:ss format")
+                compare(window.cfgMessage.text, data.message || "The sample time field shall have mm:ss format")
                 verify(window.visible)
             }
             // The page sends what the window emitted.

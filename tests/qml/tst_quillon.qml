@@ -149,7 +149,8 @@ Item {
                 { tag: "one minute digit", text: "1:15", sent: false },
                 { tag: "sixty minutes", text: "60:00", sent: false },
                 { tag: "sixty seconds", text: "10:60", sent: false },
-                { tag: "no time", text: "00:00", sent: false },
+                { tag: "no time", text: "00:00", sent: false,
+                  message: "The sample time shall be at least 00:01" },
                 { tag: "empty", text: ":", sent: false }
             ]
         }
@@ -164,7 +165,7 @@ Item {
                         { "productName": "QUILLON", "sampleTime": data.text })
                 compare(window.cfgMessage.text, "")
             } else {
-                compare(window.cfgMessage.text, "The sample time field shall have mm:ss format")
+                compare(window.cfgMessage.text, data.message || "The sample time field shall have mm:ss format")
             }
         }
 

@@ -142,6 +142,26 @@ Item {
             compare(root.lastState, "")
         }
 
+        // The visible text items of the scene that say a file is being read.
+        function fileStatusTexts(item) {
+            var found = []
+            if (!item.visible)
+                return found
+            if (item.textFormat !== undefined && /(processing|reading).*file/i.test(item.text))
+                found.push(item.text)
+            for (var i = 0; i < item.children.length; ++i)
+                found = found.concat(fileStatusTexts(item.children[i]))
+            return found
+        }
+
+        function test_readingAFileShowsOneStatusText() {
+            core.fileReadStarted()
+            compare(fileStatusTexts(root), ["Processing file..."])
+            core.devName = "DRAVO 2"
+            core.fileReadFinished()
+            compare(fileStatusTexts(root), [])
+        }
+
         function test_invalidFileStaysHome() {
             core.fileReadStarted()
             core.invalidFile()

@@ -275,20 +275,26 @@ void VfReportChart::tidyTimeAxis(QDateTimeAxis *axis, QDateTime from, QDateTime 
     const qint64 offset = from.offsetFromUtc();
     const qint64 begin = from.toSecsSinceEpoch() + offset;
     const qint64 end = to.toSecsSinceEpoch() + offset;
-    // Beyond the listed steps (a clock reset can make a run span years),
-    // whole days, as many as keep the tick count small.
-    const qint64 span = end - begin;
-    qint64 step = qMax<qint64>(1, (span / mostIntervals + kDay - 1) / kDay) * kDay;
+    const auto startOf = [begin](qint64 step) { return begin - ((begin % step) + step) % step; };
+    const auto intervalsOf = [&](qint64 step) { return (end - startOf(step) + step - 1) / step; };
+    qint64 step = 0;
     for (qint64 candidate : steps) {
-        const qint64 first = begin - ((begin % candidate) + candidate) % candidate;
-        const qint64 intervals = (end - first + candidate - 1) / candidate;
-        if (intervals <= mostIntervals) {
+        if (intervalsOf(candidate) <= mostIntervals) {
             step = candidate;
             break;
         }
     }
-    const qint64 first = begin - ((begin % step) + step) % step;
-    const qint64 intervals = qMax<qint64>(1, (end - first + step - 1) / step);
+    // Beyond the listed steps (a clock reset can make a run span years),
+    // whole days, as many as keep the tick count small: the first tick on
+    // a whole step can take an interval more than the span alone, and a
+    // step as long as twice the span takes two at most.
+    const qint64 span = end - begin;
+    for (qint64 days = qMax<qint64>(1, span / mostIntervals / kDay); step == 0; ++days) {
+        if (intervalsOf(days * kDay) <= mostIntervals || days * kDay >= 2 * (span + kDay))
+            step = days * kDay;
+    }
+    const qint64 first = startOf(step);
+    const qint64 intervals = qMax<qint64>(1, intervalsOf(step));
     axis->setRange(QDateTime::fromSecsSinceEpoch(first - offset),
                    QDateTime::fromSecsSinceEpoch(first + intervals * step - offset));
     axis->setTickCount(int(intervals) + 1);

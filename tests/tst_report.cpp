@@ -583,6 +583,7 @@ private slots:
             const QByteArray pixels = QByteArray::number(width);
             QTest::newRow("an hour, " + pixels) << 3600 << width;
             QTest::newRow("over midnight, " + pixels) << 30 * 3600 << width;
+            QTest::newRow("three weeks, " + pixels) << 500 * 3600 << width;
         }
     }
 

@@ -8,8 +8,12 @@ import QtQuick.Layouts 1.15
 VfScrollPane {
     id: pane
 
-    property real chartMinimumHeight: 240
+    // Room for a chart's title, legend and axes around a plot tall enough
+    // for its value title.
+    property real chartMinimumHeight: 340
     default property alias charts: column.data
+
+    contentHeight: column.height
 
     ColumnLayout {
         id: column

@@ -14,6 +14,7 @@
 #include <QLineSeries>
 #include <QPainter>
 #include <QScatterSeries>
+#include <QTextDocument>
 #include <QValueAxis>
 
 #include <cmath>
@@ -30,6 +31,8 @@ constexpr int kMostIntervals = 6;
 constexpr int kBarLabelPixels = 7;
 // Room between two time labels, in pixels, so that they read as two.
 constexpr int kTimeLabelGap = 12;
+// The smallest title a value axis is shrunk to, in pixels.
+constexpr int kSmallestTitlePixels = 5;
 // The properties of a time axis that keep the span tidyTimeAxis was given.
 constexpr char kTimeFrom[] = "vfTimeFrom";
 constexpr char kTimeTo[] = "vfTimeTo";
@@ -69,6 +72,32 @@ QRectF plottedValues(QXYSeries *series)
             up = axisSpan(axis, &bottom, &top);
     }
     return across && up ? QRectF(left, bottom, right - left, top - bottom) : QRectF();
+}
+
+// The width of an axis title (rich text: a unit's superscript) in `font`.
+qreal titleWidth(const QString &title, const QFont &font)
+{
+    QTextDocument text;
+    text.setDocumentMargin(0);
+    text.setDefaultFont(font);
+    text.setHtml(title);
+    return text.idealWidth();
+}
+
+// `font` a pixel smaller, or a point where it is sized in points; false when
+// it is already the smallest a title gets.
+bool shrink(QFont &font)
+{
+    if (font.pixelSize() > 0) {
+        if (font.pixelSize() <= kSmallestTitlePixels)
+            return false;
+        font.setPixelSize(font.pixelSize() - 1);
+        return true;
+    }
+    if (font.pointSizeF() <= kSmallestTitlePixels)
+        return false;
+    font.setPointSizeF(font.pointSizeF() - 1);
+    return true;
 }
 
 } // namespace
@@ -188,6 +217,26 @@ int VfReportChart::timeIntervalsFor(const QFont &font, const QString &format, qr
     return qBound(1, int(plotWidth / labelWidth), kMostIntervals);
 }
 
+bool VfReportChart::fitValueTitles(QChart *chart)
+{
+    bool changed = false;
+    const qreal room = chart->plotArea().height();
+    const QList<QAbstractAxis *> axes = chart->axes(Qt::Vertical);
+    for (QAbstractAxis *axis : axes) {
+        if (axis->titleText().isEmpty() || !axis->isTitleVisible())
+            continue;
+        QFont font = axis->titleFont();
+        bool smaller = false;
+        while (titleWidth(axis->titleText(), font) > room && shrink(font))
+            smaller = true;
+        if (smaller) {
+            axis->setTitleFont(font);
+            changed = true;
+        }
+    }
+    return changed;
+}
+
 bool VfReportChart::fitTimeAxes(QChart *chart)
 {
     bool changed = false;
@@ -226,20 +275,26 @@ void VfReportChart::tidyTimeAxis(QDateTimeAxis *axis, QDateTime from, QDateTime 
     const qint64 offset = from.offsetFromUtc();
     const qint64 begin = from.toSecsSinceEpoch() + offset;
     const qint64 end = to.toSecsSinceEpoch() + offset;
-    // Beyond the listed steps (a clock reset can make a run span years),
-    // whole days, as many as keep the tick count small.
-    const qint64 span = end - begin;
-    qint64 step = qMax<qint64>(1, (span / mostIntervals + kDay - 1) / kDay) * kDay;
+    const auto startOf = [begin](qint64 step) { return begin - ((begin % step) + step) % step; };
+    const auto intervalsOf = [&](qint64 step) { return (end - startOf(step) + step - 1) / step; };
+    qint64 step = 0;
     for (qint64 candidate : steps) {
-        const qint64 first = begin - ((begin % candidate) + candidate) % candidate;
-        const qint64 intervals = (end - first + candidate - 1) / candidate;
-        if (intervals <= mostIntervals) {
+        if (intervalsOf(candidate) <= mostIntervals) {
             step = candidate;
             break;
         }
     }
-    const qint64 first = begin - ((begin % step) + step) % step;
-    const qint64 intervals = qMax<qint64>(1, (end - first + step - 1) / step);
+    // Beyond the listed steps (a clock reset can make a run span years),
+    // whole days, as many as keep the tick count small: the first tick on
+    // a whole step can take an interval more than the span alone, and a
+    // step as long as twice the span takes two at most.
+    const qint64 span = end - begin;
+    for (qint64 days = qMax<qint64>(1, span / mostIntervals / kDay); step == 0; ++days) {
+        if (intervalsOf(days * kDay) <= mostIntervals || days * kDay >= 2 * (span + kDay))
+            step = days * kDay;
+    }
+    const qint64 first = startOf(step);
+    const qint64 intervals = qMax<qint64>(1, intervalsOf(step));
     axis->setRange(QDateTime::fromSecsSinceEpoch(first - offset),
                    QDateTime::fromSecsSinceEpoch(first + intervals * step - offset));
     axis->setTickCount(int(intervals) + 1);
@@ -325,8 +380,10 @@ void VfReportChart::render(QChart *chart, QPainter *painter, const QSize &size)
         legend->layout()->invalidate();
         legend->layout()->activate();
     }
-    // The time labels are counted for the plot as laid out on this size.
-    if (fitTimeAxes(chart) && chart->layout()) {
+    // The time labels are counted, and the value titles sized, for the
+    // plot as laid out on this size.
+    const bool ticked = fitTimeAxes(chart);
+    if ((fitValueTitles(chart) || ticked) && chart->layout()) {
         chart->layout()->invalidate();
         chart->layout()->activate();
     }

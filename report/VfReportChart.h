@@ -71,6 +71,10 @@ public:
     // Ticks again, for the width of the laid-out plot of `chart`, every time
     // axis of it that tidyTimeAxis ticked; true when one changed.
     static bool fitTimeAxes(QtCharts::QChart *chart);
+    // Makes the title of every value axis of the laid-out `chart` small
+    // enough to stand whole beside its plot (down to a smallest size that
+    // still reads); true when one changed.
+    static bool fitValueTitles(QtCharts::QChart *chart);
     // The most intervals that a time axis in `format` labelled with
     // `font` has room for on a plot `plotWidth` pixels wide, each label
     // whole; at least one, at most the few a small chart shows.

@@ -572,6 +572,65 @@ private slots:
     // Ranges far beyond the round steps (a damaged file's values) keep the
     // tidy range and its few ticks: the count of steps is never made an int
     // that cannot hold it.
+    // A time axis ticks a span no more often than its labels have room for
+    // side by side on the plot, and still on round times: a plot too narrow
+    // for two labels gets one interval.
+    void timeTicksFitTheirPlot_data()
+    {
+        QTest::addColumn<int>("seconds");
+        QTest::addColumn<double>("plotWidth");
+        for (double width : {60.0, 250.0, 400.0, 1200.0}) {
+            const QByteArray pixels = QByteArray::number(width);
+            QTest::newRow("an hour, " + pixels) << 3600 << width;
+            QTest::newRow("over midnight, " + pixels) << 30 * 3600 << width;
+            QTest::newRow("three weeks, " + pixels) << 500 * 3600 << width;
+        }
+    }
+
+    void timeTicksFitTheirPlot()
+    {
+        QFETCH(int, seconds);
+        QFETCH(double, plotWidth);
+        const QDateTime start(QDate(2024, 5, 17), QTime(8, 0, 13));
+        QtCharts::QDateTimeAxis axis;
+        axis.setLabelsFont(VfReportChart::font(12));
+        VfReportChart::tidyTimeAxis(&axis, start, start.addSecs(seconds), plotWidth);
+        const int intervals = axis.tickCount() - 1;
+        QVERIFY(intervals >= 1);
+        const QString label = axis.max().toString(axis.format());
+        const int labelWidth = QFontMetrics(axis.labelsFont()).horizontalAdvance(label);
+        QVERIFY2(intervals == 1 || plotWidth / intervals > labelWidth,
+                 qPrintable(QString("%1 intervals of %2").arg(intervals).arg(label)));
+        QVERIFY(axis.min() <= start && axis.max() >= start.addSecs(seconds));
+        QCOMPARE(axis.min().time().second(), 0);
+        // A wide plot shows more than two intervals.
+        if (plotWidth >= 1200)
+            QVERIFY(intervals > 2);
+    }
+
+    // A short chart's value title is made small enough to stand whole
+    // beside its plot; one with room keeps its size.
+    void valueTitlesFitTheirPlot()
+    {
+        const QString title = QString::fromUtf8("Temperature [°C]");
+        for (int height : {150, 360}) {
+            std::unique_ptr<QtCharts::QChart> chart(VfReportChart::newChart("Temperature"));
+            auto *line = new QtCharts::QLineSeries;
+            line->append(0, 20);
+            line->append(1, 25);
+            auto *values = new QtCharts::QValueAxis;
+            VfReportChart::attach(chart.get(), line, new QtCharts::QValueAxis, values);
+            values->setTitleText(title);
+            values->setTitleFont(VfReportChart::font(12));
+            QImage image(QSize(320, height), QImage::Format_RGB32);
+            QPainter painter(&image);
+            VfReportChart::render(chart.get(), &painter, image.size());
+            const QFont font = values->titleFont();
+            QVERIFY(QFontMetrics(font).horizontalAdvance(title) <= chart->plotArea().height());
+            QCOMPARE(font.pixelSize() == 12, height == 360);
+        }
+    }
+
     void hugeValueAxes_data()
     {
         QTest::addColumn<double>("min");

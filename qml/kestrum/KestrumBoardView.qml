@@ -111,10 +111,14 @@ Item {
                     }
                 }
 
-                Loader {
-                    id: chartLoader
-                    objectName: "chartLoader"
-                    sourceComponent: view.chartType
+                VfChartColumn {
+                    Loader {
+                        id: chartLoader
+                        objectName: "chartLoader"
+                        Layout.fillWidth: true
+                        Layout.fillHeight: true
+                        sourceComponent: view.chartType
+                    }
                 }
 
                 VfScrollPane {

@@ -190,15 +190,23 @@ VfResultsPage {
             VfTableViewColumn { role: "VBatt"; title: qsTr("VBatt") + " [mV]"; visible: false }
             VfTableViewColumn { role: "Imot"; title: qsTr("Imot") + " [mA]"; visible: false }
         },
-        Loader {
-            id: flowLoader
-            sourceComponent: page.flowChartType
-            onLoaded: item.objectName = "flowChart"
+        VfChartColumn {
+            Loader {
+                id: flowLoader
+                Layout.fillWidth: true
+                Layout.fillHeight: true
+                sourceComponent: page.flowChartType
+                onLoaded: item.objectName = "flowChart"
+            }
         },
-        Loader {
-            id: pressLoader
-            sourceComponent: page.pressChartType
-            onLoaded: item.objectName = "pressChart"
+        VfChartColumn {
+            Loader {
+                id: pressLoader
+                Layout.fillWidth: true
+                Layout.fillHeight: true
+                sourceComponent: page.pressChartType
+                onLoaded: item.objectName = "pressChart"
+            }
         },
         Item {
             GridLayout {

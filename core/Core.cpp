@@ -966,6 +966,17 @@ QStringList Core::existingReportFiles(const QString &options) const
     return existing;
 }
 
+QStringList Core::existingDataFiles(const QString &fileName) const
+{
+    if (!m_device)
+        return {};
+    const QString path =
+        FileFactory::dataFileName(m_device->productName(), QmlFileName::toLocalPath(fileName));
+    if (!QFileInfo::exists(path))
+        return {};
+    return {QDir::toNativeSeparators(path)};
+}
+
 int Core::generateReport(QString options)
 {
     // A download appends to the chain while it waits for the instrument, and

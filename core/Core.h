@@ -123,6 +123,10 @@ public:
     // The files a report of the current run with these options would write
     // that exist already: the report window asks before it replaces them.
     Q_INVOKABLE QStringList existingReportFiles(const QString &options) const;
+    // The data file a save to `fileName` would write (the model's extension
+    // added as the save adds it), when it exists already: the page asks
+    // before it replaces it.
+    Q_INVOKABLE QStringList existingDataFiles(const QString &fileName) const;
 
 signals:
     void devListUpdate();

@@ -16,7 +16,14 @@ VfFile *FileFactory::createByName(const QString &productName, QString &fileName)
     const ModelEntry *entry = ModelRegistry::instance().byProductName(productName);
     if (!entry || !entry->makeFile)
         return nullptr;
-    if (!fileName.endsWith(entry->extension, Qt::CaseSensitive))
-        fileName += entry->extension;
+    fileName = dataFileName(productName, fileName);
     return entry->makeFile(fileName);
+}
+
+QString FileFactory::dataFileName(const QString &productName, const QString &fileName)
+{
+    const ModelEntry *entry = ModelRegistry::instance().byProductName(productName);
+    if (!entry || fileName.endsWith(entry->extension, Qt::CaseSensitive))
+        return fileName;
+    return fileName + entry->extension;
 }

@@ -14,4 +14,7 @@ public:
     // The file object of the named model. When the name does not end with the
     // model's extension, the extension is appended to `fileName` itself.
     static VfFile *createByName(const QString &productName, QString &fileName);
+    // The name createByName would give the named model's file: `fileName`
+    // with the model's extension appended unless it ends with it.
+    static QString dataFileName(const QString &productName, const QString &fileName);
 };

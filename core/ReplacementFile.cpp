@@ -129,8 +129,13 @@ bool ReplacementFile::resolveTarget()
     // searched: the system's reason. A file that does not exist yet is
     // made.
     struct stat followed;
-    if (::stat(m_name.constData(), &followed) != 0 && errno != ENOENT)
+    const bool exists = ::stat(m_name.constData(), &followed) == 0;
+    if (!exists && errno != ENOENT)
         return fail(errno);
+    // A folder is never replaced by a file: refused before anything is
+    // written, not when the copy would take its place.
+    if (exists && S_ISDIR(followed.st_mode))
+        return fail(EISDIR);
     QByteArray path = m_name;
     for (int links = 0;; ++links) {
         struct stat own;
@@ -228,6 +233,9 @@ bool ReplacementFile::sync()
 
 bool ReplacementFile::nameCopy()
 {
+    // A copy opened under a name has it already.
+    if (!m_copy.isEmpty())
+        return true;
     const QByteArray unnamed = "/proc/self/fd/" + QByteArray::number(m_fd);
     for (int attempt = 0; attempt < kCopyNameAttempts; ++attempt) {
         const QByteArray name = newCopyName();
@@ -246,7 +254,7 @@ bool ReplacementFile::nameCopy()
 
 bool ReplacementFile::commit()
 {
-    if (m_copy.isEmpty() && !nameCopy())
+    if (!nameCopy())
         return false;
     if (::rename(m_copy.constData(), m_target.constData()) != 0)
         return fail(errno);

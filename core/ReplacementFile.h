@@ -34,6 +34,10 @@ public:
     // Puts what was written on the disk, where a network or quota file
     // system may refuse it only now.
     bool sync();
+    // Gives the copy its name beside the file, which commit() does first when
+    // it was not done: files replaced together name every copy before the
+    // first takes its file's place.
+    bool nameCopy();
     // Puts the copy in the file's place and syncs the folder, so that the
     // new name outlives a power cut.
     bool commit();
@@ -47,7 +51,6 @@ private:
     void removeDeadCopies() const;
     bool openUnnamedCopy();
     bool openNamedCopy();
-    bool nameCopy();
     bool syncFolder();
     QByteArray newCopyName() const;
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
+#include <QPair>
 #include <QString>
 
 #include <functional>
@@ -22,4 +24,11 @@ public:
     // a large file: neither then waits for the other).
     static bool write(const QString &fileName, const QByteArray &content,
                       const std::function<QByteArray()> &tail, QString *error = nullptr);
+    // Files that belong together (a report and its CSV export): each
+    // (name, content) is written whole to its temporary file first, and only
+    // when every one is whole do they replace their targets, one right after
+    // the other. When any cannot be written whole, every old file stays as it
+    // was; `failedFile` names the one that failed and `error` says why.
+    static bool writeTogether(const QList<QPair<QString, QByteArray>> &files,
+                              QString *error = nullptr, QString *failedFile = nullptr);
 };

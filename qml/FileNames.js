@@ -1,9 +1,11 @@
 .pragma library
 
 // A data-file URL as the user chose it, with the model's `extension` ("drv",
-// "ksm"...) added when the name has no extension of its own.
+// "ksm"...) added unless the name ends with it, as core adds it: the name of
+// the file the save writes.
 function withExtension(url, extension) {
     var text = String(url)
-    var name = text.substring(text.lastIndexOf("/") + 1)
-    return name.indexOf(".") >= 0 ? text : text + "." + extension
+    var suffix = "." + extension
+    return text.length > suffix.length && text.slice(-suffix.length) === suffix
+            ? text : text + suffix
 }

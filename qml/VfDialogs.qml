@@ -25,6 +25,8 @@ Item {
     property alias saveFailDialog: saveFailDialog
     property alias reportNotOpenedDialog: reportNotOpenedDialog
     property alias replaceFilesDialog: replaceFilesDialog
+    property alias replaceFileDialog: replaceFileDialog
+    property alias runsNotSavedDialog: runsNotSavedDialog
     property alias portsNotOpenedDialog: portsNotOpenedDialog
 
     // The dialog of a failed instrument operation: the lost link or a busy
@@ -235,6 +237,28 @@ Item {
         icon: StandardIcon.Question
         text: qsTr("The report would replace these files, which already exist:")
         standardButtons: StandardButton.Yes | StandardButton.No
+    }
+
+    // The data file a save would write exists already: the asker sets
+    // informativeText to its name.
+    MessageDialog {
+        id: replaceFileDialog
+        objectName: "replaceFileDialog"
+        title: qsTr("Replace file?")
+        icon: StandardIcon.Question
+        text: qsTr("This file already exists. Do you want to replace it?")
+        standardButtons: StandardButton.Yes | StandardButton.No
+    }
+
+    // The user gave up choosing a file after a failed save.
+    MessageDialog {
+        id: runsNotSavedDialog
+        objectName: "runsNotSavedDialog"
+        title: qsTr("Warning")
+        icon: StandardIcon.Warning
+        text: qsTr("The runs are not saved")
+        informativeText: qsTr("They are shown, but they are lost when the instrument is disconnected, other runs are opened or the application is closed.")
+        standardButtons: StandardButton.Ok
     }
 
     // A search found no instrument and could not open some serial ports: the

@@ -42,14 +42,16 @@ Item {
     }
 
     // The files the report would write that exist already and that the
-    // user was not asked about: none when the file chooser asked about the
-    // report's file a moment ago, since once is enough.
+    // user was not asked about by their own name: every one but the file
+    // the chooser asked about a moment ago, since once is enough for it. A
+    // name typed without ".pdf", and the CSV beside the report, were never
+    // asked about.
     function filesToReplace(cfg) {
         var present = core.existingReportFiles(cfg)
         var chooser = window.outputFile
-        if (chooser.fromChooser && present.indexOf(chooser.textfilename) >= 0)
-            return []
-        return present
+        if (!chooser.fromChooser)
+            return present
+        return present.filter(function (file) { return file !== chooser.textfilename })
     }
 
     // The window's "Generate PDF": gives core's result, or 1 while the user

@@ -6,7 +6,12 @@ import "FileNames.js" as FileNames
 // The download of a device page: the runs the user chose in the page's run
 // list go to core in list order, then into the data file the save dialog
 // names, saved in the background while the shell says so; the shell shows
-// the runs once the file is saved, or its failure told. Core's progress and
+// the runs once the file is saved. A file that exists is replaced only when
+// the user said yes to its own name: the save dialog asks about the name as
+// typed, and the question here about the name once the model's extension is
+// added. A save that failed is told, and the save dialog asks for another
+// file; cancelling it tells that the runs are not saved (they are shown all
+// the same, but the page shows no finished download). Core's progress and
 // the reason of a failed save reach this download alone, while it runs. A
 // lost link or a busy instrument is told by the shell's dialogs; any other
 // failed download is left to whoever hears downloadError (the shell shows
@@ -34,6 +39,11 @@ Item {
     // the file forgets them.
     property bool choiceAsksFile: false
     property alias saveDialog: saveDialog
+    // The write that waits for the user's answer about replacing its file.
+    property var waitingWrite: null
+    // True from a failed save until the runs are saved or the user gives up:
+    // the save dialog asks for another file for the same runs.
+    property bool savingAgain: false
 
     signal downloadError()
 
@@ -41,6 +51,11 @@ Item {
     // downloaded yet.
     function startAfresh() {
         saveDialog.close()
+        waitingWrite = null
+        if (savingAgain) {
+            savingAgain = false
+            root.navigationLocked = false
+        }
         chosenRuns = []
         warning = ""
         progress = 0
@@ -49,7 +64,7 @@ Item {
     // A click on a run of a page that downloads one run at a time chooses it
     // and asks where to save it.
     function chooseRun(index) {
-        if (downloading)
+        if (downloading || savingAgain)
             return
         chosenRuns = [index]
         saveDialog.open()
@@ -70,7 +85,7 @@ Item {
     // with the `problem` the page found in the choice, the page says so and
     // nothing is sent; otherwise the user names the file.
     function accept(problem) {
-        if (downloading)
+        if (downloading || savingAgain)
             return false
         if (chosenRuns.length === 0)
             warning = qsTr("You shall select at least one exposure component")
@@ -82,19 +97,54 @@ Item {
         return true
     }
 
-    // The save dialog's answer: the chosen runs go to `fileUrl`.
+    // The save dialog's answer: the chosen runs go to `fileUrl`; after a
+    // failed save, the runs already downloaded.
     function saveChosenRuns(fileUrl) {
         saveDialog.close()
+        if (savingAgain)
+            return saveAgain(fileUrl)
         return downloadRuns(chosenRuns, fileUrl)
     }
 
+    // The save dialog asks about the name as the user typed it; the file the
+    // save writes has the model's extension added. True when that is another
+    // name and a file of that name exists: `write` then waits for the user's
+    // answer to the shell's question, which names that file.
+    function askBeforeReplacing(fileUrl, write) {
+        var file = FileNames.withExtension(fileUrl, fileExtension)
+        var existing = file === String(fileUrl) ? [] : core.existingDataFiles(file)
+        if (existing.length === 0)
+            return false
+        waitingWrite = function () { return write(file) }
+        var ask = root.dialogs.replaceFileDialog
+        ask.informativeText = existing.join("\n")
+        ask.open()
+        return true
+    }
+
+    // The user's answer about replacing the file: yes writes it, no asks for
+    // another file.
+    function replaceAnswered(replace) {
+        var write = waitingWrite
+        waitingWrite = null
+        if (!write)
+            return
+        if (replace)
+            write()
+        else
+            saveDialog.open()
+    }
+
     // Downloads the runs of `indexes` (in list order) and saves them to
-    // `fileUrl`; gives core's download result. The results page shows the
-    // runs through the shell.
+    // `fileUrl`; gives core's download result, or 1 while the user is asked
+    // whether the file may be replaced. The results page shows the runs
+    // through the shell.
     function downloadRuns(indexes, fileUrl) {
         var runs = indexes.slice().sort(function (a, b) { return a - b })
         if (runs.length === 0 || downloading)
             return root.deviceError
+        if (askBeforeReplacing(fileUrl, function (file) { return downloadRuns(runs, file) }))
+            return 1
         downloading = true
         root.navigationLocked = true
         var result = transfer.run(function () {
@@ -111,22 +161,39 @@ Item {
             return result
         }
         chosenRuns = []
+        save(FileNames.withExtension(fileUrl, fileExtension))
+        return result
+    }
+
+    // The runs downloaded before a failed save go to `fileUrl`; gives 0, or 1
+    // while the user is asked whether the file may be replaced.
+    function saveAgain(fileUrl) {
+        if (askBeforeReplacing(fileUrl, saveAgain))
+            return 1
+        savingAgain = false
+        root.navigationLocked = false
+        save(FileNames.withExtension(fileUrl, fileExtension))
+        return root.deviceSuccessful
+    }
+
+    // Saves core's runs to the data file `file` in the background.
+    function save(file) {
         transfer.reason = ""
         transfer.begin()
-        var saved = core.startSaveExperimentToFile(
-                    FileNames.withExtension(fileUrl, fileExtension))
+        var saved = core.startSaveExperimentToFile(file)
         if (saved !== root.deviceSuccessful) {
             savedAs(saved)
-            return result
+            return
         }
         saving = true
         downloading = true
         root.navigationLocked = true
         root.busyText = qsTr("Saving the file")
-        return result
     }
 
-    // The end of the save: its failure told, if any, then the runs' page.
+    // The end of the save: the runs' page, or the failure told and, once the
+    // user closed that message, the save dialog for another file. Until the
+    // runs are saved or given up, the shell's navigation waits.
     function savedAs(result) {
         transfer.end()
         if (saving) {
@@ -135,8 +202,23 @@ Item {
             root.navigationLocked = false
             root.busyText = ""
         }
-        if (result !== root.deviceSuccessful)
-            root.dialogs.showWriteFailure(root.dialogs.saveFailDialog, transfer.reason)
+        if (result === root.deviceSuccessful) {
+            root.showResultsPage(core.devName)
+            return
+        }
+        savingAgain = true
+        root.navigationLocked = true
+        root.dialogs.showWriteFailure(root.dialogs.saveFailDialog, transfer.reason)
+    }
+
+    // The save dialog closed without a file while the runs wait for one: the
+    // user is told that they are not saved; they are shown all the same, as
+    // they are in memory, but the page shows no finished download.
+    function giveUpSaving() {
+        savingAgain = false
+        root.navigationLocked = false
+        progress = 0
+        root.dialogs.runsNotSavedDialog.open()
         root.showResultsPage(core.devName)
     }
 
@@ -147,6 +229,23 @@ Item {
         function onProgressBarUpdated(progress) { download.progress = progress }
         function onWriteError(message) { transfer.reason = message }
         function onFileSaved(result) { download.savedAs(result) }
+    }
+
+    Connections {
+        target: root.dialogs.replaceFileDialog
+        enabled: download.waitingWrite !== null
+        function onYes() { download.replaceAnswered(true) }
+        function onNo() { download.replaceAnswered(false) }
+        function onRejected() { download.replaceAnswered(false) }
+    }
+
+    Connections {
+        target: root.dialogs.saveFailDialog
+        enabled: download.savingAgain
+        function onVisibilityChanged() {
+            if (!root.dialogs.saveFailDialog.visible)
+                saveDialog.open()
+        }
     }
 
     Connections {
@@ -172,7 +271,9 @@ Item {
                       qsTr("All files ") + "(*)"]
         onAccepted: download.saveChosenRuns(saveDialog.fileUrl)
         onRejected: {
-            if (download.choiceAsksFile)
+            if (download.savingAgain)
+                download.giveUpSaving()
+            else if (download.choiceAsksFile)
                 download.chosenRuns = []
         }
     }

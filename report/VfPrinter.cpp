@@ -217,13 +217,9 @@ int VfPrinter::endPainting()
     files += m_besidePdf;
     m_pdf.reset();
     m_besidePdf.clear();
-    for (const auto &file : qAsConst(files)) {
-        if (!WholeFile::write(file.first, file.second, &m_failedReason)) {
-            m_failedFileName = file.first;
-            return -1;
-        }
-    }
-    return 0;
+    // The PDF and its exports are one report: none replaces its old file
+    // unless all were written whole.
+    return WholeFile::writeTogether(files, &m_failedReason, &m_failedFileName) ? 0 : -1;
 }
 
 void VfPrinter::writeBesidePdf(const QString &fileName, const QByteArray &content)

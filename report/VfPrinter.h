@@ -41,9 +41,9 @@ class QValueAxis;
 // window (the printable area inside the margins).
 //
 // The pages are painted into memory, on a PDF writer with the printer's page
-// layout and resolution; endPainting writes the finished PDF, then the files
-// that go with it (CSV exports), each whole over its old file (WholeFile) or
-// not at all.
+// layout and resolution; endPainting writes the finished PDF and the files
+// that go with it (CSV exports) together: all of them replace their old files
+// (WholeFile::writeTogether), or none does.
 //
 // The order a report is driven in: setProductName, setSn, setCalibration,
 // setReportOptions, setExperiment, print; when print gives 0, endPainting and
@@ -97,10 +97,10 @@ public:
 
     // 0 when painting began; -1 when the report options were refused.
     int beginPainting();
-    // Ends the painter and writes the PDF file, then the files beside it: 0,
-    // or -1 when the PDF could not be finished or a file could not be written
-    // (failedFileName and failedReason say which and why). Files after the
-    // failed one are not written.
+    // Ends the painter and writes the PDF file and the files beside it
+    // together: 0, or -1 when the PDF could not be finished or a file could
+    // not be written (failedFileName and failedReason say which and why), in
+    // which case every old file stays as it was.
     int endPainting();
     // The next page of the PDF being painted.
     bool newPage() override;

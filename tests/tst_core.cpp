@@ -1313,7 +1313,8 @@ private slots:
                                        "findDevices()",
                                        "nextExp()",
                                        "prevExp()",
-                                       "existingReportFiles(QString)"}));
+                                       "existingReportFiles(QString)",
+                                       "existingDataFiles(QString)"}));
     }
 
     // ------------------------------------------------------ build texts

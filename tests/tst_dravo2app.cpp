@@ -764,8 +764,8 @@ void TstDravo2App::reportWindowAtItsMinimumSize()
 }
 
 // A report or a data file that cannot be written says why; the report
-// window stays open for another try. When no viewer opens the report, the
-// user is told where it is.
+// window stays open for another try, the save dialog asks for another file. When no viewer opens
+// the report, the user is told where it is.
 void TstDravo2App::failedWritesSayWhy()
 {
     STEP(openInstrument());
@@ -780,6 +780,15 @@ void TstDravo2App::failedWritesSayWhy()
     QVERIFY2(saveFail->property("informativeText").toString().contains(missing),
              qPrintable(saveFail->property("informativeText").toString()));
     QMetaObject::invokeMethod(saveFail, "close");
+    // The save dialog asks for another file; cancelled, the runs are shown
+    // unsaved, and the user is told so.
+    QObject *chooser = named("saveDialog", page);
+    QTRY_VERIFY(chooser->property("visible").toBool());
+    QVERIFY(QMetaObject::invokeMethod(chooser, "reject"));
+    QObject *notSaved = rootDialog("runsNotSavedDialog");
+    QTRY_VERIFY(notSaved->property("visible").toBool());
+    QMetaObject::invokeMethod(notSaved, "close");
+    QTRY_COMPARE(state(), QString("DravoResultsState"));
 
     QObject *results = named("pageDravoResults");
     auto *report =

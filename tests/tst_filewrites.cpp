@@ -3,7 +3,9 @@
 #include "FileSizeLimit.h"
 #include "ModelRegistry.h"
 #include "ReplacementFile.h"
+#include "ReportTestPrinter.h"
 #include "ReportViewer.h"
+#include "VfCsvFile.h"
 #include "WholeFile.h"
 
 #include <QDir>
@@ -63,6 +65,23 @@ void writeOld(const QString &path, const QByteArray &content)
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write(content), content.size());
 }
+
+// A report whose export beside the PDF is far larger than the PDF, so that a
+// disk can have room for the PDF but not for the export.
+class ReportWithLargeExport : public ReportTestPrinter
+{
+public:
+    static constexpr int kExportBytes = 4 << 20;
+
+    QString exportFileName() const { return VfCsvFile::besidePdf(reportFileName()); }
+    QStringList outputFileNames() const override { return {reportFileName(), exportFileName()}; }
+    int print() override
+    {
+        const int printed = ReportTestPrinter::print();
+        writeBesidePdf(exportFileName(), QByteArray(kExportBytes, ';'));
+        return printed;
+    }
+};
 
 } // namespace
 
@@ -208,6 +227,91 @@ private slots:
         QCOMPARE(syncedPaths().last(), QFileInfo(dir.path()).canonicalFilePath());
         QVERIFY(syncedPaths().size() >= 2);
         QVERIFY(syncedPaths().first().startsWith(QFileInfo(dir.path()).canonicalFilePath() + '/'));
+    }
+
+    // A report's PDF and its export are replaced together or not at all: a
+    // disk with room for the PDF but not for the export keeps both old files
+    // byte for byte, and says which file failed and why.
+    void reportFilesAreReplacedTogether_data()
+    {
+        QTest::addColumn<qint64>("room");
+        QTest::addColumn<bool>("written");
+        QTest::addColumn<QString>("failed");
+        QTest::newRow("no room") << qint64(kRoomLeft) << false << "old.pdf";
+        QTest::newRow("room for the PDF only")
+            << qint64(ReportWithLargeExport::kExportBytes / 2) << false << "old.csv";
+        QTest::newRow("room for both") << qint64(RLIM_INFINITY) << true << "";
+    }
+
+    void reportFilesAreReplacedTogether()
+    {
+        QFETCH(qint64, room);
+        QFETCH(bool, written);
+        QFETCH(QString, failed);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("old.pdf");
+        const QString csv = dir.filePath("old.csv");
+        writeOld(pdf, "%PDF-1.4 an old report\n");
+        writeOld(csv, "\"old\";\r\n");
+        ReportWithLargeExport printer;
+        printer.setReportOptions(
+            QString::fromUtf8(QJsonDocument(QJsonObject{{"fileName", pdf}}).toJson()));
+        QCOMPARE(printer.print(), 0);
+        int result;
+        {
+            const FileSizeLimit full(static_cast<rlim_t>(room));
+            result = printer.endPainting();
+        }
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"old.csv", "old.pdf"}));
+        if (written) {
+            QCOMPARE(result, 0);
+            QVERIFY(contentOf(pdf).startsWith("%PDF"));
+            QCOMPARE(contentOf(csv).size(), ReportWithLargeExport::kExportBytes);
+            return;
+        }
+        QCOMPARE(result, -1);
+        QCOMPARE(printer.failedFileName(), dir.filePath(failed));
+        QCOMPARE(printer.failedReason(), FileSizeLimit::reason());
+        QCOMPARE(contentOf(pdf), QByteArray("%PDF-1.4 an old report\n"));
+        QCOMPARE(contentOf(csv), QByteArray("\"old\";\r\n"));
+    }
+
+    // The page asks before a save replaces a data file, naming the file the
+    // save writes: the model's extension is added unless the name ends with
+    // it, in the same case.
+    void existingDataFilesAreTheOnesTheSaveWrites_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("existing");
+        QTest::newRow("typed without extension") << "run"
+                                                 << "run.drv";
+        QTest::newRow("typed with extension") << "run.drv"
+                                              << "run.drv";
+        QTest::newRow("as a file URL") << "file://DIR/run"
+                                       << "run.drv";
+        QTest::newRow("upper-case extension") << "run.DRV"
+                                              << "";
+        QTest::newRow("no such file") << "new"
+                                      << "";
+    }
+
+    void existingDataFilesAreTheOnesTheSaveWrites()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, existing);
+        CoreRig rig("DRAVO 2");
+        QVERIFY(rig.isReady());
+        QTemporaryDir dir;
+        const QString old = dir.filePath("run.drv");
+        writeOld(old, "an old data file");
+        const QString name =
+            typed.startsWith("file:") ? typed.replace("DIR", dir.path()) : dir.filePath(typed);
+        QCOMPARE(rig.core().existingDataFiles(name),
+                 existing.isEmpty()
+                     ? QStringList()
+                     : QStringList{QDir::toNativeSeparators(dir.filePath(existing))});
+        QCOMPARE(rig.core().saveExperimentToFile(name), 0);
+        QCOMPARE(contentOf(old) != "an old data file", !existing.isEmpty());
     }
 
     // One row per model, every one that exports CSV asked for it too.

@@ -400,12 +400,12 @@ private slots:
         QVERIFY(existing.open(QIODevice::ReadOnly));
         QCOMPARE(existing.readAll(), QByteArray("earlier export\r\n"));
 
-        // A folder where the CSV file should go cannot be replaced by it; the
-        // PDF is written before.
+        // A folder where the CSV file should go cannot be replaced by it, and
+        // the PDF it belongs to is not written either.
         QVERIFY(QDir(m_dir.path()).mkpath("blocked.csv"));
         QCOMPARE(writeReport(KestrumReportRun::switchesOn(path("blocked"), {"ckbCsv"}), run.get()),
                  -98);
-        QVERIFY(QFile::exists(path("blocked.pdf")));
+        QVERIFY(!QFile::exists(path("blocked.pdf")));
     }
 
     void refusedOptionsAndUnwritablePdf_data()

@@ -3,10 +3,12 @@
 // through it: a download from each, one after the other, then reports of the
 // logger's runs with no desktop viewer to open them. Every family's page
 // hears the same core; the walk asserts that each event gives exactly one
-// message, that a device page that downloaded nothing shows 0 %, that no
-// warning of an earlier page or run is left on screen, and that report
-// windows start from their defaults. Only the native file dialogs are
-// answered through the pages' own functions, since they cannot be clicked
+// message, that a device page that saved nothing shows 0 %, that no warning
+// of an earlier page or run is left on screen, that report windows start
+// from their defaults, that no existing file is replaced unless the user said
+// yes to its own name, and that a failed save asks for another file. Only the
+// native file dialogs are answered through the pages' own functions (and
+// cancelled through the dialog's own reject), since they cannot be clicked
 // offscreen.
 #include "AppScene.h"
 #include "AppWalk.h"
@@ -41,13 +43,26 @@ namespace {
 constexpr int kRecords = 20;
 
 // Every model's device page.
-const char *const kDevicePages[] = {"pageKestrum2", "pageDravo2",     "pageTolvar",
-                                    "pageTolvar4",  "pageQuillon",    "pageBemari",
+const char *const kDevicePages[] = {"pageKestrum2",   "pageDravo2",   "pageTolvar",
+                                    "pageTolvar4",    "pageQuillon",  "pageBemari",
                                     "pageBemariPlus", "pageKestrum4", "pageRumo"};
 
 QDateTime runStart(int day)
 {
     return QDateTime(QDate(2024, 5, day), QTime(8, 30), Qt::UTC);
+}
+
+void writeFile(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(content), content.size());
+}
+
+QByteArray contentOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
 }
 
 } // namespace
@@ -82,9 +97,13 @@ private:
                         int runs, const QStringList &downloaded);
     QQuickItem *runRow(const char *page, int row) const;
     QQuickWindow *reportWindow(const char *page, const char *property = "printerConfiguration");
+    // The save dialog of the device page `page` is shown again over the page
+    // of `shownState`, with no message.
+    void expectChooserAgain(const char *page, const char *shownState);
 
     void downloadFromTheSoundLevelMeter();
     void downloadFromTheVibrationMeter();
+    void answerNoToEveryFileNotAskedAbout(QQuickWindow *report);
     void reportTheLoggersRuns();
 
     std::unique_ptr<SimulatedInstrument> m_bemari;
@@ -111,14 +130,14 @@ void TstSessionApp::init()
     m_quillon.reset(new SimulatedInstrument);
     QVERIFY(installSimulatedModel(*m_quillon, "QUILLON"));
     for (int i = 0; i < 2; ++i)
-        m_quillon->addRun(SimulatedQuillonRuns::makeRun(
-            i + 1, kRecords, runStart(18).addSecs(3600 * i),
-            SimulatedQuillonRuns::header(i + 1, kRecords)));
+        m_quillon->addRun(
+            SimulatedQuillonRuns::makeRun(i + 1, kRecords, runStart(18).addSecs(3600 * i),
+                                          SimulatedQuillonRuns::header(i + 1, kRecords)));
 
     m_rumo.reset(new SimulatedInstrument);
     QVERIFY(installSimulatedModel(*m_rumo, "RUMO"));
-    m_rumo->addRun(SimulatedRumoRuns::makeRun(1, kRecords, runStart(19),
-                                             SimulatedRumoRuns::sensorHeader(1)));
+    m_rumo->addRun(
+        SimulatedRumoRuns::makeRun(1, kRecords, runStart(19), SimulatedRumoRuns::sensorHeader(1)));
 
     openScene({m_bemari->portPath(), m_quillon->portPath(), m_rumo->portPath()});
 }
@@ -231,6 +250,13 @@ QQuickWindow *TstSessionApp::reportWindow(const char *page, const char *property
     return qobject_cast<QQuickWindow *>(named(page)->property(property).value<QObject *>());
 }
 
+void TstSessionApp::expectChooserAgain(const char *page, const char *shownState)
+{
+    QTRY_VERIFY(named("saveDialog", named(page))->property("visible").toBool());
+    QCOMPARE(state(), QString(shownState));
+    QCOMPARE(shownMessages(), QStringList());
+}
+
 // --------------------------------------------------------------------- walk
 
 void TstSessionApp::threeFamiliesInOneSession()
@@ -240,8 +266,10 @@ void TstSessionApp::threeFamiliesInOneSession()
     STEP(reportTheLoggersRuns());
 }
 
-// The sound level meter's run goes to a folder that is not there: the run
-// is shown, and the save failure is told once, with its reason.
+// The sound level meter's run goes to a folder that is not there: the save
+// failure is told once, with its reason, and the save dialog asks for
+// another file. Cancelled, the user is told that the runs are not saved; they
+// are shown, and the device page shows no finished download.
 void TstSessionApp::downloadFromTheSoundLevelMeter()
 {
     STEP(openInstrument("BEMARI", "BemariState", "pageBemari", 1, {}));
@@ -252,35 +280,50 @@ void TstSessionApp::downloadFromTheSoundLevelMeter()
     QCOMPARE(shownWarnings(), QStringList());
 
     const QString missing = m_dir.filePath("no such folder");
-    QCOMPARE(call(page, "saveChosenRuns", QUrl::fromLocalFile(missing + "/hall").toString()).toInt(),
-             0);
-    QTRY_COMPARE(state(), QString("BemariResultsState"));
+    QCOMPARE(
+        call(page, "saveChosenRuns", QUrl::fromLocalFile(missing + "/hall").toString()).toInt(), 0);
     QTRY_VERIFY(!shownMessages().isEmpty());
     QCOMPARE(shownMessages(), QStringList({"The file couldn't be saved"}));
     QVERIFY(rootDialog("saveFailDialog")->property("informativeText").toString().contains(missing));
     STEP(answerMessageBox(QMessageBox::Ok));
-    STEP(checkProgress({"pageBemari"}));
+    STEP(expectChooserAgain("pageBemari", "BemariResultsState"));
+    QVERIFY(QMetaObject::invokeMethod(named("saveDialog", page), "reject"));
+    STEP(expectOneMessage("The runs are not saved", QMessageBox::Ok));
+    QCOMPARE(state(), QString("BemariResultsState"));
+    STEP(checkProgress({}));
     STEP(goHome());
 }
 
 // The vibration meter's day: its page shows no progress of the sound level
-// meter's download; a report window set up and a working-hours warning are
-// gone when the same file is opened again.
+// meter's download; a save into a missing folder is tried again under a name
+// typed without its extension; a report that would replace a PDF and the CSV
+// beside it names every file the chooser did not ask about; a report window
+// set up and a working-hours warning are gone when the same file is opened
+// again.
 void TstSessionApp::downloadFromTheVibrationMeter()
 {
-    STEP(openInstrument("QUILLON", "QuillonState", "pageQuillon", 2, {"pageBemari"}));
+    STEP(openInstrument("QUILLON", "QuillonState", "pageQuillon", 2, {}));
     QObject *page = named("pageQuillon");
     STEP(click(item("acceptBtn", page)));
     qDebug() << shownWarnings();
     QCOMPARE(shownWarnings(), QStringList({"You shall select at least one exposure component"}));
     STEP(click(runRow("pageQuillon", 0)));
     STEP(click(runRow("pageQuillon", 1)));
+    const QString missing = m_dir.filePath("no such folder");
+    QCOMPARE(call(page, "downloadRuns", QUrl::fromLocalFile(missing + "/day").toString()).toInt(),
+             0);
+    STEP(waitForBackgroundWork());
+    STEP(expectOneMessage("The file couldn't be saved", QMessageBox::Ok));
+    STEP(expectChooserAgain("pageQuillon", "QuillonComponentsState"));
     const QString day = m_dir.filePath("day.qln");
-    QCOMPARE(call(page, "downloadRuns", QUrl::fromLocalFile(day).toString()).toInt(), 0);
+    QCOMPARE(
+        call(page, "downloadRuns", QUrl::fromLocalFile(m_dir.filePath("day")).toString()).toInt(),
+        0);
     STEP(waitForBackgroundWork());
     QTRY_COMPARE(state(), QString("QuillonComponentsState"));
+    QVERIFY(QFile::exists(day));
     QCOMPARE(shownMessages(), QStringList());
-    STEP(checkProgress({"pageBemari", "pageQuillon"}));
+    STEP(checkProgress({"pageQuillon"}));
 
     QObject *times = named("pageQuillonExposureComponents");
     STEP(click(item("nextBtn", times)));
@@ -294,6 +337,7 @@ void TstSessionApp::downloadFromTheVibrationMeter()
     STEP(click(item("generateReport", results)));
     QQuickWindow *report = reportWindow("pageQuillonResults");
     QVERIFY(QTest::qWaitForWindowExposed(report));
+    STEP(answerNoToEveryFileNotAskedAbout(report));
     QVERIFY(named("fileName", report)
                 ->setProperty("filename", QUrl::fromLocalFile(m_dir.filePath("day")).toString()));
     QVERIFY(named("ckbChart", report)->setProperty("checked", false));
@@ -316,20 +360,82 @@ void TstSessionApp::downloadFromTheVibrationMeter()
     STEP(goHome());
 }
 
-// The logger's run, reported into a missing folder, then where no viewer
+// The report window over a PDF and its CSV that exist: whether the name was
+// typed or chosen, with or without ".pdf", the question names every file
+// that the chooser did not ask about by its own name, and No keeps every
+// byte of both.
+void TstSessionApp::answerNoToEveryFileNotAskedAbout(QQuickWindow *report)
+{
+    const QString pdf = m_dir.filePath("day.pdf");
+    const QString csv = m_dir.filePath("day.csv");
+    STEP(writeFile(pdf, "%PDF-1.4 an old report\n"));
+    STEP(writeFile(csv, "\"old\";\r\n"));
+    QVERIFY(named("ckbCsv", report)->setProperty("checked", true));
+    QObject *file = named("fileName", report);
+    const struct
+    {
+        const char *name;
+        bool chosen;
+        QStringList asked;
+    } cases[] = {
+        {"day", false, {pdf, csv}},
+        {"day.pdf", false, {pdf, csv}},
+        {"day", true, {pdf, csv}},
+        {"day.pdf", true, {csv}},
+    };
+    for (const auto &each : cases) {
+        const QUrl url = QUrl::fromLocalFile(m_dir.filePath(each.name));
+        if (each.chosen)
+            QMetaObject::invokeMethod(file, "choose", Q_ARG(QVariant, url));
+        else
+            QVERIFY(file->setProperty("filename", url.toString()));
+        STEP(click(item("generatePdf", report)));
+        QTRY_VERIFY(!shownMessages().isEmpty());
+        QCOMPARE(named("replaceFilesDialog", report)->property("informativeText").toString(),
+                 each.asked.join("\n"));
+        STEP(expectOneMessage("The report would replace these files, which already exist:",
+                              QMessageBox::No));
+        QVERIFY(report->isVisible());
+        QCOMPARE(contentOf(pdf), QByteArray("%PDF-1.4 an old report\n"));
+        QCOMPARE(contentOf(csv), QByteArray("\"old\";\r\n"));
+    }
+}
+
+// The logger's run saved under a name typed without its extension, then
+// again under the same name: the file is replaced only once the user said
+// yes to its name. Then reported into a missing folder, then where no viewer
 // opens it, then over the report written before.
 void TstSessionApp::reportTheLoggersRuns()
 {
-    STEP(openInstrument("RUMO", "RumoState", "pageRumo", 1, {"pageBemari", "pageQuillon"}));
+    STEP(openInstrument("RUMO", "RumoState", "pageRumo", 1, {"pageQuillon"}));
     QObject *page = named("pageRumo");
     STEP(click(runRow("pageRumo", 0)));
-    QCOMPARE(call(page, "downloadRuns", QUrl::fromLocalFile(m_dir.filePath("office")).toString())
-                 .toInt(),
-             0);
+    const QString office = QUrl::fromLocalFile(m_dir.filePath("office")).toString();
+    QCOMPARE(call(page, "downloadRuns", office).toInt(), 0);
     STEP(waitForBackgroundWork());
     QTRY_COMPARE(state(), QString("RumoResultsState"));
     QCOMPARE(shownMessages(), QStringList());
-    STEP(checkProgress({"pageBemari", "pageQuillon", "pageRumo"}));
+    STEP(checkProgress({"pageQuillon", "pageRumo"}));
+
+    const QString saved = m_dir.filePath("office.rmx");
+    STEP(writeFile(saved, "an old data file"));
+    STEP(click(item("backButton")));
+    QTRY_COMPARE(state(), QString("RumoState"));
+    STEP(click(runRow("pageRumo", 0)));
+    QCOMPARE(call(page, "downloadRuns", office).toInt(), 1);
+    QTRY_VERIFY(!shownMessages().isEmpty());
+    QCOMPARE(rootDialog("replaceFileDialog")->property("informativeText").toString(),
+             QDir::toNativeSeparators(saved));
+    STEP(expectOneMessage("This file already exists. Do you want to replace it?", QMessageBox::No));
+    QCOMPARE(contentOf(saved), QByteArray("an old data file"));
+    STEP(expectChooserAgain("pageRumo", "RumoState"));
+    QCOMPARE(call(page, "downloadRuns", office).toInt(), 1);
+    STEP(
+        expectOneMessage("This file already exists. Do you want to replace it?", QMessageBox::Yes));
+    STEP(waitForBackgroundWork());
+    QTRY_COMPARE(state(), QString("RumoResultsState"));
+    QVERIFY(contentOf(saved) != QByteArray("an old data file"));
+    QCOMPARE(shownMessages(), QStringList());
 
     QObject *results = named("pageRumoResults");
     QQuickWindow *report = reportWindow("pageRumoResults", "rumocfgprn");
@@ -355,8 +461,7 @@ void TstSessionApp::reportTheLoggersRuns()
     STEP(waitForBackgroundWork());
     QVERIFY(!report->isVisible());
     QVERIFY(QFile::exists(pdf));
-    STEP(expectOneMessage("No viewer could open the report. It was written to:",
-                          QMessageBox::Ok));
+    STEP(expectOneMessage("No viewer could open the report. It was written to:", QMessageBox::Ok));
 
     // The same file again: the user is asked once; No writes nothing, Yes
     // writes it over.
@@ -375,8 +480,7 @@ void TstSessionApp::reportTheLoggersRuns()
     STEP(waitForBackgroundWork());
     QVERIFY(!report->isVisible());
     QVERIFY(QFileInfo(pdf).lastModified() > written);
-    STEP(expectOneMessage("No viewer could open the report. It was written to:",
-                          QMessageBox::Ok));
+    STEP(expectOneMessage("No viewer could open the report. It was written to:", QMessageBox::Ok));
     qputenv("PATH", path);
 
     dropNotesOfUnwrittenAndUnviewedReports();

@@ -58,6 +58,7 @@ QtObject {
         results = {}
         devName = ""
         existingFiles = []
+        existingDataFileNames = []
     }
 
     function findDevices() { record("findDevices") }
@@ -69,6 +70,9 @@ QtObject {
     // The report files a test says exist already.
     property var existingFiles: []
     function existingReportFiles(options) { return existingFiles }
+    // The data files a test says exist already.
+    property var existingDataFileNames: []
+    function existingDataFiles(fileName) { return existingDataFileNames }
     function sndCalibration(calib) {
         lastCalibration = calib
         return record("sndCalibration")

@@ -136,7 +136,13 @@ Item {
                 { tag: "typed name", got: FileNames.withExtension("file:///tmp/run", "bmq"),
                   want: "file:///tmp/run.bmq" },
                 { tag: "name with extension", got: FileNames.withExtension("file:///tmp/a.b/run.bmv", "bmv"),
-                  want: "file:///tmp/a.b/run.bmv" }
+                  want: "file:///tmp/a.b/run.bmv" },
+                // The name core writes: another extension, or the model's in
+                // upper case, is not the model's.
+                { tag: "other extension", got: FileNames.withExtension("file:///tmp/run.txt", "bmv"),
+                  want: "file:///tmp/run.txt.bmv" },
+                { tag: "upper-case extension", got: FileNames.withExtension("file:///tmp/RUN.BMV", "bmv"),
+                  want: "file:///tmp/RUN.BMV.bmv" }
             ]
         }
 

@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtTest 1.15
+import QtQuick.Dialogs 1.3
 import "qrc:/qml"
 import "qrc:/kestrum2/qml"
 import "qrc:/kestrum4/qml"
@@ -143,9 +144,10 @@ Item {
         function cleanup() {
             var names = ["configSuccesfulDialog", "configErrorDialog", "deviceBusyDialog",
                          "devDisconnectedDialog", "rcvCfgErrorDialog", "downloadFailDialog",
-                         "saveFailDialog"]
+                         "saveFailDialog", "replaceFileDialog", "runsNotSavedDialog"]
             for (var i = 0; i < names.length; ++i)
                 root.dialogs[names[i]].close()
+            device2.saveDialog.close()
             device2.configWindow.close()
             results2.printerWindow.close()
             results4.printerWindow.close()
@@ -252,7 +254,9 @@ Item {
         function test_download_data() {
             return [
                 { tag: "saved", result: 0, url: "file:///tmp/run", saved: "file:///tmp/run.ksm" },
-                { tag: "own extension", result: 0, url: "file:///tmp/run.dat", saved: "file:///tmp/run.dat" },
+                { tag: "own extension", result: 0, url: "file:///tmp/run.ksm", saved: "file:///tmp/run.ksm" },
+                // Core writes another extension with the model's added.
+                { tag: "other extension", result: 0, url: "file:///tmp/run.dat", saved: "file:///tmp/run.dat.ksm" },
                 { tag: "failed", result: -1, error: true },
                 { tag: "busy", result: -2, dialog: "deviceBusyDialog" },
                 { tag: "lost", result: -3, dialog: "devDisconnectedDialog" }
@@ -285,14 +289,88 @@ Item {
             ]
         }
 
+        // A failed save is told, then the save dialog asks for another file
+        // for the same runs, which are not downloaded again; the user stays
+        // on the page meanwhile. Cancelled, the user is told that the runs
+        // are not saved, and the page shows no finished download.
         function test_failedSaveIsShown(data) {
             core.results = { "startSaveExperimentToFile": data.start }
             compare(device2.downloadRun(0, "file:///nowhere/run"), 0)
             if (data.start === 0)
                 core.fileSaved(-1)
             tryVerify(function () { return root.dialogs.saveFailDialog.visible })
-            verify(!root.navigationLocked)
+            verify(root.navigationLocked)
             root.dialogs.saveFailDialog.close()
+            tryVerify(function () { return device2.saveDialog.visible })
+            verify(root.navigationLocked)
+
+            core.results = { "startSaveExperimentToFile": data.start }
+            compare(device2.saveChosenRun("file:///nowhere/again"), 0)
+            compare(core.sent, ["[0]", "file:///nowhere/run.ksm", "file:///nowhere/again.ksm"])
+            if (data.start === 0)
+                core.fileSaved(-1)
+            tryVerify(function () { return root.dialogs.saveFailDialog.visible })
+            root.dialogs.saveFailDialog.close()
+            tryVerify(function () { return device2.saveDialog.visible })
+
+            core.results = {}
+            compare(device2.saveChosenRun("file:///tmp/saved"), 0)
+            compare(core.sent.length, 4)
+            compare(core.sent[3], "file:///tmp/saved.ksm")
+            core.fileSaved(0)
+            verify(!root.navigationLocked)
+            verify(!root.dialogs.saveFailDialog.visible)
+            verify(!root.dialogs.runsNotSavedDialog.visible)
+
+            compare(device2.downloadRun(0, "file:///nowhere/run"), 0)
+            core.fileSaved(-1)
+            tryVerify(function () { return root.dialogs.saveFailDialog.visible })
+            root.dialogs.saveFailDialog.close()
+            tryVerify(function () { return device2.saveDialog.visible })
+            device2.saveDialog.reject()
+            tryVerify(function () { return root.dialogs.runsNotSavedDialog.visible })
+            verify(!root.navigationLocked)
+            compare(device2.progressBar.value, 0)
+        }
+
+        // A data file is replaced only after the user said yes to its own
+        // name: the save dialog asked about the name typed, so a name that
+        // gets the model's extension added is asked about again. No sends
+        // nothing and asks for another file.
+        function test_replaceOnlyWhenAsked_data() {
+            return [
+                { tag: "typed without extension", url: "file:///tmp/run", asked: true },
+                { tag: "other extension", url: "file:///tmp/run.dat", asked: true },
+                { tag: "typed with extension", url: "file:///tmp/run.ksm", asked: false }
+            ]
+        }
+
+        function test_replaceOnlyWhenAsked(data) {
+            core.existingDataFileNames = ["/tmp/existing"]
+            var question = root.dialogs.replaceFileDialog
+            var written = data.url.slice(-4) === ".ksm" ? data.url : data.url + ".ksm"
+            if (!data.asked) {
+                compare(device2.downloadRun(1, data.url), 0)
+                compare(core.sent, ["[1]", written])
+                core.fileSaved(0)
+                verify(!question.visible)
+                return
+            }
+            compare(device2.downloadRun(1, data.url), 1)
+            tryVerify(function () { return question.visible })
+            compare(question.informativeText, "/tmp/existing")
+            question.click(StandardButton.No)
+            tryVerify(function () { return !question.visible })
+            compare(core.sent, [])
+            tryVerify(function () { return device2.saveDialog.visible })
+            device2.saveDialog.close()
+
+            compare(device2.downloadRun(1, data.url), 1)
+            tryVerify(function () { return question.visible })
+            question.click(StandardButton.Yes)
+            compare(core.sent, ["[1]", written])
+            core.fileSaved(0)
+            verify(!root.navigationLocked)
         }
 
         // ----------------------------------------------------------- results

@@ -129,8 +129,13 @@ bool ReplacementFile::resolveTarget()
     // searched: the system's reason. A file that does not exist yet is
     // made.
     struct stat followed;
-    if (::stat(m_name.constData(), &followed) != 0 && errno != ENOENT)
+    const bool exists = ::stat(m_name.constData(), &followed) == 0;
+    if (!exists && errno != ENOENT)
         return fail(errno);
+    // A folder is never replaced by a file: refused before anything is
+    // written, not when the copy would take its place.
+    if (exists && S_ISDIR(followed.st_mode))
+        return fail(EISDIR);
     QByteArray path = m_name;
     for (int links = 0;; ++links) {
         struct stat own;

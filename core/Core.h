@@ -197,7 +197,8 @@ public slots:
     int eraseMemory();
     // Writes the report of the current chain and returns when it is done: 0
     // written, -1 failed (writeError says why), -2 while another report is
-    // being written.
+    // being written or the instrument is talking (a download adds to the
+    // chain, and a lost link deletes it).
     int generateReport(QString options);
     // Starts the same report on a worker thread: 0 started, else the code
     // generateReport would have given at once (and no reportFinished).

@@ -3,6 +3,8 @@ import QtQuick.Layouts 1.15
 import QtQuick.Controls 2.15
 import "../../qml"
 
+import "../../qml/VfValues.js" as Values
+
 // The dosimeter's configuration window: the measurement settings on the tab
 // "Dosimeter", the programmed schedules on the tab "Schedule", each tab with
 // its own "Apply".
@@ -15,7 +17,6 @@ VfConfigurationWindow {
     readonly property var actionLevelRange: [0, 100]
     readonly property var criterionLevelRange: [50, 100]
     readonly property var exchangeRateRange: [3, 6]
-    readonly property string timePattern: "^(([0-1]\\d)|(2[0-3])):([0-5]\\d)$"
 
     property alias tabBar: tabBar
     property alias durationField: durationField
@@ -57,7 +58,7 @@ VfConfigurationWindow {
     // settings go out with cfgOK and the window closes.
     function submitCfg() {
         var duration = durationField.text
-        if (!new RegExp(timePattern).test(duration)) {
+        if (!Values.hoursMinutesPattern.test(duration)) {
             return accept(qsTr("The experiment duration field shall have hh:mm format"))
         }
         var parts = duration.split(":")

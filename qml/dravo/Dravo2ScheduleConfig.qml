@@ -3,13 +3,13 @@ import QtQuick.Layouts 1.15
 import QtQuick.Controls 2.15
 import "../../qml"
 
+import "../../qml/VfValues.js" as Values
+
 // The form that adds one schedule to the edited list. Each field is checked
 // here; the length and overlap checks are core's, whose refusal comes back
 // through scheduleError.
 VfFrame {
     id: form
-
-    readonly property string timePattern: "^(([0-1]\\d)|(2[0-3])):([0-5]\\d)$"
 
     property alias monthDay: dayField
     property alias scheduleLabel: labelField
@@ -27,7 +27,7 @@ VfFrame {
         var day = Number(dayField.text)
         if (dayField.text === "" || day < 1 || day > 31)
             return ["dayError", qsTr("The day shall be between 1 and 31")]
-        var time = new RegExp(timePattern)
+        var time = Values.hoursMinutesPattern
         if (!time.test(startField.text))
             return ["startError", qsTr("Start time shall have hh:mm format")]
         if (!time.test(stopField.text))

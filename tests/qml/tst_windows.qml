@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Window 2.15
+import QtQuick.Controls 2.15
 import QtTest 1.15
 import "qrc:/qml"
 
@@ -105,6 +106,14 @@ Item {
                 // Once the window's layouts have placed it.
                 tryVerify(function () { return inside(button) }, 2000,
                           data.buttons[i] + " lies outside the window")
+            }
+
+            // Options taller than the window scroll inside it.
+            var options = findChild(window.contentItem, "reportOptions")
+            if (options) {
+                verify(inside(options))
+                if (options.contentHeight > options.availableHeight)
+                    verify(options.ScrollBar.vertical.visible)
             }
 
             keyClick(Qt.Key_Escape)

@@ -10,6 +10,8 @@
 #include <QLocale>
 #include <QVariantMap>
 
+#include <algorithm>
+
 namespace {
 
 QString asText(const QJsonValue &value)
@@ -54,6 +56,14 @@ void VfSampleTable::endInsertAll()
 {
     endInsertRows();
     emit countChanged();
+}
+
+void VfSampleTable::timesRead()
+{
+    const bool hasTimes = std::any_of(m_columns.cbegin(), m_columns.cend(),
+                                      [](const Column &c) { return c.format == Format::Time; });
+    if (hasTimes && rowCount() > 0)
+        emit dataChanged(index(0), index(rowCount() - 1));
 }
 
 int VfSampleTable::rowCount(const QModelIndex &parent) const

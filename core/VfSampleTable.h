@@ -37,6 +37,8 @@ public:
     void endRemoveAll();
     void beginInsertAll(int count) { beginInsertRows(QModelIndex(), 0, count - 1); }
     void endInsertAll();
+    // Every sample has been read: the time cells may now show the day.
+    void timesRead();
 
 signals:
     void countChanged();

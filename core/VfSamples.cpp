@@ -171,6 +171,15 @@ QMetaObject::Connection thinAgainWhenPlotGrows(QXYSeries *series, const QVector<
     });
 }
 
+// Whether chart times `first` and `last` (the earlier first) fall on
+// different days.
+bool onSeveralDays(double first, double last)
+{
+    return std::isfinite(first) && std::isfinite(last) && first < last &&
+           QDateTime::fromMSecsSinceEpoch(qint64(first)).date() !=
+               QDateTime::fromMSecsSinceEpoch(qint64(last)).date();
+}
+
 } // namespace
 
 VfSamples::VfSamples(QObject *parent)
@@ -206,6 +215,7 @@ void VfSamples::setRun(const Experiment *run)
     const bool wasReady = m_columnsRead;
     m_columns = Columns();
     m_severalDays.clear();
+    m_guessedDays.clear();
     m_cachedRow = -1;
     m_cachedSample = QJsonObject();
     const QList<Log *> logs = run ? run->logs() : QList<Log *>();
@@ -294,6 +304,15 @@ void VfSamples::takeReading()
     m_columns = std::move(m_reading->columns);
     m_reading.reset();
     m_columnsRead = true;
+    // Cells drawn from a wrong guess are drawn again.
+    bool guessedWrong = false;
+    for (auto guess = m_guessedDays.cbegin(); guess != m_guessedDays.cend(); ++guess)
+        guessedWrong = spansSeveralDays(guess.key()) != guess.value() || guessedWrong;
+    m_guessedDays.clear();
+    if (guessedWrong) {
+        for (VfSampleTable *table : qAsConst(m_tables))
+            table->timesRead();
+    }
     emit readyChanged();
 }
 
@@ -399,7 +418,16 @@ bool VfSamples::spansSeveralDays(const QString &key)
     const auto known = m_severalDays.constFind(key);
     if (known != m_severalDays.constEnd())
         return *known;
-    readColumns();
+    // A table asks while it lays out its first rows: waiting there for the
+    // reading of a long run would hold the window. The first and the last
+    // sample answer for now; the tables are told again if that was wrong.
+    if (!m_columnsRead) {
+        const int last = m_logs.size() - 1;
+        const bool guess = onSeveralDays(readNumber(valueAt(sample(0), key)),
+                                         readNumber(valueAt(sample(last), key)));
+        m_guessedDays.insert(key, guess);
+        return guess;
+    }
     const QVector<double> times = m_columns.value(key);
     double first = std::numeric_limits<double>::infinity();
     double last = -first;
@@ -409,8 +437,7 @@ bool VfSamples::spansSeveralDays(const QString &key)
             last = qMax(last, time);
         }
     }
-    const bool several = first < last && QDateTime::fromMSecsSinceEpoch(qint64(first)).date() !=
-                                             QDateTime::fromMSecsSinceEpoch(qint64(last)).date();
+    const bool several = onSeveralDays(first, last);
     m_severalDays.insert(key, several);
     return several;
 }

@@ -197,6 +197,9 @@ private:
     std::unique_ptr<Reading> m_reading;
     // spansSeveralDays by key, for the run shown.
     QHash<QString, bool> m_severalDays;
+    // spansSeveralDays by key as guessed from the run's ends while it was
+    // still read.
+    QHash<QString, bool> m_guessedDays;
     QList<VfSampleTable *> m_tables;
     // Per scatter series filled, its re-thinning on a larger plot.
     QHash<QObject *, QMetaObject::Connection> m_thinAgain;

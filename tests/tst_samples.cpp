@@ -180,6 +180,7 @@ private slots:
     void tableCellsInTheirFormats();
     void timesOfARunOverSeveralDays_data();
     void timesOfARunOverSeveralDays();
+    void timeCellsDoNotWaitForTheReading();
     void anotherRunReplacesTheRows();
 };
 
@@ -572,6 +573,34 @@ void TestSamples::timesOfARunOverSeveralDays()
     const QDateTime firstTick = axis->min();
     QCOMPARE(QDateTime(firstTick.date(), QTime(0, 0)).secsTo(firstTick) % qMin(step, qint64(86400)),
              qint64(0));
+}
+
+// A table lays out its first rows while a long run is still read in the
+// background: its time cells answer from the run's ends at once, and are
+// told again once the whole run is read. This run's first and last samples
+// share a day, one in between (the clock set back) does not.
+void TestSamples::timeCellsDoNotWaitForTheReading()
+{
+    QList<QJsonObject> logs;
+    for (int row = 0; row < 40000; ++row)
+        logs.append({{"date", "24/05/17,08:00:00+00"}, {"level", row}});
+    logs[20000].insert("date", "24/05/18,09:00:00+00");
+    std::unique_ptr<Experiment> run = runOf(logs);
+    VfSamples samples;
+    samples.setRun(run.get());
+    auto *table = qobject_cast<QAbstractItemModel *>(
+        samples.newTable({QVariantMap{{"key", "date"}, {"format", "time"}}}));
+    QSignalSpy changed(table, &QAbstractItemModel::dataChanged);
+
+    QVERIFY(!samples.isReady());
+    QCOMPARE(table->data(table->index(0, 0), Qt::UserRole).toString(), QString("08:00:00"));
+    QVERIFY(!samples.isReady());
+
+    QTRY_VERIFY(samples.isReady());
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(changed.at(0).at(0).toModelIndex().row(), 0);
+    QCOMPARE(changed.at(0).at(1).toModelIndex().row(), logs.size() - 1);
+    QCOMPARE(table->data(table->index(0, 0), Qt::UserRole).toString(), QString("17/05 08:00:00"));
 }
 
 void TestSamples::anotherRunReplacesTheRows()

@@ -81,7 +81,9 @@ Item {
                 VfTable {
                     id: samplesTable
                     objectName: "samplesTable"
-                    model: view.table
+                    // A hidden board's table lays out no rows while another
+                    // page or board shows.
+                    model: view.visible ? view.table : null
 
                     VfTableViewColumn { role: "date"; title: qsTr("Hour"); width: 130 }
                     VfTableViewColumn {

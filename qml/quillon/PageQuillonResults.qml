@@ -355,7 +355,9 @@ VfResultsPage {
         VfTable {
             id: samplesTable
             objectName: "samplesTable"
-            model: page.samplesModel
+            // A hidden page's table lays out no rows while another page
+            // shows a run.
+            model: page.visible ? page.samplesModel : null
             // Narrow windows scroll the table sideways rather than
             // run its columns into each other.
             readonly property real cellWidth: Math.max(viewport.width / 12, 72)

@@ -131,7 +131,9 @@ VfResultsPage {
                 anchors { top: parent.top; bottom: parent.bottom; left: parent.left }
                 anchors.margins: 8
                 width: Math.min(page.tableWidth, parent.width - 16)
-                model: page.samplesModel
+                // A hidden page's table lays out no rows while another
+                // page shows a run.
+                model: page.visible ? page.samplesModel : null
             }
         },
         RumoChartView {

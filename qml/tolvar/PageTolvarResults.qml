@@ -158,7 +158,9 @@ VfResultsPage {
         VfTable {
             id: sampleTable
             objectName: "sampleTable"
-            model: page.samplesModel
+            // A hidden page's table lays out no rows while another page
+            // shows a run.
+            model: page.visible ? page.samplesModel : null
             flaggedRow: function (row) { return page.isRedRow(row) }
 
             rowDelegate: Rectangle {

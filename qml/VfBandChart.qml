@@ -99,7 +99,10 @@ Item {
             titleVisible: false
             titleFont.pixelSize: 12
             labelsFont.pixelSize: leqChart.octaveAnalysis === "1/3" ? 9 : 11
-            labelsAngle: leqChart.octaveAnalysis === "1/3" ? -80 : 0
+            // Upright when a band is too narrow for "31.5" or "1.25 k" side
+            // by side: lying flat they would be cut to "3…".
+            labelsAngle: leqChart.octaveAnalysis === "1/3"
+                         || chart.plotArea.width < 44 * Math.max(1, count) ? -80 : 0
         }
 
         BarSeries {

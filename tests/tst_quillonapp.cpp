@@ -338,7 +338,7 @@ void TstQuillonApp::evaluate()
     for (int c = 0; c < controls.size(); ++c)
         QCOMPARE(controls.at(c)->mapToScene(QPointF(0, 0)), places.at(c));
     STEP(screenshot("working-hours-warning"));
-    STEP(resizeScene(QSize(1280, 800)));
+    STEP(resizeScene(sceneWindowSize()));
     QCOMPARE(QuillonResults::workingHours(), QString("06:00"));
     QCOMPARE(text("are", results), QString("0.45"));
 

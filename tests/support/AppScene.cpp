@@ -9,7 +9,23 @@
 #include <QQmlContext>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QRegularExpression>
 #include <QtTest>
+
+QSize sceneWindowSize()
+{
+    const QSize desktop(1280, 800);
+    const QString asked = qEnvironmentVariable("VALTRIX_SCENE_SIZE");
+    if (asked.isEmpty())
+        return desktop;
+    const QRegularExpressionMatch size =
+        QRegularExpression(QStringLiteral("^(\\d+)x(\\d+)$")).match(asked);
+    if (!size.hasMatch()) {
+        qWarning("VALTRIX_SCENE_SIZE is not WIDTHxHEIGHT: %s", qPrintable(asked));
+        return desktop;
+    }
+    return QSize(size.captured(1).toInt(), size.captured(2).toInt());
+}
 
 QQuickWindow *openAppScene(QQmlApplicationEngine &engine, Core *core)
 {
@@ -21,7 +37,7 @@ QQuickWindow *openAppScene(QQmlApplicationEngine &engine, Core *core)
     if (!window)
         return nullptr;
     window->setVisibility(QWindow::Windowed);
-    window->resize(1280, 800);
+    window->resize(sceneWindowSize());
     return QTest::qWaitForWindowExposed(window) ? window : nullptr;
 }
 

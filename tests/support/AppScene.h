@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMessageBox>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -9,9 +10,14 @@ class QObject;
 class QQmlApplicationEngine;
 class QQuickWindow;
 
+// The size of the scene's main window: 1280x800, a desktop's, unless
+// VALTRIX_SCENE_SIZE asks for another as WIDTHxHEIGHT (the screenshot walk
+// looks at every page on the smallest screen too).
+QSize sceneWindowSize();
+
 // The application's scene for tests: main.qml loaded with `core` as the
-// backend, in a desktop-sized window (whatever the test platform's screen
-// is), shown and exposed. Null when the scene did not load or show.
+// backend, in a window of sceneWindowSize() (whatever the test platform's
+// screen is), shown and exposed. Null when the scene did not load or show.
 QQuickWindow *openAppScene(QQmlApplicationEngine &engine, Core *core);
 
 // The object named `objectName` at or under `start`: among the object

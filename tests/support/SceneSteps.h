@@ -24,7 +24,8 @@ namespace SceneSteps {
 // walk that collects warnings) when there is none.
 QObject *named(QObject *from, const char *objectName);
 QQuickItem *item(QObject *from, const char *objectName);
-// A left click in the middle of a visible, enabled item.
+// A left click in the middle of a visible, enabled item, scrolled into view
+// first when a flickable holds it below or above what shows.
 void click(QQuickItem *target);
 // A QML function of `target` with one argument.
 QVariant call(QObject *target, const char *method, const QVariant &argument = {});
